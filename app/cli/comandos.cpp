@@ -1,0 +1,6 @@
+#include "comandos.h"
+
+const std::vector<Comando>& Comandos() {
+    static const std::vector<Comando> lista{};
+    return lista;
+}

@@ -1,0 +1,66 @@
+#include "comandos.h"
+#include "error.h"
+
+#include <filesystem>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+void mostrarAyuda(std::ostream& salida) {
+    salida << "Uso: estadisticas-cli [--carpeta CARPETA] COMANDO [OPCIONES]\n"
+              "\n"
+              "Ejecuta las funciones del programa de estadísticas sin pantalla.\n"
+              "--carpeta CARPETA  carpeta de la aplicación (configuracion.ini, base.mdb,\n"
+              "                   exportaciones/); por omisión la del ejecutable\n"
+              "\n"
+              "Comandos:\n";
+    for (const Comando& c : Comandos()) {
+        salida << "  " << c.nombre << "\n      " << c.ayuda << "\n";
+    }
+}
+
+std::string carpetaDelEjecutable() {
+    std::error_code ec;
+    const auto ruta = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : ruta.parent_path().string();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> palabras(argv + 1, argv + argc);
+    std::string carpeta = carpetaDelEjecutable();
+    std::size_t i = 0;
+    while (i < palabras.size() && palabras[i].rfind("--", 0) == 0) {
+        if (palabras[i] == "--help" || palabras[i] == "-h") {
+            mostrarAyuda(std::cout);
+            return 0;
+        }
+        if (palabras[i] == "--carpeta" && i + 1 < palabras.size()) {
+            carpeta = palabras[i + 1];
+            i += 2;
+            continue;
+        }
+        std::cerr << "Opción desconocida: " << palabras[i] << "\n";
+        return 1;
+    }
+    if (i >= palabras.size()) {
+        mostrarAyuda(std::cerr);
+        return 1;
+    }
+    for (const Comando& c : Comandos()) {
+        if (palabras[i] == c.nombre) {
+            const std::vector<std::string> resto(palabras.begin() + static_cast<long>(i) + 1,
+                                                 palabras.end());
+            try {
+                return c.ejecutar(resto, carpeta, std::cout, std::cerr);
+            } catch (const Error& e) {
+                std::cerr << "Error " << e.numero() << ": " << e.descripcion() << "\n";
+                return 1;
+            }
+        }
+    }
+    std::cerr << "Comando desconocido: " << palabras[i] << "\n";
+    return 1;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+// The program's settings in configuracion.ini, loaded and saved one block at a
+// time: "INICIO" (CUE), "LINK" (the three database paths), "HELPFILE" (Process).
+// Block names compare case-insensitively; other names load and save nothing.
+class Archivo_Ini {
+public:
+    // The application folder, which holds configuracion.ini.
+    explicit Archivo_Ini(std::string carpeta);
+
+    bool Cargar(const std::string& pBloque);
+    // Returns false when the file could not be written.
+    bool Grabar(const std::string& pBloque);
+
+    std::string CUE;
+    std::string Process;
+    std::string RutaPresta;
+    std::string RutaUsua;
+    std::string RutaMarc;
+
+    const std::string& ruta() const { return ruta_; }
+
+private:
+    std::string ruta_;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class QPrinter;
+
+// Every message box, input box, file and printer dialog of the program goes
+// through this interface, so tests can answer them.
+class Dialogos {
+public:
+    enum class Icono { Ninguno, Informacion, Pregunta, Exclamacion, Critico };
+    enum class Botones { Aceptar, SiNo };
+    enum class Respuesta { Aceptar, Si, No };
+
+    virtual ~Dialogos() = default;
+
+    // An empty title means the program's default title.
+    virtual Respuesta mensaje(const std::string& texto, const std::string& titulo = {},
+                              Botones botones = Botones::Aceptar,
+                              Icono icono = Icono::Ninguno) = 0;
+    // nullopt when the user cancels.
+    virtual std::optional<std::string> entrada(const std::string& pregunta,
+                                               const std::string& titulo,
+                                               const std::string& porDefecto) = 0;
+    // The chosen path, or empty when the user cancels. The filter is written
+    // "Description|pattern|Description|pattern".
+    virtual std::string abrirArchivo(const std::string& titulo, const std::string& filtro,
+                                     const std::string& inicial) = 0;
+    // True when the user chose a printer and accepted; the printer is then set up.
+    virtual bool elegirImpresora(QPrinter& impresora) = 0;
+};

@@ -1,0 +1,41 @@
+#include "dialogos_guionados.h"
+
+namespace {
+template <typename T> std::optional<T> sacar(std::deque<T>& cola) {
+    if (cola.empty()) {
+        return std::nullopt;
+    }
+    T valor = std::move(cola.front());
+    cola.pop_front();
+    return valor;
+}
+} // namespace
+
+Dialogos::Respuesta DialogosGuionados::mensaje(const std::string& texto, const std::string& titulo,
+                                               Botones botones, Icono icono) {
+    mensajes.push_back({texto, titulo, botones, icono});
+    const auto respuesta = sacar(respuestas);
+    if (respuesta) {
+        return *respuesta;
+    }
+    return botones == Botones::SiNo ? Respuesta::Si : Respuesta::Aceptar;
+}
+
+std::optional<std::string> DialogosGuionados::entrada(const std::string& pregunta,
+                                                      const std::string& titulo,
+                                                      const std::string& porDefecto) {
+    preguntas.push_back({pregunta, titulo, porDefecto});
+    const auto respuesta = sacar(entradas);
+    return respuesta ? *respuesta : std::nullopt;
+}
+
+std::string DialogosGuionados::abrirArchivo(const std::string& titulo, const std::string& filtro,
+                                            const std::string& inicial) {
+    aperturas.push_back({titulo, filtro, inicial});
+    return sacar(archivos).value_or(std::string{});
+}
+
+bool DialogosGuionados::elegirImpresora(QPrinter& destino) {
+    ++impresionesPedidas;
+    return impresora ? impresora(destino) : false;
+}

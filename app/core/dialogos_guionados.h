@@ -1,0 +1,51 @@
+#pragma once
+
+#include "dialogos.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+// A Dialogos that answers from a script and records what it was asked.
+// Used by tests and by the headless command (which has nobody to ask).
+class DialogosGuionados : public Dialogos {
+public:
+    struct Mensaje {
+        std::string texto;
+        std::string titulo;
+        Botones botones;
+        Icono icono;
+    };
+    struct Entrada {
+        std::string pregunta;
+        std::string titulo;
+        std::string porDefecto;
+    };
+    struct Apertura {
+        std::string titulo;
+        std::string filtro;
+        std::string inicial;
+    };
+
+    // Answers given in order; when a queue is empty: Aceptar / Si for
+    // messages, cancel for input and file dialogs, cancel for the printer.
+    std::deque<Respuesta> respuestas;
+    std::deque<std::optional<std::string>> entradas;
+    std::deque<std::string> archivos;
+    // Called for the printer dialog; returns whether the user accepted.
+    std::function<bool(QPrinter&)> impresora;
+
+    std::vector<Mensaje> mensajes;
+    std::vector<Entrada> preguntas;
+    std::vector<Apertura> aperturas;
+    int impresionesPedidas = 0;
+
+    Respuesta mensaje(const std::string& texto, const std::string& titulo, Botones botones,
+                      Icono icono) override;
+    std::optional<std::string> entrada(const std::string& pregunta, const std::string& titulo,
+                                       const std::string& porDefecto) override;
+    std::string abrirArchivo(const std::string& titulo, const std::string& filtro,
+                             const std::string& inicial) override;
+    bool elegirImpresora(QPrinter& impresora) override;
+};

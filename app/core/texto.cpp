@@ -1,0 +1,177 @@
+#include "texto.h"
+
+namespace texto {
+
+namespace {
+template <typename Pred> std::string recortarSi(std::string_view s, Pred esBlanco) {
+    std::size_t inicio = 0;
+    std::size_t fin = s.size();
+    while (inicio < fin && esBlanco(s[inicio])) {
+        ++inicio;
+    }
+    while (fin > inicio && esBlanco(s[fin - 1])) {
+        --fin;
+    }
+    return std::string(s.substr(inicio, fin - inicio));
+}
+} // namespace
+
+std::string recortar(std::string_view s) {
+    return recortarSi(s, [](char c) { return c == ' ' || c == '\t'; });
+}
+
+std::string recortarBlancos(std::string_view s) {
+    return recortarSi(s, [](char c) { return c == ' '; });
+}
+
+std::string mayusculasAscii(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return r;
+}
+
+char32_t siguienteCodigo(std::string_view s, std::size_t& i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b0 = byte(i);
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    }
+    int largo = 0;
+    char32_t codigo = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        largo = 2;
+        codigo = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        largo = 3;
+        codigo = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        largo = 4;
+        codigo = b0 & 0x07;
+    }
+    if (largo == 0 || i + static_cast<std::size_t>(largo) > s.size()) {
+        ++i;
+        return b0;
+    }
+    for (int k = 1; k < largo; ++k) {
+        const unsigned char b = byte(i + static_cast<std::size_t>(k));
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return b0;
+        }
+        codigo = (codigo << 6) | (b & 0x3F);
+    }
+    i += static_cast<std::size_t>(largo);
+    return codigo;
+}
+
+void agregarUtf8(std::string& d, char32_t c) {
+    if (c < 0x80) {
+        d += static_cast<char>(c);
+    } else if (c < 0x800) {
+        d += static_cast<char>(0xC0 | (c >> 6));
+        d += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        d += static_cast<char>(0xE0 | (c >> 12));
+        d += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        d += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        d += static_cast<char>(0xF0 | (c >> 18));
+        d += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        d += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        d += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char32_t minuscula(char32_t c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
+        return c + 0x20;
+    }
+    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 &&
+        c != 0x17F) {
+        // Latin Extended-A pairs: even upper, odd lower (with two shifted runs).
+        const bool desplazado = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if (desplazado ? (c % 2 == 1) : (c % 2 == 0)) {
+            return c + 1;
+        }
+        return c;
+    }
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) {
+        return c + 0x20;
+    }
+    if (c >= 0x410 && c <= 0x42F) {
+        return c + 0x20;
+    }
+    if (c >= 0x400 && c <= 0x40F) {
+        return c + 0x50;
+    }
+    return c;
+}
+
+char32_t mayuscula(char32_t c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) {
+        return c - 0x20;
+    }
+    if (c == 0xFF) {
+        return 0x178;
+    }
+    if (c >= 0x100 && c <= 0x17F && minuscula(c) == c && c != 0x131 && c != 0x138 &&
+        c != 0x149 && c != 0x17F && minuscula(c - 1) == c) {
+        return c - 1;
+    }
+    if (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) {
+        return c - 0x20;
+    }
+    if (c >= 0x430 && c <= 0x44F) {
+        return c - 0x20;
+    }
+    if (c >= 0x450 && c <= 0x45F) {
+        return c - 0x50;
+    }
+    return c;
+}
+
+bool igualesSinMayusculas(std::string_view a, std::string_view b) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (minuscula(siguienteCodigo(a, i)) != minuscula(siguienteCodigo(b, j))) {
+            return false;
+        }
+    }
+    return i == a.size() && j == b.size();
+}
+
+std::string prefijoUtf8(std::string_view s, std::size_t n) {
+    std::size_t i = 0;
+    for (std::size_t k = 0; k < n && i < s.size(); ++k) {
+        siguienteCodigo(s, i);
+    }
+    return std::string(s.substr(0, i));
+}
+
+std::size_t largoUtf8(std::string_view s) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < s.size(); ++n) {
+        siguienteCodigo(s, i);
+    }
+    return n;
+}
+
+std::string comillasSql(std::string_view s) {
+    std::string r;
+    r.reserve(s.size());
+    for (char c : s) {
+        r += c;
+        if (c == '\'') {
+            r += '\'';
+        }
+    }
+    return r;
+}
+
+} // namespace texto

@@ -1,0 +1,36 @@
+#include "ayuda.h"
+
+#include "archivo_ini.h"
+#include "dialogos.h"
+#include "error.h"
+
+#include <QProcess>
+#include <QStringList>
+
+void archivoDeAyuda(const std::string& carpeta, Dialogos& dialogos) {
+    Archivo_Ini ini(carpeta);
+    ini.Cargar("HELPFILE");
+    const auto respuesta = dialogos.entrada("Especifique comando a ejecutar para la ayuda",
+                                            "Archivo de Ayuda", ini.Process);
+    if (respuesta && !respuesta->empty()) {
+        ini.Process = *respuesta;
+        ini.Grabar("HELPFILE");
+    }
+}
+
+void ejecutarAyuda(const std::string& carpeta, Dialogos& dialogos) {
+    Archivo_Ini ini(carpeta);
+    ini.Cargar("HELPFILE");
+    try {
+        QStringList partes = QProcess::splitCommand(QString::fromStdString(ini.Process));
+        if (partes.isEmpty()) {
+            throw Error(Error::ArgumentoInvalido, "Llamada a procedimiento o argumento no válido");
+        }
+        const QString programa = partes.takeFirst();
+        if (!QProcess::startDetached(programa, partes)) {
+            throw Error(53, "No se ha encontrado el archivo");
+        }
+    } catch (const Error& e) {
+        dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
+    }
+}

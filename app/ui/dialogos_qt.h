@@ -1,0 +1,29 @@
+#pragma once
+
+#include "dialogos.h"
+
+#include <QString>
+
+class QWidget;
+
+// The real dialogs, shown over a parent window.
+class DialogosQt : public Dialogos {
+public:
+    explicit DialogosQt(QWidget* padre = nullptr) : padre_(padre) {}
+    void fijarPadre(QWidget* padre) { padre_ = padre; }
+
+    Respuesta mensaje(const std::string& texto, const std::string& titulo, Botones botones,
+                      Icono icono) override;
+    std::optional<std::string> entrada(const std::string& pregunta, const std::string& titulo,
+                                       const std::string& porDefecto) override;
+    std::string abrirArchivo(const std::string& titulo, const std::string& filtro,
+                             const std::string& inicial) override;
+    bool elegirImpresora(QPrinter& impresora) override;
+
+private:
+    QWidget* padre_;
+};
+
+// "Desc|*.mst|Desc|*.*" as a Qt file-dialog filter; on Linux a lower-case
+// extension pattern also shows its upper-case files.
+QString filtroQt(const std::string& filtro);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+class Dialogos;
+
+// The about box: name, version, description and the system-information button.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    frmAbout(Dialogos& dialogos, QWidget* parent = nullptr);
+    // The message the system-information button shows (no such tool here).
+    static const char* const MensajeSinInfo;
+};
+
+QString textoVersion();

@@ -1,0 +1,162 @@
+#include "frm_principal.h"
+
+#include "almacen.h"
+#include "ayuda.h"
+#include "contexto.h"
+#include "dialogos.h"
+#include "frmAbout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
+    : QMainWindow(parent), ctx_(ctx), area_(new QMdiArea(this)) {
+    setObjectName("frm_principal");
+    setWindowTitle("Estadisticas Sistema de Préstamos");
+    area_->setObjectName("area");
+    setCentralWidget(area_);
+    resize(900, 650);
+
+    QMenu* usuarios = menu("mnu_usuarios", "Usuarios");
+    comando(usuarios, "mnu_buscarUsuarios", "Búsqueda");
+    comando(usuarios, "mnu_usuariosRetrasados", "Morosos");
+    comando(usuarios, "mnu_usuariosTitulos", "Títulos retirados");
+    comando(usuarios, "mnu_usuariosRanking", "Ranking");
+
+    QMenu* libros = menu("mnu_libros", "Libros");
+    comando(libros, "mnu_buscarLibros", "Búsqueda");
+    comando(libros, "mnu_librosMorosos", "Devueltos con mora");
+    comando(libros, "mnu_librosPrestados", "Prestados");
+    comando(libros, "mnu_librosRanking", "Ranking");
+    comando(libros, "mnu_librosRenovados", "Renovados")->setEnabled(false);
+
+    QMenu* config = menu("mnu_config", "Configuración");
+    connect(comando(config, "mnu_helpfile", "Archivo de ayuda"), &QAction::triggered, this,
+            &frm_principal::archivoDeAyuda);
+    comando(config, "mnu_CUE", "Cambiar CUE");
+    comando(config, "mnu_path", "Path DB");
+
+    comando(nullptr, "mnu_exportar", "Exportar");
+    comando(nullptr, "mnu_leer", "leer")->setVisible(false);
+
+    ventana_ = menu("mnu_ventana", "Ventana");
+    connect(comando(ventana_, "mnu_cascada", "Cascada"), &QAction::triggered, this,
+            &frm_principal::cascada);
+    connect(comando(ventana_, "mnu_mosaico", "Mosaico"), &QAction::triggered, this,
+            &frm_principal::mosaico);
+    ventana_->addSeparator();
+    connect(ventana_, &QMenu::aboutToShow, this, &frm_principal::listarVentanas);
+
+    connect(comando(nullptr, "mnu_recargar", "Recargar"), &QAction::triggered, this, [this] {
+        if (alRecargar) {
+            alRecargar();
+        }
+    });
+
+    QMenu* ayudaMenu = menu("mnu_help", "?");
+    connect(comando(ayudaMenu, "mnu_acerca_de", "Acerca de..."), &QAction::triggered, this,
+            [this] {
+                auto* acerca = new frmAbout(ctx_.dialogos);
+                acerca->setAttribute(Qt::WA_DeleteOnClose);
+                acerca->show();
+            });
+    QAction* f1 = comando(ayudaMenu, "mnu_ayuda", "Ayuda");
+    f1->setShortcut(Qt::Key_F1);
+    f1->setShortcutContext(Qt::ApplicationShortcut);
+    connect(f1, &QAction::triggered, this, &frm_principal::ayuda);
+}
+
+QMenu* frm_principal::menu(const char* nombre, const QString& titulo) {
+    QMenu* m = menuBar()->addMenu(titulo);
+    m->setObjectName(nombre);
+    m->menuAction()->setObjectName(nombre);
+    return m;
+}
+
+QAction* frm_principal::comando(QMenu* menu, const char* nombre, const QString& titulo) {
+    QAction* a = menu ? menu->addAction(titulo) : menuBar()->addAction(titulo);
+    a->setObjectName(nombre);
+    return a;
+}
+
+QAction* frm_principal::accion(const char* nombre) const {
+    for (QAction* a : findChildren<QAction*>()) {
+        if (a->objectName() == nombre) {
+            return a;
+        }
+    }
+    return nullptr;
+}
+
+void frm_principal::activarMenus(bool activos) {
+    for (const char* nombre : {"mnu_usuarios", "mnu_libros", "mnu_exportar", "mnu_ventana"}) {
+        accion(nombre)->setEnabled(activos);
+    }
+}
+
+QMdiSubWindow* frm_principal::agregarHija(QWidget* hija) {
+    hija->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = area_->addSubWindow(hija);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    hija->show();
+    area_->setActiveSubWindow(sub);
+    return sub;
+}
+
+void frm_principal::cascada() { area_->cascadeSubWindows(); }
+
+void frm_principal::mosaico() {
+    // Tiled horizontally: one above the other, each the full width.
+    QList<QMdiSubWindow*> visibles;
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        if (sub->isVisible() && !sub->isMinimized()) {
+            visibles << sub;
+        }
+    }
+    if (visibles.isEmpty()) {
+        return;
+    }
+    const QRect zona = area_->viewport()->rect();
+    const int alto = zona.height() / static_cast<int>(visibles.size());
+    for (int i = 0; i < visibles.size(); ++i) {
+        visibles[i]->showNormal();
+        visibles[i]->setGeometry(0, i * alto, zona.width(), alto);
+    }
+}
+
+void frm_principal::listarVentanas() {
+    for (QAction* a : listaVentanas_) {
+        ventana_->removeAction(a);
+        a->deleteLater();
+    }
+    listaVentanas_.clear();
+    int n = 0;
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        QAction* a = ventana_->addAction(QString("&%1 %2").arg(++n).arg(sub->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(sub == area_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub] { area_->setActiveSubWindow(sub); });
+        listaVentanas_ << a;
+    }
+}
+
+void frm_principal::archivoDeAyuda() { ::archivoDeAyuda(ctx_.carpeta, ctx_.dialogos); }
+
+void frm_principal::ayuda() { ::ejecutarAyuda(ctx_.carpeta, ctx_.dialogos); }
+
+void frm_principal::closeEvent(QCloseEvent* evento) {
+    const auto respuesta = ctx_.dialogos.mensaje("¿Está seguro?", "Salir", Dialogos::Botones::SiNo,
+                                                 Dialogos::Icono::Pregunta);
+    if (respuesta != Dialogos::Respuesta::Si) {
+        evento->ignore();
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CompactarBase(ctx_);
+    QApplication::restoreOverrideCursor();
+    evento->accept();
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,103 @@
+#include "almacen.h"
+
+#include "contexto.h"
+#include "dialecto_jet.h"
+#include "dialogos.h"
+#include "error.h"
+#include "esquema.h"
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <glob.h>
+
+namespace fs = std::filesystem;
+
+bool RecuperarCompactacion(const Contexto& ctx) {
+    std::error_code ec;
+    if (!fs::exists(ctx.rutaBase(), ec) && fs::exists(ctx.rutaCopia(), ec)) {
+        fs::rename(ctx.rutaCopia(), ctx.rutaBase(), ec);
+        return !ec;
+    }
+    return false;
+}
+
+bool AbrirBaseDatos(Contexto& ctx) {
+    try {
+        ctx.Conexion.reset();
+        RecuperarCompactacion(ctx);
+        auto base = std::make_unique<BaseDatos>(ctx.rutaBase(), ctx.reloj);
+        crearEsquema(*base);
+        ctx.Conexion = std::move(base);
+        return true;
+    } catch (const Error& e) {
+        ctx.dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
+        return false;
+    }
+}
+
+std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& texto, int cursor,
+                                            int bloqueo) {
+    if (!ctx.Conexion) {
+        throw Error(Error::ObjetoNoEstablecido, "Variable de objeto no establecida");
+    }
+    const std::string sql = traducirJet(texto);
+    if (cursor == adOpenDynamic && bloqueo == adLockPessimistic) {
+        return Registros::anexador(*ctx.Conexion, sql);
+    }
+    return Registros::lectura(*ctx.Conexion, sql);
+}
+
+bool ExisteArchivo(const std::string& ruta) {
+    if (ruta.empty()) {
+        return false;
+    }
+    // Brackets are literal in a file-system search; only * and ? are wildcards.
+    std::string patron;
+    for (char c : ruta) {
+        if (c == '[') {
+            patron += "[[]";
+        } else {
+            patron += c;
+        }
+    }
+    glob_t resultado{};
+    const int r = glob(patron.c_str(), GLOB_NOESCAPE | GLOB_NOSORT, nullptr, &resultado);
+    const bool hay = r == 0 && resultado.gl_pathc > 0;
+    globfree(&resultado);
+    return hay;
+}
+
+void CompactarBase(Contexto& ctx) {
+    ctx.ArchivoIni.reset();
+    try {
+        if (!ctx.Conexion) {
+            throw Error(Error::ObjetoNoEstablecido, "Variable de objeto no establecida");
+        }
+        {
+            Sentencia revision(*ctx.Conexion, "PRAGMA integrity_check");
+            if (!revision.paso() || revision.valor(0).value_or("") != "ok") {
+                throw Error(Error::ErrorBaseDatos,
+                            "La base de datos está dañada: " + revision.valor(0).value_or(""));
+            }
+        }
+        std::error_code ec;
+        fs::remove(ctx.rutaCopia(), ec);
+        {
+            Sentencia copia(*ctx.Conexion, "VACUUM INTO ?");
+            copia.enlazar(1, ctx.rutaCopia());
+            copia.paso();
+        }
+        ctx.Conexion.reset();
+        fs::rename(ctx.rutaCopia(), ctx.rutaBase(), ec);
+        if (ec) {
+            throw Error(Error::RutaNoEncontrada, ec.message());
+        }
+    } catch (const Error& e) {
+        ctx.Conexion.reset();
+        if (e.numero() != Error::ObjetoNoEstablecido) {
+            ctx.dialogos.mensaje(e.descripcion(), "Error " + std::to_string(e.numero()),
+                                 Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
+        }
+    }
+}

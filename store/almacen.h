@@ -1,0 +1,40 @@
+#pragma once
+
+#include "registros.h"
+
+#include <memory>
+#include <string>
+
+struct Contexto;
+
+// Cursor and lock types callers pass to EjecutarConsulta.
+constexpr int adOpenForwardOnly = 0;
+constexpr int adOpenDynamic = 2;
+constexpr int adLockReadOnly = 1;
+constexpr int adLockPessimistic = 2;
+
+// Opens base.mdb in the application folder into ctx.Conexion (a previous
+// connection is released). A missing store is recovered from base.bak or
+// created with its schema. On failure shows the error (description, the
+// number as title) and returns false.
+bool AbrirBaseDatos(Contexto& ctx);
+
+// Runs `texto` (normally ctx.TextoSql) over ctx.Conexion. Cursor 2 with lock 2
+// on "SELECT * FROM tabla" gives the appender; anything else a forward-only
+// read-only row set. Throws Error (91 when the store was never opened).
+std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& texto, int cursor,
+                                            int bloqueo);
+
+// True when a file-system search for the path finds an entry: wildcards * and
+// ? are honoured, a folder counts, an empty path does not. Never throws.
+bool ExisteArchivo(const std::string& ruta);
+
+// The exit sequence: releases the shared settings, closes the store, checks
+// it, compacts it into base.bak and renames that over base.mdb in one step.
+// Error 91 (never opened) is silent; others are shown with the title
+// "Error " + number and the information icon. The caller then ends the program.
+void CompactarBase(Contexto& ctx);
+
+// Finishes an exit compaction that was interrupted (base.mdb missing,
+// base.bak present). Returns true when it renamed the copy back.
+bool RecuperarCompactacion(const Contexto& ctx);

@@ -1,0 +1,226 @@
+#include "base_datos.h"
+
+#include "coleccion_espanol.h"
+#include "error.h"
+#include "reloj.h"
+
+#include <sqlite3.h>
+
+#include <cctype>
+
+namespace {
+
+std::string_view textoDe(sqlite3_value* v) {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    return p ? std::string_view(p, static_cast<std::size_t>(sqlite3_value_bytes(v)))
+             : std::string_view();
+}
+
+int coleccion(void*, int la, const void* a, int lb, const void* b) {
+    return compararEspanol(
+        std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(la)),
+        std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lb)));
+}
+
+// date(): today from the program's clock, as ISO text.
+void fechaHoy(sqlite3_context* ctx, int, sqlite3_value**) {
+    const auto* reloj = static_cast<const Reloj*>(sqlite3_user_data(ctx));
+    const std::string t = textoAAAAMMDD(reloj->hoy());
+    const std::string iso = t.substr(0, 4) + "-" + t.substr(4, 2) + "-" + t.substr(6, 2);
+    sqlite3_result_text(ctx, iso.c_str(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
+}
+
+// format(fecha, patron) for the date patterns the program uses (yyyy, mm, dd).
+void formato(sqlite3_context* ctx, int, sqlite3_value** args) {
+    if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    std::string digitos;
+    for (char c : textoDe(args[0])) {
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            digitos += c;
+        }
+    }
+    const std::string_view patron = textoDe(args[1]);
+    if (digitos.size() != 8) {
+        sqlite3_result_error(ctx, "format(): se esperaba una fecha", -1);
+        return;
+    }
+    std::string salida;
+    for (std::size_t i = 0; i < patron.size();) {
+        const auto resto = patron.substr(i);
+        const auto empieza = [&](std::string_view p) {
+            if (resto.size() < p.size()) {
+                return false;
+            }
+            for (std::size_t k = 0; k < p.size(); ++k) {
+                if (std::tolower(static_cast<unsigned char>(resto[k])) != p[k]) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        if (empieza("yyyy")) {
+            salida += digitos.substr(0, 4);
+            i += 4;
+        } else if (empieza("mm")) {
+            salida += digitos.substr(4, 2);
+            i += 2;
+        } else if (empieza("dd")) {
+            salida += digitos.substr(6, 2);
+            i += 2;
+        } else if (std::isalpha(static_cast<unsigned char>(resto[0]))) {
+            sqlite3_result_error(ctx, "format(): patrón no admitido", -1);
+            return;
+        } else {
+            salida += resto[0];
+            ++i;
+        }
+    }
+    sqlite3_result_text(ctx, salida.c_str(), static_cast<int>(salida.size()), SQLITE_TRANSIENT);
+}
+
+// LEFT(x, n): the first n characters.
+void izquierda(sqlite3_context* ctx, int, sqlite3_value** args) {
+    if (sqlite3_value_type(args[0]) == SQLITE_NULL || sqlite3_value_type(args[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const std::string_view t = textoDe(args[0]);
+    const auto n = sqlite3_value_int64(args[1]);
+    std::size_t i = 0;
+    for (long long k = 0; k < n && i < t.size(); ++k) {
+        ++i;
+        while (i < t.size() && (static_cast<unsigned char>(t[i]) & 0xC0) == 0x80) {
+            ++i;
+        }
+    }
+    sqlite3_result_text(ctx, t.data(), static_cast<int>(i), SQLITE_TRANSIENT);
+}
+
+// like(patron, texto [, escape]) implements "texto LIKE patron".
+void parecido(sqlite3_context* ctx, int argc, sqlite3_value** args) {
+    if (sqlite3_value_type(args[0]) == SQLITE_NULL || sqlite3_value_type(args[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    char32_t escape = 0;
+    if (argc == 3) {
+        const std::string_view e = textoDe(args[2]);
+        escape = e.empty() ? 0 : static_cast<unsigned char>(e[0]);
+    }
+    sqlite3_result_int(ctx, parecidoEspanol(textoDe(args[1]), textoDe(args[0]), escape) ? 1 : 0);
+}
+
+void registrar(sqlite3* db, const char* nombre, int argumentos, void* datos,
+               void (*funcion)(sqlite3_context*, int, sqlite3_value**), bool determinista) {
+    const int banderas = SQLITE_UTF8 | (determinista ? SQLITE_DETERMINISTIC : 0);
+    if (sqlite3_create_function(db, nombre, argumentos, banderas, datos, funcion, nullptr,
+                                nullptr) != SQLITE_OK) {
+        lanzarErrorSqlite(db, nombre);
+    }
+}
+
+} // namespace
+
+void lanzarErrorSqlite(sqlite3* db, const std::string& contexto) {
+    const std::string mensaje = db ? sqlite3_errmsg(db) : "sin conexión";
+    throw Error(Error::ErrorBaseDatos, contexto.empty() ? mensaje : mensaje + " (" + contexto + ")");
+}
+
+BaseDatos::BaseDatos(const std::string& ruta, const Reloj& reloj) : ruta_(ruta) {
+    if (sqlite3_open_v2(ruta.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) != SQLITE_OK) {
+        const std::string mensaje = db_ ? sqlite3_errmsg(db_) : "memoria insuficiente";
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw Error(Error::ErrorBaseDatos, "No se pudo abrir " + ruta + ": " + mensaje);
+    }
+    sqlite3_busy_timeout(db_, 2000);
+    auto* datosReloj = const_cast<Reloj*>(&reloj);
+    if (sqlite3_create_collation(db_, "ESPANOL", SQLITE_UTF8, nullptr, coleccion) != SQLITE_OK) {
+        lanzarErrorSqlite(db_, "ESPANOL");
+    }
+    registrar(db_, "date", 0, datosReloj, fechaHoy, false);
+    registrar(db_, "format", 2, nullptr, formato, true);
+    registrar(db_, "jet_left", 2, nullptr, izquierda, true);
+    registrar(db_, "like", 2, nullptr, parecido, true);
+    registrar(db_, "like", 3, nullptr, parecido, true);
+}
+
+BaseDatos::~BaseDatos() { sqlite3_close_v2(db_); }
+
+void BaseDatos::ejecutar(const std::string& sql) {
+    char* mensaje = nullptr;
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &mensaje) != SQLITE_OK) {
+        const std::string texto = mensaje ? mensaje : "error";
+        sqlite3_free(mensaje);
+        throw Error(Error::ErrorBaseDatos, texto);
+    }
+}
+
+Transaccion::Transaccion(BaseDatos& base) : base_(base) { base_.ejecutar("BEGIN IMMEDIATE"); }
+
+Transaccion::~Transaccion() {
+    if (abierta_) {
+        sqlite3_exec(base_.manejador(), "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+}
+
+void Transaccion::confirmar() {
+    base_.ejecutar("COMMIT");
+    abierta_ = false;
+}
+
+Sentencia::Sentencia(BaseDatos& base, const std::string& sql) : base_(base) {
+    if (sqlite3_prepare_v2(base.manejador(), sql.c_str(), static_cast<int>(sql.size()), &st_,
+                           nullptr) != SQLITE_OK) {
+        lanzarErrorSqlite(base.manejador(), "");
+    }
+    if (st_ == nullptr) {
+        throw Error(Error::ErrorBaseDatos, "La instrucción está vacía");
+    }
+}
+
+Sentencia::~Sentencia() { sqlite3_finalize(st_); }
+
+bool Sentencia::paso() {
+    const int r = sqlite3_step(st_);
+    if (r == SQLITE_ROW) {
+        return true;
+    }
+    if (r == SQLITE_DONE) {
+        return false;
+    }
+    lanzarErrorSqlite(base_.manejador(), "");
+}
+
+void Sentencia::reiniciar() {
+    sqlite3_reset(st_);
+    sqlite3_clear_bindings(st_);
+}
+
+void Sentencia::enlazar(int indice, const std::optional<std::string>& valor) {
+    const int r = valor ? sqlite3_bind_text(st_, indice, valor->data(),
+                                            static_cast<int>(valor->size()), SQLITE_TRANSIENT)
+                        : sqlite3_bind_null(st_, indice);
+    if (r != SQLITE_OK) {
+        lanzarErrorSqlite(base_.manejador(), "");
+    }
+}
+
+int Sentencia::columnas() const { return sqlite3_column_count(st_); }
+
+std::string Sentencia::nombreColumna(int i) const {
+    const char* n = sqlite3_column_name(st_, i);
+    return n ? n : "";
+}
+
+std::optional<std::string> Sentencia::valor(int i) const {
+    if (sqlite3_column_type(st_, i) == SQLITE_NULL) {
+        return std::nullopt;
+    }
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st_, i));
+    return std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(st_, i)));
+}

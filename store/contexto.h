@@ -1,0 +1,31 @@
+#pragma once
+
+#include "archivo_ini.h"
+#include "base_datos.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class Dialogos;
+class Reloj;
+
+// The program's shared state, made once in main (or by a test) and handed to
+// every window: the store connection, the statement text, the loan total and
+// the settings object the load run shares.
+struct Contexto {
+    Contexto(std::string carpetaAplicacion, const Reloj& relojPrograma, Dialogos& dialogosPrograma)
+        : carpeta(std::move(carpetaAplicacion)), reloj(relojPrograma), dialogos(dialogosPrograma) {}
+
+    std::string carpeta; // the application folder
+    const Reloj& reloj;
+    Dialogos& dialogos;
+
+    std::unique_ptr<BaseDatos> Conexion;
+    std::string TextoSql;
+    std::int32_t TotalPrestamos = 0;
+    std::unique_ptr<Archivo_Ini> ArchivoIni; // the load run's shared settings object
+
+    std::string rutaBase() const { return carpeta + "/base.mdb"; }
+    std::string rutaCopia() const { return carpeta + "/base.bak"; }
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+class BaseDatos;
+
+// The 17 columns of presta, in the order the load run writes them.
+inline constexpr std::array<const char*, 17> ColumnasPresta{
+    "dni",    "legajo",   "nombre",     "apellido", "grado",        "tipo_usu",
+    "direccion", "suspendido", "titulo", "isbn",     "tematica",     "autor",
+    "inventario", "devuelto", "fecha_presta", "nro_renovaciones", "fecha_devolucion"};
+
+struct Provincia {
+    int id; // the official two-digit code
+    const char* nombre;
+};
+
+// The 24 jurisdictions whose codes key the table ciudades, by name.
+const std::vector<Provincia>& Provincias();
+
+// Creates presta, its indexes and ciudades (with its rows) when missing.
+void crearEsquema(BaseDatos& base);
+
+// The indexes of presta on the columns reports filter and group on; the load
+// run drops them for its bulk insert and builds them again afterwards.
+void crearIndicesPresta(BaseDatos& base);
+void borrarIndicesPresta(BaseDatos& base);

@@ -1,0 +1,86 @@
+#include "registros.h"
+
+#include "error.h"
+#include "texto.h"
+
+#include <regex>
+
+std::unique_ptr<Registros> Registros::lectura(BaseDatos& base, const std::string& sql) {
+    std::unique_ptr<Registros> r(new Registros);
+    r->sentencia_ = std::make_unique<Sentencia>(base, sql);
+    for (int i = 0; i < r->sentencia_->columnas(); ++i) {
+        r->nombres_.push_back(r->sentencia_->nombreColumna(i));
+    }
+    r->fin_ = !r->sentencia_->paso();
+    return r;
+}
+
+std::unique_ptr<Registros> Registros::anexador(BaseDatos& base, const std::string& sql) {
+    static const std::regex forma(R"(^\s*SELECT\s+\*\s+FROM\s+([A-Za-z_][A-Za-z0-9_]*)\s*;?\s*$)",
+                                  std::regex::icase);
+    std::smatch partes;
+    if (!std::regex_match(sql, partes, forma)) {
+        throw Error(Error::ErrorBaseDatos,
+                    "Sólo se puede agregar filas a \"SELECT * FROM tabla\": " + sql);
+    }
+    std::unique_ptr<Registros> r(new Registros);
+    r->sentencia_ = std::make_unique<Sentencia>(base, sql);
+    std::string columnas;
+    std::string marcas;
+    for (int i = 0; i < r->sentencia_->columnas(); ++i) {
+        r->nombres_.push_back(r->sentencia_->nombreColumna(i));
+        columnas += (i ? "," : "") + r->nombres_.back();
+        marcas += i ? ",?" : "?";
+    }
+    r->insercion_ = std::make_unique<Sentencia>(
+        base, "INSERT INTO " + partes[1].str() + " (" + columnas + ") VALUES (" + marcas + ")");
+    return r;
+}
+
+void Registros::siguiente() {
+    if (!fin_) {
+        fin_ = !sentencia_->paso();
+    }
+}
+
+int Registros::indice(const std::string& columna) const {
+    for (std::size_t i = 0; i < nombres_.size(); ++i) {
+        if (texto::igualesSinMayusculas(nombres_[i], columna)) {
+            return static_cast<int>(i);
+        }
+    }
+    throw Error(Error::ErrorBaseDatos, "No existe la columna " + columna);
+}
+
+std::optional<std::string> Registros::valor(int i) const {
+    if (fin_ || i < 0 || i >= columnas()) {
+        throw Error(Error::ErrorBaseDatos, "No hay fila o columna actual");
+    }
+    return sentencia_->valor(i);
+}
+
+std::optional<std::string> Registros::valor(const std::string& columna) const {
+    return valor(indice(columna));
+}
+
+void Registros::agregarNuevo() {
+    if (!insercion_) {
+        throw Error(Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
+    }
+    insercion_->reiniciar();
+}
+
+void Registros::fijar(const std::string& columna, const std::string& valor) {
+    if (!insercion_) {
+        throw Error(Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
+    }
+    insercion_->enlazar(indice(columna) + 1, valor);
+}
+
+void Registros::actualizar() {
+    if (!insercion_) {
+        throw Error(Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
+    }
+    insercion_->paso();
+    insercion_->reiniciar();
+}
