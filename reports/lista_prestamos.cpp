@@ -41,6 +41,13 @@ void tecleado(Condicion& c, const std::string& valor, const char* antes, const c
     }
 }
 
+// The searches open with the three lists, in this order.
+void listasBusqueda(Condicion& c, const EstadoFiltros& panel) {
+    tipoUsuario(c, panel.tipoUsuario);
+    grado(c, panel.grado);
+    tematica(c, panel.tematica);
+}
+
 // The two date bounds of the searches, each connector with a blank before it.
 void fechasBusqueda(Condicion& c, const EstadoFiltros& panel) {
     if (panel.desde) {
@@ -98,9 +105,7 @@ std::string SentenciaListaPrestamos(const std::string& modo, const FiltrosPresta
 
 std::string SentenciaBusquedaLibros(const FiltrosPrestamos& filtros, const std::string& VOrden) {
     Condicion c{ColumnasLeidas};
-    tipoUsuario(c, filtros.panel.tipoUsuario);
-    grado(c, filtros.panel.grado);
-    tematica(c, filtros.panel.tematica);
+    listasBusqueda(c, filtros.panel);
     tecleado(c, filtros.titulo, " titulo LIKE '%", "%'");
     tecleado(c, filtros.autor, " autor LIKE '%", "%'");
     tecleado(c, filtros.inventario, " inventario = '", "'");
@@ -114,9 +119,7 @@ std::string SentenciaBusquedaUsuarios(const FiltrosPrestamos& filtros, const std
                 "nro_renovaciones, fecha_devolucion, devuelto, fecha_presta, inventario, "
                 "suspendido "
                 "FROM presta "};
-    tipoUsuario(c, filtros.panel.tipoUsuario);
-    grado(c, filtros.panel.grado);
-    tematica(c, filtros.panel.tematica);
+    listasBusqueda(c, filtros.panel);
     tecleado(c, filtros.apellido, " apellido LIKE '%", "%'");
     tecleado(c, filtros.nombre, " nombre LIKE '%", "%'");
     tecleado(c, filtros.legajo, " legajo = '", "'");
