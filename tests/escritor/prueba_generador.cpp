@@ -2,7 +2,7 @@
 #include "codigo_pagina.h"
 #include "generador_demo.h"
 #include "lector_crudo.h"
-#include "vocabulario.h"
+#include "listas_clasificacion.h"
 
 #include <gtest/gtest.h>
 
@@ -100,8 +100,8 @@ TEST_F(DemoGenerada, VocabularioDeLosFiltros) {
         conPunto += g.size() == 3 ? 1 : 0;
     }
     std::set<std::string> esperados;
-    for (std::string_view t : vocabulario::tiposDeUsuario()) {
-        esperados.insert(codificar(t, CodigoPagina::Cp850));
+    for (std::size_t i = 1; i < listas::TiposUsuario().size(); ++i) {
+        esperados.insert(codificar(listas::TiposUsuario()[i], CodigoPagina::Cp850));
     }
     for (const auto& [t, n] : tipos) {
         EXPECT_TRUE(esperados.count(t)) << t;
@@ -113,8 +113,8 @@ TEST_F(DemoGenerada, VocabularioDeLosFiltros) {
     EXPECT_LT(conPunto * 4, static_cast<int>(usuarios.size()));
 
     std::set<std::string> tematicas;
-    for (std::string_view t : vocabulario::tematicas()) {
-        tematicas.insert("^a" + codificar(t, CodigoPagina::Cp850));
+    for (std::size_t i = 1; i < listas::Tematicas().size(); ++i) {
+        tematicas.insert("^a" + codificar(listas::Tematicas()[i], CodigoPagina::Cp850));
     }
     ASSERT_EQ(tematicas.size(), 60u);
     for (const Campos& c : catalogo) {

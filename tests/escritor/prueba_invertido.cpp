@@ -88,7 +88,12 @@ TEST_P(FormasDelArbol, MilesDeClavesAlAzarSeRecorrenEnteras) {
 INSTANTIATE_TEST_SUITE_P(Escritor, FormasDelArbol,
                          ::testing::Values(FormaInvertido{}, FormaInvertido{1, 2, 0},
                                            FormaInvertido{5, 5, 0}, FormaInvertido{3, 4, 7},
-                                           FormaInvertido{10, 10, 1}));
+                                           FormaInvertido{10, 10, 1}),
+                         [](const auto& i) {
+                             return "hoja" + std::to_string(i.param.clavesPorHoja) + "_nodo" +
+                                    std::to_string(i.param.entradasPorNodo) + "_segmento" +
+                                    std::to_string(i.param.postingsPorSegmento);
+                         });
 
 TEST(InvertidoIsis, RaizUnicaYArbolesSeparados) {
     CarpetaTemporal carpeta;

@@ -42,22 +42,24 @@ void EscritorIsis::indexar(std::int32_t mfn, const std::vector<CampoCrudo>& camp
 }
 
 std::int32_t EscritorIsis::agregar(const Registro& registro) {
-    const auto campos = codificarRegistro(registro);
-    const std::int32_t mfn = maestro_.siguienteMfn();
-    maestro_.escribir(mfn, campos, 0, 0);
-    ultimaInversion_.push_back(0);
-    copiaInvertida_.push_back(0);
-    indexar(mfn, campos);
-    return mfn;
+    return agregarCopia(registro, true);
 }
 
 std::int32_t EscritorIsis::agregarSinInvertir(const Registro& registro) {
+    return agregarCopia(registro, false);
+}
+
+std::int32_t EscritorIsis::agregarCopia(const Registro& registro, bool invertido) {
     const auto campos = codificarRegistro(registro);
     const std::int32_t mfn = maestro_.siguienteMfn();
     maestro_.escribir(mfn, campos, 0, 0);
     ultimaInversion_.push_back(0);
     copiaInvertida_.push_back(0);
-    maestro_.estado(mfn).nuevo = true;
+    if (invertido) {
+        indexar(mfn, campos);
+    } else {
+        maestro_.estado(mfn).nuevo = true;
+    }
     return mfn;
 }
 

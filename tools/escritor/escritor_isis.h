@@ -66,6 +66,7 @@ public:
     void cerrar();
 
 private:
+    std::int32_t agregarCopia(const Registro& registro, bool invertido);
     std::vector<CampoCrudo> codificarRegistro(const Registro& registro) const;
     void indexar(std::int32_t mfn, const std::vector<CampoCrudo>& campos);
     void comprobarVigente(std::int32_t mfn);

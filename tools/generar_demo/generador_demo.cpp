@@ -2,6 +2,7 @@
 
 #include "error.h"
 #include "escritor_isis.h"
+#include "listas_clasificacion.h"
 #include "vocabulario.h"
 
 #include <filesystem>
@@ -59,13 +60,17 @@ std::string grado(Azar& azar, std::string_view tipo) {
     return azar.probabilidad(12) ? n + "." + g : n + g;
 }
 
+// Position 0 of the filter's list is "Todos"; position 1 is "Alumno", most members.
 std::string_view tipoDeUsuario(Azar& azar) {
-    const auto tipos = vocabulario::tiposDeUsuario();
+    const auto& tipos = listas::TiposUsuario();
     const int r = azar.entre(1, 100);
-    if (r <= 80) {
-        return tipos[0]; // Alumno
-    }
-    return tipos[static_cast<std::size_t>(1 + r % 5)];
+    return tipos[static_cast<std::size_t>(r <= 80 ? 1 : 2 + r % 5)];
+}
+
+std::string tematica(Azar& azar) {
+    const auto& tematicas = listas::Tematicas(); // position 0 is "TODOS"
+    return tematicas[static_cast<std::size_t>(
+        azar.entre(1, static_cast<int>(tematicas.size()) - 1))];
 }
 
 std::string persona(Azar& azar) {
@@ -147,7 +152,7 @@ std::vector<Ejemplar> escribirCatalogo(const OpcionesDemo& o, int cuantos, Azar&
         r.push_back({245, campo245});
         std::string tematica;
         if (azar.probabilidad(92)) {
-            tematica = std::string(azar.de(vocabulario::tematicas()));
+            tematica = ::tematica(azar);
             r.push_back({659, "^a" + tematica});
         }
         for (int k = azar.probabilidad(25) ? azar.entre(1, 2) : 0; k > 0; --k) {

@@ -87,71 +87,6 @@ constexpr std::array<std::string_view, 8> kEditoriales = {"Ministerio de Educaci
                                                           "Universidad de Córdoba",
                                                           "Consejo General de Educación"};
 
-constexpr std::array<std::string_view, 60> kTematicas = {
-    "ADMINISTRACION Y ORGANIZACION",
-    "AGRICULTURA, GANADERIA Y PESCA",
-    "ANTROPOLOGIA",
-    "ARQUEOLOGIA",
-    "ARTE",
-    "ASTRONOMIA",
-    "BIBLIOTECOLOGIA",
-    "BIOGRAFIAS",
-    "BIOLOGIA",
-    "CIENCIA",
-    "COMUNICACION",
-    "CULTURA",
-    "DEPORTES",
-    "DERECHO",
-    "ECOLOGIA",
-    "ECONOMIA",
-    "EDUCACION",
-    "ESTADiSTICA",
-    "FILOSOFÖA",
-    "FISICA",
-    "FOLKLORE",
-    "GEOGRAFIA",
-    "GEOLOGIA",
-    "HISTORIA",
-    "INDUSTRIA Y COMERCIO",
-    "INFORMATICA",
-    "INGENIERIA",
-    "LINGUISTICA",
-    "LITERATURA",
-    "LITERATURA - ADIVINANZAS, RIMAS, COPLAS, CANCIONES Y TRABALENGUAS",
-    "LITERATURA - BIOGRAFÍAS",
-    "LITERATURA - CUENTOS",
-    "LITERATURA - FÁBULAS",
-    "LITERATURA - HISTORIETAS",
-    "LITERATURA - LEYENDAS",
-    "LITERATURA - MITOS",
-    "LITERATURA - NOVELAS",
-    "LITERATURA - POESÍA",
-    "LITERATURA - TEATRO",
-    "LITERATURA INFANTIL Y JUVENIL - ADIVINANZAS, RIMAS, COPLAS, CANCIONES Y TRABALENGUAS",
-    "LITERATURA INFANTIL Y JUVENIL - BIOGRAFÍAS",
-    "LITERATURA INFANTIL Y JUVENIL - CUENTOS",
-    "LITERATURA INFANTIL Y JUVENIL - FÁBULAS",
-    "LITERATURA INFANTIL Y JUVENIL - HISTORIETAS",
-    "LITERATURA INFANTIL Y JUVENIL - LEYENDAS",
-    "LITERATURA INFANTIL Y JUVENIL - MITOS",
-    "LITERATURA INFANTIL Y JUVENIL - NOVELAS",
-    "LITERATURA INFANTIL Y JUVENIL - POESÍA",
-    "LITERATURA INFANTIL Y JUVENIL - TEATRO",
-    "MATEMATICA",
-    "MEDICINA Y SALUD",
-    "POLITICA",
-    "PSICOLOGIA",
-    "QUIMICA",
-    "REFERENCIA",
-    "RELIGION",
-    "SOCIOLOGIA",
-    "TECNOLOGIA",
-    "TRANSPORTES",
-    "TURISMO"};
-
-constexpr std::array<std::string_view, 6> kTipos = {
-    "Alumno", "Curso", "Dirección", "Docente", "Escuela", "Miembro de la comunidad"};
-
 } // namespace
 
 std::span<const std::string_view> apellidos() {
@@ -171,12 +106,6 @@ std::span<const std::string_view> complementosDeTitulo() {
 }
 std::span<const std::string_view> editoriales() {
     return kEditoriales;
-}
-std::span<const std::string_view> tematicas() {
-    return kTematicas;
-}
-std::span<const std::string_view> tiposDeUsuario() {
-    return kTipos;
 }
 
 } // namespace vocabulario

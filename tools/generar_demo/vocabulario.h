@@ -3,8 +3,8 @@
 #include <span>
 #include <string_view>
 
-// The words the demo databases are made of: Spanish names, streets, titles,
-// and the classification vocabulary the reports filter by.
+// The words the demo databases are made of: Spanish names, streets, titles.
+// Member types and subjects come from the reports' own lists.
 namespace vocabulario {
 
 std::span<const std::string_view> apellidos();
@@ -13,9 +13,5 @@ std::span<const std::string_view> calles();
 std::span<const std::string_view> titulos();
 std::span<const std::string_view> complementosDeTitulo();
 std::span<const std::string_view> editoriales(); // corporate authors
-// The 60 subjects, exactly as the subject filter lists them.
-std::span<const std::string_view> tematicas();
-// The member types after "Todos", exactly as the member-type filter lists them.
-std::span<const std::string_view> tiposDeUsuario();
 
 } // namespace vocabulario
