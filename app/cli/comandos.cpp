@@ -1,6 +1,18 @@
 #include "comandos.h"
+#include "comandos_listas.h"
 
 const std::vector<Comando>& Comandos() {
-    static const std::vector<Comando> lista{};
+    static const std::vector<Comando> lista{
+        {"lista",
+         "--modo 1..5 [--tipo --grado --tematica --desde --hasta --apellido --nombre --legajo "
+         "--inventario --orden --sql]",
+         ComandoLista},
+        {"buscar-libros",
+         "[--titulo --autor --inventario --tipo --grado --tematica --desde --hasta --orden --sql]",
+         ComandoBuscarLibros},
+        {"buscar-usuarios",
+         "[--apellido --nombre --legajo --tipo --grado --tematica --desde --hasta --orden --sql]",
+         ComandoBuscarUsuarios},
+    };
     return lista;
 }
