@@ -42,26 +42,27 @@ bool esBigEndian(std::string_view xrf, std::string_view mst) {
 
 ArchivoMaestro::ArchivoMaestro(ArchivoMapeado mst, ArchivoMapeado xrf)
     : mst_(std::move(mst)), xrf_(std::move(xrf)),
-      lmst_(mst_.datos(), mst_.nombre(), esBigEndian(xrf_.datos(), mst_.datos())),
-      lxrf_(xrf_.datos(), xrf_.nombre(), esBigEndian(xrf_.datos(), mst_.datos())) {
-    if (lmst_.tamano() < 32) {
-        lmst_.danado("no tiene registro de control");
+      bigEndian_(esBigEndian(xrf_.datos(), mst_.datos())) {
+    const LectorBytes lm = lmst();
+    if (lm.tamano() < 32) {
+        lm.danado("no tiene registro de control");
     }
-    if (lmst_.i32(0) != 0) {
-        lmst_.danado("el registro de control no empieza con 0");
+    if (lm.i32(0) != 0) {
+        lm.danado("el registro de control no empieza con 0");
     }
-    siguienteMfn_ = lmst_.i32(4);
+    siguienteMfn_ = lm.i32(4);
     if (siguienteMfn_ < 1) {
-        lmst_.danado("el próximo MFN del registro de control es " + std::to_string(siguienteMfn_));
+        lm.danado("el próximo MFN del registro de control es " + std::to_string(siguienteMfn_));
     }
-    const int declarado = lmst_.u16(14) >> 8;
+    const int declarado = lm.u16(14) >> 8;
     if (declarado > 6) {
-        lmst_.danado("desplazamiento de punteros " + std::to_string(declarado) + " no admitido");
+        lm.danado("desplazamiento de punteros " + std::to_string(declarado) + " no admitido");
     }
     detectarDiseno(declarado);
 }
 
 ArchivoMaestro::Puntero ArchivoMaestro::puntero(std::int32_t mfn, int desplazamiento) const {
+    const LectorBytes lx = lxrf();
     Puntero p;
     if (mfn < 1 || mfn >= siguienteMfn_) {
         return p;
@@ -69,16 +70,16 @@ ArchivoMaestro::Puntero ArchivoMaestro::puntero(std::int32_t mfn, int desplazami
     const auto indice = static_cast<std::uint64_t>(mfn - 1);
     const std::uint64_t bloque = indice / 127;
     const std::uint64_t lugar = bloque * kBloque + 4 + 4 * (indice % 127);
-    if (!lxrf_.cabe(lugar, 4)) {
+    if (!lx.cabe(lugar, 4)) {
         return p;
     }
-    const std::int32_t numero = lxrf_.i32(bloque * kBloque);
+    const std::int32_t numero = lx.i32(bloque * kBloque);
     if (numero != static_cast<std::int64_t>(bloque) + 1 &&
         numero != -(static_cast<std::int64_t>(bloque) + 1)) {
-        lxrf_.danado("el bloque " + std::to_string(bloque + 1) + " lleva el número " +
-                     std::to_string(numero));
+        lx.danado("el bloque " + std::to_string(bloque + 1) + " lleva el número " +
+                  std::to_string(numero));
     }
-    const std::int32_t valor = lxrf_.i32(lugar);
+    const std::int32_t valor = lx.i32(lugar);
     if (valor == 0) {
         return p;
     }
@@ -91,7 +92,7 @@ ArchivoMaestro::Puntero ArchivoMaestro::puntero(std::int32_t mfn, int desplazami
         return p;
     }
     if (bloqueMst < 1) {
-        lxrf_.danado("el MFN " + std::to_string(mfn) + " apunta al bloque 0");
+        lx.danado("el MFN " + std::to_string(mfn) + " apunta al bloque 0");
     }
     p.estado = EstadoMfn::Activo;
     p.posicion = static_cast<std::uint64_t>(bloqueMst - 1) * kBloque +
@@ -101,27 +102,30 @@ ArchivoMaestro::Puntero ArchivoMaestro::puntero(std::int32_t mfn, int desplazami
 
 bool ArchivoMaestro::leaderValido(std::int32_t mfn, std::uint64_t posicion,
                                   const DisenoMaestro& d) const {
+    const LectorBytes lm = lmst();
     const auto largo = static_cast<std::uint64_t>(d.leader);
-    if (!lmst_.cabe(posicion, largo)) {
+    if (!lm.cabe(posicion, largo)) {
         return false;
     }
-    if (lmst_.i32(posicion) != mfn) {
+    if (lm.i32(posicion) != mfn) {
         return false;
     }
-    const std::uint64_t base = d.ffi ? static_cast<std::uint32_t>(lmst_.i32(posicion + largo - 8))
-                                     : lmst_.u16(posicion + largo - 6);
-    const std::uint64_t nvf = lmst_.u16(posicion + largo - 4);
+    const std::uint64_t base = d.ffi ? static_cast<std::uint32_t>(lm.i32(posicion + largo - 8))
+                                     : lm.u16(posicion + largo - 6);
+    const std::uint64_t nvf = lm.u16(posicion + largo - 4);
     return base == largo + nvf * static_cast<std::uint64_t>(d.entrada);
 }
 
 void ArchivoMaestro::detectarDiseno(int declarado) {
+    const LectorBytes lm = lmst();
+    const LectorBytes lx = lxrf();
     // A stored shift 4 means 3 for some older writers: try both.
     std::vector<int> desplazamientos{declarado};
     if (declarado == 4) {
         desplazamientos.push_back(3);
     }
     // MFNs past the cross-reference file have no record: never look beyond.
-    const std::int64_t ranuras = static_cast<std::int64_t>(lxrf_.tamano() / kBloque + 1) * 127;
+    const std::int64_t ranuras = static_cast<std::int64_t>(lx.tamano() / kBloque + 1) * 127;
     const auto ultimoPosible =
         static_cast<std::int32_t>(std::min<std::int64_t>(siguienteMfn_, ranuras + 1));
     for (const int s : desplazamientos) {
@@ -146,7 +150,7 @@ void ArchivoMaestro::detectarDiseno(int declarado) {
             }
         }
     }
-    lmst_.danado("ningún formato de registro conocido coincide con sus registros");
+    lm.danado("ningún formato de registro conocido coincide con sus registros");
 }
 
 EstadoMfn ArchivoMaestro::estado(std::int32_t mfn) const {
@@ -154,12 +158,14 @@ EstadoMfn ArchivoMaestro::estado(std::int32_t mfn) const {
 }
 
 bool ArchivoMaestro::activo(std::int32_t mfn) const {
+    const LectorBytes lm = lmst();
     const Puntero p = puntero(mfn, desplazamiento_);
     return p.estado == EstadoMfn::Activo && leaderValido(mfn, p.posicion, diseno_) &&
-           lmst_.u16(p.posicion + static_cast<std::uint64_t>(diseno_.leader) - 2) == 0;
+           lm.u16(p.posicion + static_cast<std::uint64_t>(diseno_.leader) - 2) == 0;
 }
 
 void ArchivoMaestro::leer(std::int32_t mfn, Registro& r) const {
+    const LectorBytes lm = lmst();
     r.mfn = mfn;
     r.borrado = true;
     r.campos.clear();
@@ -170,18 +176,18 @@ void ArchivoMaestro::leer(std::int32_t mfn, Registro& r) const {
     const auto leader = static_cast<std::uint64_t>(diseno_.leader);
     const std::string donde = "registro " + std::to_string(mfn);
     if (!leaderValido(mfn, p.posicion, diseno_)) {
-        lmst_.danado(donde + " con cabecera inválida en la posición " + std::to_string(p.posicion));
+        lm.danado(donde + " con cabecera inválida en la posición " + std::to_string(p.posicion));
     }
     const std::uint64_t pos = p.posicion;
-    std::int64_t mfrl = diseno_.ffi ? lmst_.i32(pos + 4) : lmst_.i16(pos + 4);
+    std::int64_t mfrl = diseno_.ffi ? lm.i32(pos + 4) : lm.i16(pos + 4);
     mfrl = mfrl < 0 ? -mfrl : mfrl; // negative: a lock left behind
-    const std::uint64_t base = diseno_.ffi ? static_cast<std::uint32_t>(lmst_.i32(pos + leader - 8))
-                                           : lmst_.u16(pos + leader - 6);
-    const std::uint64_t nvf = lmst_.u16(pos + leader - 4);
-    const std::uint16_t status = lmst_.u16(pos + leader - 2);
+    const std::uint64_t base = diseno_.ffi ? static_cast<std::uint32_t>(lm.i32(pos + leader - 8))
+                                           : lm.u16(pos + leader - 6);
+    const std::uint64_t nvf = lm.u16(pos + leader - 4);
+    const std::uint16_t status = lm.u16(pos + leader - 2);
     const auto largo = static_cast<std::uint64_t>(mfrl);
-    if (largo < base || !lmst_.cabe(pos, largo)) {
-        lmst_.danado(donde + " de largo " + std::to_string(largo) + " fuera del archivo");
+    if (largo < base || !lm.cabe(pos, largo)) {
+        lm.danado(donde + " de largo " + std::to_string(largo) + " fuera del archivo");
     }
     if (status != 0) {
         return;
@@ -191,20 +197,20 @@ void ArchivoMaestro::leer(std::int32_t mfn, Registro& r) const {
     const auto entrada = static_cast<std::uint64_t>(diseno_.entrada);
     for (std::uint64_t i = 0; i < nvf; ++i) {
         const std::uint64_t e = pos + leader + i * entrada;
-        const std::uint16_t tag = lmst_.u16(e);
+        const std::uint16_t tag = lm.u16(e);
         std::uint64_t posicion = 0;
         std::uint64_t largoCampo = 0;
         if (diseno_.ffi) {
             const std::uint64_t relleno = entrada == 12 ? 2 : 0;
-            posicion = static_cast<std::uint32_t>(lmst_.i32(e + 2 + relleno));
-            largoCampo = static_cast<std::uint32_t>(lmst_.i32(e + 6 + relleno));
+            posicion = static_cast<std::uint32_t>(lm.i32(e + 2 + relleno));
+            largoCampo = static_cast<std::uint32_t>(lm.i32(e + 6 + relleno));
         } else {
-            posicion = lmst_.u16(e + 2);
-            largoCampo = lmst_.u16(e + 4);
+            posicion = lm.u16(e + 2);
+            largoCampo = lm.u16(e + 4);
         }
         if (base + posicion + largoCampo > largo) {
-            lmst_.danado(donde + ": el campo " + std::to_string(tag) + " sale del registro");
+            lm.danado(donde + ": el campo " + std::to_string(tag) + " sale del registro");
         }
-        r.campos.push_back(Campo{tag, lmst_.trozo(pos + base + posicion, largoCampo)});
+        r.campos.push_back(Campo{tag, lm.trozo(pos + base + posicion, largoCampo)});
     }
 }

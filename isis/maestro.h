@@ -61,10 +61,13 @@ private:
     bool leaderValido(std::int32_t mfn, std::uint64_t posicion, const DisenoMaestro& d) const;
     void detectarDiseno(int desplazamientoDeclarado);
 
+    // Readers made on each use: they point at the names, which move with us.
+    LectorBytes lmst() const { return LectorBytes(mst_.datos(), mst_.nombre(), bigEndian_); }
+    LectorBytes lxrf() const { return LectorBytes(xrf_.datos(), xrf_.nombre(), bigEndian_); }
+
     ArchivoMapeado mst_;
     ArchivoMapeado xrf_;
-    LectorBytes lmst_;
-    LectorBytes lxrf_;
+    bool bigEndian_ = false;
     std::int32_t siguienteMfn_ = 1;
     int desplazamiento_ = 0;
     DisenoMaestro diseno_{18, 6, false};
