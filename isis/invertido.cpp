@@ -53,6 +53,25 @@ bool numerados(const ArchivoMapeado& a, std::size_t registro) {
     return true;
 }
 
+// Where node or leaf `n` starts and how many entries it uses, checking that
+// it exists, carries its own number and uses 0 to 10 entries.
+std::pair<std::uint64_t, int> registro(const LectorBytes& l, const char* que, std::int32_t n,
+                                       std::int64_t cantidad, std::size_t tamano) {
+    const auto nombre = [&] { return std::string(que) + " " + std::to_string(n); };
+    if (n < 1 || n > cantidad) {
+        l.danado("no tiene " + nombre());
+    }
+    const std::uint64_t r = static_cast<std::uint64_t>(n - 1) * tamano;
+    if (l.i32(r) != n) {
+        l.danado(nombre() + " lleva otro número");
+    }
+    const std::int16_t ock = l.i16(r + 4);
+    if (ock < 0 || ock > kEntradasPorRegistro) {
+        l.danado(nombre() + " tiene " + std::to_string(ock) + " entradas");
+    }
+    return {r, ock};
+}
+
 } // namespace
 
 std::unique_ptr<ArchivoInvertido> ArchivoInvertido::abrir(const std::string& ruta) {
@@ -165,17 +184,9 @@ std::int32_t ArchivoInvertido::hojaDe(const Arbol& a, std::string_view clave) co
     std::int32_t nodo = a.raiz;
     // A sound tree is never deeper than its node count.
     for (std::int64_t paso = 0; paso <= a.cantidadNodos; ++paso) {
-        if (nodo < 1 || nodo > a.cantidadNodos) {
-            l.danado("apunta al nodo inexistente " + std::to_string(nodo));
-        }
-        const std::uint64_t r = static_cast<std::uint64_t>(nodo - 1) * a.registroNodo;
-        if (l.i32(r) != nodo) {
-            l.danado("el nodo " + std::to_string(nodo) + " lleva otro número");
-        }
-        const std::int16_t ock = l.i16(r + 4);
-        if (ock < 1 || ock > kEntradasPorRegistro) {
-            l.danado("el nodo " + std::to_string(nodo) + " tiene " + std::to_string(ock) +
-                     " entradas");
+        const auto [r, ock] = registro(l, "el nodo", nodo, a.cantidadNodos, a.registroNodo);
+        if (ock == 0) {
+            l.danado("el nodo " + std::to_string(nodo) + " está vacío");
         }
         std::int32_t elegido = 0;
         for (int e = 0; e < ock; ++e) {
@@ -200,17 +211,7 @@ std::int32_t ArchivoInvertido::hojaDe(const Arbol& a, std::string_view clave) co
 std::int32_t ArchivoInvertido::siguienteHoja(const Arbol& a, std::int32_t hoja,
                                              std::vector<Entrada>& entradas) const {
     const LectorBytes l = lector(*a.hojas);
-    if (hoja < 1 || hoja > a.cantidadHojas) {
-        l.danado("apunta a la hoja inexistente " + std::to_string(hoja));
-    }
-    const std::uint64_t r = static_cast<std::uint64_t>(hoja - 1) * a.registroHoja;
-    if (l.i32(r) != hoja) {
-        l.danado("la hoja " + std::to_string(hoja) + " lleva otro número");
-    }
-    const std::int16_t ock = l.i16(r + 4);
-    if (ock < 0 || ock > kEntradasPorRegistro) {
-        l.danado("la hoja " + std::to_string(hoja) + " tiene " + std::to_string(ock) + " entradas");
-    }
+    const auto [r, ock] = registro(l, "la hoja", hoja, a.cantidadHojas, a.registroHoja);
     entradas.clear();
     for (int e = 0; e < ock; ++e) {
         const std::uint64_t p = r + 12 + static_cast<std::uint64_t>(e) * a.entradaHoja;
