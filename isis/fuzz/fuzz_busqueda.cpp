@@ -21,12 +21,11 @@ public:
     }
 
 private:
-    std::map<std::string, std::vector<Posting>> claves_{
-        {"PLANT", {{1, 24, 1, 1}, {3, 24, 1, 2}}},
-        {"PLANTS", {{2, 24, 1, 1}}},
-        {"WATER", {{2, 24, 1, 3}, {3, 69, 1, 1}}},
-        {"I:1234", {{4, 1, 1, 1}}},
-        {"PLANT PHYSIOLOGY", {{5, 69, 1, 1}}}};
+    std::map<std::string, std::vector<Posting>> claves_{{"PLANT", {{1, 24, 1, 1}, {3, 24, 1, 2}}},
+                                                        {"PLANTS", {{2, 24, 1, 1}}},
+                                                        {"WATER", {{2, 24, 1, 3}, {3, 69, 1, 1}}},
+                                                        {"I:1234", {{4, 1, 1, 1}}},
+                                                        {"PLANT PHYSIOLOGY", {{5, 69, 1, 1}}}};
 };
 
 } // namespace

@@ -9,10 +9,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
     if (p.size() != 6) {
         return 0;
     }
-    const auto archivo = [&](int i) { return ArchivoMapeado::enMemoria("f" + std::to_string(i), p[i]); };
+    const auto archivo = [&](int i) {
+        return ArchivoMapeado::enMemoria("f" + std::to_string(i), p[i]);
+    };
     try {
-        ArchivoInvertido::Archivos a{std::nullopt, archivo(1), archivo(2), archivo(3), archivo(4),
-                                     archivo(5)};
+        ArchivoInvertido::Archivos a{std::nullopt, archivo(1), archivo(2),
+                                     archivo(3),   archivo(4), archivo(5)};
         if (!p[0].empty()) {
             a.cnt = archivo(0);
         }
