@@ -5,6 +5,9 @@
 #include "contexto.h"
 #include "dialogos.h"
 #include "frmAbout.h"
+#include "frm_configCUE.h"
+#include "frm_exporta.h"
+#include "lectura_exportacion.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,11 +38,16 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     QMenu* config = menu("mnu_config", "Configuración");
     connect(comando(config, "mnu_helpfile", "Archivo de ayuda"), &QAction::triggered, this,
             &frm_principal::archivoDeAyuda);
-    comando(config, "mnu_CUE", "Cambiar CUE");
+    connect(comando(config, "mnu_CUE", "Cambiar CUE"), &QAction::triggered, this,
+            [this] { mostrarUnica<frm_configCUE>(ctx_); });
     comando(config, "mnu_path", "Path DB");
 
-    comando(nullptr, "mnu_exportar", "Exportar");
-    comando(nullptr, "mnu_leer", "leer")->setVisible(false);
+    connect(comando(nullptr, "mnu_exportar", "Exportar"), &QAction::triggered, this,
+            [this] { mostrarUnica<frm_exporta>(ctx_); });
+    QAction* leer = comando(nullptr, "mnu_leer", "leer");
+    leer->setVisible(false);
+    connect(leer, &QAction::triggered, this,
+            [this] { LeerExportacion(ctx_.carpeta, ctx_.dialogos); });
 
     ventana_ = menu("mnu_ventana", "Ventana");
     connect(comando(ventana_, "mnu_cascada", "Cascada"), &QAction::triggered, this,
