@@ -6,7 +6,9 @@
 
 namespace {
 
-bool esDigito(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool esDigito(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 } // namespace
 

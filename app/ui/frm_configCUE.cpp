@@ -66,7 +66,8 @@ frm_configCUE::frm_configCUE(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     ini.Cargar("INICIO");
     const std::string primera = texto::prefijoUtf8(ini.CUE, 7);
     txt_CUE1_->setText(QString::fromStdString(primera));
-    txt_CUE2_->setText(QString::fromStdString(texto::prefijoUtf8(ini.CUE.substr(primera.size()), 2)));
+    txt_CUE2_->setText(
+        QString::fromStdString(texto::prefijoUtf8(ini.CUE.substr(primera.size()), 2)));
     resize(twips::aPixeles(5385, logicalDpiX()), twips::aPixeles(1635, logicalDpiY()));
 
     connect(cmb_provincia_, &QComboBox::currentIndexChanged, this,

@@ -107,6 +107,8 @@ QMdiSubWindow* frm_principal::agregarHija(QWidget* hija) {
     hija->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = area_->addSubWindow(hija);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A child that closes itself (Cancelar, Grabar) takes its frame along.
+    connect(hija, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
     hija->show();
     area_->setActiveSubWindow(sub);
     return sub;
