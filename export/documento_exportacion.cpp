@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -19,6 +20,18 @@ constexpr std::array<std::pair<int, std::pair<int, int>>, 7> GradosPorNivel{
     {{0, {0, 3}}, {1, {1, 7}}, {2, {1, 6}}, {3, {1, 4}}, {4, {1, 4}}, {5, {1, 3}}, {6, {1, 3}}}};
 
 constexpr std::size_t EntradasPorLista = 5;
+
+// An entry of a list: its element and, in order, each field's element and column.
+struct FormaEntrada {
+    const char* elemento;
+    std::vector<std::pair<const char*, const char*>> campos;
+};
+const FormaEntrada EntradaLibro{
+    "Libro", {{"ISBN", "isbn"}, {"Nombre", "titulo"}, {"Autor", "autor"}, {"Cantidad", "cant"}}};
+const FormaEntrada EntradaSocio{
+    "Socio",
+    {{"DNI", "dni"}, {"Nombre", "nombre"}, {"Apellido", "apellido"}, {"Cantidad", "cant"}}};
+const FormaEntrada EntradaTema{"Tema", {{"Tema", "tematica"}, {"Cantidad", "cant"}}};
 
 // <CodigoTipo> of a stored member type; the comparison is exact.
 std::string codigoTipo(const std::string& tipo) {
@@ -126,35 +139,25 @@ private:
         cerrar(prof, elemento);
     }
 
+    // A ranking element whose entries are `forma` elements of one line per field.
+    void ranking(int prof, const std::string& elemento, const std::string& sql,
+                 const FormaEntrada& forma) {
+        lista(prof, elemento, sql, [&](const Registros& r) {
+            abrir(prof + 1, forma.elemento);
+            for (const auto& [campo, columna] : forma.campos) {
+                linea(prof + 2, campo, r.texto(columna));
+            }
+            cerrar(prof + 1, forma.elemento);
+        });
+    }
     void rankingLibros(int prof, const std::string& elemento, const std::string& sql) {
-        lista(prof, elemento, sql, [&](const Registros& r) {
-            abrir(prof + 1, "Libro");
-            linea(prof + 2, "ISBN", r.texto("isbn"));
-            linea(prof + 2, "Nombre", r.texto("titulo"));
-            linea(prof + 2, "Autor", r.texto("autor"));
-            linea(prof + 2, "Cantidad", r.texto("cant"));
-            cerrar(prof + 1, "Libro");
-        });
+        ranking(prof, elemento, sql, EntradaLibro);
     }
-
     void rankingSocios(int prof, const std::string& elemento, const std::string& sql) {
-        lista(prof, elemento, sql, [&](const Registros& r) {
-            abrir(prof + 1, "Socio");
-            linea(prof + 2, "DNI", r.texto("dni"));
-            linea(prof + 2, "Nombre", r.texto("nombre"));
-            linea(prof + 2, "Apellido", r.texto("apellido"));
-            linea(prof + 2, "Cantidad", r.texto("cant"));
-            cerrar(prof + 1, "Socio");
-        });
+        ranking(prof, elemento, sql, EntradaSocio);
     }
-
     void rankingTemas(int prof, const std::string& elemento, const std::string& sql) {
-        lista(prof, elemento, sql, [&](const Registros& r) {
-            abrir(prof + 1, "Tema");
-            linea(prof + 2, "Tema", r.texto("tematica"));
-            linea(prof + 2, "Cantidad", r.texto("cant"));
-            cerrar(prof + 1, "Tema");
-        });
+        ranking(prof, elemento, sql, EntradaTema);
     }
 
     // The head lines of a <Tipo> entry at depth 4.
