@@ -1,6 +1,6 @@
 #include "comandos.h"
-
 #include "comando_exportar.h"
+#include "comandos_listas.h"
 
 const std::vector<Comando>& Comandos() {
     static const std::vector<Comando> lista{
@@ -8,6 +8,16 @@ const std::vector<Comando>& Comandos() {
          "[--desde AAAAMMDD] [--hasta AAAAMMDD]: escribe la exportación XML del día en\n"
          "      exportaciones/ e imprime su ruta",
          ComandoExportar},
+        {"lista",
+         "--modo 1..5 [--tipo --grado --tematica --desde --hasta --apellido --nombre --legajo "
+         "--inventario --orden --sql]",
+         ComandoLista},
+        {"buscar-libros",
+         "[--titulo --autor --inventario --tipo --grado --tematica --desde --hasta --orden --sql]",
+         ComandoBuscarLibros},
+        {"buscar-usuarios",
+         "[--apellido --nombre --legajo --tipo --grado --tematica --desde --hasta --orden --sql]",
+         ComandoBuscarUsuarios},
     };
     return lista;
 }

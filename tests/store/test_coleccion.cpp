@@ -36,3 +36,14 @@ TEST(ColeccionEspanol, Parecido) {
     EXPECT_TRUE(parecidoEspanol("100%", "100!%", U'!'));
     EXPECT_FALSE(parecidoEspanol("1000", "100!%", U'!'));
 }
+
+TEST(ColeccionEspanol, PrefijoComunNoCambiaElResultado) {
+    // The shared start ends inside a two-byte character in both pairs.
+    EXPECT_GT(compararEspanol("año", "aña"), 0);
+    EXPECT_LT(compararEspanol("aña", "año"), 0);
+    EXPECT_LT(compararEspanol("título á", "título b"), 0);
+    EXPECT_LT(compararEspanol("título", "títulos"), 0);
+    EXPECT_EQ(compararEspanol("LIBRO Ñ", "libro ñ"), 0);
+    EXPECT_GT(compararEspanol("Èl", "Él"), 0);
+    EXPECT_LT(compararEspanol("Él", "Èl"), 0);
+}
