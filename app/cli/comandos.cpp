@@ -1,10 +1,15 @@
 #include "comandos.h"
+#include "comando_exportar.h"
 #include "comandos_listas.h"
 
 #include "cli_isis.h"
 
 const std::vector<Comando>& Comandos() {
     static const std::vector<Comando> lista{
+        {"exportar",
+         "[--desde AAAAMMDD] [--hasta AAAAMMDD]: escribe la exportación XML del día en\n"
+         "      exportaciones/ e imprime su ruta",
+         ComandoExportar},
         {"lista",
          "--modo 1..5 [--tipo --grado --tematica --desde --hasta --apellido --nombre --legajo "
          "--inventario --orden --sql]",

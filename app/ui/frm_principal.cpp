@@ -5,6 +5,9 @@
 #include "contexto.h"
 #include "dialogos.h"
 #include "frmAbout.h"
+#include "frm_configCUE.h"
+#include "frm_exporta.h"
+#include "lectura_exportacion.h"
 #include "menus_listas.h"
 
 #include <QAction>
@@ -36,11 +39,16 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     QMenu* config = menu("mnu_config", "Configuración");
     connect(comando(config, "mnu_helpfile", "Archivo de ayuda"), &QAction::triggered, this,
             &frm_principal::archivoDeAyuda);
-    comando(config, "mnu_CUE", "Cambiar CUE");
+    connect(comando(config, "mnu_CUE", "Cambiar CUE"), &QAction::triggered, this,
+            [this] { mostrarUnica<frm_configCUE>(ctx_); });
     comando(config, "mnu_path", "Path DB");
 
-    comando(nullptr, "mnu_exportar", "Exportar");
-    comando(nullptr, "mnu_leer", "leer")->setVisible(false);
+    connect(comando(nullptr, "mnu_exportar", "Exportar"), &QAction::triggered, this,
+            [this] { mostrarUnica<frm_exporta>(ctx_); });
+    QAction* leer = comando(nullptr, "mnu_leer", "leer");
+    leer->setVisible(false);
+    connect(leer, &QAction::triggered, this,
+            [this] { LeerExportacion(ctx_.carpeta, ctx_.dialogos); });
 
     ventana_ = menu("mnu_ventana", "Ventana");
     connect(comando(ventana_, "mnu_cascada", "Cascada"), &QAction::triggered, this,
@@ -101,6 +109,8 @@ QMdiSubWindow* frm_principal::agregarHija(QWidget* hija) {
     hija->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = area_->addSubWindow(hija);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A child that closes itself (Cancelar, Grabar) takes its frame along.
+    connect(hija, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
     hija->show();
     area_->setActiveSubWindow(sub);
     return sub;
