@@ -5,11 +5,22 @@
 #include "contexto.h"
 #include "dialogos.h"
 #include "frmAbout.h"
+#include "frm_ranking.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+
+namespace {
+// Each ranking command opens one more window, grouped as the command says.
+void abrirRanking(frm_principal& principal, Contexto& ctx, int agrupacion, const char* titulo) {
+    auto* ventana = new frm_ranking(ctx);
+    principal.agregarHija(ventana);
+    ventana->elegirAgrupacion(agrupacion);
+    ventana->setWindowTitle(titulo);
+}
+} // namespace
 
 frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), area_(new QMdiArea(this)) {
@@ -23,13 +34,15 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     comando(usuarios, "mnu_buscarUsuarios", "Búsqueda");
     comando(usuarios, "mnu_usuariosRetrasados", "Morosos");
     comando(usuarios, "mnu_usuariosTitulos", "Títulos retirados");
-    comando(usuarios, "mnu_usuariosRanking", "Ranking");
+    connect(comando(usuarios, "mnu_usuariosRanking", "Ranking"), &QAction::triggered, this,
+            [this] { abrirRanking(*this, ctx_, ranking::PorUsuario, "Ranking de Usuarios"); });
 
     QMenu* libros = menu("mnu_libros", "Libros");
     comando(libros, "mnu_buscarLibros", "Búsqueda");
     comando(libros, "mnu_librosMorosos", "Devueltos con mora");
     comando(libros, "mnu_librosPrestados", "Prestados");
-    comando(libros, "mnu_librosRanking", "Ranking");
+    connect(comando(libros, "mnu_librosRanking", "Ranking"), &QAction::triggered, this,
+            [this] { abrirRanking(*this, ctx_, ranking::PorLibro, "Ranking de Libros"); });
     comando(libros, "mnu_librosRenovados", "Renovados")->setEnabled(false);
 
     QMenu* config = menu("mnu_config", "Configuración");
@@ -56,12 +69,11 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     });
 
     QMenu* ayudaMenu = menu("mnu_help", "?");
-    connect(comando(ayudaMenu, "mnu_acerca_de", "Acerca de..."), &QAction::triggered, this,
-            [this] {
-                auto* acerca = new frmAbout(ctx_.dialogos);
-                acerca->setAttribute(Qt::WA_DeleteOnClose);
-                acerca->show();
-            });
+    connect(comando(ayudaMenu, "mnu_acerca_de", "Acerca de..."), &QAction::triggered, this, [this] {
+        auto* acerca = new frmAbout(ctx_.dialogos);
+        acerca->setAttribute(Qt::WA_DeleteOnClose);
+        acerca->show();
+    });
     QAction* f1 = comando(ayudaMenu, "mnu_ayuda", "Ayuda");
     f1->setShortcut(Qt::Key_F1);
     f1->setShortcutContext(Qt::ApplicationShortcut);
@@ -105,7 +117,9 @@ QMdiSubWindow* frm_principal::agregarHija(QWidget* hija) {
     return sub;
 }
 
-void frm_principal::cascada() { area_->cascadeSubWindows(); }
+void frm_principal::cascada() {
+    area_->cascadeSubWindows();
+}
 
 void frm_principal::mosaico() {
     // Tiled horizontally: one above the other, each the full width.
@@ -142,9 +156,13 @@ void frm_principal::listarVentanas() {
     }
 }
 
-void frm_principal::archivoDeAyuda() { ::archivoDeAyuda(ctx_.carpeta, ctx_.dialogos); }
+void frm_principal::archivoDeAyuda() {
+    ::archivoDeAyuda(ctx_.carpeta, ctx_.dialogos);
+}
 
-void frm_principal::ayuda() { ::ejecutarAyuda(ctx_.carpeta, ctx_.dialogos); }
+void frm_principal::ayuda() {
+    ::ejecutarAyuda(ctx_.carpeta, ctx_.dialogos);
+}
 
 void frm_principal::closeEvent(QCloseEvent* evento) {
     const auto respuesta = ctx_.dialogos.mensaje("¿Está seguro?", "Salir", Dialogos::Botones::SiNo,
