@@ -11,9 +11,8 @@ constexpr std::array<int, 9> PosicionesEncabezado{1, 6, 14, 21, 26, 31, 35, 39, 
 }
 
 const std::vector<std::string>& TiposUsuario() {
-    static const std::vector<std::string> lista{"Todos",   "Alumno",  "Curso",
-                                                "Dirección", "Docente", "Escuela",
-                                                "Miembro de la comunidad"};
+    static const std::vector<std::string> lista{
+        "Todos", "Alumno", "Curso", "Dirección", "Docente", "Escuela", "Miembro de la comunidad"};
     return lista;
 }
 

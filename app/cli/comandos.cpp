@@ -1,4 +1,5 @@
 #include "comandos.h"
+#include "comandos_listas.h"
 
 #include "comando_ranking.h"
 
@@ -9,6 +10,16 @@ const std::vector<Comando>& Comandos() {
          "POSICION] [--tematica TEXTO] [--desde AAAAMMDD] [--hasta AAAAMMDD] [--barras N] "
          "[--cantidad] [--sql]: el ranking de préstamos, una línea por grupo",
          &ComandoRanking},
+        {"lista",
+         "--modo 1..5 [--tipo --grado --tematica --desde --hasta --apellido --nombre --legajo "
+         "--inventario --orden --sql]",
+         ComandoLista},
+        {"buscar-libros",
+         "[--titulo --autor --inventario --tipo --grado --tematica --desde --hasta --orden --sql]",
+         ComandoBuscarLibros},
+        {"buscar-usuarios",
+         "[--apellido --nombre --legajo --tipo --grado --tematica --desde --hasta --orden --sql]",
+         ComandoBuscarUsuarios},
     };
     return lista;
 }

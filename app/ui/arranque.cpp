@@ -10,4 +10,6 @@ Arranque::Arranque(std::string carpeta)
 
 Arranque::~Arranque() = default;
 
-void Arranque::iniciar() { principal_->show(); }
+void Arranque::iniciar() {
+    principal_->show();
+}
