@@ -43,11 +43,6 @@ constexpr int AnchoMinimoLista = 9975;
 // A printing failure other than a cancel, numbered as printer errors are.
 constexpr int ErrorImpresora = 482;
 
-QDate aQDate(const Fecha& f) {
-    return QDate(static_cast<int>(f.year()), static_cast<int>(static_cast<unsigned>(f.month())),
-                 static_cast<int>(static_cast<unsigned>(f.day())));
-}
-
 } // namespace
 
 frm_ranking::frm_ranking(Contexto& ctx, QWidget* parent)
@@ -56,8 +51,7 @@ frm_ranking::frm_ranking(Contexto& ctx, QWidget* parent)
     setWindowTitle("Ranking");
     crearControles();
     // Both pickers start on today; no ranking is computed until a choice.
-    filtros_.DTP_desde->setDate(aQDate(ctx_.reloj.hoy()));
-    filtros_.DTP_hasta->setDate(aQDate(ctx_.reloj.hoy()));
+    filtros_.fechasEn(ctx_.reloj.hoy());
     conectar();
     resize(sizeHint());
 }

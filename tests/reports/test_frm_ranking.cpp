@@ -185,6 +185,8 @@ TEST_F(FrmRanking, ResultadoVacioBlanqueaElGraficoSinCambiarSusFilas) {
     v.elegirAgrupacion(ranking::PorTema);
     ASSERT_EQ(v.datosGrafico().filas(), 4);
     auto* desde = control<QDateEdit>(&v, "DTP_desde");
+    EXPECT_EQ(desde->date(), QDate(2024, 6, 1)); // the program's today
+    EXPECT_EQ(control<QDateEdit>(&v, "DTP_hasta")->date(), QDate(2024, 6, 1));
     control<QCheckBox>(&v, "chk_desde")->click();
     desde->setDate(QDate(2030, 1, 1));
     EXPECT_TRUE(lineas(v).isEmpty());
