@@ -88,6 +88,7 @@ void lineas(QChart* grafico, const DatosGrafico& d) {
             serie->setColor(*color);
         }
         serie->setPointsVisible(f == 0 && d.marcadoresSerie1);
+        serie->setMarkerSize(8);
         grafico->addSeries(serie);
     }
     agregarEjes(grafico, d);
@@ -115,12 +116,8 @@ QChartView* CrearVistaGrafico(QWidget* padre) {
 }
 
 void DibujarGrafico(QChartView* vista, const DatosGrafico& d) {
-    QChart* grafico = vista->chart();
-    grafico->removeAllSeries();
-    for (QAbstractAxis* eje : grafico->axes()) {
-        grafico->removeAxis(eje);
-        delete eje;
-    }
+    // A fresh chart each time: nothing of the previous type's axes or series stays.
+    auto* grafico = new QChart;
     switch (d.tipo) {
     case ranking::TipoGrafico::Barras:
         barras(grafico, d);
@@ -132,7 +129,12 @@ void DibujarGrafico(QChartView* vista, const DatosGrafico& d) {
         torta(grafico, d);
         break;
     }
+    // Beside the plot the legend lists the bar labels one under the other.
+    grafico->legend()->setAlignment(Qt::AlignRight);
     grafico->legend()->setVisible(d.leyenda);
+    QChart* anterior = vista->chart();
+    vista->setChart(grafico);
+    delete anterior;
 }
 
 QImage ImagenGrafico(QChartView* vista) {

@@ -56,6 +56,14 @@ frm_ranking::frm_ranking(Contexto& ctx, QWidget* parent)
     resize(sizeHint());
 }
 
+frm_ranking::~frm_ranking() {
+    // The controls still signal while the base class takes them down (a list
+    // box losing the focus reports a choice); this window no longer listens.
+    for (QObject* hijo : findChildren<QObject*>()) {
+        hijo->disconnect(this);
+    }
+}
+
 QSize frm_ranking::sizeHint() const {
     return {twips::aPixeles(AnchoDiseno, logicalDpiX()),
             twips::aPixeles(AltoDiseno, logicalDpiY())};
@@ -156,7 +164,6 @@ void frm_ranking::crearControles() {
     lbl_descipcionBarras = new QLabel(this);
     lbl_descipcionBarras->setObjectName("lbl_descipcionBarras");
     char_socios = CrearVistaGrafico(this);
-    DibujarGrafico(char_socios, grafico_);
 }
 
 void frm_ranking::conectar() {
@@ -197,11 +204,11 @@ void frm_ranking::resizeEvent(QResizeEvent* evento) {
     const int altoGrafico =
         alto <= AltoDiseno ? AltoGraficoDiseno : alto - AltoDiseno + AltoGraficoDiseno;
     colocar(TextLista, Margen, Margen, anchoLista, AltoLista);
-    colocar(marcoFiltrar_, Margen, ArribaMarcos, 3480, AltoMarcos);
-    colocar(marcoFecha_, 3660, ArribaMarcos, 2040, AltoMarcos);
-    colocar(marcoAgrupar_, 5760, ArribaMarcos, 1920, AltoMarcos);
-    colocar(marcoMostrar_, 7740, ArribaMarcos, 3120, AltoMarcos);
-    colocar(marcoGrafico_, 10920, ArribaMarcos, 1845, AltoMarcos);
+    colocar(marcoFiltrar_, Margen, ArribaMarcos, 3000, AltoMarcos);
+    colocar(marcoFecha_, 3180, ArribaMarcos, 1860, AltoMarcos);
+    colocar(marcoAgrupar_, 5100, ArribaMarcos, 1900, AltoMarcos);
+    colocar(marcoMostrar_, 7060, ArribaMarcos, 3600, AltoMarcos);
+    colocar(marcoGrafico_, 10720, ArribaMarcos, 2045, AltoMarcos);
     colocar(lbl_descipcionBarras, Margen, ArribaDescripcion, anchoLista, 270);
     colocar(char_socios, Margen, ArribaGrafico, anchoLista, altoGrafico);
 }

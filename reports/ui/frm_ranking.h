@@ -28,6 +28,7 @@ class frm_ranking : public QWidget {
     Q_OBJECT
 public:
     explicit frm_ranking(Contexto& ctx, QWidget* parent = nullptr);
+    ~frm_ranking() override;
 
     // Selects option `agrupacion` as a click on it does, refresh included.
     void elegirAgrupacion(int agrupacion);

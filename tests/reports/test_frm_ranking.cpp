@@ -13,6 +13,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLegend>
@@ -324,6 +325,17 @@ TEST_F(FrmRanking, VentanasIndependientes) {
     EXPECT_EQ(lineas(a).first(), "100 - Ana - Paz -  (33,33) ");
     EXPECT_EQ(lineas(b).first(), "LITERATURA - NOVELAS -  (6) ");
     EXPECT_EQ(b.datosGrafico().tipo, ranking::TipoGrafico::Linea);
+}
+
+TEST_F(FrmRanking, CerrarConElFocoEnUnaListaNoRefresca) {
+    auto* v = new frm_ranking(base.ctx);
+    v->show();
+    v->elegirAgrupacion(ranking::PorLibro);
+    control<QComboBox>(v, "cmb_grado")->setFocus();
+    QApplication::processEvents();
+    base.ctx.TextoSql = "sin cambios";
+    delete v; // the list box loses the focus while the window goes away
+    EXPECT_EQ(base.ctx.TextoSql, "sin cambios");
 }
 
 TEST_F(FrmRanking, ListaYGraficoSiguenAlTamanoDeLaVentana) {
