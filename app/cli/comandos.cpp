@@ -3,6 +3,7 @@
 #include "comandos_listas.h"
 
 #include "cli_isis.h"
+#include "comando_ranking.h"
 
 const std::vector<Comando>& Comandos() {
     static const std::vector<Comando> lista{
@@ -10,6 +11,11 @@ const std::vector<Comando>& Comandos() {
          "[--desde AAAAMMDD] [--hasta AAAAMMDD]: escribe la exportación XML del día en\n"
          "      exportaciones/ e imprime su ruta",
          ComandoExportar},
+        {"ranking",
+         "--agrupar usuario|libro|tema|grado|nivel [--mostrar 0,1,..6] [--tipo TEXTO] [--grado "
+         "POSICION] [--tematica TEXTO] [--desde AAAAMMDD] [--hasta AAAAMMDD] [--barras N] "
+         "[--cantidad] [--sql]: el ranking de préstamos, una línea por grupo",
+         &ComandoRanking},
         {"lista",
          "--modo 1..5 [--tipo --grado --tematica --desde --hasta --apellido --nombre --legajo "
          "--inventario --orden --sql]",

@@ -8,12 +8,23 @@
 #include "frm_configCUE.h"
 #include "frm_exporta.h"
 #include "lectura_exportacion.h"
+#include "frm_ranking.h"
 #include "menus_listas.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+
+namespace {
+// Each ranking command opens one more window, grouped as the command says.
+void abrirRanking(frm_principal& principal, Contexto& ctx, int agrupacion, const char* titulo) {
+    auto* ventana = new frm_ranking(ctx);
+    principal.agregarHija(ventana);
+    ventana->elegirAgrupacion(agrupacion);
+    ventana->setWindowTitle(titulo);
+}
+} // namespace
 
 frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), area_(new QMdiArea(this)) {
@@ -27,13 +38,15 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     comando(usuarios, "mnu_buscarUsuarios", "Búsqueda");
     comando(usuarios, "mnu_usuariosRetrasados", "Morosos");
     comando(usuarios, "mnu_usuariosTitulos", "Títulos retirados");
-    comando(usuarios, "mnu_usuariosRanking", "Ranking");
+    connect(comando(usuarios, "mnu_usuariosRanking", "Ranking"), &QAction::triggered, this,
+            [this] { abrirRanking(*this, ctx_, ranking::PorUsuario, "Ranking de Usuarios"); });
 
     QMenu* libros = menu("mnu_libros", "Libros");
     comando(libros, "mnu_buscarLibros", "Búsqueda");
     comando(libros, "mnu_librosMorosos", "Devueltos con mora");
     comando(libros, "mnu_librosPrestados", "Prestados");
-    comando(libros, "mnu_librosRanking", "Ranking");
+    connect(comando(libros, "mnu_librosRanking", "Ranking"), &QAction::triggered, this,
+            [this] { abrirRanking(*this, ctx_, ranking::PorLibro, "Ranking de Libros"); });
     comando(libros, "mnu_librosRenovados", "Renovados")->setEnabled(false);
 
     QMenu* config = menu("mnu_config", "Configuración");
