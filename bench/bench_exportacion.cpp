@@ -2,6 +2,7 @@
 #include "almacen.h"
 #include "contexto.h"
 #include "dialogos_guionados.h"
+#include "esquema.h"
 #include "exportacion.h"
 #include "reloj.h"
 
@@ -47,6 +48,7 @@ void BM_ExportarXML(benchmark::State& estado) {
         return;
     }
     ctx.Conexion->ejecutar(Llenado);
+    actualizarEstadisticasPresta(*ctx.Conexion);
     // Argument 0: no period, as the dialog opens; 1: eight months of the year.
     const PeriodoExportacion periodo = estado.range(0) == 0
                                            ? PeriodoExportacion{}

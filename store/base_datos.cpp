@@ -114,8 +114,8 @@ void parecido(sqlite3_context* ctx, int argc, sqlite3_value** args) {
 }
 
 void registrar(sqlite3* db, const char* nombre, int argumentos, void* datos,
-               void (*funcion)(sqlite3_context*, int, sqlite3_value**), bool determinista) {
-    const int banderas = SQLITE_UTF8 | (determinista ? SQLITE_DETERMINISTIC : 0);
+               void (*funcion)(sqlite3_context*, int, sqlite3_value**)) {
+    const int banderas = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     if (sqlite3_create_function(db, nombre, argumentos, banderas, datos, funcion, nullptr,
                                 nullptr) != SQLITE_OK) {
         lanzarErrorSqlite(db, nombre);
@@ -131,8 +131,9 @@ void lanzarErrorSqlite(sqlite3* db, const std::string& contexto) {
 }
 
 BaseDatos::BaseDatos(const std::string& ruta, const Reloj& reloj) : ruta_(ruta) {
-    if (sqlite3_open_v2(ruta.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_open_v2(ruta.c_str(), &db_,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
         const std::string mensaje = db_ ? sqlite3_errmsg(db_) : "memoria insuficiente";
         sqlite3_close(db_);
         db_ = nullptr;
@@ -141,18 +142,20 @@ BaseDatos::BaseDatos(const std::string& ruta, const Reloj& reloj) : ruta_(ruta) 
     sqlite3_busy_timeout(db_, 2000);
     // One user on one thread: read the file through memory and keep a large
     // page cache, so reports over a whole school year stay quick.
-    sqlite3_exec(db_, "PRAGMA mmap_size = 268435456; PRAGMA cache_size = -65536; "
-                      "PRAGMA temp_store = MEMORY",
+    sqlite3_exec(db_,
+                 "PRAGMA mmap_size = 268435456; PRAGMA cache_size = -65536; "
+                 "PRAGMA temp_store = MEMORY",
                  nullptr, nullptr, nullptr);
     auto* datosReloj = const_cast<Reloj*>(&reloj);
     if (sqlite3_create_collation(db_, "ESPANOL", SQLITE_UTF8, nullptr, coleccion) != SQLITE_OK) {
         lanzarErrorSqlite(db_, "ESPANOL");
     }
-    registrar(db_, "date", 0, datosReloj, fechaHoy, false);
-    registrar(db_, "format", 2, nullptr, formato, true);
-    registrar(db_, "jet_left", 2, nullptr, izquierda, true);
-    registrar(db_, "like", 2, nullptr, parecido, true);
-    registrar(db_, "like", 3, nullptr, parecido, true);
+    // date() is constant within a statement: evaluated once, not once per row.
+    registrar(db_, "date", 0, datosReloj, fechaHoy);
+    registrar(db_, "format", 2, nullptr, formato);
+    registrar(db_, "jet_left", 2, nullptr, izquierda);
+    registrar(db_, "like", 2, nullptr, parecido);
+    registrar(db_, "like", 3, nullptr, parecido);
 }
 
 BaseDatos::~BaseDatos() {

@@ -71,7 +71,9 @@ const std::array<Peso, LimiteTabla>& tablaPesos() {
     return tabla;
 }
 
-inline Peso peso(char32_t c) { return c < LimiteTabla ? tablaPesos()[c] : pesoCalculado(c); }
+inline Peso peso(char32_t c) {
+    return c < LimiteTabla ? tablaPesos()[c] : pesoCalculado(c);
+}
 
 bool esAscii(std::string_view s) {
     for (char c : s) {

@@ -4,7 +4,9 @@
 #include <string_view>
 
 // Turns a statement written for the original engine into one SQLite runs.
-// Only LEFT(...) needs rewriting (SQLite cannot parse it: LEFT is a keyword);
-// format(), date() and LIKE are functions the connection defines. Text inside
-// string literals and quoted names is never touched.
+// LEFT(...) is rewritten (SQLite cannot parse it: LEFT is a keyword);
+// format(), date() and LIKE are functions the connection defines. A LIKE on a
+// column with a fixed pattern or a fixed prefix also gets an equivalent
+// comparison an index can answer. Text inside string literals and quoted
+// names is never touched.
 std::string traducirJet(std::string_view sql);

@@ -40,3 +40,7 @@ void crearEsquema(BaseDatos& base);
 // run drops them for its bulk insert and builds them again afterwards.
 void crearIndicesPresta(BaseDatos& base);
 void borrarIndicesPresta(BaseDatos& base);
+
+// Refreshes what the query planner knows of presta's values after a bulk
+// load; without it the planner walks an index where a scan is far cheaper.
+void actualizarEstadisticasPresta(BaseDatos& base);

@@ -157,3 +157,16 @@ TEST(AbrirBaseDatos, ArchivoQueNoEsBaseMuestraElErrorConSuNumero) {
     EXPECT_EQ(dialogos.mensajes[0].titulo, std::to_string(Error::ErrorBaseDatos));
     EXPECT_EQ(ctx.Conexion, nullptr);
 }
+
+TEST_F(Almacen, LikeAcotadoDevuelveLoMismoQueSinAcotar) {
+    a.agregar({{"dni", "5"}, {"grado", "1"}, {"tipo_usu", "alumno"}});
+    a.agregar({{"dni", "6"}, {"grado", "2"}, {"tipo_usu", "Alumnos"}});
+    EXPECT_EQ(a.filas("SELECT dni FROM presta WHERE grado LIKE  '1%' ORDER BY dni"),
+              (Filas{{"1"}, {"2"}, {"4"}, {"5"}}));
+    EXPECT_EQ(a.filas("SELECT dni FROM presta WHERE tipo_usu LIKE 'ALUMNO' ORDER BY dni"),
+              (Filas{{"1"}, {"2"}, {"4"}, {"5"}}));
+    EXPECT_EQ(a.filas("SELECT dni FROM presta WHERE tipo_usu LIKE 'alum%' ORDER BY dni"),
+              (Filas{{"1"}, {"2"}, {"4"}, {"5"}, {"6"}}));
+    EXPECT_EQ(a.filas("SELECT nombre FROM ciudades WHERE nombre LIKE 'río g%' ORDER BY nombre"),
+              (Filas{{"Río Gallegos"}, {"Río Grande"}}));
+}

@@ -29,3 +29,18 @@ TEST(DialectoJet, NoTocaLiteralesNiOtrosNombres) {
 TEST(DialectoJet, LiteralSinCerrarNoSeReescribe) {
     EXPECT_EQ(traducirJet("SELECT 'LEFT(a,1)"), "SELECT 'LEFT(a,1)");
 }
+
+TEST(DialectoJet, LikeConPrefijoFijoGanaUnRangoIndexable) {
+    EXPECT_EQ(traducirJet("SELECT * FROM presta WHERE grado LIKE  '1%' "),
+              "SELECT * FROM presta WHERE (grado LIKE '1%' AND grado >= '1' COLLATE ESPANOL AND "
+              "grado < '1\xF4\x8F\xBF\xBF' COLLATE ESPANOL) ");
+    EXPECT_EQ(traducirJet("WHERE grado LIKE '14' AND x"),
+              "WHERE (grado LIKE '14' AND grado = '14' COLLATE ESPANOL) AND x");
+    // Patterns with inner wildcards, NOT LIKE, ESCAPE and qualified names stay as written.
+    const char* intactas[] = {"WHERE apellido LIKE '%per%'", "WHERE a LIKE 'p_r%'",
+                              "WHERE a NOT LIKE 'x%'",       "WHERE a LIKE 'x%' ESCAPE '!'",
+                              "WHERE t.a LIKE 'x%'",         "WHERE a LIKE '%'"};
+    for (const char* sql : intactas) {
+        EXPECT_EQ(traducirJet(sql), sql);
+    }
+}
