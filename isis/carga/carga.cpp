@@ -27,7 +27,6 @@ ResultadoCarga Ejecutar(Contexto& ctx, ProgresoCarga& progreso) {
     EscribirPresta(ctx, tabla, progreso);
     // The ranking's base always matches what presta holds.
     ctx.TotalPrestamos = static_cast<std::int32_t>(tabla.size());
-    progreso.completar();
     return {ResultadoCarga::Tipo::Exito, static_cast<int>(tabla.size()), std::nullopt};
 }
 

@@ -26,5 +26,6 @@ void EscribirPresta(Contexto& ctx, const TablaCarga& tabla, ProgresoCarga& progr
     }
     filas.reset();
     crearIndicesPresta(base);
+    progreso.completar();
     transaccion.confirmar();
 }
