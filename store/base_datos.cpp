@@ -126,12 +126,13 @@ void registrar(sqlite3* db, const char* nombre, int argumentos, void* datos,
 
 void lanzarErrorSqlite(sqlite3* db, const std::string& contexto) {
     const std::string mensaje = db ? sqlite3_errmsg(db) : "sin conexión";
-    throw Error(Error::ErrorBaseDatos, contexto.empty() ? mensaje : mensaje + " (" + contexto + ")");
+    throw Error(Error::ErrorBaseDatos,
+                contexto.empty() ? mensaje : mensaje + " (" + contexto + ")");
 }
 
 BaseDatos::BaseDatos(const std::string& ruta, const Reloj& reloj) : ruta_(ruta) {
-    if (sqlite3_open_v2(ruta.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(ruta.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         const std::string mensaje = db_ ? sqlite3_errmsg(db_) : "memoria insuficiente";
         sqlite3_close(db_);
         db_ = nullptr;
@@ -149,7 +150,9 @@ BaseDatos::BaseDatos(const std::string& ruta, const Reloj& reloj) : ruta_(ruta) 
     registrar(db_, "like", 3, nullptr, parecido, true);
 }
 
-BaseDatos::~BaseDatos() { sqlite3_close_v2(db_); }
+BaseDatos::~BaseDatos() {
+    sqlite3_close_v2(db_);
+}
 
 void BaseDatos::ejecutar(const std::string& sql) {
     char* mensaje = nullptr;
@@ -160,7 +163,9 @@ void BaseDatos::ejecutar(const std::string& sql) {
     }
 }
 
-Transaccion::Transaccion(BaseDatos& base) : base_(base) { base_.ejecutar("BEGIN IMMEDIATE"); }
+Transaccion::Transaccion(BaseDatos& base) : base_(base) {
+    base_.ejecutar("BEGIN IMMEDIATE");
+}
 
 Transaccion::~Transaccion() {
     if (abierta_) {
@@ -183,7 +188,9 @@ Sentencia::Sentencia(BaseDatos& base, const std::string& sql) : base_(base) {
     }
 }
 
-Sentencia::~Sentencia() { sqlite3_finalize(st_); }
+Sentencia::~Sentencia() {
+    sqlite3_finalize(st_);
+}
 
 bool Sentencia::paso() {
     const int r = sqlite3_step(st_);
@@ -210,7 +217,9 @@ void Sentencia::enlazar(int indice, const std::optional<std::string>& valor) {
     }
 }
 
-int Sentencia::columnas() const { return sqlite3_column_count(st_); }
+int Sentencia::columnas() const {
+    return sqlite3_column_count(st_);
+}
 
 std::string Sentencia::nombreColumna(int i) const {
     const char* n = sqlite3_column_name(st_, i);

@@ -74,7 +74,9 @@ bool esAscii(std::string_view s) {
     return true;
 }
 
-int signo(long long v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
+int signo(long long v) {
+    return v < 0 ? -1 : (v > 0 ? 1 : 0);
+}
 
 } // namespace
 

@@ -16,18 +16,21 @@ struct Ciudades {
 const std::vector<Ciudades>& CiudadesPorProvincia() {
     static const std::vector<Ciudades> datos{
         {2, {"Ciudad Autónoma de Buenos Aires"}},
-        {6, {"La Plata", "Mar del Plata", "Bahía Blanca", "Tandil", "Quilmes", "Lomas de Zamora",
-             "Morón", "San Isidro", "Pergamino", "Junín", "Olavarría", "Necochea"}},
+        {6,
+         {"La Plata", "Mar del Plata", "Bahía Blanca", "Tandil", "Quilmes", "Lomas de Zamora",
+          "Morón", "San Isidro", "Pergamino", "Junín", "Olavarría", "Necochea"}},
         {10, {"San Fernando del Valle de Catamarca", "Andalgalá", "Belén", "Tinogasta"}},
-        {14, {"Córdoba", "Río Cuarto", "Villa María", "San Francisco", "Villa Carlos Paz",
-              "Alta Gracia", "Bell Ville"}},
+        {14,
+         {"Córdoba", "Río Cuarto", "Villa María", "San Francisco", "Villa Carlos Paz",
+          "Alta Gracia", "Bell Ville"}},
         {18, {"Corrientes", "Goya", "Paso de los Libres", "Curuzú Cuatiá", "Mercedes"}},
         {22, {"Resistencia", "Presidencia Roque Sáenz Peña", "Villa Ángela", "Charata"}},
         {26, {"Rawson", "Comodoro Rivadavia", "Trelew", "Puerto Madryn", "Esquel"}},
         {30, {"Paraná", "Concordia", "Gualeguaychú", "Concepción del Uruguay", "Victoria"}},
         {34, {"Formosa", "Clorinda", "Pirané", "El Colorado"}},
-        {38, {"San Salvador de Jujuy", "San Pedro", "Libertador General San Martín", "Palpalá",
-              "Humahuaca"}},
+        {38,
+         {"San Salvador de Jujuy", "San Pedro", "Libertador General San Martín", "Palpalá",
+          "Humahuaca"}},
         {42, {"Santa Rosa", "General Pico", "Toay", "General Acha"}},
         {46, {"La Rioja", "Chilecito", "Aimogasta", "Chamical"}},
         {50, {"Mendoza", "San Rafael", "Godoy Cruz", "Maipú", "Luján de Cuyo", "Malargüe"}},
@@ -40,8 +43,9 @@ const std::vector<Ciudades>& CiudadesPorProvincia() {
         {78, {"Río Gallegos", "Caleta Olivia", "El Calafate", "Puerto Deseado", "Pico Truncado"}},
         {82, {"Santa Fe", "Rosario", "Rafaela", "Venado Tuerto", "Reconquista", "Santo Tomé"}},
         {86, {"Santiago del Estero", "La Banda", "Termas de Río Hondo", "Añatuya", "Frías"}},
-        {90, {"San Miguel de Tucumán", "Yerba Buena", "Tafí Viejo", "Concepción",
-              "Banda del Río Salí"}},
+        {90,
+         {"San Miguel de Tucumán", "Yerba Buena", "Tafí Viejo", "Concepción",
+          "Banda del Río Salí"}},
         {94, {"Ushuaia", "Río Grande", "Tolhuin"}},
     };
     return datos;
@@ -96,8 +100,8 @@ const std::vector<Provincia>& Provincias() {
 
 void crearIndicesPresta(BaseDatos& base) {
     for (const char* columna : ColumnasIndexadas) {
-        base.ejecutar(std::string("CREATE INDEX IF NOT EXISTS presta_") + columna +
-                      " ON presta (" + columna + ")");
+        base.ejecutar(std::string("CREATE INDEX IF NOT EXISTS presta_") + columna + " ON presta (" +
+                      columna + ")");
     }
 }
 

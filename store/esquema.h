@@ -7,10 +7,23 @@
 class BaseDatos;
 
 // The 17 columns of presta, in the order the load run writes them.
-inline constexpr std::array<const char*, 17> ColumnasPresta{
-    "dni",    "legajo",   "nombre",     "apellido", "grado",        "tipo_usu",
-    "direccion", "suspendido", "titulo", "isbn",     "tematica",     "autor",
-    "inventario", "devuelto", "fecha_presta", "nro_renovaciones", "fecha_devolucion"};
+inline constexpr std::array<const char*, 17> ColumnasPresta{"dni",
+                                                            "legajo",
+                                                            "nombre",
+                                                            "apellido",
+                                                            "grado",
+                                                            "tipo_usu",
+                                                            "direccion",
+                                                            "suspendido",
+                                                            "titulo",
+                                                            "isbn",
+                                                            "tematica",
+                                                            "autor",
+                                                            "inventario",
+                                                            "devuelto",
+                                                            "fecha_presta",
+                                                            "nro_renovaciones",
+                                                            "fecha_devolucion"};
 
 struct Provincia {
     int id; // the official two-digit code

@@ -32,8 +32,8 @@ std::unique_ptr<Registros> Registros::anexador(BaseDatos& base, const std::strin
         columnas += (i ? "," : "") + r->nombres_.back();
         marcas += i ? ",?" : "?";
     }
-    r->insercion_ = std::make_unique<Sentencia>(
-        base, "INSERT INTO " + partes[1].str() + " (" + columnas + ") VALUES (" + marcas + ")");
+    r->insercion_ = std::make_unique<Sentencia>(base, "INSERT INTO " + partes[1].str() + " (" +
+                                                          columnas + ") VALUES (" + marcas + ")");
     return r;
 }
 

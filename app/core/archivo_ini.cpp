@@ -3,8 +3,8 @@
 #include "perfil_privado.h"
 #include "texto.h"
 
-#include <vector>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -45,8 +45,9 @@ bool Archivo_Ini::Cargar(const std::string& pBloque) {
 bool Archivo_Ini::Grabar(const std::string& pBloque) {
     bool grabado = true;
     for (const Clave& clave : clavesDelBloque(pBloque)) {
-        grabado = perfil_privado::grabar(clave.seccion, clave.nombre, this->*clave.propiedad, ruta_) &&
-                  grabado;
+        grabado =
+            perfil_privado::grabar(clave.seccion, clave.nombre, this->*clave.propiedad, ruta_) &&
+            grabado;
     }
     return grabado;
 }

@@ -3,7 +3,8 @@
 #include "error.h"
 
 Argumentos::Argumentos(const std::vector<std::string>& palabras,
-                       const std::set<std::string>& conValor, const std::set<std::string>& banderas) {
+                       const std::set<std::string>& conValor,
+                       const std::set<std::string>& banderas) {
     for (std::size_t i = 0; i < palabras.size(); ++i) {
         const std::string& p = palabras[i];
         if (p.rfind("--", 0) != 0 || p.size() == 2) {

@@ -17,8 +17,7 @@ public:
 
     // An empty title means the program's default title.
     virtual Respuesta mensaje(const std::string& texto, const std::string& titulo = {},
-                              Botones botones = Botones::Aceptar,
-                              Icono icono = Icono::Ninguno) = 0;
+                              Botones botones = Botones::Aceptar, Icono icono = Icono::Ninguno) = 0;
     // nullopt when the user cancels.
     virtual std::optional<std::string> entrada(const std::string& pregunta,
                                                const std::string& titulo,

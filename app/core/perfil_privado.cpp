@@ -94,7 +94,8 @@ Posicion buscar(const Archivo& archivo, const std::string& seccion, const std::s
             pos.finSeccion = i + 1;
         }
         const auto nombre = nombreClave(linea);
-        if (nombre && pos.clave == std::string::npos && texto::igualesSinMayusculas(*nombre, clave)) {
+        if (nombre && pos.clave == std::string::npos &&
+            texto::igualesSinMayusculas(*nombre, clave)) {
             pos.clave = i;
         }
     }

@@ -119,8 +119,8 @@ char32_t mayuscula(char32_t c) {
     if (c == 0xFF) {
         return 0x178;
     }
-    if (c >= 0x100 && c <= 0x17F && minuscula(c) == c && c != 0x131 && c != 0x138 &&
-        c != 0x149 && c != 0x17F && minuscula(c - 1) == c) {
+    if (c >= 0x100 && c <= 0x17F && minuscula(c) == c && c != 0x131 && c != 0x138 && c != 0x149 &&
+        c != 0x17F && minuscula(c - 1) == c) {
         return c - 1;
     }
     if (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) {

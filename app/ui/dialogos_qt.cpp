@@ -10,7 +10,9 @@
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QMessageBox::Icon iconoQt(Dialogos::Icono icono) {
     switch (icono) {
@@ -52,11 +54,9 @@ QString filtroQt(const std::string& filtro) {
 
 Dialogos::Respuesta DialogosQt::mensaje(const std::string& texto, const std::string& titulo,
                                         Botones botones, Icono icono) {
-    QMessageBox caja(iconoQt(icono),
-                     titulo.empty() ? QCoreApplication::applicationName() : q(titulo), q(texto),
-                     botones == Botones::SiNo ? QMessageBox::Yes | QMessageBox::No
-                                              : QMessageBox::Ok,
-                     padre_);
+    QMessageBox caja(
+        iconoQt(icono), titulo.empty() ? QCoreApplication::applicationName() : q(titulo), q(texto),
+        botones == Botones::SiNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, padre_);
     const int r = caja.exec();
     if (botones == Botones::SiNo) {
         return r == QMessageBox::Yes ? Respuesta::Si : Respuesta::No;
@@ -68,9 +68,8 @@ std::optional<std::string> DialogosQt::entrada(const std::string& pregunta,
                                                const std::string& titulo,
                                                const std::string& porDefecto) {
     bool aceptado = false;
-    const QString r =
-        QInputDialog::getText(padre_, q(titulo), q(pregunta), QLineEdit::Normal, q(porDefecto),
-                              &aceptado);
+    const QString r = QInputDialog::getText(padre_, q(titulo), q(pregunta), QLineEdit::Normal,
+                                            q(porDefecto), &aceptado);
     if (!aceptado) {
         return std::nullopt;
     }

@@ -56,12 +56,11 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     });
 
     QMenu* ayudaMenu = menu("mnu_help", "?");
-    connect(comando(ayudaMenu, "mnu_acerca_de", "Acerca de..."), &QAction::triggered, this,
-            [this] {
-                auto* acerca = new frmAbout(ctx_.dialogos);
-                acerca->setAttribute(Qt::WA_DeleteOnClose);
-                acerca->show();
-            });
+    connect(comando(ayudaMenu, "mnu_acerca_de", "Acerca de..."), &QAction::triggered, this, [this] {
+        auto* acerca = new frmAbout(ctx_.dialogos);
+        acerca->setAttribute(Qt::WA_DeleteOnClose);
+        acerca->show();
+    });
     QAction* f1 = comando(ayudaMenu, "mnu_ayuda", "Ayuda");
     f1->setShortcut(Qt::Key_F1);
     f1->setShortcutContext(Qt::ApplicationShortcut);
@@ -105,7 +104,9 @@ QMdiSubWindow* frm_principal::agregarHija(QWidget* hija) {
     return sub;
 }
 
-void frm_principal::cascada() { area_->cascadeSubWindows(); }
+void frm_principal::cascada() {
+    area_->cascadeSubWindows();
+}
 
 void frm_principal::mosaico() {
     // Tiled horizontally: one above the other, each the full width.
@@ -142,9 +143,13 @@ void frm_principal::listarVentanas() {
     }
 }
 
-void frm_principal::archivoDeAyuda() { ::archivoDeAyuda(ctx_.carpeta, ctx_.dialogos); }
+void frm_principal::archivoDeAyuda() {
+    ::archivoDeAyuda(ctx_.carpeta, ctx_.dialogos);
+}
 
-void frm_principal::ayuda() { ::ejecutarAyuda(ctx_.carpeta, ctx_.dialogos); }
+void frm_principal::ayuda() {
+    ::ejecutarAyuda(ctx_.carpeta, ctx_.dialogos);
+}
 
 void frm_principal::closeEvent(QCloseEvent* evento) {
     const auto respuesta = ctx_.dialogos.mensaje("¿Está seguro?", "Salir", Dialogos::Botones::SiNo,

@@ -30,4 +30,6 @@ std::string CarpetaTemporal::leer(const std::string& nombre) const {
     return s.str();
 }
 
-std::string carpetaCompartida() { return ESTAD_SHARED_DIR; }
+std::string carpetaCompartida() {
+    return ESTAD_SHARED_DIR;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "condicion_filtros.h"
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QWidget;
+
+// The filter controls every report window carries, under their own names.
+// Each window lays them out in its own frame; the lists and their reading
+// are the same everywhere.
+struct ControlesFiltro {
+    QComboBox* cmb_tipousu;
+    QComboBox* cmb_grado;
+    QComboBox* cmb_tematica;
+    QCheckBox* chk_desde;
+    QDateEdit* DTP_desde;
+    QCheckBox* chk_hasta;
+    QDateEdit* DTP_hasta;
+
+    // Creates the controls as children of `padre`: lists filled, showing
+    // "TODOS" with nothing selected, boxes unticked, pickers disabled until
+    // their box is ticked.
+    explicit ControlesFiltro(QWidget* padre);
+
+    EstadoFiltros estado() const;
+};
+
+// The chosen position of a list box: -1 while its text is not an item
+// chosen from the list (typed text never filters).
+int posicionElegida(const QComboBox* lista);

@@ -1,0 +1,183 @@
+#include "almacen.h"
+#include "archivo_ini.h"
+#include "carpeta_temporal.h"
+#include "contexto.h"
+#include "dialogos_guionados.h"
+#include "frmAbout.h"
+#include "frm_principal.h"
+#include "reloj.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int argc = 1;
+char nombre[] = "pruebas";
+char* argv[] = {nombre, nullptr};
+QApplication& aplicacion() {
+    static QApplication app(argc, argv);
+    return app;
+}
+
+struct Ventana : ::testing::Test {
+    CarpetaTemporal carpeta;
+    Reloj reloj;
+    DialogosGuionados dialogos;
+    Contexto ctx{carpeta.ruta(), reloj, dialogos};
+    std::unique_ptr<frm_principal> ventana;
+
+    void SetUp() override {
+        aplicacion();
+        ventana = std::make_unique<frm_principal>(ctx);
+    }
+    std::string titulo(const char* objeto) { return ventana->accion(objeto)->text().toStdString(); }
+};
+
+} // namespace
+
+TEST_F(Ventana, ArbolDeMenusConSusNombresYTitulos) {
+    EXPECT_EQ(ventana->windowTitle().toStdString(), "Estadisticas Sistema de Préstamos");
+    std::vector<std::string> barra;
+    for (QAction* a : ventana->menuBar()->actions()) {
+        barra.push_back(a->objectName().toStdString() + "=" + a->text().toStdString());
+    }
+    EXPECT_EQ(barra, (std::vector<std::string>{"mnu_usuarios=Usuarios", "mnu_libros=Libros",
+                                               "mnu_config=Configuración", "mnu_exportar=Exportar",
+                                               "mnu_leer=leer", "mnu_ventana=Ventana",
+                                               "mnu_recargar=Recargar", "mnu_help=?"}));
+    const std::pair<const char*, const char*> hijos[] = {
+        {"mnu_buscarUsuarios", "Búsqueda"},
+        {"mnu_usuariosRetrasados", "Morosos"},
+        {"mnu_usuariosTitulos", "Títulos retirados"},
+        {"mnu_usuariosRanking", "Ranking"},
+        {"mnu_buscarLibros", "Búsqueda"},
+        {"mnu_librosMorosos", "Devueltos con mora"},
+        {"mnu_librosPrestados", "Prestados"},
+        {"mnu_librosRanking", "Ranking"},
+        {"mnu_librosRenovados", "Renovados"},
+        {"mnu_helpfile", "Archivo de ayuda"},
+        {"mnu_CUE", "Cambiar CUE"},
+        {"mnu_path", "Path DB"},
+        {"mnu_cascada", "Cascada"},
+        {"mnu_mosaico", "Mosaico"},
+        {"mnu_acerca_de", "Acerca de..."},
+        {"mnu_ayuda", "Ayuda"}};
+    for (const auto& [objeto, texto] : hijos) {
+        ASSERT_NE(ventana->accion(objeto), nullptr) << objeto;
+        EXPECT_EQ(titulo(objeto), texto);
+    }
+    EXPECT_EQ(ventana->accion("mnu_ayuda")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(Ventana, RenovadosYLeerNoSePuedenUsar) {
+    EXPECT_FALSE(ventana->accion("mnu_librosRenovados")->isEnabled());
+    EXPECT_FALSE(ventana->accion("mnu_leer")->isVisible());
+}
+
+TEST_F(Ventana, LaCargaEnciendeYApagaCuatroMenus) {
+    ventana->activarMenus(false);
+    for (const char* m : {"mnu_usuarios", "mnu_libros", "mnu_exportar", "mnu_ventana"}) {
+        EXPECT_FALSE(ventana->accion(m)->isEnabled()) << m;
+    }
+    for (const char* m : {"mnu_config", "mnu_recargar", "mnu_help"}) {
+        EXPECT_TRUE(ventana->accion(m)->isEnabled()) << m;
+    }
+    ventana->activarMenus(true);
+    EXPECT_TRUE(ventana->accion("mnu_exportar")->isEnabled());
+}
+
+TEST_F(Ventana, ResponderNoAlSalirNoTocaLaBase) {
+    ASSERT_TRUE(AbrirBaseDatos(ctx));
+    ctx.Conexion->ejecutar("INSERT INTO presta (dni) VALUES ('1')");
+    const std::string antes = carpeta.leer("base.mdb");
+    ventana->show();
+    dialogos.respuestas.push_back(Dialogos::Respuesta::No);
+    EXPECT_FALSE(ventana->close());
+    EXPECT_TRUE(ventana->isVisible());
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].texto, "¿Está seguro?");
+    EXPECT_EQ(dialogos.mensajes[0].titulo, "Salir");
+    EXPECT_EQ(dialogos.mensajes[0].botones, Dialogos::Botones::SiNo);
+    EXPECT_EQ(dialogos.mensajes[0].icono, Dialogos::Icono::Pregunta);
+    EXPECT_NE(ctx.Conexion, nullptr);
+    EXPECT_EQ(carpeta.leer("base.mdb"), antes);
+}
+
+TEST_F(Ventana, ResponderSiCompactaYCierra) {
+    ASSERT_TRUE(AbrirBaseDatos(ctx));
+    ventana->show();
+    dialogos.respuestas.push_back(Dialogos::Respuesta::Si);
+    EXPECT_TRUE(ventana->close());
+    EXPECT_EQ(ctx.Conexion, nullptr);
+    EXPECT_EQ(dialogos.mensajes.size(), 1u);
+}
+
+TEST_F(Ventana, ArchivoDeAyudaCanceladoOVacioConservaElComando) {
+    Archivo_Ini ini(carpeta.ruta());
+    ini.Process = "xdg-open ayuda.pdf";
+    ini.Grabar("HELPFILE");
+    dialogos.entradas = {std::nullopt, std::string{}, std::string("okular manual.pdf")};
+    for (int i = 0; i < 3; ++i) {
+        ventana->accion("mnu_helpfile")->trigger();
+        ini.Cargar("HELPFILE");
+        EXPECT_EQ(ini.Process, i < 2 ? "xdg-open ayuda.pdf" : "okular manual.pdf");
+    }
+    EXPECT_EQ(dialogos.preguntas[0].pregunta, "Especifique comando a ejecutar para la ayuda");
+    EXPECT_EQ(dialogos.preguntas[0].titulo, "Archivo de Ayuda");
+    EXPECT_EQ(dialogos.preguntas[0].porDefecto, "xdg-open ayuda.pdf");
+}
+
+TEST_F(Ventana, AyudaQueNoArrancaMuestraElErrorConSuNumero) {
+    Archivo_Ini ini(carpeta.ruta());
+    ini.Process = "/no/existe/este-programa --ayuda";
+    ini.Grabar("HELPFILE");
+    ventana->accion("mnu_ayuda")->trigger();
+    ini.Process = "";
+    ini.Grabar("HELPFILE");
+    ventana->accion("mnu_ayuda")->trigger();
+    ASSERT_EQ(dialogos.mensajes.size(), 2u);
+    EXPECT_EQ(dialogos.mensajes[0].titulo, "53");
+    EXPECT_EQ(dialogos.mensajes[1].titulo, "5");
+    EXPECT_EQ(dialogos.mensajes[1].botones, Dialogos::Botones::Aceptar);
+}
+
+TEST_F(Ventana, MosaicoApilaLasHijasATodoElAncho) {
+    ventana->resize(800, 600);
+    ventana->show();
+    for (int i = 0; i < 3; ++i) {
+        ventana->agregarHija(new QTextEdit);
+    }
+    ventana->mosaico();
+    const auto hijas = ventana->area()->subWindowList();
+    const int ancho = ventana->area()->viewport()->width();
+    int y = -1;
+    for (QMdiSubWindow* sub : hijas) {
+        EXPECT_EQ(sub->width(), ancho);
+        EXPECT_GT(sub->y(), y);
+        y = sub->y();
+    }
+}
+
+TEST_F(Ventana, AcercaDe) {
+    frmAbout acerca(dialogos);
+    EXPECT_EQ(acerca.windowTitle().toStdString(), "Acerca de Estadisticas Velmara ");
+    EXPECT_EQ(acerca.findChild<QLabel*>("lblTitle")->text().toStdString(), "Estadisticas Velmara");
+    EXPECT_EQ(acerca.findChild<QLabel*>("lblVersion")->text().toStdString(), "Versión 1.0.0");
+    EXPECT_EQ(acerca.findChild<QLabel*>("lblDescription")->text().toStdString(),
+              "Módulo de estadisticas para las bases de datos Velmara");
+    EXPECT_EQ(acerca.findChild<QPushButton*>("cmdOK")->text().toStdString(), "Aceptar");
+    auto* info = acerca.findChild<QPushButton*>("cmdSysInfo");
+    EXPECT_EQ(info->text().toStdString(), "&Info. del sistema...");
+    info->click();
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].texto,
+              "La información del sistema no está disponible en este momento");
+    EXPECT_EQ(dialogos.mensajes[0].titulo, "");
+}

@@ -1,0 +1,34 @@
+#include "presta_prueba.h"
+
+#include "almacen.h"
+
+#include <stdexcept>
+
+AlmacenDePrueba::AlmacenDePrueba() {
+    if (!AbrirBaseDatos(ctx)) {
+        throw std::runtime_error("no se pudo abrir el almacén de prueba");
+    }
+}
+
+void AlmacenDePrueba::agregar(const std::map<std::string, std::string>& fila) {
+    auto anexo = EjecutarConsulta(ctx, "SELECT * FROM presta;", adOpenDynamic, adLockPessimistic);
+    anexo->agregarNuevo();
+    for (const auto& [columna, valor] : fila) {
+        anexo->fijar(columna, valor);
+    }
+    anexo->actualizar();
+}
+
+std::vector<std::vector<std::string>> AlmacenDePrueba::filas(const std::string& sql) {
+    ctx.TextoSql = sql;
+    auto r = EjecutarConsulta(ctx, ctx.TextoSql, adOpenForwardOnly, adLockReadOnly);
+    std::vector<std::vector<std::string>> salida;
+    for (; !r->fin(); r->siguiente()) {
+        std::vector<std::string> fila;
+        for (int i = 0; i < r->columnas(); ++i) {
+            fila.push_back(r->valor(i).value_or("<null>"));
+        }
+        salida.push_back(fila);
+    }
+    return salida;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "carpeta_temporal.h"
+#include "contexto.h"
+#include "dialogos_guionados.h"
+#include "reloj.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// A store in a temporary application folder, opened, with a fixed today.
+struct AlmacenDePrueba {
+    CarpetaTemporal carpeta;
+    RelojFijo reloj{Fecha{std::chrono::year{2026}, std::chrono::month{5}, std::chrono::day{20}}};
+    DialogosGuionados dialogos;
+    Contexto ctx{carpeta.ruta(), reloj, dialogos};
+
+    AlmacenDePrueba();
+    // Appends one presta row; columns not given stay NULL.
+    void agregar(const std::map<std::string, std::string>& fila);
+    // Runs a statement through EjecutarConsulta and returns every row, NULL as "<null>".
+    std::vector<std::vector<std::string>> filas(const std::string& sql);
+};

@@ -1,0 +1,159 @@
+#include "almacen.h"
+#include "error.h"
+#include "presta_prueba.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using Filas = std::vector<std::vector<std::string>>;
+
+class Almacen : public ::testing::Test {
+protected:
+    AlmacenDePrueba a;
+
+    void SetUp() override {
+        // Today is 2026-05-20.
+        a.agregar({{"dni", "1"},
+                   {"apellido", "Peralta"},
+                   {"grado", "11"},
+                   {"tipo_usu", "Alumno"},
+                   {"titulo", "Rayuela"},
+                   {"fecha_presta", "20260501"},
+                   {"fecha_devolucion", "20260510"}});
+        a.agregar({{"dni", "2"},
+                   {"apellido", "PEREYRA"},
+                   {"grado", "14"},
+                   {"tipo_usu", "ALUMNO"},
+                   {"titulo", "rayuela"},
+                   {"fecha_presta", "20260502"},
+                   {"fecha_devolucion", "20260530"}});
+        a.agregar({{"dni", "3"},
+                   {"apellido", "Gómez"},
+                   {"grado", "21"},
+                   {"tipo_usu", "Docente"},
+                   {"titulo", "Ficciones"},
+                   {"fecha_presta", "20260401"},
+                   {"fecha_devolucion", "20260410"},
+                   {"devuelto", "20260415"}});
+        a.agregar({{"dni", "4"},
+                   {"apellido", "Núñez"},
+                   {"grado", "1.3"},
+                   {"tipo_usu", "Alumno"},
+                   {"titulo", "Ficciones"},
+                   {"fecha_presta", "20260415"},
+                   {"fecha_devolucion", "20260420"}});
+    }
+};
+
+TEST_F(Almacen, AgrupaPorNivelConLeft) {
+    const Filas filas = a.filas("SELECT LEFT(grado,1) AS nivel, COUNT(LEFT(grado,1)) AS cant FROM "
+                                "presta GROUP BY LEFT(grado,1) ORDER BY COUNT(LEFT(grado,1)) DESC");
+    EXPECT_EQ(filas, (Filas{{"1", "3"}, {"2", "1"}}));
+}
+
+TEST_F(Almacen, MorososContraLaFechaDelPrograma) {
+    const std::string sql =
+        "SELECT dni, legajo, nombre, apellido, grado, tipo_usu, titulo, tematica, autor, "
+        "nro_renovaciones, fecha_devolucion, devuelto, fecha_presta, inventario FROM presta "
+        "WHERE (devuelto = '' OR devuelto IS NULL) AND fecha_devolucion<format(date(),'yyyymmdd') "
+        "AND tipo_usu='Alumno' AND  apellido LIKE '%per%'ORDER BY devuelto";
+    const Filas filas = a.filas(sql);
+    ASSERT_EQ(filas.size(), 1u);
+    EXPECT_EQ(filas[0][0], "1");
+    // Moving today past the second loan's due date makes it overdue too.
+    a.reloj.fijar(Fecha{std::chrono::year{2026}, std::chrono::month{6}, std::chrono::day{1}});
+    EXPECT_EQ(a.filas(sql).size(), 2u);
+}
+
+TEST_F(Almacen, FormatoDeFechaDeHoy) {
+    EXPECT_EQ(a.filas("SELECT format(date(),'yyyymmdd')"), (Filas{{"20260520"}}));
+}
+
+TEST_F(Almacen, TextoSinMayusculasAgrupaYCompara) {
+    EXPECT_EQ(a.filas("SELECT titulo, COUNT(dni) AS cant FROM presta GROUP BY titulo  ORDER BY "
+                      "COUNT(titulo) DESC, titulo")
+                  .size(),
+              2u);
+    EXPECT_EQ(a.filas("SELECT dni FROM presta WHERE tipo_usu='alumno' ORDER BY dni"),
+              (Filas{{"1"}, {"2"}, {"4"}}));
+    EXPECT_EQ(a.filas("SELECT apellido FROM presta ORDER BY apellido"),
+              (Filas{{"Gómez"}, {"Núñez"}, {"Peralta"}, {"PEREYRA"}}));
+}
+
+TEST_F(Almacen, VacioEsNuloYSeEncuentraConAmbasPruebas) {
+    EXPECT_EQ(a.filas("SELECT COUNT(*) FROM presta WHERE devuelto IS NULL"), (Filas{{"3"}}));
+    EXPECT_EQ(a.filas("SELECT COUNT(*) FROM presta WHERE (devuelto = '' OR devuelto IS NULL)"),
+              (Filas{{"3"}}));
+    EXPECT_EQ(a.filas("SELECT COUNT(*) FROM presta WHERE devuelto<>''"), (Filas{{"1"}}));
+    EXPECT_EQ(a.filas("SELECT nombre FROM presta WHERE dni='3'"), (Filas{{"<null>"}}));
+}
+
+TEST_F(Almacen, SelectSinFilasQuedaAlFinal) {
+    a.ctx.TextoSql = "SELECT * FROM presta WHERE dni='no existe'";
+    auto r = EjecutarConsulta(a.ctx, a.ctx.TextoSql, adOpenForwardOnly, adLockReadOnly);
+    ASSERT_NE(r, nullptr);
+    EXPECT_TRUE(r->fin());
+    EXPECT_EQ(r->columnas(), 17);
+}
+
+TEST_F(Almacen, SelectAsteriscoConPuntoYComa) {
+    EXPECT_EQ(a.filas("SELECT * FROM presta;").size(), 4u);
+}
+
+TEST_F(Almacen, InstruccionInvalidaLanzaErrorDeBase) {
+    try {
+        a.filas("SELECT * FROM noexiste");
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(e.numero(), Error::ErrorBaseDatos);
+        EXPECT_NE(e.descripcion().find("noexiste"), std::string::npos);
+    }
+}
+
+TEST_F(Almacen, CiudadesPorProvincia) {
+    const Filas cordoba = a.filas("SELECT * FROM ciudades WHERE idprovincia=14 ORDER BY nombre");
+    ASSERT_FALSE(cordoba.empty());
+    EXPECT_EQ(cordoba.front()[2], "Alta Gracia");
+    EXPECT_EQ(a.filas("SELECT COUNT(DISTINCT idprovincia) FROM ciudades"), (Filas{{"24"}}));
+}
+
+TEST(EjecutarConsulta, SinConexionEsError91) {
+    CarpetaTemporal carpeta;
+    Reloj reloj;
+    DialogosGuionados dialogos;
+    Contexto ctx(carpeta.ruta(), reloj, dialogos);
+    try {
+        EjecutarConsulta(ctx, "SELECT 1", adOpenForwardOnly, adLockReadOnly);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(e.numero(), Error::ObjetoNoEstablecido);
+    }
+}
+
+TEST(ExisteArchivo, SigueLaBusquedaDelSistema) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("PRESTA.MST", "x");
+    carpeta.escribir("a[1].txt", "x");
+    std::filesystem::create_directory(carpeta.archivo("sub"));
+    EXPECT_TRUE(ExisteArchivo(carpeta.archivo("PRESTA.MST")));
+    EXPECT_TRUE(ExisteArchivo(carpeta.archivo("sub")));
+    EXPECT_TRUE(ExisteArchivo(carpeta.archivo("*.MST")));
+    EXPECT_TRUE(ExisteArchivo(carpeta.archivo("PRES?A.MST")));
+    EXPECT_TRUE(ExisteArchivo(carpeta.archivo("a[1].txt")));
+    EXPECT_FALSE(ExisteArchivo(carpeta.archivo("*.xrf")));
+    EXPECT_FALSE(ExisteArchivo(carpeta.archivo("falta.mst")));
+    EXPECT_FALSE(ExisteArchivo(""));
+}
+
+TEST(AbrirBaseDatos, ArchivoQueNoEsBaseMuestraElErrorConSuNumero) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("base.mdb", std::string(4096, 'x'));
+    Reloj reloj;
+    DialogosGuionados dialogos;
+    Contexto ctx(carpeta.ruta(), reloj, dialogos);
+    EXPECT_FALSE(AbrirBaseDatos(ctx));
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].titulo, std::to_string(Error::ErrorBaseDatos));
+    EXPECT_EQ(ctx.Conexion, nullptr);
+}

@@ -1,0 +1,38 @@
+#include "coleccion_espanol.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+TEST(ColeccionEspanol, IgualdadSinMayusculasPeroConAcentos) {
+    EXPECT_EQ(compararEspanol("ALUMNO", "alumno"), 0);
+    EXPECT_EQ(compararEspanol("Ñandú", "ñANDÚ"), 0);
+    EXPECT_EQ(compararEspanol("DIRECCIÓN", "dirección"), 0);
+    EXPECT_NE(compararEspanol("Dirección", "Direccion"), 0);
+    EXPECT_NE(compararEspanol("a", "á"), 0);
+}
+
+TEST(ColeccionEspanol, OrdenEspanol) {
+    std::vector<std::string> palabras{"ñu",    "oso",   "nube",  "Árbol", "abeja", "arbol",
+                                      "Zorro", "éxito", "exito", "barco", "123",   "Ñandú"};
+    std::sort(palabras.begin(), palabras.end(),
+              [](const std::string& a, const std::string& b) { return compararEspanol(a, b) < 0; });
+    const std::vector<std::string> esperado{"123",   "abeja", "arbol", "Árbol", "barco", "exito",
+                                            "éxito", "nube",  "Ñandú", "ñu",    "oso",   "Zorro"};
+    EXPECT_EQ(palabras, esperado);
+}
+
+TEST(ColeccionEspanol, Parecido) {
+    EXPECT_TRUE(parecidoEspanol("Pérez", "%PÉR%"));
+    EXPECT_TRUE(parecidoEspanol("Peña", "pe_a"));
+    EXPECT_FALSE(parecidoEspanol("Perez", "%pér%"));
+    EXPECT_TRUE(parecidoEspanol("14", "14"));
+    EXPECT_FALSE(parecidoEspanol("140", "14"));
+    EXPECT_TRUE(parecidoEspanol("1.3", "1%"));
+    EXPECT_TRUE(parecidoEspanol("", "%"));
+    EXPECT_FALSE(parecidoEspanol("abc", "%d%"));
+    EXPECT_TRUE(parecidoEspanol("100%", "100!%", U'!'));
+    EXPECT_FALSE(parecidoEspanol("1000", "100!%", U'!'));
+}

@@ -1,0 +1,31 @@
+#include "dialecto_jet.h"
+
+#include <gtest/gtest.h>
+
+TEST(DialectoJet, ReescribeLeftFueraDeLiterales) {
+    EXPECT_EQ(traducirJet("SELECT LEFT(grado,1) AS nivel, COUNT(LEFT(grado,1)) AS cant FROM presta "
+                          "GROUP BY LEFT(grado,1) ORDER BY COUNT(LEFT(grado,1)) DESC"),
+              "SELECT jet_left(grado,1) AS nivel, COUNT(jet_left(grado,1)) AS cant FROM presta "
+              "GROUP BY jet_left(grado,1) ORDER BY COUNT(jet_left(grado,1)) DESC");
+    EXPECT_EQ(traducirJet("select left (x, 2) from t"), "select jet_left (x, 2) from t");
+}
+
+TEST(DialectoJet, NoTocaLiteralesNiOtrosNombres) {
+    const char* intactas[] = {
+        "SELECT * FROM presta WHERE titulo='LEFT(grado,1)' ",
+        "SELECT * FROM presta WHERE titulo LIKE '%format(date(),''yyyymmdd'')%'",
+        "SELECT a FROM t LEFT JOIN u ON t.x = u.x",
+        "SELECT leftover(x), xleft(y) FROM t",
+        "SELECT * FROM presta WHERE (devuelto = '' OR devuelto IS NULL) AND "
+        "fecha_devolucion<format(date(),'yyyymmdd') ",
+        "SELECT * FROM presta;",
+        "SELECT \"LEFT(\" FROM t",
+    };
+    for (const char* sql : intactas) {
+        EXPECT_EQ(traducirJet(sql), sql);
+    }
+}
+
+TEST(DialectoJet, LiteralSinCerrarNoSeReescribe) {
+    EXPECT_EQ(traducirJet("SELECT 'LEFT(a,1)"), "SELECT 'LEFT(a,1)");
+}
