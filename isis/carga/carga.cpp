@@ -34,11 +34,11 @@ ResultadoCarga Ejecutar(Contexto& ctx, ProgresoCarga& progreso) {
 
 ResultadoCarga CargarDatos(Contexto& ctx, const AvisoCarga& aviso) {
     ProgresoCarga progreso(aviso);
-    progreso.valor(0);
-    ctx.ArchivoIni = std::make_unique<Archivo_Ini>(ctx.carpeta);
-    ctx.ArchivoIni->Cargar("LINK");
     ResultadoCarga resultado;
     try {
+        progreso.valor(0);
+        ctx.ArchivoIni = std::make_unique<Archivo_Ini>(ctx.carpeta);
+        ctx.ArchivoIni->Cargar("LINK");
         resultado = Ejecutar(ctx, progreso);
     } catch (const Error& e) {
         // A path that cannot be split or that the system cannot find is a

@@ -57,6 +57,7 @@ std::vector<FilaPresta> EntornoCarga::presta() const {
 std::optional<std::string> EntornoCarga::valor(int fila, const char* columna) const {
     const auto columnas = std::find_if(ColumnasPresta.begin(), ColumnasPresta.end(),
                                        [&](const char* c) { return std::string(c) == columna; });
-    return presta().at(static_cast<std::size_t>(fila))
+    return presta()
+        .at(static_cast<std::size_t>(fila))
         .at(static_cast<std::size_t>(columnas - ColumnasPresta.begin()));
 }
