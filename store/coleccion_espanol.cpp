@@ -65,15 +65,6 @@ std::array<std::uint32_t, 128> tablaAscii() {
     return t;
 }
 
-bool esAscii(std::string_view s) {
-    for (char c : s) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
-
 int signo(long long v) {
     return v < 0 ? -1 : (v > 0 ? 1 : 0);
 }
@@ -81,22 +72,29 @@ int signo(long long v) {
 } // namespace
 
 int compararEspanol(std::string_view a, std::string_view b) {
-    if (esAscii(a) && esAscii(b)) {
-        static const auto tabla = tablaAscii();
-        const std::size_t n = std::min(a.size(), b.size());
-        for (std::size_t i = 0; i < n; ++i) {
-            const auto pa = tabla[static_cast<unsigned char>(a[i])];
-            const auto pb = tabla[static_cast<unsigned char>(b[i])];
-            if (pa != pb) {
-                return pa < pb ? -1 : 1;
-            }
+    // The common ASCII stretch goes through the table; the first non-ASCII
+    // character on either side hands over to the full comparison from there,
+    // with no accent difference seen yet.
+    static const auto tabla = tablaAscii();
+    const std::size_t n = std::min(a.size(), b.size());
+    std::size_t k = 0;
+    for (; k < n; ++k) {
+        const auto ca = static_cast<unsigned char>(a[k]);
+        const auto cb = static_cast<unsigned char>(b[k]);
+        if ((ca | cb) >= 0x80) {
+            break;
         }
+        if (tabla[ca] != tabla[cb]) {
+            return tabla[ca] < tabla[cb] ? -1 : 1;
+        }
+    }
+    if (k == n) {
         return signo(static_cast<long long>(a.size()) - static_cast<long long>(b.size()));
     }
     // Primary weights decide; accents only break ties between equal letters.
     int porAcento = 0;
-    std::size_t i = 0;
-    std::size_t j = 0;
+    std::size_t i = k;
+    std::size_t j = k;
     while (i < a.size() && j < b.size()) {
         const Peso pa = peso(texto::siguienteCodigo(a, i));
         const Peso pb = peso(texto::siguienteCodigo(b, j));

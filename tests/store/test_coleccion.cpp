@@ -36,3 +36,14 @@ TEST(ColeccionEspanol, Parecido) {
     EXPECT_TRUE(parecidoEspanol("100%", "100!%", U'!'));
     EXPECT_FALSE(parecidoEspanol("1000", "100!%", U'!'));
 }
+
+TEST(ColeccionEspanol, AcentosTrasUnComienzoComun) {
+    EXPECT_LT(compararEspanol("Perez", "PÉREZ"), 0);
+    EXPECT_GT(compararEspanol("Pérez", "perez"), 0);
+    EXPECT_LT(compararEspanol("Pérez", "Perezoso"), 0);
+    EXPECT_LT(compararEspanol("Pena", "peña"), 0);
+    EXPECT_GT(compararEspanol("Peña", "Penz"), 0);
+    EXPECT_LT(compararEspanol("Peña", "Peo"), 0);
+    EXPECT_EQ(compararEspanol("Canción de cuna", "CANCIÓN DE CUNA"), 0);
+    EXPECT_LT(compararEspanol("Canción de cuna", "Canción de Cuna y más"), 0);
+}
