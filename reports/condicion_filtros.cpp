@@ -8,6 +8,13 @@ const char* Condicion::conector() {
     return pieza;
 }
 
+std::string PatronGrado(int posicion) {
+    if (listas::esEncabezadoNivel(posicion)) {
+        return std::string(" '") + listas::digitoNivel(posicion) + "%' ";
+    }
+    return "'" + listas::codigoGrado(posicion) + "' ";
+}
+
 Condicion CondicionFiltros(const EstadoFiltros& estado) {
     Condicion c;
     if (estado.tipoUsuario > 0) {
@@ -16,12 +23,7 @@ Condicion CondicionFiltros(const EstadoFiltros& estado) {
     }
     if (estado.grado > 0) {
         c.texto += c.conector();
-        c.texto += "grado LIKE ";
-        if (listas::esEncabezadoNivel(estado.grado)) {
-            c.texto += std::string(" '") + listas::digitoNivel(estado.grado) + "%' ";
-        } else {
-            c.texto += "'" + listas::codigoGrado(estado.grado) + "' ";
-        }
+        c.texto += "grado LIKE " + PatronGrado(estado.grado);
     }
     if (estado.tematica > 0) {
         c.texto += c.conector();

@@ -25,6 +25,10 @@ struct Condicion {
     const char* conector();
 };
 
+// What follows "grado LIKE " for a grade position: " '1%' " for a level
+// heading (two blanks then stand after LIKE), "'14' " for a grade item.
+std::string PatronGrado(int posicion);
+
 // The ranking reports' condition, piece for piece:
 // "WHERE tipo_usu='Alumno' AND grado LIKE  '1%' AND fecha_presta >= '20240301' ".
 Condicion CondicionFiltros(const EstadoFiltros& estado);

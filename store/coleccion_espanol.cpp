@@ -43,7 +43,7 @@ Peso pesoLatino(char32_t c) {
     return {0x10000 + c, 0};
 }
 
-Peso peso(char32_t c) {
+Peso pesoCalculado(char32_t c) {
     c = texto::minuscula(c);
     if (c >= 'a' && c <= 'z') {
         return {pesoLetra(static_cast<char>(c)), 0};
@@ -57,12 +57,29 @@ Peso peso(char32_t c) {
     return pesoLatino(c);
 }
 
-std::array<std::uint32_t, 128> tablaAscii() {
-    std::array<std::uint32_t, 128> t{};
-    for (char32_t c = 0; c < 128; ++c) {
-        t[c] = peso(c).primario;
+// Weights of the Latin code points, computed once; others are computed on use.
+constexpr char32_t LimiteTabla = 0x250;
+
+const std::array<Peso, LimiteTabla>& tablaPesos() {
+    static const auto tabla = [] {
+        std::array<Peso, LimiteTabla> t{};
+        for (char32_t c = 0; c < LimiteTabla; ++c) {
+            t[c] = pesoCalculado(c);
+        }
+        return t;
+    }();
+    return tabla;
+}
+
+inline Peso peso(char32_t c) { return c < LimiteTabla ? tablaPesos()[c] : pesoCalculado(c); }
+
+bool esAscii(std::string_view s) {
+    for (char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
     }
-    return t;
+    return true;
 }
 
 int signo(long long v) {
@@ -72,29 +89,34 @@ int signo(long long v) {
 } // namespace
 
 int compararEspanol(std::string_view a, std::string_view b) {
-    // The common ASCII stretch goes through the table; the first non-ASCII
-    // character on either side hands over to the full comparison from there,
-    // with no accent difference seen yet.
-    static const auto tabla = tablaAscii();
+    // Identical leading bytes weigh the same: start at the first character
+    // that differs.
+    std::size_t comun = 0;
     const std::size_t n = std::min(a.size(), b.size());
-    std::size_t k = 0;
-    for (; k < n; ++k) {
-        const auto ca = static_cast<unsigned char>(a[k]);
-        const auto cb = static_cast<unsigned char>(b[k]);
-        if ((ca | cb) >= 0x80) {
-            break;
-        }
-        if (tabla[ca] != tabla[cb]) {
-            return tabla[ca] < tabla[cb] ? -1 : 1;
-        }
+    while (comun < n && a[comun] == b[comun]) {
+        ++comun;
     }
-    if (k == n) {
+    const auto continuacion = [&comun](std::string_view s) {
+        return comun < s.size() && (static_cast<unsigned char>(s[comun]) & 0xC0) == 0x80;
+    };
+    while (comun > 0 && (continuacion(a) || continuacion(b))) {
+        --comun;
+    }
+    if (esAscii(a.substr(comun)) && esAscii(b.substr(comun))) {
+        const auto& tabla = tablaPesos();
+        for (std::size_t i = comun; i < n; ++i) {
+            const auto pa = tabla[static_cast<unsigned char>(a[i])].primario;
+            const auto pb = tabla[static_cast<unsigned char>(b[i])].primario;
+            if (pa != pb) {
+                return pa < pb ? -1 : 1;
+            }
+        }
         return signo(static_cast<long long>(a.size()) - static_cast<long long>(b.size()));
     }
     // Primary weights decide; accents only break ties between equal letters.
     int porAcento = 0;
-    std::size_t i = k;
-    std::size_t j = k;
+    std::size_t i = comun;
+    std::size_t j = comun;
     while (i < a.size() && j < b.size()) {
         const Peso pa = peso(texto::siguienteCodigo(a, i));
         const Peso pb = peso(texto::siguienteCodigo(b, j));

@@ -5,6 +5,7 @@
 #include "contexto.h"
 #include "dialogos.h"
 #include "frmAbout.h"
+#include "menus_listas.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,6 +66,7 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     f1->setShortcut(Qt::Key_F1);
     f1->setShortcutContext(Qt::ApplicationShortcut);
     connect(f1, &QAction::triggered, this, &frm_principal::ayuda);
+    ConectarListas(*this, ctx_);
 }
 
 QMenu* frm_principal::menu(const char* nombre, const QString& titulo) {

@@ -1,0 +1,139 @@
+#include "comandos_listas.h"
+
+#include "almacen.h"
+#include "argumentos.h"
+#include "contexto.h"
+#include "dialogos_guionados.h"
+#include "error.h"
+#include "grilla_prestamos.h"
+#include "lista_prestamos.h"
+#include "listas_clasificacion.h"
+#include "reloj.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace {
+
+const std::set<std::string> OpcionesPanel{"--tipo",  "--grado", "--tematica",
+                                          "--desde", "--hasta", "--orden"};
+
+std::set<std::string> conPanel(std::set<std::string> propias) {
+    propias.insert(OpcionesPanel.begin(), OpcionesPanel.end());
+    return propias;
+}
+
+// The position of an item given by its exact text.
+int posicionDe(const std::vector<std::string>& items, const std::string& texto, const char* lista) {
+    const auto it = std::find(items.begin(), items.end(), texto);
+    if (it == items.end()) {
+        throw Error(Error::ArgumentoInvalido,
+                    std::string("No es un elemento de la lista ") + lista + ": " + texto);
+    }
+    return static_cast<int>(it - items.begin());
+}
+
+int posicionGrado(const std::string& texto) {
+    const bool digitos =
+        !texto.empty() && texto.size() <= 2 &&
+        std::all_of(texto.begin(), texto.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const int posicion = digitos ? std::stoi(texto) : -1;
+    if (posicion < 0 || posicion >= static_cast<int>(listas::Grados().size())) {
+        throw Error(Error::ArgumentoInvalido, "La posición de grado va de 0 a 44: " + texto);
+    }
+    return posicion;
+}
+
+FiltrosPrestamos filtrosDe(const Argumentos& a) {
+    FiltrosPrestamos f;
+    if (const auto tipo = a.valor("--tipo")) {
+        f.panel.tipoUsuario = posicionDe(listas::TiposUsuario(), *tipo, "de tipos de usuario");
+    }
+    if (const auto grado = a.valor("--grado")) {
+        f.panel.grado = posicionGrado(*grado);
+    }
+    if (const auto tematica = a.valor("--tematica")) {
+        f.panel.tematica = posicionDe(listas::Tematicas(), *tematica, "de temáticas");
+    }
+    if (const auto desde = a.valor("--desde")) {
+        f.panel.desde = fechaDesdeAAAAMMDD(*desde);
+    }
+    if (const auto hasta = a.valor("--hasta")) {
+        f.panel.hasta = fechaDesdeAAAAMMDD(*hasta);
+    }
+    const auto texto = [&](const char* opcion) { return a.valor(opcion).value_or(""); };
+    f.apellido = texto("--apellido");
+    f.nombre = texto("--nombre");
+    f.legajo = texto("--legajo");
+    f.inventario = texto("--inventario");
+    f.titulo = texto("--titulo");
+    f.autor = texto("--autor");
+    return f;
+}
+
+// The order column must be one the grid shows: it goes into the statement as is.
+std::string ordenDe(const Argumentos& a, const std::vector<ColumnaGrilla>& columnas,
+                    const char* porDefecto) {
+    const std::string orden = a.valor("--orden").value_or(porDefecto);
+    for (const ColumnaGrilla& c : columnas) {
+        if (orden == c.campo) {
+            return orden;
+        }
+    }
+    throw Error(Error::ArgumentoInvalido, "No se puede ordenar por " + orden);
+}
+
+int mostrar(const Argumentos& a, const std::string& sentencia,
+            const std::vector<ColumnaGrilla>& columnas, const std::string& carpeta,
+            std::ostream& salida, std::ostream& errores) {
+    if (a.bandera("--sql")) {
+        salida << sentencia << "\n";
+        return 0;
+    }
+    const Reloj reloj;
+    DialogosGuionados dialogos;
+    Contexto ctx(carpeta, reloj, dialogos);
+    if (!AbrirBaseDatos(ctx)) {
+        for (const auto& m : dialogos.mensajes) {
+            errores << "Error " << m.titulo << ": " << m.texto << "\n";
+        }
+        return 1;
+    }
+    ctx.TextoSql = sentencia;
+    salida << TextoTabulado(GrillaDeConsulta(ctx, columnas));
+    return 0;
+}
+
+} // namespace
+
+int ComandoLista(const std::vector<std::string>& args, const std::string& carpeta,
+                 std::ostream& salida, std::ostream& errores) {
+    const Argumentos a(args,
+                       conPanel({"--modo", "--apellido", "--nombre", "--legajo", "--inventario"}),
+                       {"--sql"});
+    const std::string modo = a.valor("--modo").value_or("");
+    const auto& modos = ModosLista();
+    if (std::none_of(modos.begin(), modos.end(),
+                     [&](const ModoLista& m) { return modo == m.modo; })) {
+        throw Error(Error::ArgumentoInvalido, "--modo va de 1 a 5");
+    }
+    const auto& columnas = ColumnasPrestamos();
+    return mostrar(a, SentenciaListaPrestamos(modo, filtrosDe(a), ordenDe(a, columnas, "devuelto")),
+                   columnas, carpeta, salida, errores);
+}
+
+int ComandoBuscarLibros(const std::vector<std::string>& args, const std::string& carpeta,
+                        std::ostream& salida, std::ostream& errores) {
+    const Argumentos a(args, conPanel({"--titulo", "--autor", "--inventario"}), {"--sql"});
+    const auto& columnas = ColumnasPrestamos();
+    return mostrar(a, SentenciaBusquedaLibros(filtrosDe(a), ordenDe(a, columnas, "titulo")),
+                   columnas, carpeta, salida, errores);
+}
+
+int ComandoBuscarUsuarios(const std::vector<std::string>& args, const std::string& carpeta,
+                          std::ostream& salida, std::ostream& errores) {
+    const Argumentos a(args, conPanel({"--apellido", "--nombre", "--legajo"}), {"--sql"});
+    const auto& columnas = ColumnasUsuarios();
+    return mostrar(a, SentenciaBusquedaUsuarios(filtrosDe(a), ordenDe(a, columnas, "apellido")),
+                   columnas, carpeta, salida, errores);
+}

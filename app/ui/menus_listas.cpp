@@ -1,0 +1,46 @@
+#include "menus_listas.h"
+
+#include "frm_busqueda_libros.h"
+#include "frm_busqueda_usuarios.h"
+#include "frm_principal.h"
+#include "frm_usuarios_libros.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+namespace {
+
+struct ComandoLista {
+    const char* accion;
+    const char* modo;
+};
+
+constexpr ComandoLista ComandosLista[] = {
+    {"mnu_usuariosTitulos", "1"}, {"mnu_librosRenovados", "2"}, {"mnu_usuariosRetrasados", "3"},
+    {"mnu_librosPrestados", "4"}, {"mnu_librosMorosos", "5"},
+};
+
+} // namespace
+
+void AbrirListaPrestamos(frm_principal& principal, Contexto& ctx, const std::string& modo) {
+    auto* lista = principal.mostrarUnica<frm_usuarios_libros>(ctx);
+    for (const ModoLista& m : ModosLista()) {
+        if (modo == m.modo) {
+            lista->setWindowTitle(m.titulo);
+        }
+    }
+    lista->txt_criterio->setText(QString::fromStdString(modo));
+    lista->Lista("devuelto");
+}
+
+void ConectarListas(frm_principal& principal, Contexto& ctx) {
+    for (const ComandoLista& c : ComandosLista) {
+        QObject::connect(
+            principal.accion(c.accion), &QAction::triggered, &principal,
+            [&principal, &ctx, modo = c.modo] { AbrirListaPrestamos(principal, ctx, modo); });
+    }
+    QObject::connect(principal.accion("mnu_buscarLibros"), &QAction::triggered, &principal,
+                     [&principal, &ctx] { principal.mostrarUnica<frm_busqueda_libros>(ctx); });
+    QObject::connect(principal.accion("mnu_buscarUsuarios"), &QAction::triggered, &principal,
+                     [&principal, &ctx] { principal.mostrarUnica<frm_busqueda_usuarios>(ctx); });
+}

@@ -1,0 +1,107 @@
+#include "grilla_prestamos.h"
+
+#include "almacen.h"
+#include "contexto.h"
+#include "registros.h"
+
+namespace {
+
+std::vector<ColumnaGrilla> columnasComunes(int anchoInventario) {
+    return {{"DNI", 1000, "dni"},
+            {"Legajo", 1000, "legajo"},
+            {"Nombre", 1500, "nombre"},
+            {"Apellido", 1500, "apellido"},
+            {"Grado", 800, "grado"},
+            {"Tipo Usuario", 1000, "tipo_usu"},
+            {"Título", 3000, "titulo"},
+            {"Temática", 1000, "tematica"},
+            {"Autor", 1200, "autor"},
+            {"Inventario", anchoInventario, "inventario"},
+            {"Fecha Prestamo", 1300, "fecha_presta"},
+            {"Fecha Devolucion", 1300, "fecha_devolucion"},
+            {"Devuelto", 900, "devuelto"}};
+}
+
+bool enBlanco(const std::string& valor) {
+    return valor.find_first_not_of(" \t") == std::string::npos;
+}
+
+} // namespace
+
+const std::vector<ColumnaGrilla>& ColumnasPrestamos() {
+    static const std::vector<ColumnaGrilla> columnas = columnasComunes(1200);
+    return columnas;
+}
+
+const std::vector<ColumnaGrilla>& ColumnasUsuarios() {
+    static const std::vector<ColumnaGrilla> columnas = [] {
+        auto c = columnasComunes(850);
+        c.push_back({"Suspendido", 1000, "suspendido"});
+        return c;
+    }();
+    return columnas;
+}
+
+Grilla LlenarGrilla(Registros& registros, const std::vector<ColumnaGrilla>& columnas) {
+    const int ultima = static_cast<int>(columnas.size());
+    Grilla g;
+    g.fijarColumnas(ultima + 1);
+    g.fijarAncho(0, AnchoNumeroFila);
+    g.fijarFilas(1);
+    std::vector<int> campos;
+    for (int c = 1; c <= ultima; ++c) {
+        const ColumnaGrilla& columna = columnas[static_cast<std::size_t>(c - 1)];
+        g.fijarAncho(c, columna.ancho);
+        g.fijarTexto(0, c, columna.titulo);
+        campos.push_back(registros.indice(columna.campo));
+    }
+    g.fijarFilas(2);
+    g.fijarCelda(1, 1);
+    for (int fila = 1; !registros.fin(); ++fila) {
+        g.fijarTexto(fila, 0, std::to_string(fila));
+        for (int c = 1; c <= ultima; ++c) {
+            std::optional<std::string> valor =
+                registros.valor(campos[static_cast<std::size_t>(c - 1)]);
+            if (valor && !enBlanco(*valor)) {
+                g.fijarTexto(fila, c, std::move(*valor));
+            }
+        }
+        g.fijarFilas(fila + 2);
+        g.fijarCelda(fila + 1, ultima);
+        registros.siguiente();
+    }
+    return g;
+}
+
+Grilla GrillaDeConsulta(Contexto& ctx, const std::vector<ColumnaGrilla>& columnas) {
+    auto registros = EjecutarConsulta(ctx, ctx.TextoSql, adOpenForwardOnly, adLockReadOnly);
+    return LlenarGrilla(*registros, columnas);
+}
+
+std::optional<std::string> ClaveOrden(const Grilla& grilla,
+                                      const std::vector<ColumnaGrilla>& columnas) {
+    const int c = grilla.columna();
+    if (grilla.fila() != 1 || c < 1 || c > static_cast<int>(columnas.size())) {
+        return std::nullopt;
+    }
+    return columnas[static_cast<std::size_t>(c - 1)].campo;
+}
+
+Medida MedidaGrilla(int anchoVentana, int altoVentana, int altoMinimo, int restaAlto) {
+    return {anchoVentana <= 10350 ? 9975 : anchoVentana - 375,
+            altoVentana <= 8490 ? altoMinimo : altoVentana - restaAlto};
+}
+
+std::string TextoTabulado(const Grilla& grilla) {
+    std::string salida;
+    for (int f = 0; f + 1 < grilla.filas(); ++f) {
+        for (int c = 0; c < grilla.columnas(); ++c) {
+            if (c > 0) {
+                salida += '\t';
+            }
+            salida += grilla.texto(f, c);
+        }
+        salida += '\n';
+    }
+    return salida;
+}

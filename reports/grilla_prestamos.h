@@ -1,0 +1,51 @@
+#pragma once
+
+#include "grilla.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Contexto;
+class Registros;
+
+// One data column of a loan grid: caption in row 0, width in twips, and the
+// presta column it shows, which is also its order key on a double-click.
+struct ColumnaGrilla {
+    const char* titulo;
+    int ancho;
+    const char* campo;
+};
+
+// Width of column 0, the row numbers.
+constexpr int AnchoNumeroFila = 300;
+
+// Columns 1 to 13 of the loan list and the book search.
+const std::vector<ColumnaGrilla>& ColumnasPrestamos();
+// Columns 1 to 14 of the member search: "Inventario" narrower, "Suspendido" added.
+const std::vector<ColumnaGrilla>& ColumnasUsuarios();
+
+// The grid of a list run: header row, one row per record numbered from 1,
+// a NULL or blank field shown empty (any other value as stored), a trailing
+// empty row, and the selection left on the last written cell.
+Grilla LlenarGrilla(Registros& registros, const std::vector<ColumnaGrilla>& columnas);
+
+// Runs ctx.TextoSql (forward-only, read-only) and fills a new grid from it.
+// Throws Error; the caller's grid is only replaced when everything worked.
+Grilla GrillaDeConsulta(Contexto& ctx, const std::vector<ColumnaGrilla>& columnas);
+
+// The order key a double-click asks for: only with row 1 current (a header
+// click makes it so) and a data column selected; column 0 gives nothing.
+std::optional<std::string> ClaveOrden(const Grilla& grilla,
+                                      const std::vector<ColumnaGrilla>& columnas);
+
+// The grid's size in twips for a window size: never narrower than 9975 nor
+// lower than `altoMinimo`; beyond 10350 × 8490 it follows the window.
+struct Medida {
+    int ancho;
+    int alto;
+};
+Medida MedidaGrilla(int anchoVentana, int altoVentana, int altoMinimo, int restaAlto);
+
+// Every row but the trailing empty one, cells separated by tabs, one line each.
+std::string TextoTabulado(const Grilla& grilla);

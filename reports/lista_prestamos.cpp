@@ -1,0 +1,128 @@
+#include "lista_prestamos.h"
+
+#include "listas_clasificacion.h"
+#include "reloj.h"
+#include "texto.h"
+
+namespace {
+
+const char* const ColumnasLeidas = "SELECT dni, legajo, nombre, apellido, grado, tipo_usu, titulo, "
+                                   "tematica, autor, "
+                                   "nro_renovaciones, fecha_devolucion, devuelto, fecha_presta, "
+                                   "inventario "
+                                   "FROM presta ";
+
+void tipoUsuario(Condicion& c, int posicion) {
+    if (posicion > 0) {
+        c.texto +=
+            std::string(c.conector()) + "tipo_usu='" + listas::TiposUsuario().at(posicion) + "' ";
+    }
+}
+
+void grado(Condicion& c, int posicion) {
+    if (posicion > 0) {
+        c.texto += std::string(c.conector()) + "grado LIKE " + PatronGrado(posicion);
+    }
+}
+
+void tematica(Condicion& c, int posicion) {
+    if (posicion > 0) {
+        c.texto +=
+            std::string(c.conector()) + "tematica='" + listas::Tematicas().at(posicion) + "' ";
+    }
+}
+
+// A typed text between `antes` and `despues`, behind its connector; nothing
+// when the box is empty.
+void tecleado(Condicion& c, const std::string& valor, const char* antes, const char* despues) {
+    if (!valor.empty()) {
+        c.texto += c.conector();
+        c.texto += antes + texto::comillasSql(valor) + despues;
+    }
+}
+
+// The searches open with the three lists, in this order.
+void listasBusqueda(Condicion& c, const EstadoFiltros& panel) {
+    tipoUsuario(c, panel.tipoUsuario);
+    grado(c, panel.grado);
+    tematica(c, panel.tematica);
+}
+
+// The two date bounds of the searches, each connector with a blank before it.
+void fechasBusqueda(Condicion& c, const EstadoFiltros& panel) {
+    if (panel.desde) {
+        c.texto += std::string(" ") + c.conector() + "fecha_presta >= '" +
+                   textoAAAAMMDD(*panel.desde) + "' ";
+    }
+    if (panel.hasta) {
+        c.texto += std::string(" ") + c.conector() + " fecha_presta <= '" +
+                   textoAAAAMMDD(*panel.hasta) + "' ";
+    }
+}
+
+} // namespace
+
+const std::vector<ModoLista>& ModosLista() {
+    static const std::vector<ModoLista> modos{
+        {"1", "Titulos retirados por usuarios", ""},
+        {"2", "Libros renovados", "WHERE nro_renovaciones<>'' "},
+        {"3", "Libros morosos",
+         "WHERE (devuelto = '' OR devuelto IS NULL) AND "
+         "fecha_devolucion<format(date(),'yyyymmdd') "},
+        {"4", "Libros prestados", "WHERE (devuelto = '' OR devuelto IS NULL) "},
+        {"5", "Libros devueltos con mora", "WHERE fecha_devolucion<devuelto "},
+    };
+    return modos;
+}
+
+std::string SentenciaListaPrestamos(const std::string& modo, const FiltrosPrestamos& filtros,
+                                    const std::string& VOrden) {
+    Condicion c{ColumnasLeidas};
+    for (const ModoLista& m : ModosLista()) {
+        if (modo == m.modo && *m.pieza != '\0') {
+            c.texto += m.pieza;
+            c.escrita = true;
+        }
+    }
+    const EstadoFiltros& panel = filtros.panel;
+    tipoUsuario(c, panel.tipoUsuario);
+    tecleado(c, filtros.apellido, " apellido LIKE '%", "%'");
+    tecleado(c, filtros.nombre, " nombre LIKE '%", "%'");
+    tecleado(c, filtros.inventario, " inventario = '", "'");
+    grado(c, panel.grado);
+    tematica(c, panel.tematica);
+    if (panel.desde) {
+        c.texto +=
+            std::string(c.conector()) + "fecha_presta >= '" + textoAAAAMMDD(*panel.desde) + "' ";
+    }
+    if (panel.hasta) {
+        c.texto +=
+            std::string(c.conector()) + " fecha_presta <= '" + textoAAAAMMDD(*panel.hasta) + "' ";
+    }
+    tecleado(c, filtros.legajo, "legajo = '", "' ");
+    return c.texto + "ORDER BY " + VOrden;
+}
+
+std::string SentenciaBusquedaLibros(const FiltrosPrestamos& filtros, const std::string& VOrden) {
+    Condicion c{ColumnasLeidas};
+    listasBusqueda(c, filtros.panel);
+    tecleado(c, filtros.titulo, " titulo LIKE '%", "%'");
+    tecleado(c, filtros.autor, " autor LIKE '%", "%'");
+    tecleado(c, filtros.inventario, " inventario = '", "'");
+    fechasBusqueda(c, filtros.panel);
+    return c.texto + " ORDER BY " + VOrden;
+}
+
+std::string SentenciaBusquedaUsuarios(const FiltrosPrestamos& filtros, const std::string& VOrden) {
+    Condicion c{"SELECT dni, legajo, nombre, apellido, grado, tipo_usu, direccion, titulo, "
+                "tematica, autor, "
+                "nro_renovaciones, fecha_devolucion, devuelto, fecha_presta, inventario, "
+                "suspendido "
+                "FROM presta "};
+    listasBusqueda(c, filtros.panel);
+    tecleado(c, filtros.apellido, " apellido LIKE '%", "%'");
+    tecleado(c, filtros.nombre, " nombre LIKE '%", "%'");
+    tecleado(c, filtros.legajo, " legajo = '", "'");
+    fechasBusqueda(c, filtros.panel);
+    return c.texto + " ORDER BY " + VOrden;
+}

@@ -1,0 +1,15 @@
+#include "busqueda_ventana.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+
+void prepararBusqueda(VentanaGrilla& ventana, std::initializer_list<QComboBox*> listas) {
+    const QDate guardada(2005, 9, 8);
+    ventana.filtros.DTP_desde->setDate(guardada);
+    ventana.filtros.DTP_hasta->setDate(guardada);
+    for (QComboBox* lista : listas) {
+        QObject::connect(lista->lineEdit(), &QLineEdit::textEdited, &ventana,
+                         [&ventana] { ventana.Lista("fecha_presta"); });
+    }
+}

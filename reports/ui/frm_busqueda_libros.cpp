@@ -1,0 +1,35 @@
+#include "frm_busqueda_libros.h"
+
+#include "busqueda_ventana.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+frm_busqueda_libros::frm_busqueda_libros(Contexto& ctx, QWidget* padre)
+    : VentanaGrilla(ctx, ColumnasPrestamos(), DisenoBusqueda, padre) {
+    setObjectName("frm_busqueda_libros");
+    setWindowTitle("Búsqueda de Libros");
+    txt_titulo = cuadroTexto("txt_titulo", "Titulo", 0);
+    txt_autor = cuadroTexto("txt_autor", "Autor", 1);
+    txt_inventario = cuadroTexto("txt_inventario", "Inventario", 2);
+    prepararBusqueda(*this, {filtros.cmb_tipousu, filtros.cmb_grado, filtros.cmb_tematica});
+    connect(cmd_buscar, &QPushButton::clicked, this, [this] { Lista("titulo"); });
+    alPulsarEnter(txt_titulo, "titulo");
+    alPulsarEnter(txt_autor, "autor");
+    alPulsarEnter(txt_inventario, "inventario");
+    connect(cmd_reload, &QPushButton::clicked, this, [this] {
+        for (QLineEdit* cuadro : {txt_autor, txt_inventario, txt_titulo}) {
+            cuadro->clear();
+        }
+        limpiarPanelYGrilla();
+    });
+}
+
+std::string frm_busqueda_libros::Sentencia(const std::string& VOrden) const {
+    FiltrosPrestamos f = filtrosPanel();
+    f.titulo = txt_titulo->text().toStdString();
+    f.autor = txt_autor->text().toStdString();
+    f.inventario = txt_inventario->text().toStdString();
+    return SentenciaBusquedaLibros(f, VOrden);
+}

@@ -1,0 +1,36 @@
+#include "frm_busqueda_usuarios.h"
+
+#include "busqueda_ventana.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+frm_busqueda_usuarios::frm_busqueda_usuarios(Contexto& ctx, QWidget* padre)
+    : VentanaGrilla(ctx, ColumnasUsuarios(), DisenoBusqueda, padre) {
+    setObjectName("frm_busqueda_usuarios");
+    setWindowTitle("Búsqueda de Usuarios");
+    txt_apellido = cuadroTexto("txt_apellido", "Apellido", 0);
+    txt_nombre = cuadroTexto("txt_nombre", "Nombre", 1);
+    txt_legajo = cuadroTexto("txt_legajo", "Legajo", 2);
+    // The grade list starts nothing, neither typed nor chosen.
+    prepararBusqueda(*this, {filtros.cmb_tipousu, filtros.cmb_tematica});
+    connect(cmd_buscar, &QPushButton::clicked, this, [this] { Lista("apellido"); });
+    alPulsarEnter(txt_apellido, "apellido");
+    alPulsarEnter(txt_nombre, "nombre");
+    alPulsarEnter(txt_legajo, "legajo");
+    connect(cmd_reload, &QPushButton::clicked, this, [this] {
+        for (QLineEdit* cuadro : {txt_apellido, txt_legajo, txt_nombre}) {
+            cuadro->clear();
+        }
+        limpiarPanelYGrilla();
+    });
+}
+
+std::string frm_busqueda_usuarios::Sentencia(const std::string& VOrden) const {
+    FiltrosPrestamos f = filtrosPanel();
+    f.apellido = txt_apellido->text().toStdString();
+    f.nombre = txt_nombre->text().toStdString();
+    f.legajo = txt_legajo->text().toStdString();
+    return SentenciaBusquedaUsuarios(f, VOrden);
+}

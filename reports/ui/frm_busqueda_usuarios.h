@@ -1,0 +1,18 @@
+#pragma once
+
+#include "grilla_ventana.h"
+
+// Finds the loans of members by surname, first name or member number, with
+// each member's suspension mark.
+class frm_busqueda_usuarios : public VentanaGrilla {
+    Q_OBJECT
+public:
+    explicit frm_busqueda_usuarios(Contexto& ctx, QWidget* padre = nullptr);
+
+    QLineEdit* txt_apellido;
+    QLineEdit* txt_nombre;
+    QLineEdit* txt_legajo;
+
+protected:
+    std::string Sentencia(const std::string& VOrden) const override;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "grilla_ventana.h"
+
+// The loan list: one window for the five modes the menus open it in. The
+// hidden box txt_criterio holds the mode, "1" to "5".
+class frm_usuarios_libros : public VentanaGrilla {
+    Q_OBJECT
+public:
+    explicit frm_usuarios_libros(Contexto& ctx, QWidget* padre = nullptr);
+
+    QLineEdit* txt_criterio;
+    QLineEdit* txt_apellido;
+    QLineEdit* txt_nombre;
+    QLineEdit* txt_legajo;
+    QLineEdit* txt_inventario;
+
+protected:
+    std::string Sentencia(const std::string& VOrden) const override;
+
+private:
+    void limpiar();
+};

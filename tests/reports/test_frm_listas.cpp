@@ -1,0 +1,282 @@
+#include "frm_busqueda_libros.h"
+#include "frm_busqueda_usuarios.h"
+#include "frm_principal.h"
+#include "frm_usuarios_libros.h"
+#include "menus_listas.h"
+#include "presta_prueba.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EntornoQt : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char nombre[] = "pruebas_listas_ui";
+        static char* argv[] = {nombre, nullptr};
+        app_ = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+[[maybe_unused]] auto* const entorno = ::testing::AddGlobalTestEnvironment(new EntornoQt);
+
+bool terminaCon(const std::string& texto, const std::string& fin) {
+    return texto.size() >= fin.size() &&
+           texto.compare(texto.size() - fin.size(), fin.size(), fin) == 0;
+}
+
+void dobleClicEncabezado(QTableView* grilla, int seccion) {
+    QHeaderView* h = grilla->horizontalHeader();
+    QTest::mouseDClick(h->viewport(), Qt::LeftButton, {},
+                       QPoint(h->sectionViewportPosition(seccion) + 5, h->height() / 2));
+}
+
+void dobleClicCelda(QTableView* grilla, int fila, int columna) {
+    const QRect celda = grilla->visualRect(grilla->model()->index(fila, columna));
+    QTest::mouseDClick(grilla->viewport(), Qt::LeftButton, {}, celda.center());
+}
+
+class VentanasListas : public ::testing::Test {
+protected:
+    PrestaPrueba p;
+};
+
+} // namespace
+
+TEST_F(VentanasListas, LosComandosReusanLaUnicaListaYCambianSuModo) {
+    frm_principal principal(p.ctx);
+    principal.accion("mnu_librosPrestados")->trigger();
+    ASSERT_EQ(principal.area()->subWindowList().size(), 1);
+    auto* lista =
+        qobject_cast<frm_usuarios_libros*>(principal.area()->subWindowList()[0]->widget());
+    ASSERT_NE(lista, nullptr);
+    EXPECT_EQ(lista->windowTitle(), "Libros prestados");
+    EXPECT_EQ(lista->txt_criterio->text(), "4");
+    EXPECT_FALSE(lista->txt_criterio->isVisibleTo(lista));
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "ORDER BY devuelto"));
+    EXPECT_EQ(lista->grilla().filas(), 4);
+
+    principal.accion("mnu_usuariosRetrasados")->trigger();
+    EXPECT_EQ(principal.area()->subWindowList().size(), 1);
+    EXPECT_EQ(lista->windowTitle(), "Libros morosos");
+    EXPECT_EQ(lista->grilla().filas(), 3);
+
+    // "Renovados" cannot be chosen; its handler still opens mode 2.
+    EXPECT_FALSE(principal.accion("mnu_librosRenovados")->isEnabled());
+    AbrirListaPrestamos(principal, p.ctx, "2");
+    EXPECT_EQ(lista->windowTitle(), "Libros renovados");
+    EXPECT_EQ(lista->grilla().texto(1, 10), "A1");
+    EXPECT_EQ(lista->grilla().filas(), 3);
+
+    principal.accion("mnu_buscarLibros")->trigger();
+    principal.accion("mnu_buscarUsuarios")->trigger();
+    principal.accion("mnu_buscarLibros")->trigger();
+    EXPECT_EQ(principal.area()->subWindowList().size(), 3);
+    EXPECT_EQ(p.dialogos.mensajes.size(), 0u);
+}
+
+TEST_F(VentanasListas, ManejadoresDeLaListaDePrestamos) {
+    frm_usuarios_libros w(p.ctx);
+    EXPECT_EQ(w.filtros.DTP_desde->date(), QDate(2024, 5, 10));
+    EXPECT_NE(w.findChild<QGroupBox*>("Frame1"), nullptr);
+    EXPECT_EQ(w.cmd_print->toolTip(), "Imprimir");
+
+    QTest::keyClicks(w.txt_apellido, "Gom");
+    EXPECT_EQ(p.ctx.TextoSql, ""); // typing alone runs nothing
+    QTest::keyClick(w.txt_legajo, Qt::Key_Return);
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "%'ORDER BY legajo"));
+    EXPECT_EQ(w.grilla().filas(), 4);
+
+    w.txt_apellido->clear();
+    w.filtros.DTP_desde->setDate(QDate(2024, 4, 1)); // box unticked: no date condition
+    EXPECT_EQ(p.ctx.TextoSql.find("fecha_presta >="), std::string::npos);
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "ORDER BY fecha_presta"));
+    w.filtros.chk_desde->setChecked(true);
+    EXPECT_TRUE(w.filtros.DTP_desde->isEnabled());
+    EXPECT_NE(p.ctx.TextoSql.find("WHERE fecha_presta >= '20240401' "), std::string::npos);
+    EXPECT_EQ(w.grilla().filas(), 5);
+
+    w.filtros.cmb_tipousu->setCurrentIndex(4); // Docente
+    EXPECT_EQ(w.grilla().filas(), 3);
+
+    // The reset runs the list for each change: the lists before the grid is
+    // emptied, the date box after, so the cleared list shows.
+    QTest::mouseClick(w.cmd_reload, Qt::LeftButton);
+    EXPECT_EQ(w.filtros.cmb_tipousu->currentIndex(), 0);
+    EXPECT_FALSE(w.filtros.chk_desde->isChecked());
+    EXPECT_FALSE(w.filtros.DTP_desde->isEnabled());
+    EXPECT_EQ(w.grilla().filas(), 6);
+    // With nothing ticked the grid stays empty after a reset.
+    QTest::mouseClick(w.cmd_reload, Qt::LeftButton);
+    EXPECT_EQ(w.grilla().filas(), 1);
+    EXPECT_EQ(w.grilla().columnas(), 1);
+}
+
+TEST_F(VentanasListas, DobleClicEnEncabezadoReordena) {
+    frm_usuarios_libros w(p.ctx);
+    w.show();
+    w.Lista("devuelto");
+    dobleClicEncabezado(w.fg_usu, 8); // "Autor"
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "ORDER BY autor"));
+    EXPECT_EQ(w.grilla().texto(1, 9), "Ana María");
+    w.Lista("devuelto");
+    dobleClicCelda(w.fg_usu, 3, 8);
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "ORDER BY devuelto"));
+}
+
+TEST_F(VentanasListas, CopiaLaSeleccionYNadaBajoDosFilas) {
+    frm_usuarios_libros w(p.ctx);
+    QClipboard* portapapeles = QGuiApplication::clipboard();
+    portapapeles->setText("previo");
+    QTest::mouseClick(w.cmd_copy, Qt::LeftButton);
+    EXPECT_EQ(portapapeles->text(), "previo");
+
+    w.Lista("devuelto"); // A2 (no return date), A3, A1, A4
+    QTest::mouseClick(w.cmd_copy, Qt::LeftButton);
+    EXPECT_EQ(portapapeles->text(), ""); // the last written cell, empty
+    auto* modelo = w.fg_usu->model();
+    w.fg_usu->selectionModel()->setCurrentIndex(modelo->index(0, 1),
+                                                QItemSelectionModel::ClearAndSelect);
+    w.fg_usu->selectionModel()->select(QItemSelection(modelo->index(0, 1), modelo->index(1, 3)),
+                                       QItemSelectionModel::ClearAndSelect);
+    QTest::mouseClick(w.cmd_copy, Qt::LeftButton);
+    EXPECT_EQ(portapapeles->text(), "200\tJuan\tPérez\r300\tLuis\tD'Angelo");
+}
+
+TEST_F(VentanasListas, ImprimeEnLaImpresoraElegidaYCallaAlCancelar) {
+    frm_usuarios_libros w(p.ctx);
+    QTest::mouseClick(w.cmd_print, Qt::LeftButton);
+    EXPECT_EQ(p.dialogos.impresionesPedidas, 0); // fewer than two rows
+
+    w.Lista("devuelto");
+    QTest::mouseClick(w.cmd_print, Qt::LeftButton); // the script cancels
+    EXPECT_EQ(p.dialogos.impresionesPedidas, 1);
+    EXPECT_TRUE(p.dialogos.mensajes.empty());
+
+    const std::string pdf = p.carpeta.archivo("grilla.pdf");
+    p.dialogos.impresora = [&](QPrinter& impresora) {
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(QString::fromStdString(pdf));
+        return true;
+    };
+    QTest::mouseClick(w.cmd_print, Qt::LeftButton);
+    EXPECT_TRUE(p.dialogos.mensajes.empty());
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_GT(std::filesystem::file_size(pdf), 0u);
+}
+
+TEST_F(VentanasListas, SentenciaRechazadaSeMuestraYLaGrillaQuedaComoEstaba) {
+    frm_busqueda_usuarios w(p.ctx);
+    QTest::mouseClick(w.cmd_buscar, Qt::LeftButton);
+    ASSERT_EQ(w.grilla().filas(), 6);
+    p.ctx.Conexion->ejecutar("DROP TABLE presta");
+    QTest::mouseClick(w.cmd_buscar, Qt::LeftButton);
+    ASSERT_EQ(p.dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(p.dialogos.mensajes[0].titulo, "");
+    EXPECT_NE(p.dialogos.mensajes[0].texto.find("presta"), std::string::npos);
+    EXPECT_EQ(w.grilla().filas(), 6);
+}
+
+TEST_F(VentanasListas, BusquedaDeLibros) {
+    frm_busqueda_libros w(p.ctx);
+    EXPECT_EQ(w.windowTitle(), "Búsqueda de Libros");
+    EXPECT_EQ(w.filtros.DTP_desde->date(), QDate(2005, 9, 8));
+    EXPECT_EQ(w.filtros.DTP_hasta->date(), QDate(2005, 9, 8));
+    EXPECT_EQ(p.ctx.TextoSql, ""); // nothing searched on opening
+    QSignalSpy corridas(w.fg_usu->model(), &QAbstractItemModel::modelReset);
+
+    w.filtros.cmb_grado->setCurrentIndex(6); // choosing starts nothing
+    w.filtros.chk_desde->setChecked(true);   // neither does ticking
+    EXPECT_EQ(corridas.count(), 0);
+    EXPECT_TRUE(w.filtros.DTP_desde->isEnabled());
+    QTest::mouseClick(w.cmd_buscar, Qt::LeftButton);
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql,
+                           "WHERE grado LIKE  '1%'  AND fecha_presta >= '20050908'  ORDER BY "
+                           "titulo"));
+    EXPECT_EQ(w.grilla().filas(), 3);
+
+    QTest::keyClicks(w.filtros.cmb_tematica->lineEdit(), "AR");
+    EXPECT_EQ(corridas.count(), 3); // the button and each keystroke
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY fecha_presta"));
+
+    w.txt_autor->setText("ana");
+    QTest::keyClick(w.txt_autor, Qt::Key_Return);
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "AND  autor LIKE '%ana%' AND fecha_presta >= "
+                                           "'20050908'  ORDER BY autor"));
+    QTest::keyClick(w.txt_inventario, Qt::Key_Return);
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY inventario"));
+
+    QTest::mouseClick(w.cmd_reload, Qt::LeftButton);
+    EXPECT_EQ(corridas.count(), 6); // the last is the reset's own emptying
+    EXPECT_EQ(w.grilla().filas(), 1);
+    EXPECT_EQ(w.txt_autor->text(), "");
+    EXPECT_EQ(w.filtros.cmb_grado->currentIndex(), 0);
+    EXPECT_FALSE(w.filtros.DTP_desde->isEnabled());
+}
+
+TEST_F(VentanasListas, BusquedaDeUsuarios) {
+    frm_busqueda_usuarios w(p.ctx);
+    w.show();
+    QSignalSpy corridas(w.fg_usu->model(), &QAbstractItemModel::modelReset);
+    QTest::keyClicks(w.filtros.cmb_grado->lineEdit(), "PRI");
+    EXPECT_EQ(corridas.count(), 0);
+    QTest::keyClicks(w.filtros.cmb_tipousu->lineEdit(), "A");
+    EXPECT_EQ(corridas.count(), 1);
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY fecha_presta"));
+
+    w.filtros.cmb_tipousu->setCurrentIndex(0);
+    w.txt_nombre->setText("an");
+    QTest::keyClick(w.txt_nombre, Qt::Key_Return);
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "WHERE  nombre LIKE '%an%' ORDER BY nombre"));
+    ASSERT_EQ(w.grilla().filas(), 5);
+    EXPECT_EQ(w.grilla().columnas(), 15);
+    EXPECT_EQ(w.fg_usu->model()->headerData(13, Qt::Horizontal).toString(), "Suspendido");
+
+    dobleClicEncabezado(w.fg_usu, 13);
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY suspendido"));
+    QTest::mouseDClick(w.fg_usu->verticalHeader()->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY suspendido"));
+
+    w.txt_apellido->setText("D'Angelo");
+    QTest::keyClick(w.txt_apellido, Qt::Key_Return);
+    EXPECT_EQ(w.grilla().filas(), 2); // "an" and D'Angelo: nobody
+    w.txt_nombre->clear();
+    QTest::keyClick(w.txt_apellido, Qt::Key_Return);
+    ASSERT_EQ(w.grilla().filas(), 3);
+    EXPECT_EQ(w.grilla().texto(1, 4), "D'Angelo");
+}
+
+TEST_F(VentanasListas, LaGrillaSigueAlTamanoDeLaVentana) {
+    frm_busqueda_libros w(p.ctx);
+    w.show();
+    const auto px = [&](int t) { return twips::aPixeles(t, w.logicalDpiX()); };
+    const auto py = [&](int t) { return twips::aPixeles(t, w.logicalDpiY()); };
+    EXPECT_EQ(w.fg_usu->width(), px(9975));
+    EXPECT_EQ(w.fg_usu->geometry().top(), py(1860));
+    w.resize(px(12000), py(9000));
+    QApplication::processEvents();
+    EXPECT_NEAR(w.fg_usu->width(), px(11625), 1);
+    EXPECT_NEAR(w.fg_usu->height(), py(9000 - 2565), 1);
+}

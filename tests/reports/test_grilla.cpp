@@ -1,0 +1,200 @@
+#include "error.h"
+#include "grilla.h"
+#include "grilla_prestamos.h"
+#include "impresion_grilla.h"
+#include "texto.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 100 twips a character, lines 150 high: easy coordinates to check.
+class MedidorFijo : public MedidorTexto {
+public:
+    double ancho(const std::string& t) const override {
+        return 100.0 * static_cast<double>(texto::largoUtf8(t));
+    }
+    double altoLinea() const override { return 150; }
+};
+
+Grilla grillaDe(int filas, const std::vector<ColumnaGrilla>& columnas) {
+    Grilla g;
+    g.fijarColumnas(static_cast<int>(columnas.size()) + 1);
+    g.fijarFilas(filas);
+    g.fijarAncho(0, AnchoNumeroFila);
+    for (std::size_t c = 0; c < columnas.size(); ++c) {
+        g.fijarAncho(static_cast<int>(c) + 1, columnas[c].ancho);
+        g.fijarTexto(0, static_cast<int>(c) + 1, columnas[c].titulo);
+    }
+    return g;
+}
+
+std::vector<OperacionDibujo> deTipo(const PaginaImpresa& p, OperacionDibujo::Tipo tipo) {
+    std::vector<OperacionDibujo> r;
+    for (const auto& op : p) {
+        if (op.tipo == tipo) {
+            r.push_back(op);
+        }
+    }
+    return r;
+}
+
+} // namespace
+
+TEST(Grilla, CopiaUnaSeleccionDeDosPorTres) {
+    Grilla g;
+    g.fijarColumnas(5);
+    g.fijarFilas(4);
+    const char* valores[2][3] = {{"a", "b", "c"}, {"d", "e", "f"}};
+    for (int f = 0; f < 2; ++f) {
+        for (int c = 0; c < 3; ++c) {
+            g.fijarTexto(f + 1, c + 2, valores[f][c]);
+        }
+    }
+    g.fijarCelda(2, 4);
+    g.extenderSeleccion(1, 2); // dragged up and left: the same rectangle
+    EXPECT_EQ(g.textoSeleccion(), "a\tb\tc\rd\te\tf");
+    g.fijarCelda(3, 1);
+    EXPECT_EQ(g.textoSeleccion(), "");
+}
+
+TEST(Grilla, AchicarYAgrandarConservaLoComunYVaciaLoNuevo) {
+    Grilla g;
+    g.fijarColumnas(3);
+    g.fijarFilas(3);
+    g.fijarTexto(1, 1, "x");
+    g.fijarTexto(2, 2, "y");
+    g.fijarCelda(2, 2);
+    g.fijarFilas(1);
+    g.fijarColumnas(1);
+    EXPECT_EQ(g.fila(), 0);
+    EXPECT_EQ(g.columna(), 0);
+    g.fijarColumnas(3);
+    g.fijarFilas(3);
+    EXPECT_EQ(g.texto(1, 1), "");
+    EXPECT_EQ(g.texto(2, 2), "");
+    EXPECT_THROW(g.texto(3, 0), Error);
+}
+
+TEST(GrillaPrestamos, ClaveDeOrdenSoloConFilaUnoYColumnaDeDatos) {
+    Grilla g = grillaDe(7, ColumnasPrestamos());
+    g.fijarCelda(1, 9);
+    EXPECT_EQ(ClaveOrden(g, ColumnasPrestamos()), "autor");
+    g.fijarCelda(5, 9);
+    EXPECT_EQ(ClaveOrden(g, ColumnasPrestamos()), std::nullopt);
+    g.fijarCelda(1, 0);
+    EXPECT_EQ(ClaveOrden(g, ColumnasPrestamos()), std::nullopt);
+
+    Grilla u = grillaDe(3, ColumnasUsuarios());
+    u.fijarCelda(1, 14);
+    EXPECT_EQ(ClaveOrden(u, ColumnasUsuarios()), "suspendido");
+}
+
+TEST(GrillaPrestamos, ColumnasDeLasDosGrillas) {
+    ASSERT_EQ(ColumnasPrestamos().size(), 13u);
+    ASSERT_EQ(ColumnasUsuarios().size(), 14u);
+    int total = AnchoNumeroFila;
+    for (const auto& c : ColumnasPrestamos()) {
+        total += c.ancho;
+    }
+    EXPECT_EQ(total, 17000);
+    EXPECT_EQ(ColumnasPrestamos()[9].ancho, 1200);
+    EXPECT_EQ(ColumnasUsuarios()[9].ancho, 850);
+    EXPECT_STREQ(ColumnasUsuarios()[13].titulo, "Suspendido");
+}
+
+TEST(GrillaPrestamos, MedidaSigueALaVentanaSoloPasadoElMinimo) {
+    const Medida chica = MedidaGrilla(10350, 8490, 5595, 2880);
+    EXPECT_EQ(chica.ancho, 9975);
+    EXPECT_EQ(chica.alto, 5595);
+    const Medida grande = MedidaGrilla(12000, 9000, 5925, 2565);
+    EXPECT_EQ(grande.ancho, 11625);
+    EXPECT_EQ(grande.alto, 6435);
+}
+
+TEST(GrillaPrestamos, TextoTabuladoSinLaFilaVaciaFinal) {
+    Grilla g;
+    g.fijarColumnas(3);
+    g.fijarFilas(3);
+    g.fijarTexto(0, 1, "DNI");
+    g.fijarTexto(0, 2, "Legajo");
+    g.fijarTexto(1, 0, "1");
+    g.fijarTexto(1, 2, "100");
+    EXPECT_EQ(TextoTabulado(g), "\tDNI\tLegajo\n1\t\t100\n");
+}
+
+TEST(AjustarAncho, CortaPorCaracteresHastaQueEntra) {
+    const MedidorFijo m;
+    EXPECT_EQ(AjustarAncho(m, "Año nuevo", 300), "Año");
+    EXPECT_EQ(AjustarAncho(m, "Año", 250), "Añ");
+    EXPECT_EQ(AjustarAncho(m, "Año", 300), "Año");
+    EXPECT_EQ(AjustarAncho(m, "", 0), "");
+    EXPECT_EQ(AjustarAncho(m, "abc", 50), "");
+}
+
+TEST(ImprimirGrilla, TablaDeCatorceColumnasTerminaEn19140) {
+    Grilla g = grillaDe(2, ColumnasPrestamos());
+    const auto paginas = ImprimirGrilla(MedidorFijo{}, g, 400, 400);
+    ASSERT_EQ(paginas.size(), 1u);
+    const auto cajas = deTipo(paginas[0], OperacionDibujo::Tipo::Caja);
+    ASSERT_EQ(cajas.size(), 1u);
+    EXPECT_EQ(cajas[0].x1, 400);
+    EXPECT_EQ(cajas[0].y1, 400);
+    EXPECT_EQ(cajas[0].x2, 19140);
+    EXPECT_EQ(cajas[0].y2, 400 + 2 * (120 + 150));
+
+    const auto lineas = deTipo(paginas[0], OperacionDibujo::Tipo::Linea);
+    // One rule between the two rows, thirteen between the fourteen columns.
+    ASSERT_EQ(lineas.size(), 14u);
+    EXPECT_EQ(lineas[0].y1, 670);
+    EXPECT_EQ(lineas[0].x2, 19140);
+    EXPECT_EQ(lineas[1].x1, 820);
+    EXPECT_EQ(lineas.back().x1, 19140 - 60 - 900 - 120);
+
+    const auto textos = deTipo(paginas[0], OperacionDibujo::Tipo::Texto);
+    // The captions only: the empty corner and the empty row print nothing.
+    ASSERT_EQ(textos.size(), 13u);
+    EXPECT_EQ(textos[0].texto, "DNI");
+    EXPECT_EQ(textos[0].x1, 880);
+    EXPECT_EQ(textos[0].y1, 460);
+    EXPECT_EQ(textos[6].texto, "Título");
+}
+
+TEST(ImprimirGrilla, TituloLargoCortadoAlAnchoDeSuColumna) {
+    Grilla g = grillaDe(3, ColumnasPrestamos());
+    const std::string largo = "Cien años de soledad, edición conmemorativa"; // 43 characters
+    g.fijarTexto(1, 7, largo);
+    g.fijarTexto(1, 8, "ARTE");
+    const auto textos =
+        deTipo(ImprimirGrilla(MedidorFijo{}, g, 400, 400)[0], OperacionDibujo::Tipo::Texto);
+    std::vector<std::string> fila1;
+    for (const auto& t : textos) {
+        if (t.y1 == 400 + 270 + 60) {
+            fila1.push_back(t.texto);
+        }
+    }
+    ASSERT_EQ(fila1.size(), 2u);
+    EXPECT_EQ(fila1[0], texto::prefijoUtf8(largo, 30));
+    EXPECT_EQ(fila1[1], "ARTE");
+}
+
+TEST(ImprimirGrilla, FilasQueNoEntranSiguenEnOtraPaginaConEncabezado) {
+    Grilla g = grillaDe(5, ColumnasPrestamos());
+    for (int f = 1; f < 5; ++f) {
+        g.fijarTexto(f, 0, std::to_string(f));
+    }
+    const auto paginas = ImprimirGrilla(MedidorFijo{}, g, 400, 400, 400 + 3 * 270);
+    ASSERT_EQ(paginas.size(), 2u);
+    for (const auto& p : paginas) {
+        const auto cajas = deTipo(p, OperacionDibujo::Tipo::Caja);
+        ASSERT_EQ(cajas.size(), 1u);
+        EXPECT_EQ(cajas[0].y1, 400);
+        EXPECT_EQ(cajas[0].y2, 400 + 3 * 270);
+        const auto textos = deTipo(p, OperacionDibujo::Tipo::Texto);
+        EXPECT_EQ(textos[0].texto, "DNI");
+        EXPECT_EQ(textos[0].y1, 460);
+    }
+    const auto segunda = deTipo(paginas[1], OperacionDibujo::Tipo::Texto);
+    EXPECT_EQ(segunda[13].texto, "3");
+    EXPECT_EQ(segunda[13].y1, 400 + 270 + 60);
+}
