@@ -296,6 +296,8 @@ TEST_F(FallaEnLaCarga, EnCualquierAvisoDelProgreso) {
         EXPECT_EQ(e.presta(), antes) << "aviso " << n;
         EXPECT_EQ(e.ctx.TotalPrestamos, 6);
         EXPECT_EQ(e.ctx.ArchivoIni, nullptr);
+        // The ISIS spaces went with the failure: no database file stays open.
+        EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{}) << "aviso " << n;
     }
     // After all those failures the next run still loads.
     EXPECT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
@@ -309,6 +311,7 @@ TEST_F(FallaEnLaCarga, ArchivoMaestroDanado) {
     ASSERT_EQ(r.tipo, Tipo::Error);
     EXPECT_EQ(e.presta(), antes);
     EXPECT_EQ(e.ctx.TotalPrestamos, 6);
+    EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{});
 }
 
 TEST(CargarDatos, SinAlmacenNoSeEscribeNada) {

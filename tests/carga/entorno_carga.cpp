@@ -5,6 +5,8 @@
 #include "registros.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 using namespace std::chrono;
 
@@ -60,4 +62,25 @@ std::optional<std::string> EntornoCarga::valor(int fila, const char* columna) co
     return presta()
         .at(static_cast<std::size_t>(fila))
         .at(static_cast<std::size_t>(columnas - ColumnasPresta.begin()));
+}
+
+std::vector<std::string> EntornoCarga::archivosIsisAbiertos() const {
+    std::vector<std::string> abiertos;
+    const auto anotar = [&](const std::string& ruta) {
+        if (ruta.rfind(carpeta.ruta(), 0) == 0 && ruta.find("base.mdb") == std::string::npos) {
+            abiertos.push_back(ruta);
+        }
+    };
+    std::ifstream mapas("/proc/self/maps");
+    for (std::string linea; std::getline(mapas, linea);) {
+        const auto inicio = linea.find('/');
+        if (inicio != std::string::npos) {
+            anotar(linea.substr(inicio));
+        }
+    }
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        anotar(std::filesystem::read_symlink(fd.path(), ec).string());
+    }
+    return abiertos;
 }

@@ -49,6 +49,8 @@ public:
     void sembrarPresta(int n) const;
     // Every presta row in insertion order, read through a separate connection.
     std::vector<FilaPresta> presta() const;
+    // The files of the folder the process holds open or mapped, the store's apart.
+    std::vector<std::string> archivosIsisAbiertos() const;
     // The value of `columna` in row `fila`.
     std::optional<std::string> valor(int fila, const char* columna) const;
 };
