@@ -42,4 +42,7 @@ public:
 
 private:
     Dialogos& dialogos_;
+    // The text areas the calls write into, kept between calls.
+    std::vector<char> areaCampo_;
+    std::vector<char> areaFormato_;
 };

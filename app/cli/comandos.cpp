@@ -2,6 +2,7 @@
 #include "comandos_listas.h"
 
 #include "comando_cargar.h"
+#include "cli_isis.h"
 
 const std::vector<Comando>& Comandos() {
     static const std::vector<Comando> lista{
@@ -17,6 +18,10 @@ const std::vector<Comando>& Comandos() {
         {"buscar-usuarios",
          "[--apellido --nombre --legajo --tipo --grado --tematica --desde --hasta --orden --sql]",
          ComandoBuscarUsuarios},
+        {"isis",
+         "isis volcar|terminos RUTA, isis buscar RUTA EXPRESION, isis formatear RUTA MFN "
+         "FORMATO: lee una base ISIS",
+         ComandoIsis},
     };
     return lista;
 }

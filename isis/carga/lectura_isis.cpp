@@ -20,6 +20,30 @@ constexpr const char* FormatoAutor = "v100^a,|  |v110^a,|   |v700^a,|  |v710^a";
 constexpr const char* FormatoTematica = "v659^a,";
 constexpr const char* FormatoIsbn = "v20^a,";
 
+// Which column takes occurrence 1 of which field.
+struct Origen {
+    FilaCarga::Columna columna;
+    std::int32_t tag;
+};
+
+constexpr Origen DelPrestamo[] = {
+    {FilaCarga::apellido, 25}, {FilaCarga::titulo, 30},           {FilaCarga::autor, 35},
+    {FilaCarga::tematica, 40}, {FilaCarga::fecha_devolucion, 50}, {FilaCarga::fecha_presta, 60},
+    {FilaCarga::devuelto, 70}, {FilaCarga::nro_renovaciones, 130}};
+
+constexpr Origen DelUsuario[] = {{FilaCarga::apellido, 10},  {FilaCarga::nombre, 15},
+                                 {FilaCarga::dni, 20},       {FilaCarga::tipo_usu, 30},
+                                 {FilaCarga::direccion, 40}, {FilaCarga::legajo, 50},
+                                 {FilaCarga::grado, 70}};
+
+// Copies the fields of the current record, an absent one as the empty text.
+template <std::size_t N>
+void Copiar(ModuloIsis& isis, BaseIsis& base, const Origen (&origenes)[N], FilaCarga& fila) {
+    for (const Origen& o : origenes) {
+        fila[o.columna] = isis.LeerCampo(base, o.tag, 1);
+    }
+}
+
 // The space keeps one format, so each formatting sets its own just before.
 std::string Formatear(ModuloIsis& isis, BaseIsis& base, const char* formato) {
     IsisSpaPft(base.Espacio, formato);
@@ -42,14 +66,7 @@ void LeerPrestamos(ModuloIsis& isis, TablaCarga& tabla, ProgresoCarga& progreso)
         FilaCarga& fila = tabla.emplace_back();
         fila[FilaCarga::inventario] = Formatear(isis, base, FormatoInventario);
         fila[FilaCarga::dni] = std::move(dni);
-        fila[FilaCarga::apellido] = isis.LeerCampo(base, 25, 1);
-        fila[FilaCarga::titulo] = isis.LeerCampo(base, 30, 1);
-        fila[FilaCarga::autor] = isis.LeerCampo(base, 35, 1);
-        fila[FilaCarga::tematica] = isis.LeerCampo(base, 40, 1);
-        fila[FilaCarga::fecha_devolucion] = isis.LeerCampo(base, 50, 1);
-        fila[FilaCarga::fecha_presta] = isis.LeerCampo(base, 60, 1);
-        fila[FilaCarga::devuelto] = isis.LeerCampo(base, 70, 1);
-        fila[FilaCarga::nro_renovaciones] = isis.LeerCampo(base, 130, 1);
+        Copiar(isis, base, DelPrestamo, fila);
     }
 }
 
@@ -64,15 +81,9 @@ void LeerUsuarios(ModuloIsis& isis, TablaCarga& tabla, const std::string& hoy,
             continue;
         }
         isis.LeerRegistro(base, isis.ListaMfn[0]);
-        fila[FilaCarga::apellido] = isis.LeerCampo(base, 10, 1);
-        fila[FilaCarga::nombre] = isis.LeerCampo(base, 15, 1);
-        fila[FilaCarga::dni] = isis.LeerCampo(base, 20, 1);
-        fila[FilaCarga::tipo_usu] = isis.LeerCampo(base, 30, 1);
-        fila[FilaCarga::direccion] = isis.LeerCampo(base, 40, 1);
-        fila[FilaCarga::legajo] = isis.LeerCampo(base, 50, 1);
+        Copiar(isis, base, DelUsuario, fila);
         // Suspended while today is past the end of the suspension (none set included).
         fila[FilaCarga::suspendido] = hoy > isis.LeerCampo(base, 150, 1) ? "SI" : "";
-        fila[FilaCarga::grado] = isis.LeerCampo(base, 70, 1);
     }
 }
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "codigo_pagina.h"
+#include "diccionario.h"
+#include "maestro.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+// One database opened for reading: its master file, its code page, and its
+// keys (the inverted file, or an index made in memory from the .FST when
+// there is no inverted file).
+class BaseAbierta {
+public:
+    // nullptr when the master or cross-reference file is missing; throws
+    // Error when they are damaged. Names are matched without regard to case.
+    static std::unique_ptr<BaseAbierta> abrir(const std::string& rutaSinExtension);
+
+    const ArchivoMaestro& maestro() const { return maestro_; }
+    const CodigoPagina& codigo() const { return codigo_; }
+    // Attaches the inverted file beside `rutaSinExtension`, if it is there.
+    void abrirInvertido(const std::string& rutaSinExtension);
+    // The field-select table used when there is no inverted file.
+    void usarFst(const std::string& rutaFst) { rutaFst_ = rutaFst; }
+    // The keys; throws Error when the database has neither inverted file
+    // nor field-select table.
+    const Diccionario& diccionario();
+    // The postings of one key (UTF-8), only those of active records.
+    std::vector<Posting> postings(std::string_view claveUtf8);
+    // A search expression (UTF-8): the MFNs of the active records found.
+    std::vector<std::int32_t> buscar(std::string_view expresionUtf8);
+
+private:
+    BaseAbierta(ArchivoMaestro maestro, std::string ruta);
+
+    ArchivoMaestro maestro_;
+    std::string ruta_;
+    CodigoPagina codigo_;
+    std::optional<std::string> rutaFst_;
+    std::unique_ptr<Diccionario> diccionario_;
+};
+
+// A database path given with or without its ".mst" (any case), without it.
+std::string sinExtensionMst(const std::string& ruta);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// estadisticas-cli isis volcar|terminos|buscar|formatear RUTA ...: the ISIS
+// reader from the command line. RUTA is the master file, with or without
+// its extension. Returns the exit code.
+int ComandoIsis(const std::vector<std::string>& args, const std::string& carpeta,
+                std::ostream& salida, std::ostream& errores);

@@ -1,0 +1,22 @@
+// Master file reader: the input is an .XRF and an .MST (see partes.h).
+#include "error.h"
+#include "maestro.h"
+#include "partes.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo) {
+    const auto p = partes(datos, largo, 2);
+    if (p.size() != 2) {
+        return 0;
+    }
+    try {
+        const ArchivoMaestro m(ArchivoMapeado::enMemoria("x.mst", p[1]),
+                               ArchivoMapeado::enMemoria("x.xrf", p[0]));
+        Registro r;
+        for (std::int32_t mfn = 0; mfn < m.siguienteMfn() && mfn < 4096; ++mfn) {
+            m.leer(mfn, r);
+            m.activo(mfn);
+        }
+    } catch (const Error&) {
+    }
+    return 0;
+}

@@ -1,0 +1,142 @@
+#include "modulo_isis.h"
+
+#include "dialogos.h"
+#include "error.h"
+#include "isis32.h"
+#include "texto.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::int32_t kAreaCampo = 8000;
+constexpr std::int32_t kAreaFormato = 32000;
+constexpr std::size_t kLargoTermino = 31;
+
+std::string mayusculas(const std::string& s) {
+    std::string r;
+    r.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        texto::agregarUtf8(r, texto::mayuscula(texto::siguienteCodigo(s, i)));
+    }
+    return r;
+}
+
+} // namespace
+
+ModuloIsis::ModuloIsis(Dialogos& dialogos) : dialogos_(dialogos) {}
+
+ModuloIsis::~ModuloIsis() = default;
+
+void ModuloIsis::IniciarIsis(std::int16_t n) {
+    AplicacionIsis = IsisAppNew();
+    IsisAppDebug(AplicacionIsis, 0);
+    Bases.resize(static_cast<std::size_t>(std::max<std::int16_t>(n, -1) + 1));
+    for (BaseIsis& b : Bases) {
+        b.Espacio = IsisSpaNew(AplicacionIsis);
+    }
+}
+
+void ModuloIsis::CerrarIsis() {
+    for (const BaseIsis& b : Bases) {
+        IsisSpaDelete(b.Espacio);
+    }
+    IsisAppDelete(AplicacionIsis);
+}
+
+void ModuloIsis::AbrirBase(BaseIsis& base) {
+    std::string s = mayusculas(base.Carpeta + base.Nombre);
+    if (s.size() >= 4 && s.compare(s.size() - 4, 4, ".MST") == 0) {
+        s.resize(s.size() - 4);
+    }
+    if (IsisSpaMf(base.Espacio, s) != 0) {
+        dialogos_.mensaje("No existe la base de datos " + s, {}, Dialogos::Botones::Aceptar);
+        return;
+    }
+    IsisSpaIf(base.Espacio, s);
+    IsisSpaFst(base.Espacio, "@" + s + ".FST");
+    IsisSpaPft(base.Espacio, "@" + s);
+}
+
+void ModuloIsis::LeerRegistro(BaseIsis& base, std::int32_t mfn) {
+    IsisRecRead(base.Espacio, 0, mfn);
+}
+
+std::int32_t ModuloIsis::UltimoMfn(BaseIsis& base) {
+    RegistroControl control;
+    IsisRecControlMap(base.Espacio, control);
+    return control.palabras[1] - 1;
+}
+
+std::string ModuloIsis::LeerCampo(BaseIsis& base, std::int32_t tag, std::int32_t ocurrencia) {
+    // The area is blank except where the last call wrote, which is blanked
+    // again afterwards: the same as filling it anew, without 8000 bytes a call.
+    if (areaCampo_.size() != kAreaCampo) {
+        areaCampo_.assign(kAreaCampo, ' ');
+    }
+    const std::int32_t n =
+        IsisRecField(base.Espacio, 0, tag, ocurrencia, areaCampo_.data(), kAreaCampo);
+    if (n < 1) {
+        return {};
+    }
+    // Past the n bytes written the area is all blanks, so trimming those n
+    // bytes trims the whole area.
+    const std::string_view area(areaCampo_.data(), static_cast<std::size_t>(n));
+    std::string recortado = texto::recortarBlancos(area);
+    std::fill_n(areaCampo_.begin(), n, ' ');
+    // What remains ends with the NUL that closes the field text.
+    if (!recortado.empty()) {
+        recortado.pop_back();
+    }
+    return texto::recortarBlancos(IsisSpaTexto(base.Espacio, recortado));
+}
+
+std::string ModuloIsis::FormatearRegistro(BaseIsis& base) {
+    try {
+        areaFormato_.resize(kAreaFormato);
+        const std::int32_t n = IsisRecFormat(base.Espacio, 0, areaFormato_.data(), kAreaFormato);
+        if (n < 1) {
+            return {};
+        }
+        return IsisSpaTexto(base.Espacio,
+                            std::string_view(areaFormato_.data(), static_cast<std::size_t>(n)));
+    } catch (const Error&) {
+        dialogos_.mensaje("Hubo un error en el formato", {}, Dialogos::Botones::Aceptar);
+        return {};
+    }
+}
+
+std::int32_t ModuloIsis::BuscarClave(BaseIsis& base, const std::string& clave) {
+    LecturaTermino termino;
+    termino.clave = texto::prefijoUtf8(clave, kLargoTermino);
+    termino.clave.append(kLargoTermino - texto::largoUtf8(termino.clave), ' ');
+    const std::int32_t n = IsisTrmReadMap(base.Espacio, 0, termino);
+    if (n <= 0) {
+        return 0;
+    }
+    std::vector<EntradaPosting> tabla(static_cast<std::size_t>(n) + 1);
+    IsisTrmPostingMap(base.Espacio, 0, 1, n, &tabla[1]);
+    const std::int32_t m = tabla[static_cast<std::size_t>(n)].mfn;
+    LeerRegistro(base, m);
+    return m;
+}
+
+std::int32_t ModuloIsis::BuscarExpresion(BaseIsis& base, const std::string& expresion) {
+    if (expresion.empty()) {
+        return 0;
+    }
+    CabeceraBusqueda cabecera;
+    IsisSrcSearch(base.Espacio, 0, expresion, cabecera);
+    const std::int32_t h = cabecera.palabras[1];
+    ListaMfn.assign(static_cast<std::size_t>(std::max(h, 0)) + 1, 0);
+    if (h >= 1) {
+        IsisSrcMfnMap(AplicacionIsis, 0, 0, 1, h, ListaMfn.data());
+    }
+    for (std::size_t i = 0; i < static_cast<std::size_t>(std::max(h, 0)); ++i) {
+        if (ListaMfn[i] == 0) {
+            ListaMfn.resize(i + 1);
+            break;
+        }
+    }
+    return static_cast<std::int32_t>(ListaMfn.size()) - 1;
+}

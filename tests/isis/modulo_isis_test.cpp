@@ -1,0 +1,148 @@
+#include "apoyo_isis.h"
+#include "dialogos_guionados.h"
+#include "isis32.h"
+#include "modulo_isis.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+class Modulo : public testing::Test {
+protected:
+    void SetUp() override {
+        isis.IniciarIsis(2);
+        ruta = copiarMuestra(carpeta, "winisis-bibl/BIBL");
+        base().Carpeta = carpeta.ruta() + "/";
+        base().Nombre = "bibl.mst";
+        isis.AbrirBase(base());
+    }
+    void TearDown() override { isis.CerrarIsis(); }
+    BaseIsis& base() { return isis.Bases[1]; }
+
+    DialogosGuionados dialogos;
+    ModuloIsis isis{dialogos};
+    CarpetaTemporal carpeta;
+    std::string ruta;
+};
+
+TEST_F(Modulo, AbreLaBaseSinMirarMayusculasYSinExtension) {
+    EXPECT_EQ(isis.Bases.size(), 3U);
+    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_EQ(isis.UltimoMfn(base()), 5);
+    BaseIsis otra = base();
+    otra.Nombre = "BIBL";
+    otra.Espacio = isis.Bases[2].Espacio;
+    isis.AbrirBase(otra);
+    EXPECT_TRUE(dialogos.mensajes.empty());
+    isis.LeerRegistro(otra, 1);
+    EXPECT_EQ(isis.LeerCampo(otra, 700, 1), "^aHaynal^bAndré");
+}
+
+TEST_F(Modulo, LeerCampo) {
+    isis.LeerRegistro(base(), 1);
+    EXPECT_EQ(isis.LeerCampo(base(), 990, 2), "88");
+    EXPECT_EQ(isis.LeerCampo(base(), 990, 4), "");
+    EXPECT_EQ(isis.LeerCampo(base(), 991, 1), "^a8302");
+    EXPECT_EQ(isis.LeerCampo(base(), 5, 1), "");
+    // A deleted record reads without fields; the previous one is not kept.
+    isis.LeerRegistro(base(), 3);
+    EXPECT_EQ(isis.LeerCampo(base(), 1, 1), "");
+    isis.LeerRegistro(base(), 99);
+    EXPECT_EQ(isis.LeerCampo(base(), 1, 1), "");
+}
+
+TEST_F(Modulo, LeerCampoRecortaLosBlancos) {
+    // MFN 2 starts at byte 648 with 16 fields: its data at 648 + 18 + 6 * 16,
+    // field 1 first ("00000000000002", 14 bytes).
+    sobrescribir(ruta + ".mst", 648 + 18 + 6 * 16, "  0000000002  ");
+    isis.AbrirBase(base());
+    isis.LeerRegistro(base(), 2);
+    EXPECT_EQ(isis.LeerCampo(base(), 1, 1), "0000000002");
+}
+
+TEST_F(Modulo, FormatearConLosFormatosDeLaCarga) {
+    isis.LeerRegistro(base(), 1);
+    IsisSpaPft(base().Espacio, "v700^b,|  |v702^b");
+    EXPECT_EQ(isis.FormatearRegistro(base()), "André  Elizabeth");
+    IsisSpaPft(base().Espacio, "||v990");
+    EXPECT_EQ(isis.FormatearRegistro(base()), "214088HAY");
+    IsisSpaPft(base().Espacio, "v999^a,");
+    EXPECT_EQ(isis.FormatearRegistro(base()), "");
+    EXPECT_TRUE(dialogos.mensajes.empty());
+}
+
+TEST_F(Modulo, FormatoNoAdmitidoMuestraElMensaje) {
+    isis.LeerRegistro(base(), 1);
+    IsisSpaPft(base().Espacio, "if p(v700) then v700 fi");
+    EXPECT_EQ(isis.FormatearRegistro(base()), "");
+    ASSERT_EQ(dialogos.mensajes.size(), 1U);
+    EXPECT_EQ(dialogos.mensajes[0].texto, "Hubo un error en el formato");
+    EXPECT_EQ(dialogos.mensajes[0].botones, Dialogos::Botones::Aceptar);
+}
+
+TEST_F(Modulo, BuscarClaveLeeElUltimoPosting) {
+    // 2140: MFN 1, 2, 3 (deleted) and 4.
+    EXPECT_EQ(isis.BuscarClave(base(), "2140"), 4);
+    EXPECT_EQ(isis.LeerCampo(base(), 1, 1), "00000000000004");
+    EXPECT_EQ(isis.BuscarClave(base(), "  wortman  "), 5);
+    // Absent key: 0, and the current record stays.
+    EXPECT_EQ(isis.BuscarClave(base(), "NOESTA"), 0);
+    EXPECT_EQ(isis.LeerCampo(base(), 1, 1), "00000000000005");
+}
+
+TEST_F(Modulo, BuscarExpresion) {
+    EXPECT_EQ(isis.BuscarExpresion(base(), "psychology + 2140"), 4);
+    EXPECT_THAT(isis.ListaMfn, testing::ElementsAre(1, 2, 4, 5, 0));
+    // Empty: 0 and the list stays as it was.
+    EXPECT_EQ(isis.BuscarExpresion(base(), ""), 0);
+    EXPECT_EQ(isis.ListaMfn.size(), 5U);
+    EXPECT_EQ(isis.BuscarExpresion(base(), "NOESTA"), 0);
+    EXPECT_THAT(isis.ListaMfn, testing::ElementsAre(0));
+}
+
+TEST_F(Modulo, BaseInexistente) {
+    BaseIsis& falta = isis.Bases[0];
+    falta.Carpeta = carpeta.ruta() + "/";
+    falta.Nombre = "noesta.mst";
+    isis.AbrirBase(falta);
+    ASSERT_EQ(dialogos.mensajes.size(), 1U);
+    std::string carpetaMayus = carpeta.ruta();
+    for (char& c : carpetaMayus) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    EXPECT_EQ(dialogos.mensajes[0].texto, "No existe la base de datos " + carpetaMayus + "/NOESTA");
+    EXPECT_EQ(isis.UltimoMfn(falta), 0);
+    isis.LeerRegistro(falta, 1);
+    EXPECT_EQ(isis.LeerCampo(falta, 1, 1), "");
+    EXPECT_EQ(isis.BuscarClave(falta, "2140"), 0);
+    EXPECT_EQ(isis.BuscarExpresion(falta, "2140"), 0);
+}
+
+TEST_F(Modulo, MaestroVacio) {
+    CarpetaTemporal t;
+    std::string control(512, '\0');
+    control[4] = 1;
+    control[8] = 1;
+    t.escribir("VACIA.MST", control);
+    t.escribir("VACIA.XRF", std::string("\xff\xff\xff\xff", 4) + std::string(508, '\0'));
+    BaseIsis& vacia = isis.Bases[0];
+    vacia.Carpeta = t.ruta() + "/";
+    vacia.Nombre = "vacia";
+    isis.AbrirBase(vacia);
+    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_EQ(isis.UltimoMfn(vacia), 0);
+}
+
+TEST_F(Modulo, IniciarDeNuevoConservaLasBases) {
+    isis.CerrarIsis();
+    isis.IniciarIsis(2);
+    EXPECT_EQ(isis.Bases[1].Nombre, "bibl.mst");
+    isis.AbrirBase(base());
+    isis.LeerRegistro(base(), 2);
+    EXPECT_EQ(isis.LeerCampo(base(), 10, 1), "^a0-8147-2595-3");
+}
+
+} // namespace
