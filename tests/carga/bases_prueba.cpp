@@ -1,25 +1,34 @@
 #include "entorno_carga.h"
-#include "escritor_isis.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
 
 namespace {
 
-void escribirBase(const std::string& ruta, const std::vector<RegistroPrueba>& registros,
-                  LineaFst indice) {
-    EscritorIsis escritor(ruta, {.fst = {indice}});
+void describir(std::ostream& salida, const std::string& ruta, int tagIndice,
+               const std::string& prefijo, const std::vector<RegistroPrueba>& registros) {
+    salida << "BASE " << ruta << " " << tagIndice << " " << prefijo << "\n";
     for (const RegistroPrueba& r : registros) {
-        Registro registro;
+        salida << "R\n";
         for (const auto& [tag, texto] : r) {
-            registro.push_back({tag, texto});
+            salida << tag << "\t" << texto << "\n";
         }
-        escritor.agregar(registro);
     }
-    escritor.cerrar();
 }
 
 } // namespace
 
 void BasesPrueba::escribir(const std::string& carpeta) const {
-    escribirBase(carpeta + "/PRESTA", prestamos, {.id = 1, .tag = 20});
-    escribirBase(carpeta + "/USUARIOS", usuarios, {.id = 1, .tag = 20});
-    escribirBase(carpeta + "/MARC", marc, {.id = 1, .tag = 900, .prefijo = "I:"});
+    const std::string descripcion = carpeta + "/bases.txt";
+    {
+        std::ofstream salida(descripcion);
+        describir(salida, carpeta + "/PRESTA", 20, "-", prestamos);
+        describir(salida, carpeta + "/USUARIOS", 20, "-", usuarios);
+        describir(salida, carpeta + "/MARC", 900, "I:", marc);
+    }
+    const std::string orden = std::string(ESCRIBIR_BASES) + " < '" + descripcion + "'";
+    if (std::system(orden.c_str()) != 0) {
+        throw std::runtime_error("No se pudieron escribir las bases de prueba: " + orden);
+    }
 }
