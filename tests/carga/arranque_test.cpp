@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -139,6 +140,10 @@ TEST_F(Arranques, PathDbAbreElDialogoDeRutas) {
     EXPECT_EQ(dialogoRutas()->windowTitle().toStdString(), "Ubicacion de las Bases de Datos");
     principal().accion("mnu_path")->trigger();
     EXPECT_EQ(principal().findChildren<frm_configPath*>().size(), 1);
+    // "Cancelar" closes the dialog's frame inside the main window too.
+    dialogoRutas()->cmd_cancelar->click();
+    EXPECT_TRUE(principal().area()->subWindowList().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialogoRutas() == nullptr; }));
 }
 
 TEST(VentanaDeCarga, MuestraElAvanceDeTodaLaCarga) {
