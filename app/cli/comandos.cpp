@@ -1,13 +1,24 @@
 #include "comandos.h"
+#include "comando_exportar.h"
 #include "comandos_listas.h"
 
 #include "comando_cargar.h"
 #include "cli_isis.h"
+#include "comando_ranking.h"
 
 const std::vector<Comando>& Comandos() {
     static const std::vector<Comando> lista{
         {"cargar", "copia las tres bases ISIS a presta e imprime las filas escritas",
          ComandoCargar},
+        {"exportar",
+         "[--desde AAAAMMDD] [--hasta AAAAMMDD]: escribe la exportación XML del día en\n"
+         "      exportaciones/ e imprime su ruta",
+         ComandoExportar},
+        {"ranking",
+         "--agrupar usuario|libro|tema|grado|nivel [--mostrar 0,1,..6] [--tipo TEXTO] [--grado "
+         "POSICION] [--tematica TEXTO] [--desde AAAAMMDD] [--hasta AAAAMMDD] [--barras N] "
+         "[--cantidad] [--sql]: el ranking de préstamos, una línea por grupo",
+         &ComandoRanking},
         {"lista",
          "--modo 1..5 [--tipo --grado --tematica --desde --hasta --apellido --nombre --legajo "
          "--inventario --orden --sql]",

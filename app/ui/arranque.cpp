@@ -4,15 +4,12 @@
 #include "frm_configPath.h"
 #include "frm_principal.h"
 
-#include <QAction>
 #include <QCoreApplication>
 
 Arranque::Arranque(std::string carpeta, const Reloj& reloj, Dialogos& dialogos)
     : terminar([](int codigo) { QCoreApplication::exit(codigo); }),
       ctx_(std::move(carpeta), reloj, dialogos), principal_(std::make_unique<frm_principal>(ctx_)) {
     principal_->alRecargar = [this] { iniciar(); };
-    QObject::connect(principal_->accion("mnu_path"), &QAction::triggered, principal_.get(),
-                     [this] { principal_->mostrarUnica<frm_configPath>(ctx_); });
 }
 
 Arranque::~Arranque() {

@@ -5,12 +5,27 @@
 #include "contexto.h"
 #include "dialogos.h"
 #include "frmAbout.h"
+#include "frm_configCUE.h"
+#include "frm_configPath.h"
+#include "frm_exporta.h"
+#include "frm_ranking.h"
+#include "lectura_exportacion.h"
 #include "menus_listas.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+
+namespace {
+// Each ranking command opens one more window, grouped as the command says.
+void abrirRanking(frm_principal& principal, Contexto& ctx, int agrupacion, const char* titulo) {
+    auto* ventana = new frm_ranking(ctx);
+    principal.agregarHija(ventana);
+    ventana->elegirAgrupacion(agrupacion);
+    ventana->setWindowTitle(titulo);
+}
+} // namespace
 
 frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), area_(new QMdiArea(this)) {
@@ -24,23 +39,31 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     comando(usuarios, "mnu_buscarUsuarios", "Búsqueda");
     comando(usuarios, "mnu_usuariosRetrasados", "Morosos");
     comando(usuarios, "mnu_usuariosTitulos", "Títulos retirados");
-    comando(usuarios, "mnu_usuariosRanking", "Ranking");
+    connect(comando(usuarios, "mnu_usuariosRanking", "Ranking"), &QAction::triggered, this,
+            [this] { abrirRanking(*this, ctx_, ranking::PorUsuario, "Ranking de Usuarios"); });
 
     QMenu* libros = menu("mnu_libros", "Libros");
     comando(libros, "mnu_buscarLibros", "Búsqueda");
     comando(libros, "mnu_librosMorosos", "Devueltos con mora");
     comando(libros, "mnu_librosPrestados", "Prestados");
-    comando(libros, "mnu_librosRanking", "Ranking");
+    connect(comando(libros, "mnu_librosRanking", "Ranking"), &QAction::triggered, this,
+            [this] { abrirRanking(*this, ctx_, ranking::PorLibro, "Ranking de Libros"); });
     comando(libros, "mnu_librosRenovados", "Renovados")->setEnabled(false);
 
     QMenu* config = menu("mnu_config", "Configuración");
     connect(comando(config, "mnu_helpfile", "Archivo de ayuda"), &QAction::triggered, this,
             &frm_principal::archivoDeAyuda);
-    comando(config, "mnu_CUE", "Cambiar CUE");
-    comando(config, "mnu_path", "Path DB");
+    connect(comando(config, "mnu_CUE", "Cambiar CUE"), &QAction::triggered, this,
+            [this] { mostrarUnica<frm_configCUE>(ctx_); });
+    connect(comando(config, "mnu_path", "Path DB"), &QAction::triggered, this,
+            [this] { mostrarUnica<frm_configPath>(ctx_); });
 
-    comando(nullptr, "mnu_exportar", "Exportar");
-    comando(nullptr, "mnu_leer", "leer")->setVisible(false);
+    connect(comando(nullptr, "mnu_exportar", "Exportar"), &QAction::triggered, this,
+            [this] { mostrarUnica<frm_exporta>(ctx_); });
+    QAction* leer = comando(nullptr, "mnu_leer", "leer");
+    leer->setVisible(false);
+    connect(leer, &QAction::triggered, this,
+            [this] { LeerExportacion(ctx_.carpeta, ctx_.dialogos); });
 
     ventana_ = menu("mnu_ventana", "Ventana");
     connect(comando(ventana_, "mnu_cascada", "Cascada"), &QAction::triggered, this,
@@ -101,6 +124,8 @@ QMdiSubWindow* frm_principal::agregarHija(QWidget* hija) {
     hija->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = area_->addSubWindow(hija);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A child that closes itself (Cancelar, Grabar) takes its frame along.
+    connect(hija, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
     hija->show();
     area_->setActiveSubWindow(sub);
     return sub;

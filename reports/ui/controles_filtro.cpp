@@ -71,3 +71,11 @@ EstadoFiltros ControlesFiltro::estado() const {
     }
     return e;
 }
+
+void ControlesFiltro::fechasEn(Fecha hoy) {
+    const QDate d(static_cast<int>(hoy.year()),
+                  static_cast<int>(static_cast<unsigned>(hoy.month())),
+                  static_cast<int>(static_cast<unsigned>(hoy.day())));
+    DTP_desde->setDate(d);
+    DTP_hasta->setDate(d);
+}

@@ -25,6 +25,8 @@ struct ControlesFiltro {
     explicit ControlesFiltro(QWidget* padre);
 
     EstadoFiltros estado() const;
+    // Both pickers on `hoy`, as the ranking and the loan lists open.
+    void fechasEn(Fecha hoy);
 };
 
 // The chosen position of a list box: -1 while its text is not an item

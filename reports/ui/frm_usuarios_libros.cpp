@@ -8,15 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QDate aQDate(Fecha f) {
-    return QDate(static_cast<int>(f.year()), static_cast<int>(static_cast<unsigned>(f.month())),
-                 static_cast<int>(static_cast<unsigned>(f.day())));
-}
-
-} // namespace
-
 frm_usuarios_libros::frm_usuarios_libros(Contexto& ctx, QWidget* padre)
     : VentanaGrilla(ctx, ColumnasPrestamos(), {1935, 2160, 5775, 5595, 2880}, padre) {
     setObjectName("frm_usuarios_libros");
@@ -28,8 +19,7 @@ frm_usuarios_libros::frm_usuarios_libros(Contexto& ctx, QWidget* padre)
     txt_nombre = cuadroTexto("txt_nombre", "Nombre", 1);
     txt_legajo = cuadroTexto("txt_legajo", "Legajo", 2);
     txt_inventario = cuadroTexto("txt_inventario", "Inventario", 3);
-    filtros.DTP_desde->setDate(aQDate(ctx.reloj.hoy()));
-    filtros.DTP_hasta->setDate(aQDate(ctx.reloj.hoy()));
+    filtros.fechasEn(ctx.reloj.hoy());
 
     // Every change on the panel runs the list again, ordered by loan date.
     const auto porFecha = [this] { Lista("fecha_presta"); };

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// "exportar [--desde AAAAMMDD] [--hasta AAAAMMDD]": the XML export, the same
+// bytes the export dialog writes for those dates; prints the file's path.
+int ComandoExportar(const std::vector<std::string>& args, const std::string& carpeta,
+                    std::ostream& salida, std::ostream& errores);

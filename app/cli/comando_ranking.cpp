@@ -1,0 +1,146 @@
+#include "comando_ranking.h"
+
+#include "almacen.h"
+#include "argumentos.h"
+#include "contexto.h"
+#include "dialogos_guionados.h"
+#include "error.h"
+#include "listas_clasificacion.h"
+#include "ranking_filas.h"
+#include "reloj.h"
+
+#include <clocale>
+#include <langinfo.h>
+#include <locale.h>
+#include <ostream>
+#include <sstream>
+
+namespace {
+
+const std::vector<std::string> NombresAgrupacion{"usuario", "libro", "tema", "grado", "nivel"};
+
+[[noreturn]] void invalido(const std::string& descripcion) {
+    throw Error(Error::ArgumentoInvalido, descripcion);
+}
+
+int numero(const std::string& texto, int maximo, const std::string& opcion) {
+    if (texto.empty() || texto.size() > 3 ||
+        texto.find_first_not_of("0123456789") != std::string::npos || std::stoi(texto) > maximo) {
+        invalido(opcion + " espera un número de 0 a " + std::to_string(maximo) + ": " + texto);
+    }
+    return std::stoi(texto);
+}
+
+int posicionEn(const std::vector<std::string>& lista, const std::string& texto,
+               const std::string& opcion) {
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        if (lista[i] == texto) {
+            return static_cast<int>(i);
+        }
+    }
+    invalido(opcion + " no es un elemento de su lista: " + texto);
+}
+
+ranking::Casillas casillasPedidas(int agrupacion, const std::optional<std::string>& mostrar) {
+    ranking::Casillas c;
+    ranking::AjustarCasillas(agrupacion, c);
+    std::istringstream lista(mostrar.value_or(""));
+    std::string indice;
+    while (std::getline(lista, indice, ',')) {
+        const int i = numero(indice, ranking::CantidadCasillas - 1, "--mostrar");
+        ranking::Casilla& casilla = c[static_cast<std::size_t>(i)];
+        if (!casilla.habilitada) {
+            invalido("La casilla " + indice + " de \"Mostrar\" no se ofrece al agrupar por " +
+                     NombresAgrupacion[static_cast<std::size_t>(agrupacion)]);
+        }
+        casilla.marcada = true;
+    }
+    ranking::FijarCasillaPropia(agrupacion, c);
+    return c;
+}
+
+EstadoFiltros filtrosPedidos(const Argumentos& a) {
+    EstadoFiltros f;
+    if (auto tipo = a.valor("--tipo")) {
+        f.tipoUsuario = posicionEn(listas::TiposUsuario(), *tipo, "--tipo");
+    }
+    if (auto grado = a.valor("--grado")) {
+        f.grado = numero(*grado, static_cast<int>(listas::Grados().size()) - 1, "--grado");
+    }
+    if (auto tematica = a.valor("--tematica")) {
+        f.tematica = posicionEn(listas::Tematicas(), *tematica, "--tematica");
+    }
+    if (auto desde = a.valor("--desde")) {
+        f.desde = fechaDesdeAAAAMMDD(*desde);
+    }
+    if (auto hasta = a.valor("--hasta")) {
+        f.hasta = fechaDesdeAAAAMMDD(*hasta);
+    }
+    return f;
+}
+
+// The decimal separator of the user's locale settings.
+std::string separadorDelSistema() {
+    locale_t local = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+    if (local == static_cast<locale_t>(nullptr)) {
+        return ".";
+    }
+    std::string separador = nl_langinfo_l(RADIXCHAR, local);
+    freelocale(local);
+    return separador.empty() ? "." : separador;
+}
+
+std::int32_t contarPrestamos(Contexto& ctx) {
+    ctx.TextoSql = "SELECT COUNT(*) AS total FROM presta";
+    const auto filas = EjecutarConsulta(ctx, ctx.TextoSql, adOpenForwardOnly, adLockReadOnly);
+    return static_cast<std::int32_t>(std::stol(filas->texto(0)));
+}
+
+} // namespace
+
+int ComandoRanking(const std::vector<std::string>& args, const std::string& carpeta,
+                   std::ostream& salida, std::ostream& errores) {
+    const Argumentos a(args,
+                       {"--agrupar", "--mostrar", "--tipo", "--grado", "--tematica", "--desde",
+                        "--hasta", "--barras"},
+                       {"--cantidad", "--sql"});
+    if (!a.posicionales().empty()) {
+        invalido("Argumento inesperado: " + a.posicionales().front());
+    }
+    const auto nombre = a.valor("--agrupar");
+    if (!nombre) {
+        invalido("Falta --agrupar usuario|libro|tema|grado|nivel");
+    }
+    const int agrupacion = posicionEn(NombresAgrupacion, *nombre, "--agrupar");
+    const ranking::Marcas marcas =
+        ranking::MarcasDe(casillasPedidas(agrupacion, a.valor("--mostrar")));
+    const EstadoFiltros filtros = filtrosPedidos(a);
+    int barras = ranking::BarrasPorOmision;
+    if (auto pedidas = a.valor("--barras")) {
+        if (pedidas->empty() || pedidas->find_first_not_of("0123456789") != std::string::npos) {
+            invalido("--barras espera un número: " + *pedidas);
+        }
+        barras = ranking::BarrasPedidas(*pedidas);
+    }
+    if (a.bandera("--sql")) {
+        salida << ranking::SentenciaRanking(agrupacion, marcas, filtros) << "\n";
+        return 0;
+    }
+
+    Reloj reloj;
+    DialogosGuionados dialogos;
+    Contexto ctx(carpeta, reloj, dialogos);
+    if (!AbrirBaseDatos(ctx)) {
+        const auto& m = dialogos.mensajes.back();
+        errores << "Error " << m.titulo << ": " << m.texto << "\n";
+        return 1;
+    }
+    ctx.TotalPrestamos = contarPrestamos(ctx);
+    const ranking::Ranking r = ranking::EjecutarRanking(ctx, agrupacion, marcas, filtros, barras);
+    const ranking::Presentacion p{!a.bandera("--cantidad"), ctx.TotalPrestamos,
+                                  separadorDelSistema()};
+    for (const ranking::FilaRanking& f : r.filas) {
+        salida << ranking::LineaRanking(f, r.campos, p) << "\n";
+    }
+    return 0;
+}

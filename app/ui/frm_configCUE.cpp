@@ -1,0 +1,114 @@
+#include "frm_configCUE.h"
+
+#include "almacen.h"
+#include "archivo_ini.h"
+#include "contexto.h"
+#include "dialogos.h"
+#include "error.h"
+#include "esquema.h"
+#include "formato_cue.h"
+#include "texto.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLabel* etiqueta(const char* nombre, const char* texto, QWidget* padre) {
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(nombre);
+    return l;
+}
+
+QLineEdit* caja(const char* nombre, int largo, QWidget* padre) {
+    auto* c = new QLineEdit(padre);
+    c->setObjectName(nombre);
+    c->setMaxLength(largo);
+    return c;
+}
+
+} // namespace
+
+frm_configCUE::frm_configCUE(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName("frm_configCUE");
+    setWindowTitle("Codigo CUE");
+    txt_CUE1_ = caja("txt_CUE1", 7, this);
+    txt_CUE2_ = caja("txt_CUE2", 2, this);
+    cmb_provincia_ = new QComboBox(this);
+    cmb_provincia_->setObjectName("cmb_provincia");
+    for (const Provincia& p : Provincias()) {
+        cmb_provincia_->addItem(QString::fromUtf8(p.nombre), p.id);
+    }
+    cmb_provincia_->setCurrentIndex(-1);
+    cmb_ciudad_ = new QComboBox(this);
+    cmb_ciudad_->setObjectName("cmb_ciudad");
+    auto* grabar = new QPushButton("Grabar", this);
+    grabar->setObjectName("cmd_grabar");
+    auto* cancelar = new QPushButton("Cancelar", this);
+    cancelar->setObjectName("cmd_cancelar");
+
+    auto* rejilla = new QGridLayout(this);
+    rejilla->addWidget(etiqueta("Label1", "CUE", this), 0, 0);
+    rejilla->addWidget(txt_CUE1_, 0, 1);
+    rejilla->addWidget(txt_CUE2_, 0, 2);
+    rejilla->addWidget(grabar, 0, 3);
+    rejilla->addWidget(etiqueta("Label2", "Provincia", this), 1, 0);
+    rejilla->addWidget(cmb_provincia_, 1, 1, 1, 2);
+    rejilla->addWidget(cancelar, 1, 3);
+    rejilla->addWidget(etiqueta("Label3", "Ciudad", this), 2, 0);
+    rejilla->addWidget(cmb_ciudad_, 2, 1, 1, 2);
+
+    Archivo_Ini ini(ctx_.carpeta);
+    ini.Cargar("INICIO");
+    const std::string primera = texto::prefijoUtf8(ini.CUE, 7);
+    txt_CUE1_->setText(QString::fromStdString(primera));
+    txt_CUE2_->setText(
+        QString::fromStdString(texto::prefijoUtf8(ini.CUE.substr(primera.size()), 2)));
+    resize(twips::aPixeles(5385, logicalDpiX()), twips::aPixeles(1635, logicalDpiY()));
+
+    connect(cmb_provincia_, &QComboBox::currentIndexChanged, this,
+            &frm_configCUE::cmb_provincia_Click);
+    connect(grabar, &QPushButton::clicked, this, &frm_configCUE::cmd_grabar_Click);
+    connect(cancelar, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frm_configCUE::cmb_provincia_Click(int posicion) {
+    cmb_ciudad_->clear();
+    // Without a store (no load has run yet) there is no city to offer.
+    if (posicion < 0 || !ctx_.Conexion) {
+        return;
+    }
+    try {
+        ctx_.TextoSql = "SELECT * FROM ciudades WHERE idprovincia=" +
+                        std::to_string(cmb_provincia_->itemData(posicion).toInt()) +
+                        " ORDER BY nombre";
+        for (auto filas = EjecutarConsulta(ctx_, ctx_.TextoSql, adOpenForwardOnly, adLockReadOnly);
+             !filas->fin(); filas->siguiente()) {
+            cmb_ciudad_->addItem(QString::fromStdString(texto::recortar(filas->texto("nombre"))),
+                                 std::stoi(filas->texto("idciudad")));
+        }
+    } catch (const Error& e) {
+        ctx_.dialogos.mensaje(e.descripcion(), "Error " + std::to_string(e.numero()),
+                              Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
+    }
+}
+
+void frm_configCUE::cmd_grabar_Click() {
+    const std::string cue1 = txt_CUE1_->text().toStdString();
+    const std::string cue2 = txt_CUE2_->text().toStdString();
+    if (!FormatoCUEValido(cue1, cue2)) {
+        ctx_.dialogos.mensaje("Formato del CUE incorrecto", "Error");
+        return;
+    }
+    Archivo_Ini ini(ctx_.carpeta);
+    ini.CUE = cue1 + cue2;
+    if (!ini.Grabar("INICIO")) {
+        ctx_.dialogos.mensaje("No se pudo grabar el CUE en " + ini.ruta(), "Error");
+        return;
+    }
+    close();
+}

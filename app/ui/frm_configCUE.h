@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+struct Contexto;
+class QComboBox;
+class QLineEdit;
+
+// Edits the school code (CUE) kept in block "INICIO" of the settings: seven
+// characters in txt_CUE1 and two in txt_CUE2. The province and city lists are
+// offered but not stored.
+class frm_configCUE : public QWidget {
+    Q_OBJECT
+public:
+    explicit frm_configCUE(Contexto& ctx, QWidget* parent = nullptr);
+
+private:
+    void cmb_provincia_Click(int posicion);
+    void cmd_grabar_Click();
+
+    Contexto& ctx_;
+    QLineEdit* txt_CUE1_;
+    QLineEdit* txt_CUE2_;
+    QComboBox* cmb_provincia_;
+    QComboBox* cmb_ciudad_;
+};

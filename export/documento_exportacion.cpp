@@ -1,0 +1,264 @@
+// The export document: the school code, the period and four sections of
+// rankings, each list at most five entries long.
+#include "exportacion.h"
+
+#include "almacen.h"
+#include "archivo_ini.h"
+#include "contexto.h"
+#include "sentencias_exportacion.h"
+#include "texto.h"
+
+#include <array>
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Level digit and the grades ranked for it, in the order they are written.
+constexpr std::array<std::pair<int, std::pair<int, int>>, 7> GradosPorNivel{
+    {{0, {0, 3}}, {1, {1, 7}}, {2, {1, 6}}, {3, {1, 4}}, {4, {1, 4}}, {5, {1, 3}}, {6, {1, 3}}}};
+
+constexpr std::size_t EntradasPorLista = 5;
+
+// An entry of a list: its element and, in order, each field's element and column.
+struct FormaEntrada {
+    const char* elemento;
+    std::vector<std::pair<const char*, const char*>> campos;
+};
+const FormaEntrada EntradaLibro{
+    "Libro", {{"ISBN", "isbn"}, {"Nombre", "titulo"}, {"Autor", "autor"}, {"Cantidad", "cant"}}};
+const FormaEntrada EntradaSocio{
+    "Socio",
+    {{"DNI", "dni"}, {"Nombre", "nombre"}, {"Apellido", "apellido"}, {"Cantidad", "cant"}}};
+const FormaEntrada EntradaTema{"Tema", {{"Tema", "tematica"}, {"Cantidad", "cant"}}};
+
+// <CodigoTipo> of a stored member type; the comparison is exact.
+std::string codigoTipo(const std::string& tipo) {
+    static const std::array<std::pair<const char*, const char*>, 6> codigos{
+        {{"Alumno", "1"},
+         {"Curso", "2"},
+         {"Dirección", "3"},
+         {"Docente", "4"},
+         {"Escuela", "5"},
+         {"Miembro de la comunidad", "6"}}};
+    for (const auto& [nombre, codigo] : codigos) {
+        if (tipo == nombre) {
+            return codigo;
+        }
+    }
+    return {};
+}
+
+bool permitidoEnXml(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// A stored value as element content: markup characters become entities and
+// characters XML cannot carry become U+FFFD, so the file is always well-formed.
+std::string contenidoXml(std::string_view valor) {
+    std::string r;
+    r.reserve(valor.size());
+    for (std::size_t i = 0; i < valor.size();) {
+        const char32_t c = texto::siguienteCodigo(valor, i);
+        if (c == '&') {
+            r += "&amp;";
+        } else if (c == '<') {
+            r += "&lt;";
+        } else if (c == '>') {
+            r += "&gt;";
+        } else {
+            texto::agregarUtf8(r, permitidoEnXml(c) ? c : U'\uFFFD');
+        }
+    }
+    return r;
+}
+
+class Redactor {
+public:
+    Redactor(Contexto& ctx, const std::string& filtro) : ctx_(ctx), s_(filtro) {}
+
+    std::string documento(const std::string& cue, const std::string& periodo) {
+        t_ = "<?xml version='1.0' encoding='UTF-8' ?>\r\n<Escuela>\r\n\t<CUE>" + contenidoXml(cue) +
+             "</CUE>\r\n\t<Periodo>" + periodo + "</Periodo>";
+        libros(false);
+        libros(true);
+        usuarios();
+        morosos();
+        t_ += "\r\n</Escuela>";
+        return std::move(t_);
+    }
+
+private:
+    using Entrada = std::function<void(const Registros&)>;
+
+    void abrir(int prof, std::string_view elemento) {
+        t_ += "\r\n";
+        t_.append(static_cast<std::size_t>(prof), '\t');
+        t_ += "<";
+        t_ += elemento;
+        t_ += ">";
+    }
+    void cerrar(int prof, std::string_view elemento) {
+        t_ += "\r\n";
+        t_.append(static_cast<std::size_t>(prof), '\t');
+        t_ += "</";
+        t_ += elemento;
+        t_ += ">";
+    }
+    void linea(int prof, std::string_view elemento, std::string_view valor) {
+        abrir(prof, elemento);
+        t_ += contenidoXml(valor);
+        t_ += "</";
+        t_ += elemento;
+        t_ += ">";
+    }
+
+    std::unique_ptr<Registros> consultar(const std::string& sql) {
+        ctx_.TextoSql = sql;
+        return EjecutarConsulta(ctx_, ctx_.TextoSql, adOpenForwardOnly, adLockReadOnly);
+    }
+
+    // The first rows of the statement, at most five, up to the first count of
+    // 0 (a group whose counted column is null sorts last and ends the list).
+    void recorrer(const std::string& sql, const Entrada& entrada) {
+        auto filas = consultar(sql);
+        for (std::size_t n = 0; n < EntradasPorLista && !filas->fin(); ++n, filas->siguiente()) {
+            if (std::stoll(filas->texto("cant")) == 0) {
+                break;
+            }
+            entrada(*filas);
+        }
+    }
+
+    void lista(int prof, const std::string& elemento, const std::string& sql,
+               const Entrada& entrada) {
+        abrir(prof, elemento);
+        recorrer(sql, entrada);
+        cerrar(prof, elemento);
+    }
+
+    // A ranking element whose entries are `forma` elements of one line per field.
+    void ranking(int prof, const std::string& elemento, const std::string& sql,
+                 const FormaEntrada& forma) {
+        lista(prof, elemento, sql, [&](const Registros& r) {
+            abrir(prof + 1, forma.elemento);
+            for (const auto& [campo, columna] : forma.campos) {
+                linea(prof + 2, campo, r.texto(columna));
+            }
+            cerrar(prof + 1, forma.elemento);
+        });
+    }
+    void rankingLibros(int prof, const std::string& elemento, const std::string& sql) {
+        ranking(prof, elemento, sql, EntradaLibro);
+    }
+    void rankingSocios(int prof, const std::string& elemento, const std::string& sql) {
+        ranking(prof, elemento, sql, EntradaSocio);
+    }
+    void rankingTemas(int prof, const std::string& elemento, const std::string& sql) {
+        ranking(prof, elemento, sql, EntradaTema);
+    }
+
+    // The head lines of a <Tipo> entry at depth 4.
+    void cabeceraTipo(const Registros& r) {
+        const std::string tipo = r.texto("tipo_usu");
+        linea(4, "Tipo", tipo);
+        linea(4, "CodigoTipo", codigoTipo(tipo));
+        linea(4, "Cantidad", r.texto("cant"));
+    }
+
+    // One RankingN element per level-grade pair.
+    void porGrado(const std::function<void(const std::string&, int, int)>& ranking) {
+        for (const auto& [nivel, grados] : GradosPorNivel) {
+            for (int grado = grados.first; grado <= grados.second; ++grado) {
+                ranking("RankingN" + std::to_string(nivel) + std::to_string(grado), nivel, grado);
+            }
+        }
+    }
+
+    // <Libros>, or with morosos <LibrosMorosos> (overdue loans, no <Prestados>).
+    void libros(bool morosos) {
+        const char* seccion = morosos ? "LibrosMorosos" : "Libros";
+        abrir(1, seccion);
+        rankingLibros(2, "Ranking", morosos ? s_.M1() : s_.L1());
+        porGrado([&](const std::string& elemento, int n, int g) {
+            rankingLibros(2, elemento, morosos ? s_.M2(n, g) : s_.L2(n, g));
+        });
+        if (!morosos) {
+            linea(2, "Prestados", consultar(s_.L3())->texto("cant"));
+        }
+        abrir(2, "Temas");
+        recorrer(morosos ? s_.M4() : s_.L4(), [&](const Registros& r) {
+            const std::string tema = r.texto("tematica");
+            abrir(3, "Tema");
+            linea(4, "Tema", tema);
+            linea(4, "Cantidad", r.texto("cant"));
+            rankingLibros(4, "Ranking", morosos ? s_.M5(tema) : s_.L5(tema));
+            cerrar(3, "Tema");
+        });
+        porGrado([&](const std::string& elemento, int n, int g) {
+            rankingTemas(3, elemento, morosos ? s_.M6(n, g) : s_.L6(n, g));
+        });
+        cerrar(2, "Temas");
+        abrir(2, "Tipos");
+        recorrer(morosos ? s_.M7() : s_.L7(), [&](const Registros& r) {
+            abrir(3, "Tipo");
+            cabeceraTipo(r);
+            const std::string tipo = r.texto("tipo_usu");
+            rankingLibros(4, "Ranking", morosos ? s_.M8(tipo) : s_.L8(tipo));
+            cerrar(3, "Tipo");
+        });
+        cerrar(2, "Tipos");
+        cerrar(1, seccion);
+    }
+
+    void usuarios() {
+        abrir(1, "Usuarios");
+        rankingSocios(2, "Ranking", s_.U1());
+        porGrado([&](const std::string& elemento, int n, int g) {
+            rankingSocios(2, elemento, s_.U2(n, g));
+        });
+        abrir(2, "Tipos");
+        recorrer(s_.U7(), [&](const Registros& r) {
+            abrir(3, "Tipo");
+            cabeceraTipo(r);
+            const std::string tipo = r.texto("tipo_usu");
+            rankingSocios(4, "Ranking", s_.U8(tipo));
+            rankingTemas(4, "Temas", s_.U9(tipo));
+            cerrar(3, "Tipo");
+        });
+        cerrar(2, "Tipos");
+        cerrar(1, "Usuarios");
+    }
+
+    void morosos() {
+        abrir(1, "Morosos");
+        rankingSocios(2, "Ranking", s_.D1());
+        porGrado([&](const std::string& elemento, int n, int g) {
+            rankingSocios(2, elemento, s_.D2(n, g));
+        });
+        abrir(2, "Tipos");
+        recorrer(s_.D7(), [&](const Registros& r) {
+            abrir(3, "Tipo");
+            cabeceraTipo(r);
+            rankingSocios(4, "Ranking", s_.D8(r.texto("tipo_usu")));
+            cerrar(3, "Tipo");
+        });
+        cerrar(2, "Tipos");
+        cerrar(1, "Morosos");
+    }
+
+    Contexto& ctx_;
+    SentenciasExportacion s_;
+    std::string t_;
+};
+
+} // namespace
+
+std::string DocumentoExportacion(Contexto& ctx, const std::string& filtro,
+                                 const PeriodoExportacion& periodo) {
+    Archivo_Ini ini(ctx.carpeta);
+    ini.Cargar("INICIO");
+    return Redactor(ctx, filtro).documento(ini.CUE, TextoPeriodo(periodo, ctx.reloj.hoy()));
+}

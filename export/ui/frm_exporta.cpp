@@ -1,0 +1,91 @@
+#include "frm_exporta.h"
+
+#include "contexto.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace {
+
+QDate aQDate(Fecha f) {
+    return QDate(static_cast<int>(f.year()), static_cast<int>(static_cast<unsigned>(f.month())),
+                 static_cast<int>(static_cast<unsigned>(f.day())));
+}
+
+Fecha desdeQDate(QDate d) {
+    return Fecha{std::chrono::year{d.year()}, std::chrono::month{static_cast<unsigned>(d.month())},
+                 std::chrono::day{static_cast<unsigned>(d.day())}};
+}
+
+// A picker that is usable only while its box is ticked.
+QDateEdit* selectorFecha(const char* nombre, Fecha fecha, QCheckBox* casilla, QWidget* padre) {
+    auto* selector = new QDateEdit(aQDate(fecha), padre);
+    selector->setObjectName(nombre);
+    selector->setCalendarPopup(true);
+    selector->setDisplayFormat("dd/MM/yyyy");
+    selector->setEnabled(false);
+    QObject::connect(casilla, &QCheckBox::toggled, selector, &QWidget::setEnabled);
+    return selector;
+}
+
+} // namespace
+
+frm_exporta::frm_exporta(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName("frm_exporta");
+    setWindowTitle("Exportacion");
+    const Fecha hoy = ctx_.reloj.hoy();
+
+    auto* marco = new QGroupBox("Fecha", this);
+    marco->setObjectName("Frame2");
+    chk_desde_ = new QCheckBox("desde", marco);
+    chk_desde_->setObjectName("chk_desde");
+    DTP_desde_ = selectorFecha("DTP_desde", sumarDias(hoy, -30), chk_desde_, marco);
+    chk_hasta_ = new QCheckBox("hasta", marco);
+    chk_hasta_->setObjectName("chk_hasta");
+    DTP_hasta_ = selectorFecha("DTP_hasta", hoy, chk_hasta_, marco);
+    auto* exportar = new QPushButton("Exportar", this);
+    exportar->setObjectName("cmd_exportar");
+    auto* cancelar = new QPushButton("Cancelar", this);
+    cancelar->setObjectName("cmd_cancelar");
+
+    auto* fechas = new QGridLayout(marco);
+    fechas->addWidget(chk_desde_, 0, 0);
+    fechas->addWidget(DTP_desde_, 0, 1);
+    fechas->addWidget(chk_hasta_, 1, 0);
+    fechas->addWidget(DTP_hasta_, 1, 1);
+    auto* rejilla = new QGridLayout(this);
+    rejilla->addWidget(marco, 0, 0, 2, 1);
+    rejilla->addWidget(exportar, 0, 1);
+    rejilla->addWidget(cancelar, 1, 1);
+
+    setTabOrder(chk_desde_, DTP_desde_);
+    setTabOrder(DTP_desde_, chk_hasta_);
+    setTabOrder(chk_hasta_, DTP_hasta_);
+    setTabOrder(DTP_hasta_, exportar);
+    setTabOrder(exportar, cancelar);
+
+    connect(exportar, &QPushButton::clicked, this, &frm_exporta::cmd_exportar_Click);
+    connect(cancelar, &QPushButton::clicked, this, &QWidget::close);
+}
+
+PeriodoExportacion frm_exporta::periodo() const {
+    PeriodoExportacion p;
+    if (chk_desde_->isChecked()) {
+        p.desde = desdeQDate(DTP_desde_->date());
+    }
+    if (chk_hasta_->isChecked()) {
+        p.hasta = desdeQDate(DTP_hasta_->date());
+    }
+    return p;
+}
+
+void frm_exporta::cmd_exportar_Click() {
+    const PeriodoExportacion p = periodo();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ExportarXML(ctx_, FiltroExportacion(p), p);
+    QApplication::restoreOverrideCursor();
+}

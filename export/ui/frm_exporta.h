@@ -1,0 +1,29 @@
+#pragma once
+
+#include "exportacion.h"
+
+#include <QWidget>
+
+struct Contexto;
+class QCheckBox;
+class QDateEdit;
+
+// The export dialog: an optional date range and the button that writes the
+// XML statistics file. It stays open after each export.
+class frm_exporta : public QWidget {
+    Q_OBJECT
+public:
+    explicit frm_exporta(Contexto& ctx, QWidget* parent = nullptr);
+
+    // The bounds whose boxes are ticked, with their pickers' dates.
+    PeriodoExportacion periodo() const;
+
+private:
+    void cmd_exportar_Click();
+
+    Contexto& ctx_;
+    QCheckBox* chk_desde_;
+    QDateEdit* DTP_desde_;
+    QCheckBox* chk_hasta_;
+    QDateEdit* DTP_hasta_;
+};

@@ -1,0 +1,127 @@
+#include "ranking_filas.h"
+
+#include "almacen.h"
+#include "contexto.h"
+#include "error.h"
+#include "texto.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace ranking {
+
+namespace {
+
+constexpr int DivisionPorCero = 11;
+
+// cant x 10000 / total, rounded half up: the percentage in hundredths.
+std::int64_t centesimos(std::int64_t cant, const Presentacion& p) {
+    if (p.totalPrestamos <= 0) {
+        throw Error(DivisionPorCero,
+                    "División por cero: no hay préstamos cargados para calcular porcentajes");
+    }
+    return (cant * 20000 + p.totalPrestamos) / (2 * p.totalPrestamos);
+}
+
+int indiceDe(const std::vector<std::string>& nombres, const std::string& columna) {
+    for (std::size_t i = 0; i < nombres.size(); ++i) {
+        if (texto::igualesSinMayusculas(nombres[i], columna)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+std::string ValorMostrado(std::int64_t cant, const Presentacion& p) {
+    if (!p.porcentaje) {
+        return std::to_string(cant);
+    }
+    const std::int64_t c = centesimos(cant, p);
+    std::string s = std::to_string(c / 100);
+    const std::int64_t fraccion = c % 100;
+    if (fraccion != 0) {
+        s += p.separadorDecimal;
+        s += static_cast<char>('0' + fraccion / 10);
+        if (fraccion % 10 != 0) {
+            s += static_cast<char>('0' + fraccion % 10);
+        }
+    }
+    return s;
+}
+
+double ValorGrafico(std::int64_t cant, const Presentacion& p) {
+    if (!p.porcentaje) {
+        return static_cast<double>(cant);
+    }
+    return static_cast<double>(centesimos(cant, p)) / 100.0;
+}
+
+std::string LineaRanking(const FilaRanking& fila, const ListaCampos& campos,
+                         const Presentacion& p) {
+    std::string linea;
+    for (std::size_t k = 0; k < fila.valores.size(); ++k) {
+        if (!campos[k].empty()) {
+            linea += fila.valores[k] + " - ";
+        }
+    }
+    return linea + " (" + ValorMostrado(fila.cant, p) + ") ";
+}
+
+std::string TextoLista(const Ranking& r, const Presentacion& p) {
+    std::string texto;
+    for (const FilaRanking& f : r.filas) {
+        texto += LineaRanking(f, r.campos, p) + "\r\n";
+    }
+    return texto;
+}
+
+int BarrasPedidas(std::string_view texto) {
+    const std::string limpio = texto::recortar(texto);
+    if (limpio.empty() || limpio.find_first_not_of("0123456789") != std::string::npos) {
+        return BarrasPorOmision;
+    }
+    long long n = 0;
+    if (std::from_chars(limpio.data(), limpio.data() + limpio.size(), n).ec ==
+        std::errc::result_out_of_range) {
+        return BarrasMaximas;
+    }
+    return static_cast<int>(std::clamp(n, 1LL, static_cast<long long>(BarrasMaximas)));
+}
+
+Tecla TeclaEnBarras(char32_t caracter) {
+    if ((caracter >= U'0' && caracter <= U'9') || caracter == U'\b') {
+        return Tecla::Aceptar;
+    }
+    return caracter == U'\r' ? Tecla::Listar : Tecla::Descartar;
+}
+
+Ranking EjecutarRanking(Contexto& ctx, int agrupacion, const Marcas& marcas,
+                        const EstadoFiltros& filtros, int barras) {
+    Ranking r;
+    r.campos = Campos(agrupacion, marcas);
+    ctx.TextoSql = SentenciaRanking(agrupacion, marcas, filtros);
+    const auto filas = EjecutarConsulta(ctx, ctx.TextoSql, adOpenForwardOnly, adLockReadOnly);
+    // A slot whose column the result does not carry stays empty.
+    std::array<int, RanurasMostradas> indices{};
+    for (std::size_t k = 0; k < indices.size(); ++k) {
+        indices[k] = r.campos[k].empty() ? -1 : indiceDe(filas->nombres(), r.campos[k]);
+    }
+    const int iCant = filas->indice("cant");
+    while (!filas->fin() && static_cast<int>(r.filas.size()) < barras) {
+        FilaRanking f;
+        for (std::size_t k = 0; k < indices.size(); ++k) {
+            if (indices[k] >= 0) {
+                f.valores[k] = filas->texto(indices[k]);
+            }
+        }
+        const std::string cant = filas->texto(iCant);
+        std::from_chars(cant.data(), cant.data() + cant.size(), f.cant);
+        r.filas.push_back(std::move(f));
+        filas->siguiente();
+    }
+    return r;
+}
+
+} // namespace ranking

@@ -1,0 +1,367 @@
+#include "frm_ranking.h"
+
+#include "contexto.h"
+#include "dialogos.h"
+#include "error.h"
+#include "fabrica_grafico.h"
+#include "reloj.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QChartView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// The window's design size and the fixed places of its parts, in twips.
+constexpr int AnchoDiseno = 12885;
+constexpr int AltoDiseno = 8490;
+constexpr int Margen = 120;
+constexpr int AltoLista = 1095;
+constexpr int ArribaMarcos = 1290;
+constexpr int AltoMarcos = 2400;
+constexpr int ArribaDescripcion = 3720;
+constexpr int ArribaGrafico = 4035;
+constexpr int AltoGraficoDiseno = 4335;
+constexpr int AnchoMinimoLista = 9975;
+
+// A printing failure other than a cancel, numbered as printer errors are.
+constexpr int ErrorImpresora = 482;
+
+} // namespace
+
+frm_ranking::frm_ranking(Contexto& ctx, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), filtros_(this) {
+    setObjectName("frm_ranking");
+    setWindowTitle("Ranking");
+    crearControles();
+    // Both pickers start on today; no ranking is computed until a choice.
+    filtros_.fechasEn(ctx_.reloj.hoy());
+    conectar();
+    resize(sizeHint());
+}
+
+frm_ranking::~frm_ranking() {
+    // The controls still signal while the base class takes them down (a list
+    // box losing the focus reports a choice); this window no longer listens.
+    for (QObject* hijo : findChildren<QObject*>()) {
+        hijo->disconnect(this);
+    }
+}
+
+QSize frm_ranking::sizeHint() const {
+    return {twips::aPixeles(AnchoDiseno, logicalDpiX()),
+            twips::aPixeles(AltoDiseno, logicalDpiY())};
+}
+
+QGroupBox* frm_ranking::marco(const char* titulo) {
+    auto* m = new QGroupBox(QString::fromUtf8(titulo), this);
+    auto* rejilla = new QGridLayout(m);
+    rejilla->setContentsMargins(4, 2, 4, 2);
+    rejilla->setVerticalSpacing(2);
+    return m;
+}
+
+QPushButton* frm_ranking::botonImagen(const char* nombre, const char* icono,
+                                      const char* alternativo, const char* ayuda) {
+    auto* b = new QPushButton(marcoGrafico_);
+    b->setObjectName(nombre);
+    const QIcon imagen = QIcon::fromTheme(icono);
+    if (imagen.isNull()) {
+        b->setText(QString::fromUtf8(alternativo));
+    } else {
+        b->setIcon(imagen);
+    }
+    b->setToolTip(QString::fromUtf8(ayuda));
+    return b;
+}
+
+void frm_ranking::crearControles() {
+    TextLista = new QPlainTextEdit(this);
+    TextLista->setObjectName("TextLista");
+    TextLista->setReadOnly(true);
+    TextLista->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    marcoFiltrar_ = marco("Filtrar datos");
+    auto* rejilla = static_cast<QGridLayout*>(marcoFiltrar_->layout());
+    int fila = 0;
+    for (auto [texto, lista] : {std::pair{"Usuario", filtros_.cmb_tipousu},
+                                {"Grado", filtros_.cmb_grado},
+                                {"Temática", filtros_.cmb_tematica}}) {
+        rejilla->addWidget(new QLabel(QString::fromUtf8(texto), marcoFiltrar_), fila, 0);
+        rejilla->addWidget(lista, fila++, 1);
+    }
+    rejilla->setColumnStretch(1, 1);
+
+    marcoFecha_ = marco("Fecha");
+    rejilla = static_cast<QGridLayout*>(marcoFecha_->layout());
+    rejilla->addWidget(filtros_.chk_desde, 0, 0);
+    rejilla->addWidget(filtros_.DTP_desde, 1, 0);
+    rejilla->addWidget(filtros_.chk_hasta, 2, 0);
+    rejilla->addWidget(filtros_.DTP_hasta, 3, 0);
+
+    marcoAgrupar_ = marco("Agrupar por");
+    rejilla = static_cast<QGridLayout*>(marcoAgrupar_->layout());
+    opt_agrupar = new QButtonGroup(this);
+    opt_agrupar->setObjectName("opt_agrupar");
+    int i = 0;
+    for (const char* texto : {"Usuario", "Libro", "Tema", "Grado", "Nivel educativo"}) {
+        auto* opcion = new QRadioButton(texto, marcoAgrupar_);
+        opcion->setObjectName(QString("opt_agrupar_%1").arg(i));
+        opt_agrupar->addButton(opcion, i);
+        rejilla->addWidget(opcion, i++, 0);
+    }
+
+    marcoMostrar_ = marco("Mostrar");
+    rejilla = static_cast<QGridLayout*>(marcoMostrar_->layout());
+    chk_mostrar = new QButtonGroup(this);
+    chk_mostrar->setObjectName("chk_mostrar");
+    chk_mostrar->setExclusive(false);
+    i = 0;
+    for (const char* texto :
+         {"DNI", "Apellido y Nombre", "Grado", "Tipo", "Titulo", "Tematica", "Autor"}) {
+        auto* casilla = new QCheckBox(texto, marcoMostrar_);
+        casilla->setObjectName(QString("chk_mostrar_%1").arg(i));
+        chk_mostrar->addButton(casilla, i);
+        rejilla->addWidget(casilla, i % 4, i / 4);
+        ++i;
+    }
+
+    marcoGrafico_ = marco("Gráfico");
+    rejilla = static_cast<QGridLayout*>(marcoGrafico_->layout());
+    txt_barras = new QLineEdit("5", marcoGrafico_);
+    txt_barras->setObjectName("txt_barras");
+    txt_barras->setContextMenuPolicy(Qt::NoContextMenu);
+    txt_barras->installEventFilter(this);
+    cmd_porcentual = new QPushButton("%", marcoGrafico_);
+    cmd_porcentual->setObjectName("cmd_porcentual");
+    cmd_Vgrafico =
+        botonImagen("cmd_Vgrafico", "view-statistics", "Tipo", "Cambiar el tipo de gráfico");
+    cmd_copy = botonImagen("cmd_copy", "edit-copy", "Copiar", "Copiar al portapapeles");
+    cmd_print = botonImagen("cmd_print", "document-print", "Imprimir", "Imprimir");
+    rejilla->addWidget(new QLabel("Barras", marcoGrafico_), 0, 0);
+    rejilla->addWidget(txt_barras, 0, 1);
+    rejilla->addWidget(cmd_porcentual, 1, 0);
+    rejilla->addWidget(cmd_Vgrafico, 1, 1);
+    rejilla->addWidget(cmd_copy, 2, 0);
+    rejilla->addWidget(cmd_print, 2, 1);
+
+    lbl_descipcionBarras = new QLabel(this);
+    lbl_descipcionBarras->setObjectName("lbl_descipcionBarras");
+    char_socios = CrearVistaGrafico(this);
+}
+
+void frm_ranking::conectar() {
+    connect(opt_agrupar, &QButtonGroup::idClicked, this, &frm_ranking::elegirAgrupacion);
+    connect(chk_mostrar, &QButtonGroup::idClicked, this, &frm_ranking::reiniciarYListar);
+    for (QComboBox* lista : {filtros_.cmb_tipousu, filtros_.cmb_grado, filtros_.cmb_tematica}) {
+        connect(lista, &QComboBox::activated, this, &frm_ranking::reiniciarYListar);
+    }
+    for (QCheckBox* casilla : {filtros_.chk_desde, filtros_.chk_hasta}) {
+        connect(casilla, &QCheckBox::toggled, this, &frm_ranking::reiniciarYListar);
+    }
+    for (QDateEdit* fecha : {filtros_.DTP_desde, filtros_.DTP_hasta}) {
+        connect(fecha, &QDateEdit::dateChanged, this, &frm_ranking::reiniciarYListar);
+    }
+    connect(cmd_porcentual, &QPushButton::clicked, this, [this] {
+        cmd_porcentual->setText(cmd_porcentual->text() == "%" ? "N" : "%");
+        Lista();
+    });
+    connect(cmd_Vgrafico, &QPushButton::clicked, this, &frm_ranking::cambiarTipo);
+    connect(cmd_copy, &QPushButton::clicked, this, &frm_ranking::copiar);
+    connect(cmd_print, &QPushButton::clicked, this, &frm_ranking::imprimir);
+}
+
+void frm_ranking::colocar(QWidget* w, int x, int y, int ancho, int alto) {
+    const double dx = logicalDpiX();
+    const double dy = logicalDpiY();
+    w->setGeometry(twips::aPixeles(x, dx), twips::aPixeles(y, dy), twips::aPixeles(ancho, dx),
+                   twips::aPixeles(alto, dy));
+}
+
+void frm_ranking::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    const int ancho = twips::desdePixeles(width(), logicalDpiX());
+    const int alto = twips::desdePixeles(height(), logicalDpiY());
+    // List and chart grow with the window beyond the design width; the chart
+    // alone takes the extra height.
+    const int anchoLista = ancho <= AnchoMinimoLista + 375 ? AnchoMinimoLista : ancho - 375;
+    const int altoGrafico =
+        alto <= AltoDiseno ? AltoGraficoDiseno : alto - AltoDiseno + AltoGraficoDiseno;
+    colocar(TextLista, Margen, Margen, anchoLista, AltoLista);
+    colocar(marcoFiltrar_, Margen, ArribaMarcos, 3000, AltoMarcos);
+    colocar(marcoFecha_, 3180, ArribaMarcos, 1860, AltoMarcos);
+    colocar(marcoAgrupar_, 5100, ArribaMarcos, 1900, AltoMarcos);
+    colocar(marcoMostrar_, 7060, ArribaMarcos, 3600, AltoMarcos);
+    colocar(marcoGrafico_, 10720, ArribaMarcos, 2045, AltoMarcos);
+    colocar(lbl_descipcionBarras, Margen, ArribaDescripcion, anchoLista, 270);
+    colocar(char_socios, Margen, ArribaGrafico, anchoLista, altoGrafico);
+}
+
+bool frm_ranking::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto != txt_barras || evento->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(objeto, evento);
+    }
+    const auto* tecla = static_cast<QKeyEvent*>(evento);
+    char32_t caracter = 0;
+    switch (tecla->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        caracter = U'\r';
+        break;
+    case Qt::Key_Backspace:
+        caracter = U'\b';
+        break;
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return false; // editing and focus keys, not typed characters
+    default:
+        if (tecla->text().isEmpty()) {
+            return false; // arrows, Home, End...
+        }
+        caracter = tecla->text().toUcs4().value(0);
+    }
+    switch (ranking::TeclaEnBarras(caracter)) {
+    case ranking::Tecla::Aceptar:
+        return false;
+    case ranking::Tecla::Listar:
+        Lista();
+        return true;
+    case ranking::Tecla::Descartar:
+        return true;
+    }
+    return true;
+}
+
+ranking::Casillas frm_ranking::casillas() const {
+    ranking::Casillas c;
+    for (int i = 0; i < ranking::CantidadCasillas; ++i) {
+        const QAbstractButton* b = chk_mostrar->button(i);
+        c[static_cast<std::size_t>(i)] = {b->isEnabled(), b->isChecked()};
+    }
+    return c;
+}
+
+void frm_ranking::mostrarCasillas(const ranking::Casillas& c) {
+    for (int i = 0; i < ranking::CantidadCasillas; ++i) {
+        QAbstractButton* b = chk_mostrar->button(i);
+        b->setEnabled(c[static_cast<std::size_t>(i)].habilitada);
+        b->setChecked(c[static_cast<std::size_t>(i)].marcada);
+    }
+}
+
+int frm_ranking::agrupacion() const {
+    return std::max(opt_agrupar->checkedId(), 0);
+}
+
+ranking::Presentacion frm_ranking::presentacion() const {
+    return {cmd_porcentual->text() == "%", ctx_.TotalPrestamos,
+            QLocale::system().decimalPoint().toStdString()};
+}
+
+void frm_ranking::elegirAgrupacion(int agrupacion) {
+    opt_agrupar->button(agrupacion)->setChecked(true);
+    txt_barras->setText("5");
+    ranking::Casillas c = casillas();
+    ranking::AjustarCasillas(agrupacion, c);
+    mostrarCasillas(c);
+    Lista();
+}
+
+void frm_ranking::reiniciarYListar() {
+    txt_barras->setText("5");
+    Lista();
+}
+
+void frm_ranking::Lista() {
+    TextLista->clear();
+    const int agr = agrupacion();
+    ranking::Casillas c = casillas();
+    ranking::FijarCasillaPropia(agr, c);
+    mostrarCasillas(c);
+    const ranking::Marcas marcas = ranking::MarcasDe(c);
+    const ranking::Presentacion p = presentacion();
+    lbl_descipcionBarras->setText(
+        QString::fromStdString(ranking::Descripcion(agr, marcas, p.porcentaje)));
+    try {
+        ranking_ =
+            ranking::EjecutarRanking(ctx_, agr, marcas, filtros_.estado(),
+                                     ranking::BarrasPedidas(txt_barras->text().toStdString()));
+        if (ranking_.filas.empty()) {
+            LimpiarGrafico();
+            return;
+        }
+        QString texto = QString::fromStdString(ranking::TextoLista(ranking_, p));
+        texto.replace("\r\n", "\n");
+        TextLista->setPlainText(texto);
+        Graficar();
+    } catch (const Error& e) {
+        ctx_.dialogos.mensaje(e.descripcion());
+    }
+}
+
+void frm_ranking::Graficar() {
+    const int n = ranking::Graficar(grafico_, ranking_, presentacion());
+    txt_barras->setText(QString::number(n));
+    DibujarGrafico(char_socios, grafico_);
+}
+
+void frm_ranking::LimpiarGrafico() {
+    ranking::LimpiarGrafico(grafico_);
+    DibujarGrafico(char_socios, grafico_);
+}
+
+void frm_ranking::cambiarTipo() {
+    try {
+        const int barras = ranking::SiguienteTipo(grafico_, ranking_, presentacion());
+        txt_barras->setText(QString::number(barras));
+        DibujarGrafico(char_socios, grafico_);
+    } catch (const Error& e) {
+        ctx_.dialogos.mensaje(e.descripcion());
+    }
+}
+
+void frm_ranking::copiar() {
+    QApplication::clipboard()->setImage(ImagenGrafico(char_socios));
+}
+
+void frm_ranking::imprimir() {
+    QPrinter impresora;
+    if (!ctx_.dialogos.elegirImpresora(impresora)) {
+        return; // cancelled: nothing printed, nothing said
+    }
+    impresora.setPageOrientation(QPageLayout::Landscape);
+    // The picture goes through the clipboard, which keeps it afterwards.
+    const QImage imagen = ImagenGrafico(char_socios);
+    QApplication::clipboard()->setImage(imagen);
+    QPainter pintor;
+    if (!pintor.begin(&impresora)) {
+        ctx_.dialogos.mensaje("No se pudo imprimir en la impresora elegida",
+                              std::to_string(ErrorImpresora));
+        return;
+    }
+    // At (10, 10) twips, at the size it has on screen.
+    const int ppp = impresora.resolution();
+    const QRect destino(
+        twips::aPixeles(10, ppp), twips::aPixeles(10, ppp),
+        twips::aPixeles(twips::desdePixeles(imagen.width(), char_socios->logicalDpiX()), ppp),
+        twips::aPixeles(twips::desdePixeles(imagen.height(), char_socios->logicalDpiY()), ppp));
+    pintor.drawImage(destino, imagen);
+    pintor.end();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "controles_filtro.h"
+#include "grafico_ranking.h"
+
+#include <QWidget>
+
+struct Contexto;
+class QButtonGroup;
+class QChartView;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The ranking window: loans counted per member, title, subject, grade or
+// level, largest first, as a text list and a chart. Each window keeps its own
+// choices; every change of a choice asks for 5 bars again and refreshes.
+//
+// Controls by objectName, beside the filter panel's: the options of the
+// QButtonGroup "opt_agrupar" are the radio buttons "opt_agrupar_0" to
+// "opt_agrupar_4" (button id = index); the "Mostrar" boxes are the check
+// boxes "chk_mostrar_0" to "chk_mostrar_6" of the non-exclusive QButtonGroup
+// "chk_mostrar" (id = index); then txt_barras, cmd_porcentual, cmd_Vgrafico,
+// cmd_copy, cmd_print, TextLista, lbl_descipcionBarras and char_socios.
+class frm_ranking : public QWidget {
+    Q_OBJECT
+public:
+    explicit frm_ranking(Contexto& ctx, QWidget* parent = nullptr);
+    ~frm_ranking() override;
+
+    // Selects option `agrupacion` as a click on it does, refresh included.
+    void elegirAgrupacion(int agrupacion);
+    // Recomputes the ranking and redraws list, description and chart.
+    void Lista();
+
+    const ranking::DatosGrafico& datosGrafico() const { return grafico_; }
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void crearControles();
+    void conectar();
+    QGroupBox* marco(const char* titulo);
+    QPushButton* botonImagen(const char* nombre, const char* icono, const char* alternativo,
+                             const char* ayuda);
+    void colocar(QWidget* w, int x, int y, int ancho, int alto);
+
+    ranking::Casillas casillas() const;
+    void mostrarCasillas(const ranking::Casillas& casillas);
+    int agrupacion() const;
+    ranking::Presentacion presentacion() const;
+    void reiniciarYListar();
+
+    void Graficar();
+    void LimpiarGrafico();
+    void cambiarTipo();
+    void copiar();
+    void imprimir();
+
+    Contexto& ctx_;
+    ControlesFiltro filtros_;
+    QButtonGroup* opt_agrupar = nullptr;
+    QButtonGroup* chk_mostrar = nullptr;
+    QLineEdit* txt_barras = nullptr;
+    QPushButton* cmd_porcentual = nullptr;
+    QPushButton* cmd_Vgrafico = nullptr;
+    QPushButton* cmd_copy = nullptr;
+    QPushButton* cmd_print = nullptr;
+    QPlainTextEdit* TextLista = nullptr;
+    QLabel* lbl_descipcionBarras = nullptr;
+    QChartView* char_socios = nullptr;
+    QGroupBox* marcoFiltrar_ = nullptr;
+    QGroupBox* marcoFecha_ = nullptr;
+    QGroupBox* marcoAgrupar_ = nullptr;
+    QGroupBox* marcoMostrar_ = nullptr;
+    QGroupBox* marcoGrafico_ = nullptr;
+
+    ranking::Ranking ranking_;
+    ranking::DatosGrafico grafico_;
+};

@@ -1,0 +1,163 @@
+#include "almacen.h"
+#include "aplicacion_qt.h"
+#include "carpeta_temporal.h"
+#include "contexto.h"
+#include "dialogos_guionados.h"
+#include "formato_cue.h"
+#include "frm_configCUE.h"
+#include "frm_exporta.h"
+#include "frm_principal.h"
+#include "reloj.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+TEST(FormatoCUE, SieteYDosCifrasSinCeroInicial) {
+    EXPECT_TRUE(FormatoCUEValido("1234567", "89"));
+    EXPECT_FALSE(FormatoCUEValido("0123456", "89"));
+    EXPECT_FALSE(FormatoCUEValido("1234567", "00"));
+    EXPECT_FALSE(FormatoCUEValido("1234567", "05"));
+    EXPECT_FALSE(FormatoCUEValido("123456", "89"));
+    EXPECT_FALSE(FormatoCUEValido("1234567", "8"));
+    EXPECT_FALSE(FormatoCUEValido("12345a7", "89"));
+    EXPECT_FALSE(FormatoCUEValido("1234567", " 8"));
+    EXPECT_FALSE(FormatoCUEValido("123456.", "89"));
+}
+
+TEST(FormatoCUE, LaLecturaNumericaAceptaAlgunasFormasNoDecimales) {
+    EXPECT_TRUE(FormatoCUEValido("-123456", ".5"));
+    EXPECT_FALSE(FormatoCUEValido("+123456", "89"));
+    EXPECT_FALSE(FormatoCUEValido("1234567", "-0"));
+    EXPECT_FALSE(FormatoCUEValido("12345.0", "89"));
+    EXPECT_EQ(LecturaNumerica("0.50x"), ".5");
+    EXPECT_EQ(LecturaNumerica("-007.250"), "-7.25");
+    EXPECT_EQ(LecturaNumerica(""), "0");
+    EXPECT_EQ(LecturaNumerica("abc"), "0");
+}
+
+class FrmConfigCUE : public ::testing::Test {
+protected:
+    template <typename W> W* control(QWidget& ventana, const char* nombre) {
+        auto* w = ventana.findChild<W*>(nombre);
+        EXPECT_NE(w, nullptr) << nombre;
+        return w;
+    }
+    QApplication& app = aplicacion();
+    CarpetaTemporal carpeta;
+    RelojFijo reloj{Fecha{std::chrono::year{2024}, std::chrono::month{3}, std::chrono::day{15}}};
+    DialogosGuionados dialogos;
+    Contexto ctx{carpeta.ruta(), reloj, dialogos};
+};
+
+TEST_F(FrmConfigCUE, SinConfiguracionAbreVacioYGrabaUnCodigoValido) {
+    {
+        frm_configCUE ventana(ctx);
+        EXPECT_EQ(ventana.windowTitle(), "Codigo CUE");
+        EXPECT_EQ(control<QLabel>(ventana, "Label1")->text(), "CUE");
+        EXPECT_EQ(control<QLabel>(ventana, "Label2")->text(), "Provincia");
+        EXPECT_EQ(control<QLabel>(ventana, "Label3")->text(), "Ciudad");
+        EXPECT_EQ(ventana.width(), twips::aPixeles(5385, ventana.logicalDpiX()));
+        EXPECT_EQ(ventana.height(), twips::aPixeles(1635, ventana.logicalDpiY()));
+        auto* cue1 = control<QLineEdit>(ventana, "txt_CUE1");
+        auto* cue2 = control<QLineEdit>(ventana, "txt_CUE2");
+        EXPECT_EQ(cue1->text(), "");
+        EXPECT_EQ(cue1->maxLength(), 7);
+        EXPECT_EQ(cue2->maxLength(), 2);
+        cue1->setText("1234567");
+        cue2->setText("89");
+        control<QPushButton>(ventana, "cmd_grabar")->click();
+        EXPECT_TRUE(dialogos.mensajes.empty());
+    }
+    EXPECT_EQ(carpeta.leer("configuracion.ini"), "[Inicio]\nCUE=123456789\n");
+    frm_configCUE otra(ctx);
+    EXPECT_EQ(control<QLineEdit>(otra, "txt_CUE1")->text(), "1234567");
+    EXPECT_EQ(control<QLineEdit>(otra, "txt_CUE2")->text(), "89");
+}
+
+TEST_F(FrmConfigCUE, UnCodigoMalFormadoSeRechazaYNoSeGraba) {
+    frm_configCUE ventana(ctx);
+    ventana.show();
+    control<QLineEdit>(ventana, "txt_CUE1")->setText("0123456");
+    control<QLineEdit>(ventana, "txt_CUE2")->setText("89");
+    control<QPushButton>(ventana, "cmd_grabar")->click();
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].texto, "Formato del CUE incorrecto");
+    EXPECT_EQ(dialogos.mensajes[0].titulo, "Error");
+    EXPECT_EQ(dialogos.mensajes[0].botones, Dialogos::Botones::Aceptar);
+    EXPECT_TRUE(ventana.isVisible());
+    EXPECT_EQ(control<QLineEdit>(ventana, "txt_CUE1")->text(), "0123456");
+    EXPECT_FALSE(std::filesystem::exists(carpeta.archivo("configuracion.ini")));
+}
+
+TEST_F(FrmConfigCUE, UnCodigoLargoSeRepartePorPosiciones) {
+    carpeta.escribir("configuracion.ini", "[Inicio]\nCUE=12345678901\n");
+    frm_configCUE ventana(ctx);
+    EXPECT_EQ(control<QLineEdit>(ventana, "txt_CUE1")->text(), "1234567");
+    EXPECT_EQ(control<QLineEdit>(ventana, "txt_CUE2")->text(), "89");
+}
+
+TEST_F(FrmConfigCUE, ElegirProvinciaLlenaSusCiudadesOrdenadas) {
+    ASSERT_TRUE(AbrirBaseDatos(ctx));
+    frm_configCUE ventana(ctx);
+    auto* provincias = control<QComboBox>(ventana, "cmb_provincia");
+    auto* ciudades = control<QComboBox>(ventana, "cmb_ciudad");
+    EXPECT_EQ(provincias->count(), 24);
+    EXPECT_EQ(provincias->currentIndex(), -1);
+    EXPECT_EQ(ciudades->count(), 0);
+    provincias->setCurrentIndex(provincias->findData(94));
+    EXPECT_EQ(ctx.TextoSql, "SELECT * FROM ciudades WHERE idprovincia=94 ORDER BY nombre");
+    ASSERT_EQ(ciudades->count(), 3);
+    EXPECT_EQ(ciudades->itemText(0), "Río Grande");
+    EXPECT_EQ(ciudades->itemText(2), "Ushuaia");
+    EXPECT_GT(ciudades->itemData(0).toInt(), 0);
+    provincias->setCurrentIndex(provincias->findData(2));
+    EXPECT_EQ(ciudades->count(), 1);
+}
+
+TEST_F(FrmConfigCUE, SinBaseLaListaDeCiudadesQuedaVacia) {
+    frm_configCUE ventana(ctx);
+    auto* provincias = control<QComboBox>(ventana, "cmb_provincia");
+    provincias->setCurrentIndex(3);
+    EXPECT_EQ(control<QComboBox>(ventana, "cmb_ciudad")->count(), 0);
+    EXPECT_TRUE(dialogos.mensajes.empty());
+}
+
+// The main window's commands for these windows.
+class MenuPrincipal : public FrmConfigCUE {
+protected:
+    frm_principal principal{ctx};
+};
+
+TEST_F(MenuPrincipal, ExportarYCambiarCUEAbrenUnaVentanaQueCancelarCierra) {
+    principal.show();
+    for (const char* comando : {"mnu_exportar", "mnu_CUE"}) {
+        principal.accion(comando)->trigger();
+        principal.accion(comando)->trigger();
+        ASSERT_EQ(principal.area()->subWindowList().size(), 1) << comando;
+        principal.area()->findChild<QPushButton*>("cmd_cancelar")->click();
+        QApplication::sendPostedEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::sendPostedEvents();
+        EXPECT_TRUE(principal.area()->subWindowList().isEmpty()) << comando;
+    }
+    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_FALSE(std::filesystem::exists(carpeta.archivo("exportaciones")));
+}
+
+TEST_F(MenuPrincipal, LeerSinArchivoAvisa) {
+    principal.accion("mnu_leer")->trigger();
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].texto, "Ha ocurrido un error.\r");
+}
+
+} // namespace

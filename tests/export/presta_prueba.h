@@ -1,0 +1,72 @@
+#pragma once
+
+#include "almacen.h"
+#include "carpeta_temporal.h"
+#include "contexto.h"
+#include "dialogos_guionados.h"
+#include "exportacion.h"
+#include "reloj.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+using namespace std::chrono_literals;
+
+// An application folder with an open store and a fixed today (15 March 2024),
+// whose presta the test fills itself.
+class PrestaPrueba : public ::testing::Test {
+protected:
+    using Columnas = std::initializer_list<std::pair<const char*, const char*>>;
+
+    void SetUp() override { ASSERT_TRUE(AbrirBaseDatos(ctx)); }
+
+    // One loan; columns not named stay NULL.
+    void agregar(Columnas columnas, int veces = 1) {
+        auto filas =
+            EjecutarConsulta(ctx, "SELECT * FROM presta", adOpenDynamic, adLockPessimistic);
+        for (int i = 0; i < veces; ++i) {
+            filas->agregarNuevo();
+            for (const auto& [columna, valor] : columnas) {
+                filas->fijar(columna, valor);
+            }
+            filas->actualizar();
+        }
+    }
+
+    void fijarCUE(const std::string& cue) {
+        carpeta.escribir("configuracion.ini", "[Inicio]\r\nCUE=" + cue + "\r\n");
+    }
+
+    std::string documento(const PeriodoExportacion& periodo = {}) {
+        return DocumentoExportacion(ctx, FiltroExportacion(periodo), periodo);
+    }
+
+    // The text of the first element `elemento` after `desde` in the text.
+    static std::string bloque(const std::string& texto, const std::string& elemento,
+                              std::size_t desde = 0) {
+        const std::string abre = "<" + elemento + ">";
+        const std::string cierra = "</" + elemento + ">";
+        const auto inicio = texto.find(abre, desde);
+        if (inicio == std::string::npos) {
+            return {};
+        }
+        const auto fin = texto.find(cierra, inicio);
+        return texto.substr(inicio, fin + cierra.size() - inicio);
+    }
+
+    static int apariciones(const std::string& texto, const std::string& parte) {
+        int n = 0;
+        for (auto i = texto.find(parte); i != std::string::npos; i = texto.find(parte, i + 1)) {
+            ++n;
+        }
+        return n;
+    }
+
+    CarpetaTemporal carpeta;
+    RelojFijo reloj{2024y / 3 / 15};
+    DialogosGuionados dialogos;
+    Contexto ctx{carpeta.ruta(), reloj, dialogos};
+};

@@ -1,0 +1,65 @@
+#include "almacen.h"
+#include "carpeta_temporal.h"
+#include "contexto.h"
+#include "dialogos_guionados.h"
+#include "exportacion.h"
+#include "reloj.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+// Runs the headless command and returns what it printed and its exit code.
+std::pair<std::string, int> ejecutar(const std::string& argumentos) {
+    const std::string orden = std::string("'") + ESTAD_CLI + "' " + argumentos + " 2>&1";
+    FILE* tubo = popen(orden.c_str(), "r");
+    std::string salida;
+    char bloque[256];
+    while (std::fgets(bloque, sizeof bloque, tubo) != nullptr) {
+        salida += bloque;
+    }
+    const int estado = pclose(tubo);
+    return {salida, WEXITSTATUS(estado)};
+}
+
+TEST(ExportarCli, EscribeLoMismoQueElDialogoEImprimeLaRuta) {
+    CarpetaTemporal carpeta;
+    Reloj reloj;
+    DialogosGuionados dialogos;
+    Contexto ctx{carpeta.ruta(), reloj, dialogos};
+    ASSERT_TRUE(AbrirBaseDatos(ctx));
+    ctx.Conexion->ejecutar(
+        "INSERT INTO presta (dni, grado, tipo_usu, titulo, tematica, fecha_presta, "
+        "fecha_devolucion) VALUES ('1', '1.3', 'Alumno', 'Canción', 'Música', '20240105', "
+        "'20240110'), ('2', '2.1', 'Docente', 'Atlas', 'Geografía', '20240301', '20240305')");
+    carpeta.escribir("configuracion.ini", "[Inicio]\nCUE=123456789\n");
+
+    const auto [salida, codigo] =
+        ejecutar("--carpeta '" + carpeta.ruta() + "' exportar --desde 20240101 --hasta 20240131");
+    ASSERT_EQ(codigo, 0) << salida;
+    const std::string ruta =
+        carpeta.ruta() + "/exportaciones/" + NombreArchivoExportacion(reloj.hoy());
+    EXPECT_EQ(salida, ruta + "\n");
+    const std::string delComando =
+        carpeta.leer("exportaciones/" + NombreArchivoExportacion(reloj.hoy()));
+
+    const PeriodoExportacion periodo{fechaDesdeAAAAMMDD("20240101"),
+                                     fechaDesdeAAAAMMDD("20240131")};
+    EscribirExportacion(ctx, FiltroExportacion(periodo), periodo);
+    EXPECT_EQ(carpeta.leer("exportaciones/" + NombreArchivoExportacion(reloj.hoy())), delComando);
+    EXPECT_NE(delComando.find("<Prestados>1</Prestados>"), std::string::npos);
+}
+
+TEST(ExportarCli, UnaFechaMalEscritaEsUnError) {
+    CarpetaTemporal carpeta;
+    const auto [salida, codigo] =
+        ejecutar("--carpeta '" + carpeta.ruta() + "' exportar --hasta 2024-01-31");
+    EXPECT_EQ(codigo, 1);
+    EXPECT_NE(salida.find("Error 5: "), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(carpeta.archivo("exportaciones")));
+}
+
+} // namespace

@@ -1,0 +1,355 @@
+#include "fabrica_grafico.h"
+#include "frm_principal.h"
+#include "frm_ranking.h"
+#include "presta_ranking.h"
+#include "twips.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QButtonGroup>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLegend>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+QApplication& aplicacion() {
+    static int argc = 1;
+    static char nombre[] = "pruebas_frm_ranking";
+    static char* argv[] = {nombre, nullptr};
+    // Never destroyed: widgets of the chart module must not outlive it at exit.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
+}
+
+class FrmRanking : public ::testing::Test {
+protected:
+    void SetUp() override { aplicacion(); }
+
+    template <typename T> static T* control(QWidget* w, const char* nombre) {
+        auto* c = w->findChild<T*>(nombre);
+        EXPECT_NE(c, nullptr) << nombre;
+        return c;
+    }
+    static QStringList lineas(frm_ranking& v) {
+        // Every line ends with a line break; the numbers use the system's separator.
+        QString t = control<QPlainTextEdit>(&v, "TextLista")->toPlainText();
+        t.replace(QLocale::system().decimalPoint(), ",");
+        return t.split('\n', Qt::SkipEmptyParts);
+    }
+    static QString barras(frm_ranking& v) { return control<QLineEdit>(&v, "txt_barras")->text(); }
+    static QAbstractButton* casilla(frm_ranking& v, int i) {
+        return control<QButtonGroup>(&v, "chk_mostrar")->button(i);
+    }
+    static QChart* grafico(frm_ranking& v) {
+        return control<QChartView>(&v, "char_socios")->chart();
+    }
+
+    PrestaRanking base;
+};
+
+// Three rows drawn through the factory in the given type.
+QChart* dibujarTres(QChartView* vista, ranking::TipoGrafico tipo) {
+    ranking::Ranking r;
+    r.campos = ranking::Campos(ranking::PorTema, {});
+    for (auto [tema, cant] : {std::pair{"A", 5}, {"B", 3}, {"C", 2}}) {
+        ranking::FilaRanking f;
+        f.valores[6] = tema;
+        f.cant = cant;
+        r.filas.push_back(f);
+    }
+    ranking::DatosGrafico d;
+    d.tipo = tipo;
+    ranking::Graficar(d, r, {false, 10, ","});
+    DibujarGrafico(vista, d);
+    return vista->chart();
+}
+
+} // namespace
+
+TEST_F(FrmRanking, RankingDeLibrosDesdeElMenu) {
+    frm_principal principal(base.ctx);
+    QAction* libros = principal.accion("mnu_librosRanking");
+    libros->trigger();
+    libros->trigger();
+    QList<frm_ranking*> ventanas;
+    for (QMdiSubWindow* sub : principal.area()->subWindowList()) {
+        ventanas << qobject_cast<frm_ranking*>(sub->widget());
+        EXPECT_EQ(sub->windowTitle(), "Ranking de Libros");
+    }
+    ASSERT_EQ(ventanas.size(), 2);
+    frm_ranking& v = *ventanas[0];
+    EXPECT_EQ(control<QButtonGroup>(&v, "opt_agrupar")->checkedId(), 1);
+    EXPECT_EQ(lineas(v), (QStringList{"El Principito -  (41,67) ", "Martín Fierro -  (25) ",
+                                      "Cosmos -  (16,67) ", "Rayuela -  (16,67) "}));
+    EXPECT_EQ(barras(v), "4"); // fewer groups than the 5 bars asked for
+    EXPECT_EQ(control<QLabel>(&v, "lbl_descipcionBarras")->text(), "Titulo -  (Porcentaje)");
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(casilla(v, i)->isEnabled(), i >= 5) << i; // 4 is the grouping's own
+        EXPECT_EQ(casilla(v, i)->isChecked(), i == 4) << i;
+    }
+
+    principal.accion("mnu_usuariosRanking")->trigger();
+    auto* usuarios = qobject_cast<frm_ranking*>(principal.area()->activeSubWindow()->widget());
+    ASSERT_NE(usuarios, nullptr);
+    EXPECT_EQ(usuarios->windowTitle(), "Ranking de Usuarios");
+    EXPECT_EQ(lineas(*usuarios).first(), "100 -  (33,33) ");
+}
+
+TEST_F(FrmRanking, CambiarDeAgrupacionQuitaLasColumnasDeUsuario) {
+    frm_ranking v(base.ctx);
+    v.elegirAgrupacion(ranking::PorUsuario);
+    casilla(v, 1)->click();
+    EXPECT_EQ(lineas(v).first(), "100 - Ana - Paz -  (33,33) ");
+    EXPECT_EQ(barras(v), "5");
+    EXPECT_EQ(lineas(v).size(), 5);
+
+    control<QAbstractButton>(&v, "opt_agrupar_1")->click();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(casilla(v, i)->isEnabled());
+        EXPECT_FALSE(casilla(v, i)->isChecked());
+    }
+    EXPECT_EQ(lineas(v).first(), "El Principito -  (41,67) ");
+    EXPECT_EQ(base.ctx.TextoSql,
+              "SELECT titulo, COUNT(dni) AS cant FROM presta GROUP BY titulo  ORDER BY "
+              "COUNT(titulo) DESC");
+
+    // Grade offers every box again; the title box stays ticked from "Libro".
+    control<QAbstractButton>(&v, "opt_agrupar_3")->click();
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_TRUE(casilla(v, i)->isEnabled()) << i;
+    }
+    EXPECT_TRUE(casilla(v, 4)->isChecked());
+}
+
+TEST_F(FrmRanking, CadaCambioPideCincoBarrasDeNuevo) {
+    frm_ranking v(base.ctx);
+    v.elegirAgrupacion(ranking::PorUsuario);
+    auto* txt = control<QLineEdit>(&v, "txt_barras");
+    txt->setText("2");
+    QTest::keyClick(txt, Qt::Key_Return);
+    EXPECT_EQ(lineas(v).size(), 2);
+    EXPECT_EQ(grafico(v)->series().size(), 1);
+
+    // Toggling the display twice keeps the requested bars and re-runs the list.
+    auto* porcentual = control<QPushButton>(&v, "cmd_porcentual");
+    porcentual->click();
+    EXPECT_EQ(porcentual->text(), "N");
+    EXPECT_EQ(lineas(v), (QStringList{"100 -  (4) ", "200 -  (3) "}));
+    EXPECT_EQ(control<QLabel>(&v, "lbl_descipcionBarras")->text(), "DNI -  (Cantidad)");
+    porcentual->click();
+    EXPECT_EQ(lineas(v), (QStringList{"100 -  (33,33) ", "200 -  (25) "}));
+
+    // A filter change asks for five again.
+    control<QCheckBox>(&v, "chk_desde")->click();
+    EXPECT_EQ(barras(v), "5");
+}
+
+TEST_F(FrmRanking, LaCajaDeBarrasSoloAceptaDigitos) {
+    frm_ranking v(base.ctx);
+    v.elegirAgrupacion(ranking::PorNivel);
+    auto* txt = control<QLineEdit>(&v, "txt_barras");
+    txt->clear();
+    QTest::keyClicks(txt, "a1-x2 .");
+    EXPECT_EQ(txt->text(), "12");
+    QTest::keyClick(txt, Qt::Key_Backspace);
+    EXPECT_EQ(txt->text(), "1");
+    QTest::keyClick(txt, Qt::Key_V, Qt::ControlModifier); // no paste either
+    EXPECT_EQ(txt->text(), "1");
+    QTest::keyClick(txt, Qt::Key_Return);
+    EXPECT_EQ(lineas(v), QStringList{"1 -  (58,33) "});
+    EXPECT_EQ(txt->text(), "1");
+}
+
+TEST_F(FrmRanking, ResultadoVacioBlanqueaElGraficoSinCambiarSusFilas) {
+    frm_ranking v(base.ctx);
+    v.elegirAgrupacion(ranking::PorTema);
+    ASSERT_EQ(v.datosGrafico().filas(), 4);
+    auto* desde = control<QDateEdit>(&v, "DTP_desde");
+    EXPECT_EQ(desde->date(), QDate(2024, 6, 1)); // the program's today
+    EXPECT_EQ(control<QDateEdit>(&v, "DTP_hasta")->date(), QDate(2024, 6, 1));
+    control<QCheckBox>(&v, "chk_desde")->click();
+    desde->setDate(QDate(2030, 1, 1));
+    EXPECT_TRUE(lineas(v).isEmpty());
+    EXPECT_EQ(v.datosGrafico().filas(), 4);
+    for (int f = 0; f < 4; ++f) {
+        EXPECT_EQ(v.datosGrafico().etiquetasFila[static_cast<std::size_t>(f)], "");
+        EXPECT_EQ(v.datosGrafico().valores[static_cast<std::size_t>(f)][0], 0.0);
+    }
+    auto* serie = qobject_cast<QBarSeries*>(grafico(v)->series().value(0));
+    ASSERT_NE(serie, nullptr);
+    EXPECT_EQ(serie->count(), 4);
+    EXPECT_TRUE(base.dialogos.mensajes.empty());
+}
+
+TEST_F(FrmRanking, ElCicloDeTiposDibujaLineaTortaYBarras) {
+    frm_ranking v(base.ctx);
+    v.elegirAgrupacion(ranking::PorLibro);
+    auto* ciclo = control<QPushButton>(&v, "cmd_Vgrafico");
+    ciclo->click();
+    auto* linea = qobject_cast<QLineSeries*>(grafico(v)->series().value(0));
+    ASSERT_NE(linea, nullptr);
+    EXPECT_EQ(linea->color(), QColor(255, 102, 0));
+    EXPECT_TRUE(linea->pointsVisible());
+    EXPECT_FALSE(grafico(v)->legend()->isVisible());
+    EXPECT_EQ(barras(v), "4");
+
+    // A refresh keeps the type.
+    control<QPushButton>(&v, "cmd_porcentual")->click();
+    EXPECT_NE(qobject_cast<QLineSeries*>(grafico(v)->series().value(0)), nullptr);
+
+    ciclo->click();
+    EXPECT_NE(qobject_cast<QPieSeries*>(grafico(v)->series().value(0)), nullptr);
+    ciclo->click();
+    EXPECT_NE(qobject_cast<QBarSeries*>(grafico(v)->series().value(0)), nullptr);
+    EXPECT_EQ(barras(v), "5");
+}
+
+TEST_F(FrmRanking, FabricaDibujaTresFilasEnCadaTipo) {
+    QChartView vista;
+    const QList<QColor> paleta{QColor(102, 102, 102), QColor(255, 204, 153), QColor(102, 102, 51)};
+
+    QChart* g = dibujarTres(&vista, ranking::TipoGrafico::Barras);
+    ASSERT_EQ(g->series().size(), 1);
+    auto* barrasSerie = qobject_cast<QBarSeries*>(g->series()[0]);
+    ASSERT_NE(barrasSerie, nullptr);
+    ASSERT_EQ(barrasSerie->count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(barrasSerie->barSets()[i]->color(), paleta[i]);
+    }
+    EXPECT_EQ(barrasSerie->barSets()[0]->label(), "A -  (5) ");
+    EXPECT_TRUE(g->legend()->isVisible());
+
+    g = dibujarTres(&vista, ranking::TipoGrafico::Linea);
+    ASSERT_EQ(g->series().size(), 1);
+    auto* linea = qobject_cast<QLineSeries*>(g->series()[0]);
+    ASSERT_NE(linea, nullptr);
+    EXPECT_EQ(linea->count(), 3);
+    EXPECT_EQ(linea->at(2).y(), 2.0);
+    EXPECT_FALSE(g->legend()->isVisible());
+
+    g = dibujarTres(&vista, ranking::TipoGrafico::Torta);
+    auto* torta = qobject_cast<QPieSeries*>(g->series().value(0));
+    ASSERT_NE(torta, nullptr);
+    ASSERT_EQ(torta->count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(torta->slices()[i]->color(), paleta[i]);
+    }
+    EXPECT_EQ(torta->slices()[1]->label(), "B -  (3) ");
+    EXPECT_TRUE(g->legend()->isVisible());
+}
+
+TEST_F(FrmRanking, ImprimirCanceladoNoDiceNada) {
+    frm_ranking v(base.ctx);
+    v.elegirAgrupacion(ranking::PorUsuario);
+    control<QPushButton>(&v, "cmd_print")->click();
+    EXPECT_EQ(base.dialogos.impresionesPedidas, 1);
+    EXPECT_TRUE(base.dialogos.mensajes.empty());
+}
+
+TEST_F(FrmRanking, ImprimirApaisadoYCopiarLaImagen) {
+    frm_ranking v(base.ctx);
+    v.elegirAgrupacion(ranking::PorUsuario);
+    const std::string pdf = base.carpeta.archivo("grafico.pdf");
+    base.dialogos.impresora = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString::fromStdString(pdf));
+        return true;
+    };
+    QApplication::clipboard()->clear();
+    control<QPushButton>(&v, "cmd_print")->click();
+    EXPECT_TRUE(base.dialogos.mensajes.empty());
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+    // The clipboard keeps the chart's picture after printing.
+    EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+    // Landscape: the page is wider than high.
+    const std::string contenido = base.carpeta.leer("grafico.pdf");
+    const auto caja = contenido.find("/MediaBox [");
+    ASSERT_NE(caja, std::string::npos);
+    std::istringstream medidas(contenido.substr(caja + 11, 60));
+    double x0 = 0, y0 = 0, ancho = 0, alto = 0;
+    medidas >> x0 >> y0 >> ancho >> alto;
+    EXPECT_GT(ancho, alto);
+
+    QApplication::clipboard()->clear();
+    control<QPushButton>(&v, "cmd_copy")->click();
+    const QImage imagen = QApplication::clipboard()->image();
+    EXPECT_EQ(imagen.size(), control<QChartView>(&v, "char_socios")->size());
+}
+
+TEST_F(FrmRanking, FalloDeLaListaSeMuestraConElTituloPorOmision) {
+    frm_ranking v(base.ctx);
+    base.ctx.Conexion->ejecutar("DROP TABLE presta");
+    v.elegirAgrupacion(ranking::PorLibro);
+    ASSERT_EQ(base.dialogos.mensajes.size(), 1u);
+    EXPECT_NE(base.dialogos.mensajes[0].texto.find("presta"), std::string::npos);
+    EXPECT_EQ(base.dialogos.mensajes[0].titulo, "");
+    EXPECT_EQ(control<QLabel>(&v, "lbl_descipcionBarras")->text(), "Titulo -  (Porcentaje)");
+}
+
+TEST_F(FrmRanking, VentanasIndependientes) {
+    frm_ranking a(base.ctx);
+    frm_ranking b(base.ctx);
+    a.elegirAgrupacion(ranking::PorUsuario);
+    casilla(a, 1)->click();
+    b.elegirAgrupacion(ranking::PorTema);
+    control<QPushButton>(&b, "cmd_porcentual")->click();
+    control<QPushButton>(&b, "cmd_Vgrafico")->click();
+
+    EXPECT_EQ(control<QButtonGroup>(&a, "opt_agrupar")->checkedId(), 0);
+    EXPECT_TRUE(casilla(a, 1)->isChecked());
+    EXPECT_TRUE(casilla(a, 1)->isEnabled());
+    EXPECT_EQ(control<QPushButton>(&a, "cmd_porcentual")->text(), "%");
+    EXPECT_EQ(a.datosGrafico().tipo, ranking::TipoGrafico::Barras);
+    EXPECT_EQ(lineas(a).first(), "100 - Ana - Paz -  (33,33) ");
+    EXPECT_EQ(lineas(b).first(), "LITERATURA - NOVELAS -  (6) ");
+    EXPECT_EQ(b.datosGrafico().tipo, ranking::TipoGrafico::Linea);
+}
+
+TEST_F(FrmRanking, CerrarConElFocoEnUnaListaNoRefresca) {
+    auto* v = new frm_ranking(base.ctx);
+    v->show();
+    v->elegirAgrupacion(ranking::PorLibro);
+    control<QComboBox>(v, "cmb_grado")->setFocus();
+    QApplication::processEvents();
+    base.ctx.TextoSql = "sin cambios";
+    delete v; // the list box loses the focus while the window goes away
+    EXPECT_EQ(base.ctx.TextoSql, "sin cambios");
+}
+
+TEST_F(FrmRanking, ListaYGraficoSiguenAlTamanoDeLaVentana) {
+    frm_ranking v(base.ctx);
+    v.show();
+    const double dpi = v.logicalDpiX();
+    auto* lista = control<QPlainTextEdit>(&v, "TextLista");
+    auto* vista = control<QChartView>(&v, "char_socios");
+    v.resize(twips::aPixeles(9000, dpi), twips::aPixeles(6000, v.logicalDpiY()));
+    EXPECT_NEAR(twips::desdePixeles(lista->width(), dpi), 9975, 15);
+    EXPECT_NEAR(twips::desdePixeles(vista->height(), v.logicalDpiY()), 4335, 15);
+    v.resize(twips::aPixeles(15000, dpi), twips::aPixeles(10000, v.logicalDpiY()));
+    EXPECT_NEAR(twips::desdePixeles(lista->width(), dpi), 15000 - 375, 30);
+    EXPECT_NEAR(twips::desdePixeles(vista->width(), dpi), 15000 - 375, 30);
+    EXPECT_NEAR(twips::desdePixeles(vista->height(), v.logicalDpiY()), 10000 - 8490 + 4335, 30);
+    EXPECT_NEAR(twips::desdePixeles(lista->height(), v.logicalDpiY()), 1095, 15);
+}

@@ -1,0 +1,170 @@
+#include "ranking_filas.h"
+
+#include "almacen.h"
+#include "error.h"
+#include "presta_ranking.h"
+
+#include <gtest/gtest.h>
+
+using namespace ranking;
+
+namespace {
+
+Marcas marcasTras(int agrupacion, std::initializer_list<int> marcadas) {
+    Casillas c;
+    AjustarCasillas(agrupacion, c);
+    for (int i : marcadas) {
+        c[static_cast<std::size_t>(i)].marcada = true;
+    }
+    FijarCasillaPropia(agrupacion, c);
+    return MarcasDe(c);
+}
+
+std::vector<std::string> lineas(const Ranking& r, const Presentacion& p) {
+    std::vector<std::string> l;
+    for (const FilaRanking& f : r.filas) {
+        l.push_back(LineaRanking(f, r.campos, p));
+    }
+    return l;
+}
+
+const Presentacion Cantidades{false, 12, ","};
+const Presentacion Porcentajes{true, 12, ","};
+
+} // namespace
+
+TEST(ValorMostrado, PorcentajeConDosDecimalesSinCerosFinales) {
+    const Presentacion p{true, 8, ","};
+    EXPECT_EQ(ValorMostrado(1, p), "12,5"); // 12.50
+    EXPECT_EQ(ValorMostrado(2, p), "25");   // 25.00
+    EXPECT_EQ(ValorMostrado(8, p), "100");
+    EXPECT_EQ(ValorMostrado(0, p), "0");
+    EXPECT_EQ(ValorMostrado(1, {true, 3, ","}), "33,33");
+    EXPECT_EQ(ValorMostrado(2, {true, 3, "."}), "66.67");
+    EXPECT_EQ(ValorMostrado(1, {true, 200, ","}), "0,5");
+    EXPECT_EQ(ValorMostrado(1, {true, 400, ","}), "0,25");
+    // Half a hundredth rounds up: 1/1600 = 0.0625 %.
+    EXPECT_EQ(ValorMostrado(1, {true, 1600, ","}), "0,06");
+    EXPECT_EQ(ValorMostrado(1, {true, 800, ","}), "0,13");
+    EXPECT_DOUBLE_EQ(ValorGrafico(1, {true, 3, ","}), 33.33);
+    EXPECT_EQ(ValorMostrado(7, {false, 0, ","}), "7");
+}
+
+TEST(ValorMostrado, PorcentajeSinPrestamosCargadosEsUnError) {
+    try {
+        ValorMostrado(3, {true, 0, ","});
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(e.numero(), 11);
+    }
+}
+
+TEST(BarrasPedidas, ValoresQueLaVentanaNoPuedeDibujar) {
+    EXPECT_EQ(BarrasPedidas("7"), 7);
+    EXPECT_EQ(BarrasPedidas(""), 5);
+    EXPECT_EQ(BarrasPedidas("  "), 5);
+    EXPECT_EQ(BarrasPedidas("0"), 1);
+    EXPECT_EQ(BarrasPedidas("000"), 1);
+    EXPECT_EQ(BarrasPedidas("255"), 255);
+    EXPECT_EQ(BarrasPedidas("256"), 255);
+    EXPECT_EQ(BarrasPedidas("99999999999999999999999"), 255);
+    EXPECT_EQ(BarrasPedidas("1x"), 5);
+}
+
+TEST(BarrasPedidas, SoloDigitosRetrocesoYEnter) {
+    for (char32_t c : {U'0', U'5', U'9', U'\b'}) {
+        EXPECT_EQ(TeclaEnBarras(c), Tecla::Aceptar);
+    }
+    EXPECT_EQ(TeclaEnBarras(U'\r'), Tecla::Listar);
+    for (char32_t c : {U'a', U'-', U' ', U'.', U'٣', U'\x16'}) {
+        EXPECT_EQ(TeclaEnBarras(c), Tecla::Descartar);
+    }
+}
+
+TEST(EjecutarRanking, UsuariosConNombreYApellido) {
+    PrestaRanking base;
+    const Ranking r = EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {1}), {}, 3);
+    EXPECT_EQ(base.ctx.TextoSql, SentenciaRanking(PorUsuario, marcasTras(PorUsuario, {1}), {}));
+    // Document number, first name, surname.
+    EXPECT_EQ(lineas(r, Cantidades),
+              (std::vector<std::string>{"100 - Ana - Paz -  (4) ", "200 - Luis - Gil -  (3) ",
+                                        "300 - Eva - Sosa -  (2) "}));
+    EXPECT_EQ(TextoLista(r, Porcentajes),
+              "100 - Ana - Paz -  (33,33) \r\n200 - Luis - Gil -  (25) \r\n"
+              "300 - Eva - Sosa -  (16,67) \r\n");
+}
+
+TEST(EjecutarRanking, MenosFilasQueBarras) {
+    PrestaRanking base;
+    const Ranking r = EjecutarRanking(base.ctx, PorTema, marcasTras(PorTema, {}), {}, 5);
+    EXPECT_EQ(
+        lineas(r, Cantidades),
+        (std::vector<std::string>{"LITERATURA - NOVELAS -  (6) ", "LITERATURA - POESÍA -  (3) ",
+                                  "ASTRONOMIA -  (2) ", "ARTE -  (1) "}));
+}
+
+TEST(EjecutarRanking, MasFilasQueBarrasDejaLasMayores) {
+    PrestaRanking base;
+    const Ranking r = EjecutarRanking(base.ctx, PorLibro, marcasTras(PorLibro, {}), {}, 2);
+    EXPECT_EQ(lineas(r, Porcentajes),
+              (std::vector<std::string>{"El Principito -  (41,67) ", "Martín Fierro -  (25) "}));
+}
+
+TEST(EjecutarRanking, PorcentajesSobreTodosLosPrestamosAunConFiltros) {
+    PrestaRanking base;
+    EstadoFiltros f;
+    f.tipoUsuario = 1; // Alumno
+    f.grado = 6;       // PRIMARIA
+    f.desde = Fecha{std::chrono::year{2024}, std::chrono::month{3}, std::chrono::day{1}};
+    const Ranking r = EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {}), f, 5);
+    // 3 and 2 of the 12 loans loaded: the shares add up to 41.67, not 100.
+    EXPECT_EQ(lineas(r, Porcentajes),
+              (std::vector<std::string>{"100 -  (25) ", "200 -  (16,67) "}));
+}
+
+TEST(EjecutarRanking, NivelesYGradosConLasColumnasElegidas) {
+    PrestaRanking base;
+    const Ranking niveles = EjecutarRanking(base.ctx, PorNivel, marcasTras(PorNivel, {}), {}, 255);
+    ASSERT_EQ(niveles.filas.size(), 4u); // one per first character of grado
+    EXPECT_EQ(lineas(niveles, Cantidades)[0], "1 -  (7) ");
+    EXPECT_EQ(lineas(niveles, Cantidades)[3], "0 -  (1) ");
+
+    const Ranking grados = EjecutarRanking(base.ctx, PorGrado, marcasTras(PorGrado, {3}), {}, 1);
+    EXPECT_EQ(lineas(grados, Cantidades), (std::vector<std::string>{"11 - Alumno -  (4) "}));
+
+    const Ranking libros = EjecutarRanking(base.ctx, PorLibro, marcasTras(PorLibro, {5, 6}), {}, 1);
+    EXPECT_EQ(
+        lineas(libros, Cantidades),
+        (std::vector<std::string>{"El Principito - LITERATURA - NOVELAS - Saint-Exupéry -  (5) "}));
+}
+
+TEST(EjecutarRanking, EmpatesEnElOrdenDeLaBase) {
+    PrestaRanking base;
+    const Marcas m = marcasTras(PorLibro, {});
+    const Ranking r = EjecutarRanking(base.ctx, PorLibro, m, {}, 4);
+    // The store's own order for the whole result, read directly.
+    std::vector<std::string> deLaBase;
+    for (auto filas = EjecutarConsulta(base.ctx, SentenciaRanking(PorLibro, m, {}), 0, 1);
+         !filas->fin(); filas->siguiente()) {
+        deLaBase.push_back(filas->texto("titulo"));
+    }
+    ASSERT_EQ(r.filas.size(), deLaBase.size());
+    for (std::size_t i = 0; i < deLaBase.size(); ++i) {
+        EXPECT_EQ(r.filas[i].valores[5], deLaBase[i]);
+    }
+    // Cosmos and Rayuela tie at two loans in the last two places.
+    EXPECT_EQ(r.filas[2].cant, 2);
+    EXPECT_EQ(r.filas[3].cant, 2);
+}
+
+TEST(EjecutarRanking, SinFilasYConSentenciaRechazada) {
+    PrestaRanking base;
+    EstadoFiltros f;
+    f.desde = Fecha{std::chrono::year{2025}, std::chrono::month{1}, std::chrono::day{1}};
+    f.hasta = Fecha{std::chrono::year{2024}, std::chrono::month{1}, std::chrono::day{1}};
+    EXPECT_TRUE(
+        EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {}), f, 5).filas.empty());
+
+    base.ctx.Conexion->ejecutar("DROP TABLE presta");
+    EXPECT_THROW(EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {}), {}, 5), Error);
+}
