@@ -8,8 +8,8 @@
 #include "frm_configCUE.h"
 #include "frm_configPath.h"
 #include "frm_exporta.h"
-#include "frm_ranking.h"
 #include "lectura_exportacion.h"
+#include "frm_ranking.h"
 #include "menus_listas.h"
 
 #include <QAction>
