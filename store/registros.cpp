@@ -44,6 +44,12 @@ void Registros::siguiente() {
 }
 
 int Registros::indice(const std::string& columna) const {
+    // The exact name first: the load run sets 17 fields a row by their own names.
+    for (std::size_t i = 0; i < nombres_.size(); ++i) {
+        if (nombres_[i] == columna) {
+            return static_cast<int>(i);
+        }
+    }
     for (std::size_t i = 0; i < nombres_.size(); ++i) {
         if (texto::igualesSinMayusculas(nombres_[i], columna)) {
             return static_cast<int>(i);

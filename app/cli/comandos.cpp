@@ -2,11 +2,14 @@
 #include "comando_exportar.h"
 #include "comandos_listas.h"
 
+#include "comando_cargar.h"
 #include "cli_isis.h"
 #include "comando_ranking.h"
 
 const std::vector<Comando>& Comandos() {
     static const std::vector<Comando> lista{
+        {"cargar", "copia las tres bases ISIS a presta e imprime las filas escritas",
+         ComandoCargar},
         {"exportar",
          "[--desde AAAAMMDD] [--hasta AAAAMMDD]: escribe la exportación XML del día en\n"
          "      exportaciones/ e imprime su ruta",

@@ -1,15 +1,55 @@
 #include "arranque.h"
 
+#include "frm_carga.h"
+#include "frm_configPath.h"
 #include "frm_principal.h"
 
-Arranque::Arranque(std::string carpeta)
-    : ctx_(std::move(carpeta), reloj_, dialogos_),
-      principal_(std::make_unique<frm_principal>(ctx_)) {
-    dialogos_.fijarPadre(principal_.get());
+#include <QCoreApplication>
+
+Arranque::Arranque(std::string carpeta, const Reloj& reloj, Dialogos& dialogos)
+    : terminar([](int codigo) { QCoreApplication::exit(codigo); }),
+      ctx_(std::move(carpeta), reloj, dialogos), principal_(std::make_unique<frm_principal>(ctx_)) {
+    principal_->alRecargar = [this] { iniciar(); };
 }
 
-Arranque::~Arranque() = default;
+Arranque::~Arranque() {
+    delete carga_;
+}
+
+frm_carga* Arranque::carga() const {
+    return carga_;
+}
 
 void Arranque::iniciar() {
-    principal_->show();
+    if (carga_) {
+        carga_->raise();
+        return;
+    }
+    carga_ = new frm_carga(ctx_);
+    carga_->setAttribute(Qt::WA_DeleteOnClose);
+    carga_->alTerminar = [this](const ResultadoCarga& r) { alTerminarCarga(r); };
+    carga_->show();
+}
+
+void Arranque::alTerminarCarga(const ResultadoCarga& resultado) {
+    switch (resultado.tipo) {
+    case ResultadoCarga::Tipo::Exito:
+        principal_->show();
+        principal_->activarMenus(true);
+        break;
+    case ResultadoCarga::Tipo::FaltaRuta:
+        principal_->show();
+        principal_->mostrarUnica<frm_configPath>(ctx_)->setWindowTitle(MensajeFaltaRuta);
+        principal_->activarMenus(false);
+        break;
+    case ResultadoCarga::Tipo::Error:
+        // The error has been shown; a reload leaves the main window as it was.
+        if (!principal_->isVisible()) {
+            terminar(1);
+        }
+        break;
+    case ResultadoCarga::Tipo::SinAlmacen:
+        terminar(1);
+        break;
+    }
 }

@@ -1,24 +1,37 @@
 #pragma once
 
 #include "contexto.h"
-#include "dialogos_qt.h"
-#include "reloj.h"
 
+#include <QPointer>
+
+#include <functional>
 #include <memory>
 
+class frm_carga;
 class frm_principal;
+struct ResultadoCarga;
 
-// Owns the program's shared state and its main window, and runs the start-up.
+// Owns the program's shared state and its main window, and runs the start-up:
+// the load window first, then the main window or the paths dialog inside it.
+// "Recargar" runs the same hand-over again while the main window stays.
 class Arranque {
 public:
-    explicit Arranque(std::string carpeta);
+    Arranque(std::string carpeta, const Reloj& reloj, Dialogos& dialogos);
     ~Arranque();
+    // Shows a fresh load window; its timer starts the load run.
     void iniciar();
     frm_principal& principal() { return *principal_; }
+    Contexto& contexto() { return ctx_; }
+    // The load window while it is shown.
+    frm_carga* carga() const;
+
+    // Ends the program (with its exit code) when the first load fails.
+    std::function<void(int)> terminar;
 
 private:
-    Reloj reloj_;
-    DialogosQt dialogos_;
+    void alTerminarCarga(const ResultadoCarga& resultado);
+
     Contexto ctx_;
     std::unique_ptr<frm_principal> principal_;
+    QPointer<frm_carga> carga_;
 };

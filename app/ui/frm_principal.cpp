@@ -6,6 +6,7 @@
 #include "dialogos.h"
 #include "frmAbout.h"
 #include "frm_configCUE.h"
+#include "frm_configPath.h"
 #include "frm_exporta.h"
 #include "lectura_exportacion.h"
 #include "frm_ranking.h"
@@ -54,7 +55,8 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
             &frm_principal::archivoDeAyuda);
     connect(comando(config, "mnu_CUE", "Cambiar CUE"), &QAction::triggered, this,
             [this] { mostrarUnica<frm_configCUE>(ctx_); });
-    comando(config, "mnu_path", "Path DB");
+    connect(comando(config, "mnu_path", "Path DB"), &QAction::triggered, this,
+            [this] { mostrarUnica<frm_configPath>(ctx_); });
 
     connect(comando(nullptr, "mnu_exportar", "Exportar"), &QAction::triggered, this,
             [this] { mostrarUnica<frm_exporta>(ctx_); });

@@ -1,4 +1,7 @@
 #include "arranque.h"
+#include "dialogos_qt.h"
+#include "frm_principal.h"
+#include "reloj.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -17,7 +20,10 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&traductor);
     }
 
-    Arranque arranque(QCoreApplication::applicationDirPath().toStdString());
+    Reloj reloj;
+    DialogosQt dialogos;
+    Arranque arranque(QCoreApplication::applicationDirPath().toStdString(), reloj, dialogos);
+    dialogos.fijarPadre(&arranque.principal());
     arranque.iniciar();
     return QApplication::exec();
 }

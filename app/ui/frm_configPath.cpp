@@ -1,0 +1,99 @@
+#include "frm_configPath.h"
+
+#include "archivo_ini.h"
+#include "contexto.h"
+#include "dialogos.h"
+#include "error.h"
+#include "twips.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+namespace {
+constexpr const char* FiltroBases = "Bases Isis|*.mst|Toos los Archivos|*.*";
+} // namespace
+
+frm_configPath::frm_configPath(Contexto& ctx, QWidget* parent)
+    : QWidget(parent), txt_presta(new QLineEdit(this)), txt_usua(new QLineEdit(this)),
+      txt_marc(new QLineEdit(this)), cmd_grabar(new QPushButton("Grabar", this)),
+      cmd_cancelar(new QPushButton("Cancelar", this)), ctx_(ctx) {
+    setObjectName("frm_configPath");
+    setWindowTitle("Ubicacion de las Bases de Datos");
+    auto* rejilla = new QGridLayout(this);
+    rejilla->setVerticalSpacing(4);
+    cmd_busca_prestamos =
+        fila(0, "Prestamos", txt_presta, "cmd_busca_prestamos", "Seleccione base prestamos");
+    cmd_busca_usuarios =
+        fila(1, "Usuarios", txt_usua, "cmd_busca_usuarios", "Seleccione base usuarios");
+    cmd_busca_biblio =
+        fila(2, "Bibliografica", txt_marc, "cmd_busca_biblio", "Seleccione base bibliografica");
+    txt_presta->setObjectName("txt_presta");
+    txt_usua->setObjectName("txt_usua");
+    txt_marc->setObjectName("txt_marc");
+
+    cmd_grabar->setObjectName("cmd_grabar");
+    cmd_cancelar->setObjectName("cmd_cancelar");
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(cmd_grabar);
+    botones->addWidget(cmd_cancelar);
+    rejilla->addLayout(botones, 3, 0, 1, 3);
+    connect(cmd_grabar, &QPushButton::clicked, this, &frm_configPath::cmd_grabar_Click);
+    connect(cmd_cancelar, &QPushButton::clicked, this, &frm_configPath::cerrar);
+
+    Archivo_Ini ini(ctx_.carpeta);
+    ini.Cargar("LINK");
+    txt_marc->setText(QString::fromStdString(ini.RutaMarc));
+    txt_presta->setText(QString::fromStdString(ini.RutaPresta));
+    txt_usua->setText(QString::fromStdString(ini.RutaUsua));
+
+    resize(twips::aPixeles(6075, logicalDpiX()), twips::aPixeles(2280, logicalDpiY()));
+}
+
+QPushButton* frm_configPath::fila(int numero, const char* etiqueta, QLineEdit* caja,
+                                  const char* boton, const char* tituloBusqueda) {
+    auto* rejilla = static_cast<QGridLayout*>(layout());
+    auto* rotulo = new QLabel(etiqueta, this);
+    rotulo->setObjectName(QString(boton).replace("cmd_", "lbl_"));
+    auto* buscar = new QPushButton("...", this);
+    buscar->setObjectName(boton);
+    buscar->setFixedWidth(32);
+    rejilla->addWidget(rotulo, numero, 0);
+    rejilla->addWidget(caja, numero, 1);
+    rejilla->addWidget(buscar, numero, 2);
+    connect(buscar, &QPushButton::clicked, this, [this, caja, tituloBusqueda] {
+        // The dialog opens at the box's current path; a cancel keeps the box.
+        const std::string elegido =
+            ctx_.dialogos.abrirArchivo(tituloBusqueda, FiltroBases, caja->text().toStdString());
+        if (!elegido.empty()) {
+            caja->setText(QString::fromStdString(elegido));
+        }
+    });
+    return buscar;
+}
+
+void frm_configPath::cmd_grabar_Click() {
+    Archivo_Ini ini(ctx_.carpeta);
+    ini.RutaMarc = txt_marc->text().toStdString();
+    ini.RutaPresta = txt_presta->text().toStdString();
+    ini.RutaUsua = txt_usua->text().toStdString();
+    if (!ini.Grabar("LINK")) {
+        ctx_.dialogos.mensaje("No se pudo grabar " + ini.ruta(),
+                              "Error " + std::to_string(Error::ErrorArchivo),
+                              Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
+        return;
+    }
+    cerrar();
+}
+
+void frm_configPath::cerrar() {
+    // Inside the main window the frame around the dialog closes with it.
+    if (auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        marco->close();
+    } else {
+        close();
+    }
+}

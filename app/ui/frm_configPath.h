@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+struct Contexto;
+class QLineEdit;
+class QPushButton;
+
+// Where the three ISIS databases are: block "LINK" of the settings, read when
+// the dialog opens and written whole on "Grabar".
+class frm_configPath : public QWidget {
+    Q_OBJECT
+public:
+    explicit frm_configPath(Contexto& ctx, QWidget* parent = nullptr);
+
+    QLineEdit* txt_presta;
+    QLineEdit* txt_usua;
+    QLineEdit* txt_marc;
+    QPushButton* cmd_busca_prestamos;
+    QPushButton* cmd_busca_usuarios;
+    QPushButton* cmd_busca_biblio;
+    QPushButton* cmd_grabar;
+    QPushButton* cmd_cancelar;
+
+private:
+    QPushButton* fila(int numero, const char* etiqueta, QLineEdit* caja, const char* boton,
+                      const char* tituloBusqueda);
+    void cmd_grabar_Click();
+    void cerrar();
+
+    Contexto& ctx_;
+};

@@ -1,0 +1,18 @@
+// Loadable sqlite3 extension registering the store's ESPANOL collation.
+#include "coleccion_espanol.h"
+
+#include <sqlite3ext.h>
+SQLITE_EXTENSION_INIT1
+
+namespace {
+int comparar(void*, int la, const void* a, int lb, const void* b) {
+    return compararEspanol(
+        std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(la)),
+        std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lb)));
+}
+} // namespace
+
+extern "C" int sqlite3_extension_init(sqlite3* db, char**, const sqlite3_api_routines* api) {
+    SQLITE_EXTENSION_INIT2(api);
+    return sqlite3_create_collation(db, "ESPANOL", SQLITE_UTF8, nullptr, comparar);
+}

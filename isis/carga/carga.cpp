@@ -1,0 +1,54 @@
+#include "carga.h"
+
+#include "almacen.h"
+#include "archivo_ini.h"
+#include "contexto.h"
+#include "escritura_presta.h"
+#include "lectura_isis.h"
+#include "modulo_isis.h"
+#include "progreso_carga.h"
+#include "reloj.h"
+
+namespace {
+
+ResultadoCarga Ejecutar(Contexto& ctx, ProgresoCarga& progreso) {
+    const Archivo_Ini& ini = *ctx.ArchivoIni;
+    for (const std::string* ruta : {&ini.RutaPresta, &ini.RutaUsua, &ini.RutaMarc}) {
+        if (!ExisteArchivo(*ruta)) {
+            return {ResultadoCarga::Tipo::FaltaRuta, 0, std::nullopt};
+        }
+    }
+    ModuloIsis isis(ctx.dialogos);
+    const TablaCarga tabla = LeerTablaCarga(isis, {ini.RutaPresta, ini.RutaUsua, ini.RutaMarc},
+                                            textoAAAAMMDD(ctx.reloj.hoy()), progreso);
+    if (!AbrirBaseDatos(ctx)) {
+        return {ResultadoCarga::Tipo::SinAlmacen, 0, std::nullopt};
+    }
+    EscribirPresta(ctx, tabla, progreso);
+    // The ranking's base always matches what presta holds.
+    ctx.TotalPrestamos = static_cast<std::int32_t>(tabla.size());
+    return {ResultadoCarga::Tipo::Exito, static_cast<int>(tabla.size()), std::nullopt};
+}
+
+} // namespace
+
+ResultadoCarga CargarDatos(Contexto& ctx, const AvisoCarga& aviso) {
+    ProgresoCarga progreso(aviso);
+    ResultadoCarga resultado;
+    try {
+        progreso.valor(0);
+        ctx.ArchivoIni = std::make_unique<Archivo_Ini>(ctx.carpeta);
+        ctx.ArchivoIni->Cargar("LINK");
+        resultado = Ejecutar(ctx, progreso);
+    } catch (const Error& e) {
+        // A path that cannot be split or that the system cannot find is a
+        // missing path; anything else is reported as it is.
+        const bool rutaInvalida =
+            e.numero() == Error::ArgumentoInvalido || e.numero() == Error::RutaNoEncontrada;
+        resultado.tipo =
+            rutaInvalida ? ResultadoCarga::Tipo::FaltaRuta : ResultadoCarga::Tipo::Error;
+        resultado.error = e;
+    }
+    ctx.ArchivoIni.reset();
+    return resultado;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "error.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+struct Contexto;
+
+// What the load window shows while the run works: the status text, the
+// progress maximum and value. Called on every change; the window decides how
+// often it really repaints.
+using AvisoCarga = std::function<void(const std::string& etiqueta, int maximo, int valor)>;
+
+// How a load run ended; the windows act on it.
+struct ResultadoCarga {
+    enum class Tipo {
+        Exito,      // presta holds the new load; show the main window, menus on
+        FaltaRuta,  // a database path is missing or unusable; show the paths dialog
+        Error,      // any other failure, in `error`; presta is unchanged
+        SinAlmacen, // the store could not be opened (already reported); the program ends
+    };
+    Tipo tipo = Tipo::Exito;
+    int filas = 0; // rows written into presta
+    std::optional<Error> error;
+};
+
+// The caption the paths dialog gets when a database path is missing.
+inline constexpr const char* MensajeFaltaRuta =
+    "No se encontro la ruta de la base, especifique y vuelva a iniciar";
+
+// The load run: reads the loans, members and catalogue ISIS databases named
+// in block "LINK" of the settings and replaces presta with one row per loan,
+// in one transaction, so a run that fails anywhere leaves presta as it was.
+// Sets ctx.TotalPrestamos to the rows written when it succeeds.
+ResultadoCarga CargarDatos(Contexto& ctx, const AvisoCarga& aviso = {});

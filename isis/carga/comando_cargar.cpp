@@ -1,0 +1,42 @@
+#include "comando_cargar.h"
+
+#include "carga.h"
+#include "contexto.h"
+#include "dialogos_guionados.h"
+#include "reloj.h"
+
+#include <ostream>
+
+int ComandoCargar(const std::vector<std::string>& args, const std::string& carpeta,
+                  std::ostream& salida, std::ostream& errores) {
+    if (!args.empty()) {
+        errores << "cargar no admite argumentos: " << args.front() << "\n";
+        return 1;
+    }
+    Reloj reloj;
+    DialogosGuionados dialogos;
+    Contexto ctx(carpeta, reloj, dialogos);
+    const ResultadoCarga resultado = CargarDatos(ctx);
+    const auto& avisos = dialogos.mensajes;
+    if (resultado.tipo == ResultadoCarga::Tipo::SinAlmacen) {
+        // The store's own message carries the error number as its title.
+        errores << "Error " << avisos.back().titulo << ": " << avisos.back().texto << "\n";
+        return 1;
+    }
+    // What the windows would have shown on the way ("No existe la base de datos ...").
+    for (const auto& m : avisos) {
+        errores << m.texto << "\n";
+    }
+    switch (resultado.tipo) {
+    case ResultadoCarga::Tipo::Exito:
+        salida << resultado.filas << "\n";
+        return 0;
+    case ResultadoCarga::Tipo::FaltaRuta:
+        errores << MensajeFaltaRuta << "\n";
+        return 2;
+    default:
+        errores << "Error " << resultado.error->numero() << ": " << resultado.error->descripcion()
+                << "\n";
+        return 1;
+    }
+}

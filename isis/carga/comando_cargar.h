@@ -1,0 +1,12 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// "estadisticas-cli cargar": the load run on the application folder's
+// settings into its store. Prints the rows written; returns 0 on success, 2
+// when a database path is missing (printing the paths message), 1 on any
+// other error (printing "Error N: description").
+int ComandoCargar(const std::vector<std::string>& args, const std::string& carpeta,
+                  std::ostream& salida, std::ostream& errores);

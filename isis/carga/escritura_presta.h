@@ -1,0 +1,11 @@
+#pragma once
+
+#include "tabla_carga.h"
+
+struct Contexto;
+class ProgresoCarga;
+
+// Empties presta and writes one row per entry of the table through the store's
+// appender, all in one transaction: on any failure presta keeps its previous
+// content. The store must be open (ctx.Conexion).
+void EscribirPresta(Contexto& ctx, const TablaCarga& tabla, ProgresoCarga& progreso);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "tabla_carga.h"
+
+#include <string>
+
+class ModuloIsis;
+class ProgresoCarga;
+
+// The three ISIS databases of a load run, as full master file paths.
+struct RutasCarga {
+    std::string presta;
+    std::string usuarios;
+    std::string marc;
+};
+
+// Reads every loan that names a member (field 20) and completes it with its
+// member and catalogue record. `hoy` is today as "yyyymmdd", for the
+// suspension. The ISIS spaces are deleted before it returns, failures included.
+TablaCarga LeerTablaCarga(ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
+                          ProgresoCarga& progreso);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+struct BaseIsis;
+
+// Splits a master file path into the folder (up to and including its last
+// '/' or '\') and the name (up to, not including, the last dot). A path whose
+// last dot is not after its last separator throws Error 5.
+void DividirRuta(const std::string& ruta, BaseIsis& base);

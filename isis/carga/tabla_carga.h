@@ -1,0 +1,38 @@
+#pragma once
+
+#include "esquema.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// One loan with its member and title data: the 17 values of a presta row, in
+// the order of ColumnasPresta. An empty value is written as NULL.
+struct FilaCarga {
+    enum Columna {
+        dni,
+        legajo,
+        nombre,
+        apellido,
+        grado,
+        tipo_usu,
+        direccion,
+        suspendido,
+        titulo,
+        isbn,
+        tematica,
+        autor,
+        inventario,
+        devuelto,
+        fecha_presta,
+        nro_renovaciones,
+        fecha_devolucion,
+    };
+    std::array<std::string, ColumnasPresta.size()> valores;
+
+    std::string& operator[](Columna c) { return valores[c]; }
+    const std::string& operator[](Columna c) const { return valores[c]; }
+};
+
+// The kept loans in the order of their MFNs.
+using TablaCarga = std::vector<FilaCarga>;

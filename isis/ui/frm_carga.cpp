@@ -1,0 +1,72 @@
+#include "frm_carga.h"
+
+#include "contexto.h"
+#include "dialogos.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+// Repainting on every record would cost more than the load itself.
+constexpr int MilisegundosEntreRepintados = 40;
+} // namespace
+
+frm_carga::frm_carga(Contexto& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Window), lbl1(new QLabel("Cargando datos de prestamos", this)),
+      ProgressBar(new QProgressBar(this)), Timer1(new QTimer(this)), ctx_(ctx) {
+    setObjectName("frm_carga");
+    setWindowTitle("Cargando datos Estadisticos");
+    lbl1->setObjectName("lbl1");
+    ProgressBar->setObjectName("ProgressBar");
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setValue(0);
+    auto* disposicion = new QVBoxLayout(this);
+    disposicion->addWidget(lbl1);
+    disposicion->addWidget(ProgressBar);
+    resize(420, 90);
+
+    Timer1->setObjectName("Timer1");
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &frm_carga::Timer1_Timer);
+    Timer1->start();
+}
+
+void frm_carga::Timer1_Timer() {
+    Timer1->stop();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    desdeRepintado_.start();
+    const ResultadoCarga resultado =
+        CargarDatos(ctx_, [this](const std::string& etiqueta, int maximo, int valor) {
+            mostrarAvance(etiqueta, maximo, valor);
+        });
+    QApplication::restoreOverrideCursor();
+    if (resultado.tipo == ResultadoCarga::Tipo::Error) {
+        ctx_.dialogos.mensaje(resultado.error->descripcion(),
+                              "Error " + std::to_string(resultado.error->numero()),
+                              Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
+    }
+    if (alTerminar) {
+        alTerminar(resultado);
+    }
+    close();
+}
+
+void frm_carga::mostrarAvance(const std::string& etiqueta, int maximo, int valor) {
+    const QString texto = QString::fromStdString(etiqueta);
+    const bool cambioEtapa = texto != lbl1->text() || maximo != ProgressBar->maximum();
+    if (!cambioEtapa && valor != maximo &&
+        desdeRepintado_.elapsed() < MilisegundosEntreRepintados) {
+        return;
+    }
+    lbl1->setText(texto);
+    ProgressBar->setMaximum(maximo);
+    ProgressBar->setValue(valor);
+    // The run holds the only thread: let the window paint now, without
+    // letting the user act in the middle of the load.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    desdeRepintado_.restart();
+}

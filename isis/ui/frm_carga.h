@@ -1,0 +1,36 @@
+#pragma once
+
+#include "carga.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <functional>
+
+struct Contexto;
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+// The load window: shows the progress of one load run, which its timer starts
+// as soon as the window is up. Reports an error of the run itself, hands the
+// outcome on through alTerminar and closes.
+class frm_carga : public QWidget {
+    Q_OBJECT
+public:
+    explicit frm_carga(Contexto& ctx, QWidget* parent = nullptr);
+
+    // Called with the outcome before the window closes.
+    std::function<void(const ResultadoCarga&)> alTerminar;
+
+    QLabel* lbl1;
+    QProgressBar* ProgressBar;
+    QTimer* Timer1;
+
+private:
+    void Timer1_Timer();
+    void mostrarAvance(const std::string& etiqueta, int maximo, int valor);
+
+    Contexto& ctx_;
+    QElapsedTimer desdeRepintado_;
+};

@@ -1,0 +1,180 @@
+#include "aplicacion_qt.h"
+#include "arranque.h"
+#include "carga.h"
+#include "entorno_carga.h"
+#include "frm_carga.h"
+#include "frm_configPath.h"
+#include "frm_principal.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+BasesPrueba tresPrestamos() {
+    BasesPrueba b;
+    b.prestamos = {{{10, "1"}, {20, "111"}}, {{10, "2"}, {20, "222"}}, {{10, "3"}, {20, "111"}}};
+    b.usuarios = {{{10, "Gómez"}, {20, "111"}}, {{10, "Ruiz"}, {20, "222"}}};
+    b.marc = {{{245, "^aFicciones"}, {900, "1"}}};
+    return b;
+}
+
+const char* const MenusDeLaCarga[] = {"mnu_usuarios", "mnu_libros", "mnu_exportar", "mnu_ventana"};
+
+struct Arranques : ::testing::Test {
+    EntornoCarga e;
+    std::unique_ptr<Arranque> arranque;
+    std::vector<int> terminado;
+
+    void SetUp() override { aplicacion(); }
+
+    void iniciar() {
+        arranque = std::make_unique<Arranque>(e.carpeta.ruta(), e.reloj, e.dialogos);
+        arranque->terminar = [this](int codigo) { terminado.push_back(codigo); };
+        arranque->iniciar();
+        esperarCarga();
+    }
+    void recargar() {
+        principal().accion("mnu_recargar")->trigger();
+        esperarCarga();
+    }
+    void esperarCarga() {
+        ASSERT_NE(arranque->carga(), nullptr);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return arranque->carga() == nullptr; }, 20000));
+    }
+    frm_principal& principal() { return arranque->principal(); }
+    bool menusActivos(bool activos) {
+        for (const char* m : MenusDeLaCarga) {
+            if (principal().accion(m)->isEnabled() != activos) {
+                return false;
+            }
+        }
+        return true;
+    }
+    frm_configPath* dialogoRutas() { return principal().findChild<frm_configPath*>(); }
+    // Cuts the catalogue's first record short, just after the control record.
+    void danarCatalogo() { std::filesystem::resize_file(e.ruta("MARC.MST"), 70); }
+};
+
+TEST_F(Arranques, ConLasBasesMuestraLaVentanaPrincipalConSusMenus) {
+    e.escribirBases(tresPrestamos());
+    iniciar();
+    EXPECT_TRUE(principal().isVisible());
+    EXPECT_TRUE(menusActivos(true));
+    EXPECT_EQ(dialogoRutas(), nullptr);
+    EXPECT_EQ(arranque->contexto().TotalPrestamos, 3);
+    EXPECT_TRUE(e.dialogos.mensajes.empty());
+    EXPECT_TRUE(terminado.empty());
+}
+
+TEST_F(Arranques, SinRutasMuestraElDialogoDeRutasConLosMenusApagados) {
+    e.sembrarPresta(2);
+    iniciar();
+    EXPECT_TRUE(principal().isVisible());
+    ASSERT_NE(dialogoRutas(), nullptr);
+    EXPECT_EQ(dialogoRutas()->windowTitle().toStdString(), MensajeFaltaRuta);
+    EXPECT_TRUE(menusActivos(false));
+    for (const char* siempre : {"mnu_config", "mnu_recargar", "mnu_help"}) {
+        EXPECT_TRUE(principal().accion(siempre)->isEnabled()) << siempre;
+    }
+    EXPECT_EQ(e.presta().size(), 2u);
+    EXPECT_TRUE(terminado.empty());
+}
+
+TEST_F(Arranques, RecargarTrasFijarLasRutasEnciendeLosMenus) {
+    iniciar();
+    ASSERT_TRUE(menusActivos(false));
+    e.escribirBases(tresPrestamos());
+    recargar();
+    EXPECT_TRUE(principal().isVisible());
+    EXPECT_TRUE(menusActivos(true));
+    EXPECT_EQ(e.presta().size(), 3u);
+}
+
+TEST_F(Arranques, UnErrorAlArrancarSeMuestraYTerminaElPrograma) {
+    e.escribirBases(tresPrestamos());
+    danarCatalogo();
+    iniciar();
+    ASSERT_EQ(e.dialogos.mensajes.size(), 1u);
+    const auto& m = e.dialogos.mensajes[0];
+    EXPECT_EQ(m.titulo.rfind("Error ", 0), 0u);
+    EXPECT_FALSE(m.texto.empty());
+    EXPECT_EQ(m.icono, Dialogos::Icono::Informacion);
+    EXPECT_EQ(terminado, std::vector<int>{1});
+    EXPECT_FALSE(principal().isVisible());
+}
+
+TEST_F(Arranques, UnErrorAlRecargarDejaLaVentanaPrincipalComoEstaba) {
+    e.escribirBases(tresPrestamos());
+    iniciar();
+    danarCatalogo();
+    recargar();
+    EXPECT_EQ(e.dialogos.mensajes.size(), 1u);
+    EXPECT_TRUE(principal().isVisible());
+    EXPECT_TRUE(menusActivos(true));
+    EXPECT_TRUE(terminado.empty());
+    EXPECT_EQ(e.presta().size(), 3u);
+}
+
+TEST_F(Arranques, SinAlmacenElProgramaTermina) {
+    e.escribirBases(tresPrestamos());
+    std::filesystem::create_directory(e.ctx.rutaBase());
+    iniciar();
+    EXPECT_EQ(terminado, std::vector<int>{1});
+    EXPECT_FALSE(principal().isVisible());
+}
+
+TEST_F(Arranques, PathDbAbreElDialogoDeRutas) {
+    e.escribirBases(tresPrestamos());
+    iniciar();
+    principal().accion("mnu_path")->trigger();
+    ASSERT_NE(dialogoRutas(), nullptr);
+    EXPECT_EQ(dialogoRutas()->windowTitle().toStdString(), "Ubicacion de las Bases de Datos");
+    principal().accion("mnu_path")->trigger();
+    EXPECT_EQ(principal().findChildren<frm_configPath*>().size(), 1);
+    // "Cancelar" closes the dialog's frame inside the main window too.
+    dialogoRutas()->cmd_cancelar->click();
+    EXPECT_TRUE(principal().area()->subWindowList().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialogoRutas() == nullptr; }));
+}
+
+TEST(VentanaDeCarga, MuestraElAvanceDeTodaLaCarga) {
+    aplicacion();
+    EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    auto* carga = new frm_carga(e.ctx);
+    carga->setAttribute(Qt::WA_DeleteOnClose);
+    EXPECT_EQ(carga->windowTitle().toStdString(), "Cargando datos Estadisticos");
+    EXPECT_EQ(carga->lbl1->text().toStdString(), "Cargando datos de prestamos");
+    EXPECT_EQ(carga->ProgressBar->value(), 0);
+    EXPECT_TRUE(carga->Timer1->isActive());
+    EXPECT_TRUE(carga->Timer1->isSingleShot());
+    std::optional<ResultadoCarga> resultado;
+    int maximo = 0;
+    int valor = 0;
+    std::string etiqueta;
+    carga->alTerminar = [&](const ResultadoCarga& r) {
+        resultado = r;
+        maximo = carga->ProgressBar->maximum();
+        valor = carga->ProgressBar->value();
+        etiqueta = carga->lbl1->text().toStdString();
+    };
+    QPointer<frm_carga> vigilada(carga);
+    carga->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return vigilada.isNull(); }, 20000));
+    ASSERT_TRUE(resultado);
+    EXPECT_EQ(resultado->tipo, ResultadoCarga::Tipo::Exito);
+    EXPECT_EQ(maximo, 4 * 3 + 10);
+    EXPECT_EQ(valor, maximo);
+    EXPECT_EQ(etiqueta, "Cargando datos a la base");
+}
+
+} // namespace

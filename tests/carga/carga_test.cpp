@@ -1,0 +1,328 @@
+#include "carga.h"
+#include "entorno_carga.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+namespace {
+
+using Tipo = ResultadoCarga::Tipo;
+
+RegistroPrueba prestamo(const std::string& inventario, const std::string& dni) {
+    RegistroPrueba r{{10, inventario}};
+    if (!dni.empty()) {
+        r.push_back({20, dni});
+    }
+    r.insert(r.end(), {{25, "Apellido del préstamo"},
+                       {30, "Título del préstamo"},
+                       {35, "Autor del préstamo"},
+                       {40, "Tema del préstamo"},
+                       {50, "20240310"},
+                       {60, "20240301"},
+                       {70, "20240308"},
+                       {130, "1"}});
+    return r;
+}
+
+RegistroPrueba usuario(const std::string& dni, const std::string& apellido,
+                       const std::string& finSuspension) {
+    RegistroPrueba r;
+    if (!apellido.empty()) {
+        r.push_back({10, apellido});
+    }
+    r.insert(r.end(), {{15, "Ana"}, {20, dni}, {30, "ALUMNO"}, {40, "Calle 1"}, {50, "L-7"}});
+    r.push_back({70, "31"});
+    if (!finSuspension.empty()) {
+        r.push_back({150, finSuspension});
+    }
+    return r;
+}
+
+RegistroPrueba ejemplar(const std::string& inventario) {
+    return {{245, "^aCuentos^nTomo 2^pSelva"},
+            {100, "^aQuiroga, Horacio"},
+            {700, "^aPeña, Ñandú"},
+            {659, "^aLiteratura"},
+            {20, "^a950-00-0001"},
+            {900, inventario}};
+}
+
+// Two complete loans and one whose member and copy are unknown.
+BasesPrueba tresPrestamos() {
+    BasesPrueba b;
+    b.prestamos = {prestamo("100", "111"), prestamo("200", "222"), prestamo("300", "999")};
+    b.usuarios = {usuario("111", "García", "20240601"), usuario("222", "López", "20240101")};
+    b.marc = {ejemplar("100"), ejemplar("200")};
+    return b;
+}
+
+TEST(CargarDatos, CompletaCadaPrestamoConSuUsuarioYSuEjemplar) {
+    EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    const ResultadoCarga r = CargarDatos(e.ctx);
+    ASSERT_EQ(r.tipo, Tipo::Exito);
+    EXPECT_EQ(r.filas, 3);
+    EXPECT_EQ(e.ctx.TotalPrestamos, 3);
+    const auto filas = e.presta();
+    ASSERT_EQ(filas.size(), 3u);
+    // The first loan is completed like every other.
+    for (int i : {0, 1}) {
+        EXPECT_EQ(e.valor(i, "nombre"), "Ana");
+        EXPECT_EQ(e.valor(i, "tipo_usu"), "ALUMNO");
+        EXPECT_EQ(e.valor(i, "direccion"), "Calle 1");
+        EXPECT_EQ(e.valor(i, "legajo"), "L-7");
+        EXPECT_EQ(e.valor(i, "grado"), "31");
+        EXPECT_EQ(e.valor(i, "titulo"), "Cuentos. Tomo 2. Selva");
+        EXPECT_EQ(e.valor(i, "autor"), "Quiroga, Horacio   Peña, Ñandú");
+        EXPECT_EQ(e.valor(i, "tematica"), "Literatura");
+        EXPECT_EQ(e.valor(i, "isbn"), "950-00-0001");
+        EXPECT_EQ(e.valor(i, "fecha_devolucion"), "20240310");
+        EXPECT_EQ(e.valor(i, "fecha_presta"), "20240301");
+        EXPECT_EQ(e.valor(i, "devuelto"), "20240308");
+        EXPECT_EQ(e.valor(i, "nro_renovaciones"), "1");
+    }
+    EXPECT_EQ(e.valor(0, "apellido"), "García");
+    EXPECT_EQ(e.valor(0, "inventario"), "100");
+    EXPECT_EQ(e.valor(1, "apellido"), "López");
+    EXPECT_EQ(e.valor(1, "dni"), "222");
+}
+
+TEST(CargarDatos, UnUsuarioOUnEjemplarDesconocidoDejaLosDatosDelPrestamo) {
+    EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    EXPECT_EQ(e.valor(2, "dni"), "999");
+    EXPECT_EQ(e.valor(2, "apellido"), "Apellido del préstamo");
+    for (const char* c : {"nombre", "legajo", "grado", "tipo_usu", "direccion", "suspendido"}) {
+        EXPECT_EQ(e.valor(2, c), std::nullopt) << c;
+    }
+    EXPECT_EQ(e.valor(2, "titulo"), "Título del préstamo");
+    EXPECT_EQ(e.valor(2, "autor"), "Autor del préstamo");
+    EXPECT_EQ(e.valor(2, "tematica"), "Tema del préstamo");
+    EXPECT_EQ(e.valor(2, "isbn"), std::nullopt);
+}
+
+TEST(CargarDatos, UnPrestamoSinCampo20NoDaFila) {
+    EntornoCarga e;
+    BasesPrueba b = tresPrestamos();
+    b.prestamos.insert(b.prestamos.begin() + 1, prestamo("100", ""));
+    e.escribirBases(b);
+    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    const auto filas = e.presta();
+    ASSERT_EQ(filas.size(), 3u);
+    EXPECT_EQ(e.valor(1, "dni"), "222");
+    EXPECT_EQ(e.ctx.TotalPrestamos, 3);
+}
+
+TEST(CargarDatos, UnValorVacioDelUsuarioOElEjemplarReemplazaAlDelPrestamo) {
+    EntornoCarga e;
+    BasesPrueba b;
+    b.prestamos = {prestamo("100", "111")};
+    b.usuarios = {usuario("111", "", "20240601")};
+    RegistroPrueba sinTema = ejemplar("100");
+    std::erase_if(sinTema, [](const CampoPrueba& c) { return c.first == 659; });
+    b.marc = {sinTema};
+    e.escribirBases(b);
+    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    EXPECT_EQ(e.valor(0, "apellido"), std::nullopt);
+    EXPECT_EQ(e.valor(0, "tematica"), std::nullopt);
+    EXPECT_EQ(e.valor(0, "nombre"), "Ana");
+}
+
+TEST(CargarDatos, SuspendidoCuandoHoyPasaElFinDeLaSuspension) {
+    EntornoCarga e; // today is 20240515
+    BasesPrueba b;
+    const std::vector<std::pair<std::string, std::optional<std::string>>> casos{
+        {"20240515", std::nullopt}, {"20240516", std::nullopt}, {"20240514", "SI"}, {"", "SI"}};
+    for (std::size_t i = 0; i < casos.size(); ++i) {
+        const std::string dni = "50" + std::to_string(i);
+        b.prestamos.push_back(prestamo("1", dni));
+        b.usuarios.push_back(usuario(dni, "Pérez", casos[i].first));
+    }
+    e.escribirBases(b);
+    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    for (std::size_t i = 0; i < casos.size(); ++i) {
+        EXPECT_EQ(e.valor(static_cast<int>(i), "suspendido"), casos[i].second)
+            << "campo 150 = " << casos[i].first;
+    }
+}
+
+TEST(CargarDatos, ElAutorNuncaEmpiezaNiTerminaConBlancos) {
+    EntornoCarga e;
+    BasesPrueba b;
+    b.prestamos = {prestamo("100", "111"), prestamo("200", "111")};
+    b.usuarios = {usuario("111", "García", "")};
+    b.marc = {{{245, "^aSólo coautor"}, {700, "^aBorges, Jorge Luis"}, {900, "100"}},
+              {{245, "^aSólo entidad"}, {710, "^aMinisterio de Educación"}, {900, "200"}}};
+    e.escribirBases(b);
+    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    EXPECT_EQ(e.valor(0, "autor"), "Borges, Jorge Luis");
+    EXPECT_EQ(e.valor(1, "autor"), "Ministerio de Educación");
+    EXPECT_EQ(e.valor(0, "titulo"), "Sólo coautor");
+}
+
+TEST(CargarDatos, SinPrestamosConCampo20VaciaPresta) {
+    EntornoCarga e;
+    e.sembrarPresta(5);
+    e.ctx.TotalPrestamos = 5;
+    BasesPrueba b = tresPrestamos();
+    b.prestamos = {prestamo("100", ""), prestamo("200", "")};
+    e.escribirBases(b);
+    const ResultadoCarga r = CargarDatos(e.ctx);
+    EXPECT_EQ(r.tipo, Tipo::Exito);
+    EXPECT_EQ(r.filas, 0);
+    EXPECT_EQ(e.ctx.TotalPrestamos, 0);
+    EXPECT_TRUE(e.presta().empty());
+}
+
+TEST(CargarDatos, RecargarDosVecesDaLoMismoQueUnaVez) {
+    EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    const auto unaVez = e.presta();
+    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    EXPECT_EQ(e.presta(), unaVez);
+    EXPECT_EQ(e.ctx.TotalPrestamos, 3);
+}
+
+TEST(CargarDatos, ReleeLasRutasEnCadaCarga) {
+    EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    e.fijarRutas(e.ruta("PRESTA.MST"), e.ruta("USUARIOS.MST"), e.ruta("NOESTA.MST"));
+    EXPECT_EQ(CargarDatos(e.ctx).tipo, Tipo::FaltaRuta);
+    EXPECT_EQ(e.ctx.ArchivoIni, nullptr);
+}
+
+// Paths that lead nowhere: presta keeps the previous load and no ISIS file is read.
+class RutaFaltante : public ::testing::Test {
+protected:
+    void SetUp() override {
+        e.escribirBases(tresPrestamos());
+        e.sembrarPresta(4);
+        e.ctx.TotalPrestamos = 4;
+        antes = e.presta();
+    }
+    void esperarFaltaRuta() {
+        const ResultadoCarga r = CargarDatos(e.ctx);
+        EXPECT_EQ(r.tipo, Tipo::FaltaRuta);
+        EXPECT_EQ(e.presta(), antes);
+        EXPECT_EQ(e.ctx.TotalPrestamos, 4);
+        EXPECT_TRUE(e.dialogos.mensajes.empty());
+    }
+    EntornoCarga e;
+    std::vector<FilaPresta> antes;
+};
+
+TEST_F(RutaFaltante, MarcInexistente) {
+    e.fijarRutas(e.ruta("PRESTA.MST"), e.ruta("USUARIOS.MST"), e.ruta("MARC2.MST"));
+    esperarFaltaRuta();
+}
+
+TEST_F(RutaFaltante, RutaVacia) {
+    e.fijarRutas("", e.ruta("USUARIOS.MST"), e.ruta("MARC.MST"));
+    esperarFaltaRuta();
+}
+
+TEST_F(RutaFaltante, NombreSinExtension) {
+    e.carpeta.escribir("PRESTA", "");
+    e.fijarRutas(e.ruta("PRESTA"), e.ruta("USUARIOS.MST"), e.ruta("MARC.MST"));
+    esperarFaltaRuta();
+}
+
+TEST_F(RutaFaltante, PuntoSoloEnLaCarpeta) {
+    std::filesystem::create_directory(e.ruta("bases.isis"));
+    e.carpeta.escribir("bases.isis/USUARIOS", "");
+    e.fijarRutas(e.ruta("PRESTA.MST"), e.ruta("bases.isis/USUARIOS"), e.ruta("MARC.MST"));
+    esperarFaltaRuta();
+}
+
+TEST_F(RutaFaltante, BarraInvertidaTambienSepara) {
+    e.carpeta.escribir("x.y\\PRESTA", "");
+    e.fijarRutas(e.ruta("x.y\\PRESTA"), e.ruta("USUARIOS.MST"), e.ruta("MARC.MST"));
+    esperarFaltaRuta();
+}
+
+// Twenty-three loans, enough for every phase to notice progress several times.
+BasesPrueba veintitresPrestamos() {
+    BasesPrueba b = tresPrestamos();
+    for (int i = 0; i < 20; ++i) {
+        b.prestamos.push_back(prestamo(i % 2 ? "100" : "200", "111"));
+    }
+    return b;
+}
+
+// A failure anywhere in the run leaves presta and the loan total as they were.
+class FallaEnLaCarga : public ::testing::Test {
+protected:
+    void SetUp() override {
+        e.escribirBases(veintitresPrestamos());
+        e.sembrarPresta(6);
+        e.ctx.TotalPrestamos = 6;
+        antes = e.presta();
+    }
+    EntornoCarga e;
+    std::vector<FilaPresta> antes;
+};
+
+TEST_F(FallaEnLaCarga, EnCualquierAvisoDelProgreso) {
+    // Count the progress notices of a whole run on the same databases.
+    int total = 0;
+    std::set<std::string> etapas;
+    {
+        EntornoCarga conteo;
+        conteo.escribirBases(veintitresPrestamos());
+        ASSERT_EQ(CargarDatos(conteo.ctx,
+                              [&](const std::string& etiqueta, int, int) {
+                                  ++total;
+                                  etapas.insert(etiqueta);
+                              })
+                      .tipo,
+                  Tipo::Exito);
+    }
+    ASSERT_EQ(etapas.size(), 4u);
+    for (int n : {1, 2, total / 4, total / 2, 3 * total / 4, total - 2, total - 1, total}) {
+        int avisos = 0;
+        const ResultadoCarga r = CargarDatos(e.ctx, [&](const std::string&, int, int) {
+            if (++avisos == n) {
+                throw Error(Error::ErrorIsis, "falla provocada");
+            }
+        });
+        ASSERT_EQ(r.tipo, Tipo::Error) << "aviso " << n;
+        EXPECT_EQ(r.error->numero(), Error::ErrorIsis);
+        EXPECT_EQ(e.presta(), antes) << "aviso " << n;
+        EXPECT_EQ(e.ctx.TotalPrestamos, 6);
+        EXPECT_EQ(e.ctx.ArchivoIni, nullptr);
+        // The ISIS spaces went with the failure: no database file stays open.
+        EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{}) << "aviso " << n;
+    }
+    // After all those failures the next run still loads.
+    EXPECT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    EXPECT_EQ(e.ctx.TotalPrestamos, 23);
+}
+
+TEST_F(FallaEnLaCarga, ArchivoMaestroDanado) {
+    const auto largo = std::filesystem::file_size(e.ruta("MARC.MST"));
+    std::filesystem::resize_file(e.ruta("MARC.MST"), largo / 2);
+    const ResultadoCarga r = CargarDatos(e.ctx);
+    ASSERT_EQ(r.tipo, Tipo::Error);
+    EXPECT_EQ(e.presta(), antes);
+    EXPECT_EQ(e.ctx.TotalPrestamos, 6);
+    EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{});
+}
+
+TEST(CargarDatos, SinAlmacenNoSeEscribeNada) {
+    EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    std::filesystem::create_directory(e.ctx.rutaBase());
+    const ResultadoCarga r = CargarDatos(e.ctx);
+    EXPECT_EQ(r.tipo, Tipo::SinAlmacen);
+    ASSERT_EQ(e.dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(e.dialogos.mensajes[0].titulo, std::to_string(Error::ErrorBaseDatos));
+    EXPECT_EQ(e.ctx.TotalPrestamos, 0);
+}
+
+} // namespace

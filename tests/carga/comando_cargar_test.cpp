@@ -1,0 +1,67 @@
+#include "carga.h"
+#include "comando_cargar.h"
+#include "entorno_carga.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+struct Salida {
+    int codigo;
+    std::string salida;
+    std::string errores;
+};
+
+Salida cargar(const EntornoCarga& e, const std::vector<std::string>& args = {}) {
+    std::ostringstream salida;
+    std::ostringstream errores;
+    const int codigo = ComandoCargar(args, e.carpeta.ruta(), salida, errores);
+    return {codigo, salida.str(), errores.str()};
+}
+
+BasesPrueba dosPrestamos() {
+    BasesPrueba b;
+    b.prestamos = {{{10, "1"}, {20, "111"}}, {{10, "2"}, {20, "222"}}, {{10, "3"}}};
+    b.usuarios = {{{10, "Gómez"}, {20, "111"}}};
+    b.marc = {{{245, "^aFicciones"}, {900, "1"}}};
+    return b;
+}
+
+TEST(ComandoCargar, ImprimeLasFilasEscritas) {
+    EntornoCarga e;
+    e.escribirBases(dosPrestamos());
+    const Salida s = cargar(e);
+    EXPECT_EQ(s.codigo, 0) << s.errores;
+    EXPECT_EQ(s.salida, "2\n");
+    EXPECT_EQ(e.presta().size(), 2u);
+}
+
+TEST(ComandoCargar, RutaFaltanteTerminaConCodigo2) {
+    EntornoCarga e;
+    const Salida s = cargar(e);
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_EQ(s.errores, std::string(MensajeFaltaRuta) + "\n");
+    EXPECT_EQ(s.salida, "");
+}
+
+TEST(ComandoCargar, OtroErrorTerminaConCodigo1) {
+    EntornoCarga e;
+    e.escribirBases(dosPrestamos());
+    std::filesystem::create_directory(e.ctx.rutaBase());
+    const Salida s = cargar(e);
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_EQ(s.errores.rfind("Error " + std::to_string(Error::ErrorBaseDatos) + ": ", 0), 0u)
+        << s.errores;
+}
+
+TEST(ComandoCargar, NoAdmiteArgumentos) {
+    EntornoCarga e;
+    e.escribirBases(dosPrestamos());
+    EXPECT_EQ(cargar(e, {"--ya"}).codigo, 1);
+    EXPECT_FALSE(std::filesystem::exists(e.ctx.rutaBase()));
+}
+
+} // namespace

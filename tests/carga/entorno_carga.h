@@ -1,0 +1,56 @@
+#pragma once
+
+#include "carpeta_temporal.h"
+#include "contexto.h"
+#include "dialogos_guionados.h"
+#include "reloj.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// One field of a test record: tag and UTF-8 text.
+using CampoPrueba = std::pair<int, std::string>;
+using RegistroPrueba = std::vector<CampoPrueba>;
+
+// The three ISIS databases of a load, written by the test writer into one
+// folder as PRESTA, USUARIOS and MARC, indexed as the load run expects:
+// members by field 20, copies by "I:" + field 900.
+struct BasesPrueba {
+    std::vector<RegistroPrueba> prestamos;
+    std::vector<RegistroPrueba> usuarios;
+    std::vector<RegistroPrueba> marc;
+
+    void escribir(const std::string& carpeta) const;
+};
+
+// A presta row as the store holds it, NULL as nullopt, columns in table order.
+using FilaPresta = std::vector<std::optional<std::string>>;
+
+// An application folder with its settings, store and clock for one test;
+// "today" is 2024-05-15.
+class EntornoCarga {
+public:
+    EntornoCarga();
+
+    CarpetaTemporal carpeta;
+    RelojFijo reloj;
+    DialogosGuionados dialogos;
+    Contexto ctx;
+
+    // Writes the databases into the folder and points block "LINK" at them.
+    void escribirBases(const BasesPrueba& bases);
+    void fijarRutas(const std::string& presta, const std::string& usuarios,
+                    const std::string& marc);
+    std::string ruta(const std::string& nombre) const { return carpeta.archivo(nombre); }
+
+    // Fills presta with n rows of a previous load, as a separate connection.
+    void sembrarPresta(int n) const;
+    // Every presta row in insertion order, read through a separate connection.
+    std::vector<FilaPresta> presta() const;
+    // The files of the folder the process holds open or mapped, the store's apart.
+    std::vector<std::string> archivosIsisAbiertos() const;
+    // The value of `columna` in row `fila`.
+    std::optional<std::string> valor(int fila, const char* columna) const;
+};

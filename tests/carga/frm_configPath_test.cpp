@@ -1,0 +1,104 @@
+#include "aplicacion_qt.h"
+#include "archivo_ini.h"
+#include "entorno_carga.h"
+#include "frm_configPath.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DialogoRutas : ::testing::Test {
+    EntornoCarga e;
+    std::unique_ptr<frm_configPath> dialogo;
+
+    void SetUp() override { aplicacion(); }
+    void abrir() { dialogo = std::make_unique<frm_configPath>(e.ctx); }
+    Archivo_Ini leido() {
+        Archivo_Ini ini(e.carpeta.ruta());
+        ini.Cargar("LINK");
+        return ini;
+    }
+};
+
+TEST_F(DialogoRutas, SinArchivoMuestraCajasVaciasYGrabarLoCrea) {
+    abrir();
+    EXPECT_EQ(dialogo->windowTitle().toStdString(), "Ubicacion de las Bases de Datos");
+    EXPECT_TRUE(dialogo->txt_presta->text().isEmpty());
+    EXPECT_TRUE(dialogo->txt_usua->text().isEmpty());
+    EXPECT_TRUE(dialogo->txt_marc->text().isEmpty());
+    dialogo->txt_usua->setText("/bases/USUARIOS.MST");
+    dialogo->cmd_grabar->click();
+    const std::string ini = e.carpeta.leer("configuracion.ini");
+    EXPECT_NE(ini.find("[Link]"), std::string::npos);
+    for (const char* clave : {"RutaPresta=", "RutaUsua=/bases/USUARIOS.MST", "RutaMarc="}) {
+        EXPECT_NE(ini.find(clave), std::string::npos) << clave;
+    }
+}
+
+TEST_F(DialogoRutas, IdaYVuelta) {
+    e.fijarRutas("/a/PRESTA.MST", "/a/USUARIOS.MST", "/a/MARC.MST");
+    abrir();
+    EXPECT_EQ(dialogo->txt_presta->text().toStdString(), "/a/PRESTA.MST");
+    EXPECT_EQ(dialogo->txt_usua->text().toStdString(), "/a/USUARIOS.MST");
+    EXPECT_EQ(dialogo->txt_marc->text().toStdString(), "/a/MARC.MST");
+
+    e.dialogos.archivos = {"/b/MARC.MST", "", "/b/notas.txt"};
+    dialogo->cmd_busca_biblio->click();
+    dialogo->cmd_busca_prestamos->click(); // cancelled: the box keeps its text
+    dialogo->cmd_busca_usuarios->click();
+    ASSERT_EQ(e.dialogos.aperturas.size(), 3u);
+    const auto& a = e.dialogos.aperturas;
+    EXPECT_EQ(a[0].titulo, "Seleccione base bibliografica");
+    EXPECT_EQ(a[1].titulo, "Seleccione base prestamos");
+    EXPECT_EQ(a[2].titulo, "Seleccione base usuarios");
+    EXPECT_EQ(a[0].filtro, "Bases Isis|*.mst|Toos los Archivos|*.*");
+    EXPECT_EQ(a[0].inicial, "/a/MARC.MST");
+    EXPECT_EQ(a[2].inicial, "/a/USUARIOS.MST");
+    EXPECT_EQ(dialogo->txt_marc->text().toStdString(), "/b/MARC.MST");
+    EXPECT_EQ(dialogo->txt_presta->text().toStdString(), "/a/PRESTA.MST");
+    EXPECT_EQ(dialogo->txt_usua->text().toStdString(), "/b/notas.txt");
+
+    dialogo->cmd_grabar->click();
+    const Archivo_Ini ini = leido();
+    EXPECT_EQ(ini.RutaPresta, "/a/PRESTA.MST");
+    EXPECT_EQ(ini.RutaUsua, "/b/notas.txt");
+    EXPECT_EQ(ini.RutaMarc, "/b/MARC.MST");
+}
+
+TEST_F(DialogoRutas, CancelarDescartaLosCambios) {
+    e.fijarRutas("/a/PRESTA.MST", "/a/USUARIOS.MST", "/a/MARC.MST");
+    const std::string antes = e.carpeta.leer("configuracion.ini");
+    abrir();
+    dialogo->show();
+    dialogo->txt_presta->setText("/otra/PRESTA.MST");
+    dialogo->cmd_cancelar->click();
+    EXPECT_FALSE(dialogo->isVisible());
+    EXPECT_EQ(e.carpeta.leer("configuracion.ini"), antes);
+}
+
+TEST_F(DialogoRutas, FilasYTamano) {
+    abrir();
+    const std::pair<const char*, const char*> filas[] = {{"lbl_busca_prestamos", "Prestamos"},
+                                                         {"lbl_busca_usuarios", "Usuarios"},
+                                                         {"lbl_busca_biblio", "Bibliografica"}};
+    for (const auto& [objeto, texto] : filas) {
+        auto* rotulo = dialogo->findChild<QLabel*>(objeto);
+        ASSERT_NE(rotulo, nullptr) << objeto;
+        EXPECT_EQ(rotulo->text().toStdString(), texto);
+    }
+    for (QPushButton* b :
+         {dialogo->cmd_busca_prestamos, dialogo->cmd_busca_usuarios, dialogo->cmd_busca_biblio}) {
+        EXPECT_EQ(b->text().toStdString(), "...");
+    }
+    EXPECT_EQ(dialogo->cmd_grabar->text().toStdString(), "Grabar");
+    EXPECT_EQ(dialogo->cmd_cancelar->text().toStdString(), "Cancelar");
+    EXPECT_EQ(dialogo->width(), twips::aPixeles(6075, dialogo->logicalDpiX()));
+    EXPECT_EQ(dialogo->height(), twips::aPixeles(2280, dialogo->logicalDpiY()));
+}
+
+} // namespace
