@@ -106,8 +106,15 @@ void crearIndicesPresta(BaseDatos& base) {
 }
 
 void borrarIndicesPresta(BaseDatos& base) {
-    for (const char* columna : ColumnasIndexadas) {
-        base.ejecutar(std::string("DROP INDEX IF EXISTS presta_") + columna);
+    // Every index of presta, also those an earlier version of the store made.
+    std::vector<std::string> nombres;
+    Sentencia indices(base, "SELECT name FROM sqlite_master WHERE type='index' AND "
+                            "tbl_name='presta' AND sql IS NOT NULL");
+    while (indices.paso()) {
+        nombres.push_back(indices.valor(0).value_or(""));
+    }
+    for (const std::string& nombre : nombres) {
+        base.ejecutar("DROP INDEX IF EXISTS \"" + nombre + "\"");
     }
 }
 

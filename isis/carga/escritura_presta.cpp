@@ -2,6 +2,7 @@
 
 #include "almacen.h"
 #include "contexto.h"
+#include "esquema.h"
 #include "progreso_carga.h"
 
 void EscribirPresta(Contexto& ctx, const TablaCarga& tabla, ProgresoCarga& progreso) {
@@ -26,6 +27,7 @@ void EscribirPresta(Contexto& ctx, const TablaCarga& tabla, ProgresoCarga& progr
     }
     filas.reset();
     crearIndicesPresta(base);
+    actualizarEstadisticasPresta(base);
     progreso.completar();
     transaccion.confirmar();
 }
