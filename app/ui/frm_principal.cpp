@@ -8,8 +8,8 @@
 #include "frm_configCUE.h"
 #include "frm_configPath.h"
 #include "frm_exporta.h"
-#include "lectura_exportacion.h"
 #include "frm_ranking.h"
+#include "lectura_exportacion.h"
 #include "menus_listas.h"
 
 #include <QAction>
@@ -122,11 +122,17 @@ void frm_principal::activarMenus(bool activos) {
 
 QMdiSubWindow* frm_principal::agregarHija(QWidget* hija) {
     hija->setAttribute(Qt::WA_DeleteOnClose);
+    // Windows laid out in twips set their size themselves; keep it in the frame.
+    const bool conTamano = hija->testAttribute(Qt::WA_Resized);
+    const QSize tamano = hija->size();
     QMdiSubWindow* sub = area_->addSubWindow(hija);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // A child that closes itself (Cancelar, Grabar) takes its frame along.
     connect(hija, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
     hija->show();
+    if (conTamano && hija->size() != tamano) {
+        sub->resize(sub->size() + (tamano - hija->size()));
+    }
     area_->setActiveSubWindow(sub);
     return sub;
 }

@@ -181,3 +181,17 @@ TEST_F(Ventana, AcercaDe) {
               "La información del sistema no está disponible en este momento");
     EXPECT_EQ(dialogos.mensajes[0].titulo, "");
 }
+
+TEST_F(Ventana, CadaHijaAbreConElTamanoDeSuDiseno) {
+    ASSERT_TRUE(AbrirBaseDatos(ctx));
+    ventana->resize(1200, 900);
+    ventana->show();
+    for (const char* comando : {"mnu_usuariosRetrasados", "mnu_buscarLibros", "mnu_buscarUsuarios",
+                                "mnu_librosRanking", "mnu_exportar", "mnu_CUE", "mnu_path"}) {
+        ventana->accion(comando)->trigger();
+        QMdiSubWindow* sub = ventana->area()->activeSubWindow();
+        ASSERT_NE(sub, nullptr) << comando;
+        EXPECT_GE(sub->widget()->width(), 200) << comando;
+        EXPECT_GE(sub->widget()->height(), 80) << comando;
+    }
+}
