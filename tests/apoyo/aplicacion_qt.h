@@ -2,12 +2,12 @@
 
 #include <QApplication>
 
-// The one QApplication of a GUI test program, made on first use (so listing
-// the tests needs no display).
+// The one QApplication of a GUI test program. It lives until the process
+// ends: destroyed among the exit handlers it would outlive Qt's own globals.
 inline QApplication& aplicacion() {
     static int argc = 1;
     static char nombre[] = "pruebas";
     static char* argv[] = {nombre, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }

@@ -1,4 +1,5 @@
 #include "almacen.h"
+#include "aplicacion_qt.h"
 #include "archivo_ini.h"
 #include "carpeta_temporal.h"
 #include "contexto.h"
@@ -17,14 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-int argc = 1;
-char nombre[] = "pruebas";
-char* argv[] = {nombre, nullptr};
-QApplication& aplicacion() {
-    static QApplication app(argc, argv);
-    return app;
-}
 
 struct Ventana : ::testing::Test {
     CarpetaTemporal carpeta;

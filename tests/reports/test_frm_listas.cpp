@@ -23,22 +23,15 @@
 
 #include <filesystem>
 
+#include "aplicacion_qt.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 class EntornoQt : public ::testing::Environment {
 public:
-    void SetUp() override {
-        static int argc = 1;
-        static char nombre[] = "pruebas_listas_ui";
-        static char* argv[] = {nombre, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
+    void SetUp() override { aplicacion(); }
 };
 [[maybe_unused]] auto* const entorno = ::testing::AddGlobalTestEnvironment(new EntornoQt);
 

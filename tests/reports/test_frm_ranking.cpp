@@ -27,20 +27,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "aplicacion_qt.h"
+
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 
 namespace {
-
-QApplication& aplicacion() {
-    static int argc = 1;
-    static char nombre[] = "pruebas_frm_ranking";
-    static char* argv[] = {nombre, nullptr};
-    // Never destroyed: widgets of the chart module must not outlive it at exit.
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
 
 class FrmRanking : public ::testing::Test {
 protected:
