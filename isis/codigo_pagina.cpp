@@ -88,16 +88,18 @@ std::string CodigoPagina::desdeUtf8(std::string_view utf8) const {
             r += static_cast<char>(c);
             continue;
         }
-        char byte = '?';
-        for (std::size_t k = 0; k < altos_.size(); ++k) {
-            if (altos_[k] == c) {
-                byte = static_cast<char>(0x80 + k);
-                break;
-            }
-        }
-        r += byte;
+        r += static_cast<char>(byteDe(c).value_or('?'));
     }
     return r;
+}
+
+std::optional<unsigned char> CodigoPagina::byteDe(char32_t c) const {
+    for (std::size_t k = 0; k < altos_.size(); ++k) {
+        if (altos_[k] == c) {
+            return static_cast<unsigned char>(0x80 + k);
+        }
+    }
+    return std::nullopt;
 }
 
 std::string CodigoPagina::mayusculas(std::string_view bytes) const {

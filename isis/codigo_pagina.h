@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,8 @@ public:
     std::string aUtf8(std::string_view bytes) const;
     // UTF-8 to this code page; characters it lacks become '?'.
     std::string desdeUtf8(std::string_view utf8) const;
+    // The byte of a character above ASCII, or nothing when the page lacks it.
+    std::optional<unsigned char> byteDe(char32_t c) const;
     // The ISIS upper-case table of this code page (a-z and the accented
     // letters to their plain capital).
     unsigned char mayuscula(unsigned char c) const { return mayusculas_[c]; }

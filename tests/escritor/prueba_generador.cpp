@@ -1,5 +1,5 @@
 #include "carpeta_temporal.h"
-#include "codigo_pagina.h"
+#include "pagina_escrita.h"
 #include "generador_demo.h"
 #include "lector_crudo.h"
 #include "listas_clasificacion.h"
@@ -101,7 +101,7 @@ TEST_F(DemoGenerada, VocabularioDeLosFiltros) {
     }
     std::set<std::string> esperados;
     for (std::size_t i = 1; i < listas::TiposUsuario().size(); ++i) {
-        esperados.insert(codificar(listas::TiposUsuario()[i], CodigoPagina::Cp850));
+        esperados.insert(codificar(listas::TiposUsuario()[i], PaginaEscrita::Cp850));
     }
     for (const auto& [t, n] : tipos) {
         EXPECT_TRUE(esperados.count(t)) << t;
@@ -114,7 +114,7 @@ TEST_F(DemoGenerada, VocabularioDeLosFiltros) {
 
     std::set<std::string> tematicas;
     for (std::size_t i = 1; i < listas::Tematicas().size(); ++i) {
-        tematicas.insert("^a" + codificar(listas::Tematicas()[i], CodigoPagina::Cp850));
+        tematicas.insert("^a" + codificar(listas::Tematicas()[i], PaginaEscrita::Cp850));
     }
     ASSERT_EQ(tematicas.size(), 60u);
     for (const Campos& c : catalogo) {

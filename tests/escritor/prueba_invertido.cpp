@@ -47,7 +47,7 @@ TEST_P(FormasDelArbol, MilesDeClavesAlAzarSeRecorrenEnteras) {
     std::mt19937 azar(11);
     Esperado esperado;
     EscritorIsis esc(carpeta.archivo("CLAVES"),
-                     {.codigoPagina = CodigoPagina::SinConvertir, .forma = GetParam()});
+                     {.codigoPagina = PaginaEscrita::SinConvertir, .forma = GetParam()});
     for (int i = 0; i < 3000; ++i) {
         esc.agregar({{1, "x"}});
     }
@@ -162,14 +162,14 @@ TEST(FstIsis, MayusculasDeWindows1252) {
     EXPECT_EQ(normalizarClave("",
                               "\xF1"
                               "and\xFA \xC1rbol",
-                              CodigoPagina::Windows1252),
+                              PaginaEscrita::Windows1252),
               "NANDU ARBOL");
     EXPECT_EQ(normalizarClave("",
                               "\xA4"
                               "and\xA3 \xB5rbol",
-                              CodigoPagina::Cp850),
+                              PaginaEscrita::Cp850),
               "NANDU \xB5RBOL");
-    EXPECT_EQ(normalizarClave("P=", " a\tb ", CodigoPagina::Cp850), "P=A B");
+    EXPECT_EQ(normalizarClave("P=", " a\tb ", PaginaEscrita::Cp850), "P=A B");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "carpeta_temporal.h"
+#include "codigo_pagina.h"
 #include "error.h"
 #include "escritor_isis.h"
 #include "lector_crudo.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -21,7 +23,7 @@ TEST(MaestroIsis, MilesDeRegistrosAlAzarSeLeenByteAByte) {
     CarpetaTemporal carpeta;
     std::mt19937 azar(7);
     std::vector<Registro> esperados;
-    EscritorIsis esc(carpeta.archivo("AZAR"), {.codigoPagina = CodigoPagina::SinConvertir});
+    EscritorIsis esc(carpeta.archivo("AZAR"), {.codigoPagina = PaginaEscrita::SinConvertir});
     for (int i = 0; i < 4000; ++i) {
         Registro r;
         const int campos = static_cast<int>(azar() % 12);
@@ -55,16 +57,29 @@ TEST(MaestroIsis, MilesDeRegistrosAlAzarSeLeenByteAByte) {
 }
 
 TEST(MaestroIsis, TextoEnCp850YEnWindows1252) {
-    EXPECT_EQ(codificar("ñÑáéíóúÁÍÓÚü¿¡º", CodigoPagina::Cp850),
+    EXPECT_EQ(codificar("ñÑáéíóúÁÍÓÚü¿¡º", PaginaEscrita::Cp850),
               "\xA4\xA5\xA0\x82\xA1\xA2\xA3\xB5\xD6\xE0\xE9\x81\xA8\xAD\xA7");
-    EXPECT_EQ(codificar("ñÑáÁ€", CodigoPagina::Windows1252), "\xF1\xD1\xE1\xC1\x80");
-    EXPECT_EQ(codificar("Año", CodigoPagina::SinConvertir), "Año");
+    EXPECT_EQ(codificar("ñÑáÁ€", PaginaEscrita::Windows1252), "\xF1\xD1\xE1\xC1\x80");
+    EXPECT_EQ(codificar("Año", PaginaEscrita::SinConvertir), "Año");
     try {
-        codificar("100 €", CodigoPagina::Cp850);
+        codificar("100 €", PaginaEscrita::Cp850);
         FAIL() << "el euro no existe en CP850";
     } catch (const Error& e) {
         EXPECT_EQ(e.numero(), Error::ArgumentoInvalido);
         EXPECT_NE(e.descripcion().find("U+20AC"), std::string::npos);
+    }
+}
+
+// Every high byte the reader decodes is written back as the same byte.
+TEST(MaestroIsis, CadaByteAltoVaYVuelveIgual) {
+    for (const auto& [escrita, tipo] :
+         {std::pair{PaginaEscrita::Cp850, CodigoPagina::Tipo::Cp850},
+          {PaginaEscrita::Windows1252, CodigoPagina::Tipo::Windows1252}}) {
+        const CodigoPagina lector(tipo);
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            const std::string byte(1, static_cast<char>(b));
+            EXPECT_EQ(codificar(lector.aUtf8(byte), escrita), byte) << b;
+        }
     }
 }
 

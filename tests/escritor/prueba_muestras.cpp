@@ -34,7 +34,7 @@ TEST(MuestrasReales, ElRecorridoCrudoAceptaLaBaseDeWinIsis) {
 TEST(MuestrasReales, MismasClavesDanElMismoInvertido) {
     const crudo::Invertido real = crudo::leerInvertido(muestra());
     CarpetaTemporal carpeta;
-    EscritorIsis esc(carpeta.archivo("BIBL"), {.codigoPagina = CodigoPagina::SinConvertir});
+    EscritorIsis esc(carpeta.archivo("BIBL"), {.codigoPagina = PaginaEscrita::SinConvertir});
     for (const auto& [clave, ps] : real.claves) {
         for (const Posting& p : ps) {
             esc.agregarClave(clave, p);
@@ -65,7 +65,7 @@ TEST(MuestrasReales, MismasClavesDanElMismoInvertido) {
 TEST(MuestrasReales, MismaHistoriaDaElMismoMaestro) {
     const crudo::Maestro real = crudo::leerMaestro(muestra(), ".mst", ".XRF");
     CarpetaTemporal carpeta;
-    EscritorIsis esc(carpeta.archivo("BIBL"), {.codigoPagina = CodigoPagina::SinConvertir});
+    EscritorIsis esc(carpeta.archivo("BIBL"), {.codigoPagina = PaginaEscrita::SinConvertir});
     for (std::int64_t pos : {64, 648, 996, 1386, 1778}) {
         esc.agregar(comoRegistro(crudo::copiaEn(real.mst, pos)));
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codigo_pagina.h"
+#include "pagina_escrita.h"
 #include "fst.h"
 #include "invertido.h"
 #include "maestro.h"
@@ -11,7 +11,7 @@
 #include <vector>
 
 // A field of a record to write; the text is UTF-8 (or raw bytes with
-// CodigoPagina::SinConvertir).
+// PaginaEscrita::SinConvertir).
 struct Campo {
     int tag = 0;
     std::string texto;
@@ -19,7 +19,7 @@ struct Campo {
 using Registro = std::vector<Campo>;
 
 struct OpcionesEscritor {
-    CodigoPagina codigoPagina = CodigoPagina::Cp850;
+    PaginaEscrita codigoPagina = PaginaEscrita::Cp850;
     // Written as the .FST and used to index every record the inverted file covers.
     std::vector<LineaFst> fst{};
     FormaInvertido forma{};

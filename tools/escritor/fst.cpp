@@ -55,7 +55,7 @@ std::string textoFst(const LineaFst& l) {
     return id + " 0 MHU,(" + prefijo + campo + "/)";
 }
 
-std::string normalizarClave(std::string_view prefijo, std::string_view texto, CodigoPagina codigo) {
+std::string normalizarClave(std::string_view prefijo, std::string_view texto, PaginaEscrita codigo) {
     std::size_t inicio = 0;
     std::size_t fin = texto.size();
     const auto blanco = [&](std::size_t k) { return static_cast<unsigned char>(texto[k]) <= 0x20; };
@@ -81,7 +81,7 @@ std::string normalizarClave(std::string_view prefijo, std::string_view texto, Co
 }
 
 void clavesDeLinea(const LineaFst& linea, std::int32_t mfn, const std::vector<CampoCrudo>& campos,
-                   CodigoPagina codigo, const std::function<void(EntradaInvertida)>& destino) {
+                   PaginaEscrita codigo, const std::function<void(EntradaInvertida)>& destino) {
     const std::string prefijo = codificar(linea.prefijo, codigo);
     std::uint16_t orden = 0;
     const auto emitir = [&](std::string_view texto) {

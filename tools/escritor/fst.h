@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codigo_pagina.h"
+#include "pagina_escrita.h"
 #include "invertido.h"
 #include "maestro.h"
 
@@ -28,9 +28,9 @@ std::string textoFst(const LineaFst& linea);
 // Makes a key as an inversion does: upper case through ISISUC, outer blanks
 // and control characters cut, inner control characters made blanks, the
 // prefix in front, at most 30 bytes. Empty when nothing is left.
-std::string normalizarClave(std::string_view prefijo, std::string_view texto, CodigoPagina codigo);
+std::string normalizarClave(std::string_view prefijo, std::string_view texto, PaginaEscrita codigo);
 
 // The keys the line makes from a record (fields already in the code page),
 // with POCC 1 and PCNT counting the line's keys, as ISIS numbers them.
 void clavesDeLinea(const LineaFst& linea, std::int32_t mfn, const std::vector<CampoCrudo>& campos,
-                   CodigoPagina codigo, const std::function<void(EntradaInvertida)>& destino);
+                   PaginaEscrita codigo, const std::function<void(EntradaInvertida)>& destino);
