@@ -2,6 +2,7 @@
 
 #include "almacen.h"
 #include "argumentos.h"
+#include "comandos.h"
 #include "contexto.h"
 #include "dialogos_guionados.h"
 #include "error.h"
@@ -26,13 +27,9 @@ int ComandoExportar(const std::vector<std::string>& args, const std::string& car
     }
     const PeriodoExportacion periodo{fecha(argumentos, "--desde"), fecha(argumentos, "--hasta")};
     Reloj reloj;
-    // Nobody to answer: whatever the store would show is printed.
     DialogosGuionados dialogos;
     Contexto ctx(carpeta, reloj, dialogos);
-    if (!AbrirBaseDatos(ctx)) {
-        for (const auto& m : dialogos.mensajes) {
-            errores << "Error " << m.titulo << ": " << m.texto << "\n";
-        }
+    if (!abrirAlmacen(ctx, dialogos, errores)) {
         return 1;
     }
     salida << EscribirExportacion(ctx, FiltroExportacion(periodo), periodo) << "\n";

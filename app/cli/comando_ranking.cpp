@@ -2,6 +2,7 @@
 
 #include "almacen.h"
 #include "argumentos.h"
+#include "comandos.h"
 #include "contexto.h"
 #include "dialogos_guionados.h"
 #include "error.h"
@@ -130,9 +131,7 @@ int ComandoRanking(const std::vector<std::string>& args, const std::string& carp
     Reloj reloj;
     DialogosGuionados dialogos;
     Contexto ctx(carpeta, reloj, dialogos);
-    if (!AbrirBaseDatos(ctx)) {
-        const auto& m = dialogos.mensajes.back();
-        errores << "Error " << m.titulo << ": " << m.texto << "\n";
+    if (!abrirAlmacen(ctx, dialogos, errores)) {
         return 1;
     }
     ctx.TotalPrestamos = contarPrestamos(ctx);

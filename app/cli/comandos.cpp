@@ -2,9 +2,14 @@
 #include "comando_exportar.h"
 #include "comandos_listas.h"
 
-#include "comando_cargar.h"
+#include "almacen.h"
 #include "cli_isis.h"
+#include "comando_cargar.h"
 #include "comando_ranking.h"
+#include "contexto.h"
+#include "dialogos_guionados.h"
+
+#include <ostream>
 
 const std::vector<Comando>& Comandos() {
     static const std::vector<Comando> lista{
@@ -35,4 +40,14 @@ const std::vector<Comando>& Comandos() {
          ComandoIsis},
     };
     return lista;
+}
+
+bool abrirAlmacen(Contexto& ctx, const DialogosGuionados& dialogos, std::ostream& errores) {
+    if (AbrirBaseDatos(ctx)) {
+        return true;
+    }
+    for (const auto& m : dialogos.mensajes) {
+        errores << "Error " << m.titulo << ": " << m.texto << "\n";
+    }
+    return false;
 }

@@ -15,3 +15,10 @@ struct Comando {
 
 // The subcommands, in the order --help lists them.
 const std::vector<Comando>& Comandos();
+
+class Contexto;
+class DialogosGuionados;
+
+// Opens the statistics store for a subcommand. Nobody is there to answer, so
+// whatever the store would show goes to `errores`; false when it failed.
+bool abrirAlmacen(Contexto& ctx, const DialogosGuionados& dialogos, std::ostream& errores);

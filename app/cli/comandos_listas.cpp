@@ -2,6 +2,7 @@
 
 #include "almacen.h"
 #include "argumentos.h"
+#include "comandos.h"
 #include "contexto.h"
 #include "dialogos_guionados.h"
 #include "error.h"
@@ -93,10 +94,7 @@ int mostrar(const Argumentos& a, const std::string& sentencia,
     const Reloj reloj;
     DialogosGuionados dialogos;
     Contexto ctx(carpeta, reloj, dialogos);
-    if (!AbrirBaseDatos(ctx)) {
-        for (const auto& m : dialogos.mensajes) {
-            errores << "Error " << m.titulo << ": " << m.texto << "\n";
-        }
+    if (!abrirAlmacen(ctx, dialogos, errores)) {
         return 1;
     }
     ctx.TextoSql = sentencia;
