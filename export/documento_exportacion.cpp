@@ -5,11 +5,13 @@
 #include "almacen.h"
 #include "archivo_ini.h"
 #include "contexto.h"
+#include "error.h"
 #include "sentencias_exportacion.h"
 #include "texto.h"
 
 #include <array>
 #include <functional>
+#include <future>
 #include <utility>
 #include <vector>
 
@@ -79,16 +81,15 @@ class Redactor {
 public:
     Redactor(Contexto& ctx, const std::string& filtro) : ctx_(ctx), s_(filtro) {}
 
-    std::string documento(const std::string& cue, const std::string& periodo) {
-        t_ = "<?xml version='1.0' encoding='UTF-8' ?>\r\n<Escuela>\r\n\t<CUE>" + contenidoXml(cue) +
-             "</CUE>\r\n\t<Periodo>" + periodo + "</Periodo>";
-        libros(false);
-        libros(true);
-        usuarios();
-        morosos();
-        t_ += "\r\n</Escuela>";
+    // The text of one section, or of several in the order given.
+    template <typename... Secciones> std::string secciones(Secciones... s) {
+        t_.clear();
+        (std::invoke(s, this), ...);
         return std::move(t_);
     }
+
+    void libros() { seccionLibros(false); }
+    void librosMorosos() { seccionLibros(true); }
 
 private:
     using Entrada = std::function<void(const Registros&)>;
@@ -178,7 +179,7 @@ private:
     }
 
     // <Libros>, or with morosos <LibrosMorosos> (overdue loans, no <Prestados>).
-    void libros(bool morosos) {
+    void seccionLibros(bool morosos) {
         const char* seccion = morosos ? "LibrosMorosos" : "Libros";
         abrir(1, seccion);
         rankingLibros(2, "Ranking", morosos ? s_.M1() : s_.L1());
@@ -213,6 +214,7 @@ private:
         cerrar(1, seccion);
     }
 
+public:
     void usuarios() {
         abrir(1, "Usuarios");
         rankingSocios(2, "Ranking", s_.U1());
@@ -249,6 +251,7 @@ private:
         cerrar(1, "Morosos");
     }
 
+private:
     Contexto& ctx_;
     SentenciasExportacion s_;
     std::string t_;
@@ -258,7 +261,32 @@ private:
 
 std::string DocumentoExportacion(Contexto& ctx, const std::string& filtro,
                                  const PeriodoExportacion& periodo) {
+    if (!ctx.Conexion) {
+        throw Error(Error::ObjetoNoEstablecido, "Variable de objeto no establecida");
+    }
     Archivo_Ini ini(ctx.carpeta);
     ini.Cargar("INICIO");
-    return Redactor(ctx, filtro).documento(ini.CUE, TextoPeriodo(periodo, ctx.reloj.hoy()));
+    const std::string cabecera = "<?xml version='1.0' encoding='UTF-8' ?>\r\n<Escuela>\r\n\t<CUE>" +
+                                 contenidoXml(ini.CUE) + "</CUE>\r\n\t<Periodo>" +
+                                 TextoPeriodo(periodo, ctx.reloj.hoy()) + "</Periodo>";
+    // The sections are independent, each a few dozen scans of presta: the
+    // middle two are written over a second connection on another thread, so
+    // an export over a whole school year uses both cores. Rows not yet
+    // committed are seen by the program's connection alone: then it writes
+    // everything itself.
+    const auto medio = [&filtro](Contexto& c) {
+        return Redactor(c, filtro).secciones(&Redactor::librosMorosos, &Redactor::usuarios);
+    };
+    std::future<std::string> seccionesMedias =
+        ctx.Conexion->enTransaccion()
+            ? std::async(std::launch::deferred, [&] { return medio(ctx); })
+            : std::async(std::launch::async, [&] {
+                  Contexto otro(ctx.carpeta, ctx.reloj, ctx.dialogos);
+                  otro.Conexion = std::make_unique<BaseDatos>(ctx.Conexion->ruta(), ctx.reloj);
+                  return medio(otro);
+              });
+    Redactor redactor(ctx, filtro);
+    const std::string libros = redactor.secciones(&Redactor::libros);
+    const std::string morosos = redactor.secciones(&Redactor::morosos);
+    return cabecera + libros + seccionesMedias.get() + morosos + "\r\n</Escuela>";
 }

@@ -130,6 +130,10 @@ void lanzarErrorSqlite(sqlite3* db, const std::string& contexto) {
                 contexto.empty() ? mensaje : mensaje + " (" + contexto + ")");
 }
 
+bool BaseDatos::enTransaccion() const {
+    return sqlite3_get_autocommit(db_) == 0;
+}
+
 BaseDatos::BaseDatos(const std::string& ruta, const Reloj& reloj) : ruta_(ruta) {
     if (sqlite3_open_v2(ruta.c_str(), &db_,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,

@@ -23,6 +23,8 @@ public:
     void ejecutar(const std::string& sql);
     sqlite3* manejador() const { return db_; }
     const std::string& ruta() const { return ruta_; }
+    // Whether a transaction is open, whose changes other connections cannot see yet.
+    bool enTransaccion() const;
 
 private:
     sqlite3* db_ = nullptr;

@@ -31,6 +31,23 @@ TEST_F(Documento, PrestaVaciaAbreYCierraCadaLista) {
     EXPECT_TRUE(d.ends_with("\r\n\t\t<Tipos>\r\n\t\t</Tipos>\r\n\t</Morosos>\r\n</Escuela>"));
 }
 
+// Rows of a transaction still open are seen by the program's own connection
+// only: the export reads them all the same.
+TEST_F(Documento, LasFilasSinConfirmarEntranEnCadaSeccion) {
+    Transaccion transaccion(*ctx.Conexion);
+    agregar({{"titulo", "Rayuela"},
+             {"dni", "30111222"},
+             {"tipo_usu", "Docente"},
+             {"fecha_devolucion", "20240301"}},
+            2);
+    const std::string dentro = documento();
+    for (const char* seccion : {"Libros", "LibrosMorosos", "Usuarios", "Morosos"}) {
+        EXPECT_EQ(apariciones(bloque(dentro, seccion), "<Cantidad>2</Cantidad>"), 3) << seccion;
+    }
+    transaccion.confirmar();
+    EXPECT_EQ(documento(), dentro);
+}
+
 TEST_F(Documento, CadaListaTomaACincoComoMucho) {
     const char* temas[] = {"Arte",  "Biología", "Cuentos",  "Deportes",
                            "Ética", "Física",   "Geografía"};
