@@ -1,8 +1,8 @@
 #include "carpeta_temporal.h"
-#include "pagina_escrita.h"
 #include "generador_demo.h"
 #include "lector_crudo.h"
 #include "listas_clasificacion.h"
+#include "pagina_escrita.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "pagina_escrita.h"
 #include "fst.h"
 #include "invertido.h"
 #include "maestro.h"
+#include "pagina_escrita.h"
 
 #include <cstdint>
 #include <string>

@@ -55,7 +55,8 @@ std::string textoFst(const LineaFst& l) {
     return id + " 0 MHU,(" + prefijo + campo + "/)";
 }
 
-std::string normalizarClave(std::string_view prefijo, std::string_view texto, PaginaEscrita codigo) {
+std::string normalizarClave(std::string_view prefijo, std::string_view texto,
+                            PaginaEscrita codigo) {
     std::size_t inicio = 0;
     std::size_t fin = texto.size();
     const auto blanco = [&](std::size_t k) { return static_cast<unsigned char>(texto[k]) <= 0x20; };

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "pagina_escrita.h"
 #include "invertido.h"
 #include "maestro.h"
+#include "pagina_escrita.h"
 
 #include <functional>
 #include <string>
