@@ -23,10 +23,14 @@
 
 namespace {
 
-// The four picture buttons and the window's size, in twips.
+// The four picture buttons, the filter frame and the window's size, in twips.
 constexpr int AnchoBoton = 495;
 constexpr int AltoBoton = 375;
-constexpr int AnchoVentana = 10350;
+constexpr int IzquierdaMarco = 120;
+constexpr int AnchoMarco = 11475;
+// The designed width (10350) would cut the frame and hide two of its four
+// buttons: the window opens as wide as the frame and its margins instead.
+constexpr int AnchoVentana = IzquierdaMarco + AnchoMarco + IzquierdaMarco;
 constexpr int AltoVentana = 8490;
 // The printed table's origin on the page.
 constexpr double OrigenImpresion = 400;
@@ -39,7 +43,7 @@ VentanaGrilla::VentanaGrilla(Contexto& ctx, const std::vector<ColumnaGrilla>& co
       columnas_(columnas), diseno_(diseno), modelo_(new ModeloGrilla(this)) {
     Frame1->setObjectName("Frame1");
     Frame1->setFont(QFont("Small Fonts", 7));
-    ubicar(Frame1, 120, 120, 11475, diseno.altoMarco);
+    ubicar(Frame1, IzquierdaMarco, 120, AnchoMarco, diseno.altoMarco);
 
     const auto etiquetar = [this](const char* texto, int x, int y) {
         auto* etiqueta = new QLabel(texto, Frame1);
