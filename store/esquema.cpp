@@ -99,14 +99,10 @@ const std::vector<Provincia>& Provincias() {
 }
 
 void crearIndicesPresta(BaseDatos& base) {
-    // Each index sorts the whole table: let the sorter use a second core,
-    // then give the connection back its single-threaded sorts for the reports.
-    base.ejecutar("PRAGMA threads = 2");
     for (const char* columna : ColumnasIndexadas) {
         base.ejecutar(std::string("CREATE INDEX IF NOT EXISTS presta_") + columna + " ON presta (" +
                       columna + ")");
     }
-    base.ejecutar("PRAGMA threads = 0");
 }
 
 void borrarIndicesPresta(BaseDatos& base) {
