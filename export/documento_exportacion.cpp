@@ -5,13 +5,13 @@
 #include "almacen.h"
 #include "archivo_ini.h"
 #include "contexto.h"
-#include "error.h"
 #include "sentencias_exportacion.h"
 #include "texto.h"
 
 #include <array>
 #include <functional>
 #include <future>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -81,15 +81,29 @@ class Redactor {
 public:
     Redactor(Contexto& ctx, const std::string& filtro) : ctx_(ctx), s_(filtro) {}
 
-    // The text of one section, or of several in the order given.
-    template <typename... Secciones> std::string secciones(Secciones... s) {
+    enum class Seccion { Libros, LibrosMorosos, Usuarios, Morosos };
+
+    // The text of the sections, in the order given.
+    std::string secciones(std::initializer_list<Seccion> lista) {
         t_.clear();
-        (std::invoke(s, this), ...);
+        for (const Seccion s : lista) {
+            switch (s) {
+            case Seccion::Libros:
+                libros(false);
+                break;
+            case Seccion::LibrosMorosos:
+                libros(true);
+                break;
+            case Seccion::Usuarios:
+                usuarios();
+                break;
+            case Seccion::Morosos:
+                morosos();
+                break;
+            }
+        }
         return std::move(t_);
     }
-
-    void libros() { seccionLibros(false); }
-    void librosMorosos() { seccionLibros(true); }
 
 private:
     using Entrada = std::function<void(const Registros&)>;
@@ -179,7 +193,7 @@ private:
     }
 
     // <Libros>, or with morosos <LibrosMorosos> (overdue loans, no <Prestados>).
-    void seccionLibros(bool morosos) {
+    void libros(bool morosos) {
         const char* seccion = morosos ? "LibrosMorosos" : "Libros";
         abrir(1, seccion);
         rankingLibros(2, "Ranking", morosos ? s_.M1() : s_.L1());
@@ -214,7 +228,6 @@ private:
         cerrar(1, seccion);
     }
 
-public:
     void usuarios() {
         abrir(1, "Usuarios");
         rankingSocios(2, "Ranking", s_.U1());
@@ -251,7 +264,6 @@ public:
         cerrar(1, "Morosos");
     }
 
-private:
     Contexto& ctx_;
     SentenciasExportacion s_;
     std::string t_;
@@ -261,9 +273,7 @@ private:
 
 std::string DocumentoExportacion(Contexto& ctx, const std::string& filtro,
                                  const PeriodoExportacion& periodo) {
-    if (!ctx.Conexion) {
-        throw Error(Error::ObjetoNoEstablecido, "Variable de objeto no establecida");
-    }
+    BaseDatos& conexion = ConexionAbierta(ctx);
     Archivo_Ini ini(ctx.carpeta);
     ini.Cargar("INICIO");
     const std::string cabecera = "<?xml version='1.0' encoding='UTF-8' ?>\r\n<Escuela>\r\n\t<CUE>" +
@@ -274,19 +284,20 @@ std::string DocumentoExportacion(Contexto& ctx, const std::string& filtro,
     // an export over a whole school year uses both cores. Rows not yet
     // committed are seen by the program's connection alone: then it writes
     // everything itself.
+    using Seccion = Redactor::Seccion;
     const auto medio = [&filtro](Contexto& c) {
-        return Redactor(c, filtro).secciones(&Redactor::librosMorosos, &Redactor::usuarios);
+        return Redactor(c, filtro).secciones({Seccion::LibrosMorosos, Seccion::Usuarios});
     };
     std::future<std::string> seccionesMedias =
-        ctx.Conexion->enTransaccion()
+        conexion.enTransaccion()
             ? std::async(std::launch::deferred, [&] { return medio(ctx); })
             : std::async(std::launch::async, [&] {
                   Contexto otro(ctx.carpeta, ctx.reloj, ctx.dialogos);
-                  otro.Conexion = std::make_unique<BaseDatos>(ctx.Conexion->ruta(), ctx.reloj);
+                  otro.Conexion = std::make_unique<BaseDatos>(conexion.ruta(), ctx.reloj);
                   return medio(otro);
               });
     Redactor redactor(ctx, filtro);
-    const std::string libros = redactor.secciones(&Redactor::libros);
-    const std::string morosos = redactor.secciones(&Redactor::morosos);
+    const std::string libros = redactor.secciones({Seccion::Libros});
+    const std::string morosos = redactor.secciones({Seccion::Morosos});
     return cabecera + libros + seccionesMedias.get() + morosos + "\r\n</Escuela>";
 }

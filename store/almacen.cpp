@@ -36,16 +36,21 @@ bool AbrirBaseDatos(Contexto& ctx) {
     }
 }
 
-std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& texto, int cursor,
-                                            int bloqueo) {
+BaseDatos& ConexionAbierta(Contexto& ctx) {
     if (!ctx.Conexion) {
         throw Error(Error::ObjetoNoEstablecido, "Variable de objeto no establecida");
     }
+    return *ctx.Conexion;
+}
+
+std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& texto, int cursor,
+                                            int bloqueo) {
+    BaseDatos& base = ConexionAbierta(ctx);
     const std::string sql = traducirJet(texto);
     if (cursor == adOpenDynamic && bloqueo == adLockPessimistic) {
-        return Registros::anexador(*ctx.Conexion, sql);
+        return Registros::anexador(base, sql);
     }
-    return Registros::lectura(*ctx.Conexion, sql);
+    return Registros::lectura(base, sql);
 }
 
 bool ExisteArchivo(const std::string& ruta) {
@@ -71,11 +76,8 @@ bool ExisteArchivo(const std::string& ruta) {
 void CompactarBase(Contexto& ctx) {
     ctx.ArchivoIni.reset();
     try {
-        if (!ctx.Conexion) {
-            throw Error(Error::ObjetoNoEstablecido, "Variable de objeto no establecida");
-        }
         {
-            Sentencia revision(*ctx.Conexion, "PRAGMA integrity_check");
+            Sentencia revision(ConexionAbierta(ctx), "PRAGMA integrity_check");
             if (!revision.paso() || revision.valor(0).value_or("") != "ok") {
                 throw Error(Error::ErrorBaseDatos,
                             "La base de datos está dañada: " + revision.valor(0).value_or(""));

@@ -19,6 +19,9 @@ constexpr int adLockPessimistic = 2;
 // number as title) and returns false.
 bool AbrirBaseDatos(Contexto& ctx);
 
+// The open store connection; throws Error 91 when the store was never opened.
+BaseDatos& ConexionAbierta(Contexto& ctx);
+
 // Runs `texto` (normally ctx.TextoSql) over ctx.Conexion. Cursor 2 with lock 2
 // on "SELECT * FROM tabla" gives the appender; anything else a forward-only
 // read-only row set. Throws Error (91 when the store was never opened).
