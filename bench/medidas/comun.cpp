@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <iomanip>
 #include <iostream>
-#include <unistd.h>
 
 namespace medidas {
 
@@ -31,25 +31,30 @@ double mediana(std::vector<double> valores) {
     return valores.size() % 2 ? valores[medio] : (valores[medio - 1] + valores[medio]) / 2;
 }
 
-double residenteMB() {
-    std::ifstream statm("/proc/self/statm");
-    long total = 0;
-    long residente = 0;
-    statm >> total >> residente;
-    return static_cast<double>(residente) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
-}
+namespace {
 
-double picoResidenteMB() {
+// One "VmXXX:" line of /proc/self/status, in MB.
+double memoriaMB(const std::string& campo) {
     std::ifstream estado("/proc/self/status");
     std::string palabra;
     while (estado >> palabra) {
-        if (palabra == "VmHWM:") {
+        if (palabra == campo) {
             double kb = 0;
             estado >> kb;
             return kb / 1024.0;
         }
     }
     return 0;
+}
+
+} // namespace
+
+double residenteMB() {
+    return memoriaMB("VmRSS:");
+}
+
+double picoResidenteMB() {
+    return memoriaMB("VmHWM:");
 }
 
 void anotar(const std::string& clave, double valor) {
@@ -104,6 +109,21 @@ long long recorrer(BaseDatos& base, const std::string& sql) {
         ++filas;
     }
     return filas;
+}
+
+double msMediana(int veces, const std::function<void()>& trabajo) {
+    std::vector<double> tiempos;
+    for (int i = 0; i < veces; ++i) {
+        const Instante inicio = ahora();
+        trabajo();
+        tiempos.push_back(msDesde(inicio));
+    }
+    return mediana(tiempos);
+}
+
+void imprimirMedida(const std::string& que, double ms) {
+    std::cout << "    " << std::left << std::setw(56) << que << std::right << std::setw(9)
+              << std::fixed << std::setprecision(1) << ms << " ms\n";
 }
 
 } // namespace medidas

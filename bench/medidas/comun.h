@@ -5,6 +5,7 @@
 #include "reloj.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -60,5 +61,9 @@ void imprimirPlan(BaseDatos& base, const std::string& sql);
 
 // Rows of a statement the caller only wants to step through (and count).
 long long recorrer(BaseDatos& base, const std::string& sql);
+// The median time of `veces` runs of `trabajo`.
+double msMediana(int veces, const std::function<void()>& trabajo);
+// "    que ....  12.3 ms", the profiles' line for one time.
+void imprimirMedida(const std::string& que, double ms);
 
 } // namespace medidas

@@ -1,6 +1,7 @@
 #include "consultas.h"
 
 #include "comun.h"
+#include "dialecto_jet.h"
 #include "error.h"
 #include "exportacion.h"
 #include "grafico_ranking.h"
@@ -21,14 +22,10 @@ int veces(const std::vector<std::string>& args, std::size_t posicion) {
 // Runs `trabajo` once cold (the connection just opened) and `n` times more;
 // prints the first time and the median of the rest.
 void cronometrar(const std::string& nombre, int n, const std::function<void()>& trabajo) {
-    std::vector<double> tiempos;
-    for (int i = 0; i <= n; ++i) {
-        const Instante inicio = ahora();
-        trabajo();
-        tiempos.push_back(msDesde(inicio));
-    }
-    anotar(nombre + "_primera_ms", tiempos.front());
-    anotar(nombre + "_ms", mediana({tiempos.begin() + 1, tiempos.end()}));
+    const Instante inicio = ahora();
+    trabajo();
+    anotar(nombre + "_primera_ms", msDesde(inicio));
+    anotar(nombre + "_ms", msMediana(n, trabajo));
 }
 
 } // namespace
@@ -55,6 +52,17 @@ ranking::Marcas todasLasColumnas(int agrupacion) {
 
 std::string sentenciaListaCompleta() {
     return SentenciaListaPrestamos("1", {}, "devuelto");
+}
+
+std::vector<ConsultaMedida> consultasMedidas() {
+    const auto rankingCompleto = [](int agrupacion) {
+        return traducirJet(ranking::SentenciaRanking(agrupacion, todasLasColumnas(agrupacion), {}));
+    };
+    return {{"ranking-libro", "ranking por libro, todas las columnas",
+             rankingCompleto(ranking::PorLibro)},
+            {"ranking-grado", "ranking por grado, todas las columnas",
+             rankingCompleto(ranking::PorGrado)},
+            {"lista", "lista de préstamos, modo 1", traducirJet(sentenciaListaCompleta())}};
 }
 
 int medirRanking(const std::vector<std::string>& args) {

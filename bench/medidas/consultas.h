@@ -17,6 +17,14 @@ ranking::Marcas todasLasColumnas(int agrupacion);
 // The statement of the loan list in mode 1 ("Titulos retirados por usuarios").
 std::string sentenciaListaCompleta();
 
+// The statements the librarian waits for, as the store runs them.
+struct ConsultaMedida {
+    std::string clave; // ranking-libro, ranking-grado, lista
+    std::string nombre;
+    std::string sql;
+};
+std::vector<ConsultaMedida> consultasMedidas();
+
 // ranking CARPETA libro|grado [VECES]
 int medirRanking(const std::vector<std::string>& args);
 // lista CARPETA [VECES]

@@ -12,10 +12,10 @@ namespace medidas {
 int perfilCarga(const std::vector<std::string>& args);
 // perfil-indices CARPETA: each index build of the load with the Spanish
 // collation and with a byte comparison, ANALYZE, and what some covering
-// indexes would cost the load and give the rankings and the list.
+// indexes would cost the load and give the rankings, the list and the export.
 int perfilIndices(const std::vector<std::string>& args);
 // perfil-consultas CARPETA: plan, time and collation calls of the rankings
-// with every column and of the loan list.
+// with every column and of the loan list; the collation's cost per call.
 int perfilConsultas(const std::vector<std::string>& args);
 // perfil-exportacion CARPETA: the export's statements on one connection,
 // grouped by shape, the slowest first.
