@@ -1,0 +1,66 @@
+#include "perfil.h"
+
+#include "carga.h"
+#include "comun.h"
+
+#include <iomanip>
+#include <iostream>
+
+namespace medidas {
+
+namespace {
+
+// One label of the load window: its first notice, its last one and the one
+// before the last.
+struct Paso {
+    std::string etiqueta;
+    Instante primero;
+    Instante penultimo;
+    Instante ultimo;
+};
+
+void fila(const std::string& paso, double ms, double total) {
+    std::cout << "  " << std::left << std::setw(46) << paso << std::right << std::setw(8)
+              << std::fixed << std::setprecision(1) << ms << " ms " << std::setw(5)
+              << 100 * ms / total << " %\n";
+}
+
+} // namespace
+
+int perfilCarga(const std::vector<std::string>& args) {
+    Reloj reloj;
+    DialogosGuionados dialogos;
+    Contexto ctx(args.at(0), reloj, dialogos);
+    std::vector<Paso> pasos;
+    const Instante inicio = ahora();
+    const ResultadoCarga r = CargarDatos(ctx, [&pasos](const std::string& etiqueta, int, int) {
+        const Instante t = ahora();
+        if (pasos.empty() || pasos.back().etiqueta != etiqueta) {
+            pasos.push_back({etiqueta, t, t, t});
+        }
+        pasos.back().penultimo = pasos.back().ultimo;
+        pasos.back().ultimo = t;
+    });
+    const Instante fin = ahora();
+    // Reading loans, members, catalogue; then writing.
+    if (r.tipo != ResultadoCarga::Tipo::Exito || pasos.size() != 4) {
+        std::cerr << "La carga no terminó bien o no avisó sus cuatro pasos\n";
+        return 1;
+    }
+    const double total = msEntre(inicio, fin);
+    std::cout << "Carga de " << r.filas << " filas, " << std::fixed << std::setprecision(1) << total
+              << " ms en total:\n";
+    fila("lectura de préstamos (PRESTA)", msEntre(inicio, pasos[1].primero), total);
+    fila("búsqueda y lectura de usuarios (USUARIOS)", msEntre(pasos[1].primero, pasos[2].primero),
+         total);
+    fila("búsqueda y formato del catálogo (MARC)", msEntre(pasos[2].primero, pasos[2].ultimo),
+         total);
+    fila("apertura del almacén, índices fuera, DELETE", msEntre(pasos[2].ultimo, pasos[3].primero),
+         total);
+    fila("inserción de las filas", msEntre(pasos[3].primero, pasos[3].penultimo), total);
+    fila("construcción de índices y ANALYZE", msEntre(pasos[3].penultimo, pasos[3].ultimo), total);
+    fila("COMMIT y cierre", msEntre(pasos[3].ultimo, fin), total);
+    return 0;
+}
+
+} // namespace medidas
