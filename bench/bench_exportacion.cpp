@@ -1,10 +1,10 @@
 // The whole XML export (232 statements, document, file) over 100 000 loans.
-#include "almacen.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "esquema.h"
-#include "exportacion.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "export/exportacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "store/esquema.h"
 
 #include <benchmark/benchmark.h>
 

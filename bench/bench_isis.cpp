@@ -1,8 +1,8 @@
 // The ISIS reads of one load run: scanning a large master file field by
 // field, 100 000 key look-ups and 100 000 searches, through the module.
-#include "dialogos_guionados.h"
-#include "isis32.h"
-#include "modulo_isis.h"
+#include "core/ui/dialogos_guionados.h"
+#include "isis/isis32.h"
+#include "isis/modulo_isis.h"
 
 #include <benchmark/benchmark.h>
 

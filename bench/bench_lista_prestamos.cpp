@@ -1,11 +1,11 @@
 // A loan list of 100 000 rows into the grid: statement, query and fill.
-#include "almacen.h"
-#include "base_datos.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "grilla_prestamos.h"
-#include "lista_prestamos.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/lista_prestamos.h"
+#include "store/almacen.h"
+#include "store/base_datos.h"
+#include "store/contexto.h"
 
 #include <benchmark/benchmark.h>
 

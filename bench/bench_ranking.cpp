@@ -1,12 +1,12 @@
 // A ranking refresh (statement, rows, text list and chart data) on a presta
 // of 100 000 loans, 20 000 members and 60 000 titles.
-#include "almacen.h"
-#include "base_datos.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "grafico_ranking.h"
-#include "listas_clasificacion.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "reports/grafico_ranking.h"
+#include "reports/listas_clasificacion.h"
+#include "store/almacen.h"
+#include "store/base_datos.h"
+#include "store/contexto.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,12 @@
 // The export document: the school code, the period and four sections of
 // rankings, each list at most five entries long.
-#include "exportacion.h"
+#include "export/exportacion.h"
 
-#include "almacen.h"
-#include "archivo_ini.h"
-#include "contexto.h"
-#include "sentencias_exportacion.h"
-#include "texto.h"
+#include "core/archivo_ini.h"
+#include "core/texto.h"
+#include "export/sentencias_exportacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <array>
 #include <functional>

@@ -1,9 +1,9 @@
-#include "exportacion.h"
+#include "export/exportacion.h"
 
-#include "contexto.h"
-#include "dialogos.h"
-#include "error.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "core/ui/dialogos.h"
+#include "store/contexto.h"
 
 #include <QSaveFile>
 

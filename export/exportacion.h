@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reloj.h"
+#include "core/reloj.h"
 
 #include <optional>
 #include <string>

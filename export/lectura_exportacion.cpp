@@ -1,6 +1,6 @@
-#include "lectura_exportacion.h"
+#include "export/lectura_exportacion.h"
 
-#include "dialogos.h"
+#include "core/ui/dialogos.h"
 
 #include <QDomDocument>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "sentencias_exportacion.h"
+#include "export/sentencias_exportacion.h"
 
-#include "texto.h"
+#include "core/texto.h"
 
 namespace {
 

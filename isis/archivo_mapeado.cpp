@@ -1,7 +1,7 @@
-#include "archivo_mapeado.h"
+#include "isis/archivo_mapeado.h"
 
-#include "error.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
 
 #include <cerrno>
 #include <cstring>

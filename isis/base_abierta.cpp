@@ -1,10 +1,10 @@
-#include "base_abierta.h"
+#include "isis/base_abierta.h"
 
-#include "busqueda.h"
-#include "error.h"
-#include "indice_memoria.h"
-#include "invertido.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "isis/busqueda.h"
+#include "isis/indice_memoria.h"
+#include "isis/invertido.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "busqueda.h"
+#include "isis/busqueda.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <algorithm>
 #include <iterator>

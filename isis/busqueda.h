@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codigo_pagina.h"
-#include "diccionario.h"
+#include "isis/codigo_pagina.h"
+#include "isis/diccionario.h"
 
 #include <cstdint>
 #include <functional>

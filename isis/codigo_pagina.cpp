@@ -1,6 +1,6 @@
-#include "codigo_pagina.h"
+#include "isis/codigo_pagina.h"
 
-#include "texto.h"
+#include "core/texto.h"
 
 namespace {
 

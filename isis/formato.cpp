@@ -1,6 +1,6 @@
-#include "formato.h"
+#include "isis/formato.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <algorithm>
 #include <cctype>

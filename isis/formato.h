@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codigo_pagina.h"
-#include "maestro.h"
+#include "isis/codigo_pagina.h"
+#include "isis/maestro.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "indice_memoria.h"
+#include "isis/indice_memoria.h"
 
-#include "error.h"
-#include "formato.h"
+#include "core/error.h"
+#include "isis/formato.h"
 
 #include <algorithm>
 #include <set>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "codigo_pagina.h"
-#include "diccionario.h"
-#include "maestro.h"
+#include "isis/codigo_pagina.h"
+#include "isis/diccionario.h"
+#include "isis/maestro.h"
 
 #include <map>
 #include <string>

@@ -1,4 +1,4 @@
-#include "invertido.h"
+#include "isis/invertido.h"
 
 #include <algorithm>
 #include <cstring>

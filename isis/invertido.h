@@ -1,8 +1,8 @@
 #pragma once
 
-#include "archivo_mapeado.h"
-#include "bytes.h"
-#include "diccionario.h"
+#include "isis/archivo_mapeado.h"
+#include "isis/bytes.h"
+#include "isis/diccionario.h"
 
 #include <memory>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "isis32.h"
+#include "isis/isis32.h"
 
-#include "archivo_mapeado.h"
-#include "base_abierta.h"
-#include "error.h"
-#include "formato.h"
+#include "core/error.h"
+#include "isis/archivo_mapeado.h"
+#include "isis/base_abierta.h"
+#include "isis/formato.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "maestro.h"
+#include "isis/maestro.h"
 
 #include <algorithm>
 #include <array>

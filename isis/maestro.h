@@ -1,7 +1,7 @@
 #pragma once
 
-#include "archivo_mapeado.h"
-#include "bytes.h"
+#include "isis/archivo_mapeado.h"
+#include "isis/bytes.h"
 
 #include <cstdint>
 #include <string_view>

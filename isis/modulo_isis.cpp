@@ -1,9 +1,9 @@
-#include "modulo_isis.h"
+#include "isis/modulo_isis.h"
 
-#include "dialogos.h"
-#include "error.h"
-#include "isis32.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "core/ui/dialogos.h"
+#include "isis/isis32.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "condicion_filtros.h"
+#include "reports/condicion_filtros.h"
 
-#include "listas_clasificacion.h"
+#include "reports/listas_clasificacion.h"
 
 const char* Condicion::conector() {
     const char* pieza = escrita ? "AND " : "WHERE ";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ranking_filas.h"
+#include "reports/ranking_filas.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "grilla.h"
+#include "reports/grilla.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <algorithm>
 #include <utility>

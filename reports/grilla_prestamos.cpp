@@ -1,8 +1,8 @@
-#include "grilla_prestamos.h"
+#include "reports/grilla_prestamos.h"
 
-#include "almacen.h"
-#include "contexto.h"
-#include "registros.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "store/registros.h"
 
 namespace {
 

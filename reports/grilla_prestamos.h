@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grilla.h"
+#include "reports/grilla.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "impresion_grilla.h"
+#include "reports/impresion_grilla.h"
 
-#include "grilla.h"
+#include "reports/grilla.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "lista_prestamos.h"
+#include "reports/lista_prestamos.h"
 
-#include "listas_clasificacion.h"
-#include "reloj.h"
-#include "texto.h"
+#include "core/reloj.h"
+#include "core/texto.h"
+#include "reports/listas_clasificacion.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "condicion_filtros.h"
+#include "reports/condicion_filtros.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "listas_clasificacion.h"
+#include "reports/listas_clasificacion.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "ranking_filas.h"
+#include "reports/ranking_filas.h"
 
-#include "almacen.h"
-#include "contexto.h"
-#include "error.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ranking.h"
+#include "reports/ranking.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,10 @@
-#include "almacen.h"
+#include "store/almacen.h"
 
-#include "contexto.h"
-#include "dialecto_jet.h"
-#include "dialogos.h"
-#include "error.h"
-#include "esquema.h"
+#include "core/error.h"
+#include "core/ui/dialogos.h"
+#include "store/contexto.h"
+#include "store/dialecto_jet.h"
+#include "store/esquema.h"
 
 #include <sqlite3.h>
 

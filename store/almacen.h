@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registros.h"
+#include "store/registros.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
-#include "base_datos.h"
+#include "store/base_datos.h"
 
-#include "coleccion_espanol.h"
-#include "error.h"
-#include "reloj.h"
+#include "core/error.h"
+#include "core/reloj.h"
+#include "store/coleccion_espanol.h"
 
 #include <sqlite3.h>
 

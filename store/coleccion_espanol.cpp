@@ -1,6 +1,6 @@
-#include "coleccion_espanol.h"
+#include "store/coleccion_espanol.h"
 
-#include "texto.h"
+#include "core/texto.h"
 
 #include <array>
 

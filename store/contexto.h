@@ -1,7 +1,7 @@
 #pragma once
 
-#include "archivo_ini.h"
-#include "base_datos.h"
+#include "core/archivo_ini.h"
+#include "store/base_datos.h"
 
 #include <cstdint>
 #include <memory>

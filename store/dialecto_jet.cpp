@@ -1,4 +1,4 @@
-#include "dialecto_jet.h"
+#include "store/dialecto_jet.h"
 
 #include <cctype>
 #include <optional>

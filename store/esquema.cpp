@@ -1,6 +1,6 @@
-#include "esquema.h"
+#include "store/esquema.h"
 
-#include "base_datos.h"
+#include "store/base_datos.h"
 
 namespace {
 

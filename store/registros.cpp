@@ -1,7 +1,7 @@
-#include "registros.h"
+#include "store/registros.h"
 
-#include "error.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
 
 #include <regex>
 

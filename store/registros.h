@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base_datos.h"
+#include "store/base_datos.h"
 
 #include <memory>
 #include <optional>

@@ -1,12 +1,12 @@
-#include "comando_exportar.h"
+#include "app/cli/comando_exportar.h"
 
-#include "almacen.h"
-#include "argumentos.h"
-#include "comandos.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "error.h"
-#include "exportacion.h"
+#include "app/cli/comandos.h"
+#include "core/argumentos.h"
+#include "core/error.h"
+#include "core/ui/dialogos_guionados.h"
+#include "export/exportacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <ostream>
 

@@ -1,14 +1,14 @@
-#include "comando_ranking.h"
+#include "app/cli/comando_ranking.h"
 
-#include "almacen.h"
-#include "argumentos.h"
-#include "comandos.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "error.h"
-#include "listas_clasificacion.h"
-#include "ranking_filas.h"
-#include "reloj.h"
+#include "app/cli/comandos.h"
+#include "core/argumentos.h"
+#include "core/error.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "reports/listas_clasificacion.h"
+#include "reports/ranking_filas.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <clocale>
 #include <langinfo.h>

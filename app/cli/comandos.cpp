@@ -1,13 +1,13 @@
-#include "comandos.h"
-#include "comando_exportar.h"
-#include "comandos_listas.h"
+#include "app/cli/comandos.h"
+#include "app/cli/comando_exportar.h"
+#include "app/cli/comandos_listas.h"
 
-#include "almacen.h"
-#include "cli_isis.h"
-#include "comando_cargar.h"
-#include "comando_ranking.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
+#include "app/cli/comando_cargar.h"
+#include "app/cli/comando_isis.h"
+#include "app/cli/comando_ranking.h"
+#include "core/ui/dialogos_guionados.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <ostream>
 

@@ -1,15 +1,15 @@
-#include "comandos_listas.h"
+#include "app/cli/comandos_listas.h"
 
-#include "almacen.h"
-#include "argumentos.h"
-#include "comandos.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "error.h"
-#include "grilla_prestamos.h"
-#include "lista_prestamos.h"
-#include "listas_clasificacion.h"
-#include "reloj.h"
+#include "app/cli/comandos.h"
+#include "core/argumentos.h"
+#include "core/error.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/lista_prestamos.h"
+#include "reports/listas_clasificacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,5 +1,5 @@
-#include "comandos.h"
-#include "error.h"
+#include "app/cli/comandos.h"
+#include "core/error.h"
 
 #include <filesystem>
 #include <iostream>

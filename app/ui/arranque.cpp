@@ -1,8 +1,8 @@
-#include "arranque.h"
+#include "app/ui/arranque.h"
 
-#include "frm_carga.h"
-#include "frm_configPath.h"
-#include "frm_principal.h"
+#include "app/ui/frm_configPath.h"
+#include "app/ui/frm_principal.h"
+#include "isis/ui/frm_carga.h"
 
 #include <QCoreApplication>
 

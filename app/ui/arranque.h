@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contexto.h"
+#include "store/contexto.h"
 
 #include <QPointer>
 

@@ -1,8 +1,8 @@
-#include "ayuda.h"
+#include "app/ui/ayuda.h"
 
-#include "archivo_ini.h"
-#include "dialogos.h"
-#include "error.h"
+#include "core/archivo_ini.h"
+#include "core/error.h"
+#include "core/ui/dialogos.h"
 
 #include <QProcess>
 #include <QStringList>

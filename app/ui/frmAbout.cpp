@@ -1,6 +1,6 @@
-#include "frmAbout.h"
+#include "app/ui/frmAbout.h"
 
-#include "dialogos.h"
+#include "core/ui/dialogos.h"
 
 #include <QGridLayout>
 #include <QLabel>

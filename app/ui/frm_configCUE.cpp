@@ -1,14 +1,14 @@
-#include "frm_configCUE.h"
+#include "app/ui/frm_configCUE.h"
 
-#include "almacen.h"
-#include "archivo_ini.h"
-#include "contexto.h"
-#include "dialogos.h"
-#include "error.h"
-#include "esquema.h"
-#include "formato_cue.h"
-#include "texto.h"
-#include "twips.h"
+#include "core/archivo_ini.h"
+#include "core/error.h"
+#include "core/formato_cue.h"
+#include "core/texto.h"
+#include "core/twips.h"
+#include "core/ui/dialogos.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "store/esquema.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
-#include "frm_configPath.h"
+#include "app/ui/frm_configPath.h"
 
-#include "archivo_ini.h"
-#include "contexto.h"
-#include "dialogos.h"
-#include "error.h"
-#include "twips.h"
+#include "core/archivo_ini.h"
+#include "core/error.h"
+#include "core/twips.h"
+#include "core/ui/dialogos.h"
+#include "store/contexto.h"
 
 #include <QGridLayout>
 #include <QLabel>

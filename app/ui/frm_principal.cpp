@@ -1,16 +1,16 @@
-#include "frm_principal.h"
+#include "app/ui/frm_principal.h"
 
-#include "almacen.h"
-#include "ayuda.h"
-#include "contexto.h"
-#include "dialogos.h"
-#include "frmAbout.h"
-#include "frm_configCUE.h"
-#include "frm_configPath.h"
-#include "frm_exporta.h"
-#include "frm_ranking.h"
-#include "lectura_exportacion.h"
-#include "menus_listas.h"
+#include "app/ui/ayuda.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/frm_configCUE.h"
+#include "app/ui/frm_configPath.h"
+#include "app/ui/menus_listas.h"
+#include "core/ui/dialogos.h"
+#include "export/lectura_exportacion.h"
+#include "export/ui/frm_exporta.h"
+#include "reports/ui/frm_ranking.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "arranque.h"
-#include "dialogos_qt.h"
-#include "frm_principal.h"
-#include "reloj.h"
+#include "app/ui/arranque.h"
+#include "app/ui/frm_principal.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_qt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,9 +1,9 @@
-#include "menus_listas.h"
+#include "app/ui/menus_listas.h"
 
-#include "frm_busqueda_libros.h"
-#include "frm_busqueda_usuarios.h"
-#include "frm_principal.h"
-#include "frm_usuarios_libros.h"
+#include "app/ui/frm_principal.h"
+#include "reports/ui/frm_busqueda_libros.h"
+#include "reports/ui/frm_busqueda_usuarios.h"
+#include "reports/ui/frm_usuarios_libros.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -2,13 +2,13 @@
 // records, and the floor it is held to: the sqlite3 shell importing the same
 // rows into an empty presta with the same schema and indexes. The two run
 // interleaved, several times each, so both meet the same machine load.
-#include "archivo_ini.h"
-#include "base_datos.h"
-#include "carga.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "esquema.h"
-#include "reloj.h"
+#include "core/archivo_ini.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "isis/carga/carga.h"
+#include "store/base_datos.h"
+#include "store/contexto.h"
+#include "store/esquema.h"
 
 #include <benchmark/benchmark.h>
 

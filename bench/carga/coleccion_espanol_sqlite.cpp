@@ -1,5 +1,5 @@
 // Loadable sqlite3 extension registering the store's ESPANOL collation.
-#include "coleccion_espanol.h"
+#include "store/coleccion_espanol.h"
 
 #include <sqlite3ext.h>
 SQLITE_EXTENSION_INIT1

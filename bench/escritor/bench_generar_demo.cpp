@@ -1,4 +1,4 @@
-#include "generador_demo.h"
+#include "tools/generar_demo/generador_demo.h"
 
 #include <benchmark/benchmark.h>
 

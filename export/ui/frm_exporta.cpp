@@ -1,6 +1,6 @@
-#include "frm_exporta.h"
+#include "export/ui/frm_exporta.h"
 
-#include "contexto.h"
+#include "store/contexto.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exportacion.h"
+#include "export/exportacion.h"
 
 #include <QWidget>
 

@@ -1,13 +1,13 @@
-#include "carga.h"
+#include "isis/carga/carga.h"
 
-#include "almacen.h"
-#include "archivo_ini.h"
-#include "contexto.h"
-#include "escritura_presta.h"
-#include "lectura_isis.h"
-#include "modulo_isis.h"
-#include "progreso_carga.h"
-#include "reloj.h"
+#include "core/archivo_ini.h"
+#include "core/reloj.h"
+#include "isis/carga/escritura_presta.h"
+#include "isis/carga/lectura_isis.h"
+#include "isis/carga/progreso_carga.h"
+#include "isis/modulo_isis.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 namespace {
 

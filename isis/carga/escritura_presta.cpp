@@ -1,9 +1,9 @@
-#include "escritura_presta.h"
+#include "isis/carga/escritura_presta.h"
 
-#include "almacen.h"
-#include "contexto.h"
-#include "esquema.h"
-#include "progreso_carga.h"
+#include "isis/carga/progreso_carga.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "store/esquema.h"
 
 void EscribirPresta(Contexto& ctx, const TablaCarga& tabla, ProgresoCarga& progreso) {
     BaseDatos& base = *ctx.Conexion;

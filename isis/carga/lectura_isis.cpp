@@ -1,10 +1,10 @@
-#include "lectura_isis.h"
+#include "isis/carga/lectura_isis.h"
 
-#include "isis32.h"
-#include "modulo_isis.h"
-#include "progreso_carga.h"
-#include "ruta_base.h"
-#include "texto.h"
+#include "core/texto.h"
+#include "isis/carga/progreso_carga.h"
+#include "isis/carga/ruta_base.h"
+#include "isis/isis32.h"
+#include "isis/modulo_isis.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tabla_carga.h"
+#include "isis/carga/tabla_carga.h"
 
 #include <string>
 

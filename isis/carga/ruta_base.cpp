@@ -1,7 +1,7 @@
-#include "ruta_base.h"
+#include "isis/carga/ruta_base.h"
 
-#include "error.h"
-#include "modulo_isis.h"
+#include "core/error.h"
+#include "isis/modulo_isis.h"
 
 void DividirRuta(const std::string& ruta, BaseIsis& base) {
     const std::size_t separador = ruta.find_last_of("/\\");

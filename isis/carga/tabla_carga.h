@@ -1,6 +1,6 @@
 #pragma once
 
-#include "esquema.h"
+#include "store/esquema.h"
 
 #include <array>
 #include <string>

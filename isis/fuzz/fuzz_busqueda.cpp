@@ -1,6 +1,6 @@
 // Search parser and evaluator: the input is an expression, run on a small dictionary.
-#include "busqueda.h"
-#include "error.h"
+#include "core/error.h"
+#include "isis/busqueda.h"
 
 #include <map>
 #include <string>

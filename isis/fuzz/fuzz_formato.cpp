@@ -1,6 +1,6 @@
 // Format parser and formatter: the input is a format, run on a fixed record.
-#include "error.h"
-#include "formato.h"
+#include "core/error.h"
+#include "isis/formato.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // Inverted file reader: the input is .CNT, .N01, .L01, .N02, .L02 and .IFP
 // (see partes.h); an empty .CNT stands for a missing one.
-#include "error.h"
-#include "invertido.h"
-#include "partes.h"
+#include "core/error.h"
+#include "isis/fuzz/partes.h"
+#include "isis/invertido.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo) {
     const auto p = partes(datos, largo, 6);

@@ -1,7 +1,7 @@
 // Master file reader: the input is an .XRF and an .MST (see partes.h).
-#include "error.h"
-#include "maestro.h"
-#include "partes.h"
+#include "core/error.h"
+#include "isis/fuzz/partes.h"
+#include "isis/maestro.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo) {
     const auto p = partes(datos, largo, 2);

@@ -1,7 +1,7 @@
-#include "frm_carga.h"
+#include "isis/ui/frm_carga.h"
 
-#include "contexto.h"
-#include "dialogos.h"
+#include "core/ui/dialogos.h"
+#include "store/contexto.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "carga.h"
+#include "isis/carga/carga.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

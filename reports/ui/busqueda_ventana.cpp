@@ -1,4 +1,4 @@
-#include "busqueda_ventana.h"
+#include "reports/ui/busqueda_ventana.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grilla_ventana.h"
+#include "reports/ui/grilla_ventana.h"
 
 #include <initializer_list>
 

@@ -1,6 +1,6 @@
-#include "controles_filtro.h"
+#include "reports/ui/controles_filtro.h"
 
-#include "listas_clasificacion.h"
+#include "reports/listas_clasificacion.h"
 
 #include <QCheckBox>
 #include <QComboBox>

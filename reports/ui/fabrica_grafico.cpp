@@ -1,4 +1,4 @@
-#include "fabrica_grafico.h"
+#include "reports/ui/fabrica_grafico.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grafico_ranking.h"
+#include "reports/grafico_ranking.h"
 
 class QChartView;
 class QImage;

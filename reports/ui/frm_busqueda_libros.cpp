@@ -1,6 +1,6 @@
-#include "frm_busqueda_libros.h"
+#include "reports/ui/frm_busqueda_libros.h"
 
-#include "busqueda_ventana.h"
+#include "reports/ui/busqueda_ventana.h"
 
 #include <QComboBox>
 #include <QLineEdit>

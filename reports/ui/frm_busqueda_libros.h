@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grilla_ventana.h"
+#include "reports/ui/grilla_ventana.h"
 
 // Finds loans by title, author or inventory number.
 class frm_busqueda_libros : public VentanaGrilla {

@@ -1,6 +1,6 @@
-#include "frm_busqueda_usuarios.h"
+#include "reports/ui/frm_busqueda_usuarios.h"
 
-#include "busqueda_ventana.h"
+#include "reports/ui/busqueda_ventana.h"
 
 #include <QComboBox>
 #include <QLineEdit>

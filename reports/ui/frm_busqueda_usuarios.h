@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grilla_ventana.h"
+#include "reports/ui/grilla_ventana.h"
 
 // Finds the loans of members by surname, first name or member number, with
 // each member's suspension mark.

@@ -1,11 +1,11 @@
-#include "frm_ranking.h"
+#include "reports/ui/frm_ranking.h"
 
-#include "contexto.h"
-#include "dialogos.h"
-#include "error.h"
-#include "fabrica_grafico.h"
-#include "reloj.h"
-#include "twips.h"
+#include "core/error.h"
+#include "core/reloj.h"
+#include "core/twips.h"
+#include "core/ui/dialogos.h"
+#include "reports/ui/fabrica_grafico.h"
+#include "store/contexto.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controles_filtro.h"
-#include "grafico_ranking.h"
+#include "reports/grafico_ranking.h"
+#include "reports/ui/controles_filtro.h"
 
 #include <QWidget>
 

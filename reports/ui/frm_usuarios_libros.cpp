@@ -1,6 +1,6 @@
-#include "frm_usuarios_libros.h"
+#include "reports/ui/frm_usuarios_libros.h"
 
-#include "contexto.h"
+#include "store/contexto.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grilla_ventana.h"
+#include "reports/ui/grilla_ventana.h"
 
 // The loan list: one window for the five modes the menus open it in. The
 // hidden box txt_criterio holds the mode, "1" to "5".

@@ -1,4 +1,4 @@
-#include "grilla_modelo.h"
+#include "reports/ui/grilla_modelo.h"
 
 #include <utility>
 

@@ -1,11 +1,11 @@
-#include "grilla_ventana.h"
+#include "reports/ui/grilla_ventana.h"
 
-#include "contexto.h"
-#include "dialogos.h"
-#include "error.h"
-#include "grilla_modelo.h"
-#include "impresion_grilla_qt.h"
-#include "twips.h"
+#include "core/error.h"
+#include "core/twips.h"
+#include "core/ui/dialogos.h"
+#include "reports/ui/grilla_modelo.h"
+#include "reports/ui/impresion_grilla_qt.h"
+#include "store/contexto.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controles_filtro.h"
-#include "grilla_prestamos.h"
-#include "lista_prestamos.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/lista_prestamos.h"
+#include "reports/ui/controles_filtro.h"
 
 #include <QWidget>
 

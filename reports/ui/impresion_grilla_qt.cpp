@@ -1,8 +1,8 @@
-#include "impresion_grilla_qt.h"
+#include "reports/ui/impresion_grilla_qt.h"
 
-#include "error.h"
-#include "impresion_grilla.h"
-#include "twips.h"
+#include "core/error.h"
+#include "core/twips.h"
+#include "reports/impresion_grilla.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

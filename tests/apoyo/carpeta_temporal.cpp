@@ -1,4 +1,4 @@
-#include "carpeta_temporal.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 #include <cstdlib>
 #include <filesystem>

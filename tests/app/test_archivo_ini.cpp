@@ -1,5 +1,5 @@
-#include "archivo_ini.h"
-#include "carpeta_temporal.h"
+#include "core/archivo_ini.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 #include <gtest/gtest.h>
 

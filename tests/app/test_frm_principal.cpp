@@ -1,12 +1,12 @@
-#include "almacen.h"
-#include "aplicacion_qt.h"
-#include "archivo_ini.h"
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "frmAbout.h"
-#include "frm_principal.h"
-#include "reloj.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/frm_principal.h"
+#include "core/archivo_ini.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "tests/apoyo/aplicacion_qt.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "error.h"
-#include "reloj.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/reloj.h"
+#include "core/texto.h"
 
 #include <gtest/gtest.h>
 

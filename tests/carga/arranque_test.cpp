@@ -1,10 +1,10 @@
-#include "aplicacion_qt.h"
-#include "arranque.h"
-#include "carga.h"
-#include "entorno_carga.h"
-#include "frm_carga.h"
-#include "frm_configPath.h"
-#include "frm_principal.h"
+#include "app/ui/arranque.h"
+#include "app/ui/frm_configPath.h"
+#include "app/ui/frm_principal.h"
+#include "isis/carga/carga.h"
+#include "isis/ui/frm_carga.h"
+#include "tests/apoyo/aplicacion_qt.h"
+#include "tests/carga/entorno_carga.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "entorno_carga.h"
+#include "tests/carga/entorno_carga.h"
 
 #include <cstdlib>
 #include <fstream>

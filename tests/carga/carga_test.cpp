@@ -1,5 +1,5 @@
-#include "carga.h"
-#include "entorno_carga.h"
+#include "isis/carga/carga.h"
+#include "tests/carga/entorno_carga.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "carga.h"
-#include "comando_cargar.h"
-#include "entorno_carga.h"
+#include "app/cli/comando_cargar.h"
+#include "isis/carga/carga.h"
+#include "tests/carga/entorno_carga.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "entorno_carga.h"
+#include "tests/carga/entorno_carga.h"
 
-#include "archivo_ini.h"
-#include "esquema.h"
-#include "registros.h"
+#include "core/archivo_ini.h"
+#include "store/esquema.h"
+#include "store/registros.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -5,7 +5,7 @@
 //     BASE /carpeta/PRESTA 20 -        a database, indexed by a field (and a key prefix)
 //     R                                a new record
 //     20<TAB>12345678                  a field of the current record
-#include "escritor_isis.h"
+#include "tools/escritor/escritor_isis.h"
 
 #include <iostream>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "aplicacion_qt.h"
-#include "archivo_ini.h"
-#include "entorno_carga.h"
-#include "frm_configPath.h"
-#include "twips.h"
+#include "app/ui/frm_configPath.h"
+#include "core/archivo_ini.h"
+#include "core/twips.h"
+#include "tests/apoyo/aplicacion_qt.h"
+#include "tests/carga/entorno_carga.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "lector_crudo.h"
+#include "tests/escritor/lector_crudo.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "invertido.h"
-#include "maestro.h"
+#include "tools/escritor/invertido.h"
+#include "tools/escritor/maestro.h"
 
 #include <cstdint>
 #include <map>

@@ -1,8 +1,8 @@
-#include "carpeta_temporal.h"
-#include "generador_demo.h"
-#include "lector_crudo.h"
-#include "listas_clasificacion.h"
-#include "pagina_escrita.h"
+#include "reports/listas_clasificacion.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/escritor/lector_crudo.h"
+#include "tools/escritor/pagina_escrita.h"
+#include "tools/generar_demo/generador_demo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "carpeta_temporal.h"
-#include "error.h"
-#include "escritor_isis.h"
-#include "lector_crudo.h"
+#include "core/error.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/escritor/lector_crudo.h"
+#include "tools/escritor/escritor_isis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "carpeta_temporal.h"
-#include "codigo_pagina.h"
-#include "error.h"
-#include "escritor_isis.h"
-#include "lector_crudo.h"
+#include "core/error.h"
+#include "isis/codigo_pagina.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/escritor/lector_crudo.h"
+#include "tools/escritor/escritor_isis.h"
 
 #include <gtest/gtest.h>
 

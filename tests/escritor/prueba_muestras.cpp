@@ -1,7 +1,7 @@
 // Compares what the writer produces with databases that WinISIS wrote.
-#include "carpeta_temporal.h"
-#include "escritor_isis.h"
-#include "lector_crudo.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/escritor/lector_crudo.h"
+#include "tools/escritor/escritor_isis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "presta_prueba.h"
+#include "tests/export/presta_prueba.h"
 
-#include "error.h"
-#include "lectura_exportacion.h"
+#include "core/error.h"
+#include "export/lectura_exportacion.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
-#include "almacen.h"
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "exportacion.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "export/exportacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 #include <gtest/gtest.h>
 

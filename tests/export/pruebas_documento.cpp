@@ -1,4 +1,4 @@
-#include "presta_prueba.h"
+#include "tests/export/presta_prueba.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "aplicacion_qt.h"
-#include "frm_exporta.h"
-#include "presta_prueba.h"
+#include "export/ui/frm_exporta.h"
+#include "tests/apoyo/aplicacion_qt.h"
+#include "tests/export/presta_prueba.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -1,6 +1,6 @@
-#include "presta_prueba.h"
+#include "tests/export/presta_prueba.h"
 
-#include "lectura_exportacion.h"
+#include "export/lectura_exportacion.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,5 +1,5 @@
-#include "exportacion.h"
-#include "sentencias_exportacion.h"
+#include "export/exportacion.h"
+#include "export/sentencias_exportacion.h"
 
 #include <gtest/gtest.h>
 

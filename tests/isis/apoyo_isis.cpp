@@ -1,4 +1,4 @@
-#include "apoyo_isis.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base_abierta.h"
-#include "carpeta_temporal.h"
+#include "isis/base_abierta.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 #include <memory>
 #include <string>

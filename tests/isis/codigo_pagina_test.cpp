@@ -1,5 +1,5 @@
-#include "apoyo_isis.h"
-#include "codigo_pagina.h"
+#include "isis/codigo_pagina.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <gtest/gtest.h>
 

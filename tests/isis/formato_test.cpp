@@ -1,6 +1,6 @@
-#include "codigo_pagina.h"
-#include "error.h"
-#include "formato.h"
+#include "core/error.h"
+#include "isis/codigo_pagina.h"
+#include "isis/formato.h"
 
 #include <gtest/gtest.h>
 

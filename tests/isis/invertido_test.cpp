@@ -1,7 +1,7 @@
-#include "apoyo_isis.h"
-#include "error.h"
-#include "indice_memoria.h"
-#include "invertido.h"
+#include "core/error.h"
+#include "isis/indice_memoria.h"
+#include "isis/invertido.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "apoyo_isis.h"
-#include "error.h"
+#include "core/error.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

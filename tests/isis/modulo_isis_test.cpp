@@ -1,7 +1,7 @@
-#include "apoyo_isis.h"
-#include "dialogos_guionados.h"
-#include "isis32.h"
-#include "modulo_isis.h"
+#include "core/ui/dialogos_guionados.h"
+#include "isis/isis32.h"
+#include "isis/modulo_isis.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

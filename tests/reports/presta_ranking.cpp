@@ -1,6 +1,6 @@
-#include "presta_ranking.h"
+#include "tests/reports/presta_ranking.h"
 
-#include "almacen.h"
+#include "store/almacen.h"
 
 #include <gtest/gtest.h>
 

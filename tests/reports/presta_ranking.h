@@ -1,9 +1,9 @@
 #pragma once
 
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "store/contexto.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 // A store on a temporary folder holding twelve loans with known counts:
 //   by member: 100 Ana Paz 4, 200 Luis Gil 3, 300 Eva Sosa 2, 400, 500, 600 one each;

@@ -1,4 +1,4 @@
-#include "presta_prueba.h"
+#include "tests/reports/presta_prueba.h"
 
 #include <cstdio>
 #include <string>

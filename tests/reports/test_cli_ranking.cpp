@@ -1,4 +1,4 @@
-#include "presta_ranking.h"
+#include "tests/reports/presta_ranking.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,5 +1,5 @@
-#include "condicion_filtros.h"
-#include "listas_clasificacion.h"
+#include "reports/condicion_filtros.h"
+#include "reports/listas_clasificacion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "frm_busqueda_libros.h"
-#include "frm_busqueda_usuarios.h"
-#include "frm_principal.h"
-#include "frm_usuarios_libros.h"
-#include "menus_listas.h"
-#include "presta_prueba.h"
-#include "twips.h"
+#include "app/ui/frm_principal.h"
+#include "app/ui/menus_listas.h"
+#include "core/twips.h"
+#include "reports/ui/frm_busqueda_libros.h"
+#include "reports/ui/frm_busqueda_usuarios.h"
+#include "reports/ui/frm_usuarios_libros.h"
+#include "tests/reports/presta_prueba.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +23,7 @@
 
 #include <filesystem>
 
-#include "aplicacion_qt.h"
+#include "tests/apoyo/aplicacion_qt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "fabrica_grafico.h"
-#include "frm_principal.h"
-#include "frm_ranking.h"
-#include "presta_ranking.h"
-#include "twips.h"
+#include "app/ui/frm_principal.h"
+#include "core/twips.h"
+#include "reports/ui/fabrica_grafico.h"
+#include "reports/ui/frm_ranking.h"
+#include "tests/reports/presta_ranking.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,7 +27,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "aplicacion_qt.h"
+#include "tests/apoyo/aplicacion_qt.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

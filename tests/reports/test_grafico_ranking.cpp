@@ -1,4 +1,4 @@
-#include "grafico_ranking.h"
+#include "reports/grafico_ranking.h"
 
 #include <gtest/gtest.h>
 

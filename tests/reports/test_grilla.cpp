@@ -1,8 +1,8 @@
-#include "error.h"
-#include "grilla.h"
-#include "grilla_prestamos.h"
-#include "impresion_grilla.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "reports/grilla.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/impresion_grilla.h"
 
 #include <gtest/gtest.h>
 

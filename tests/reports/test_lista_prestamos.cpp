@@ -1,4 +1,4 @@
-#include "lista_prestamos.h"
+#include "reports/lista_prestamos.h"
 
 #include <gtest/gtest.h>
 

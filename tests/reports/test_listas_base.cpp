@@ -1,7 +1,7 @@
-#include "error.h"
-#include "grilla_prestamos.h"
-#include "lista_prestamos.h"
-#include "presta_prueba.h"
+#include "core/error.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/lista_prestamos.h"
+#include "tests/reports/presta_prueba.h"
 
 #include <gtest/gtest.h>
 

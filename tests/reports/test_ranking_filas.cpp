@@ -1,8 +1,8 @@
-#include "ranking_filas.h"
+#include "reports/ranking_filas.h"
 
-#include "almacen.h"
-#include "error.h"
-#include "presta_ranking.h"
+#include "core/error.h"
+#include "store/almacen.h"
+#include "tests/reports/presta_ranking.h"
 
 #include <gtest/gtest.h>
 

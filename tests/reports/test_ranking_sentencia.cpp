@@ -1,6 +1,6 @@
-#include "ranking.h"
+#include "reports/ranking.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "presta_prueba.h"
+#include "tests/store/presta_prueba.h"
 
-#include "almacen.h"
+#include "store/almacen.h"
 
 #include <stdexcept>
 

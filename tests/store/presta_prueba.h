@@ -1,9 +1,9 @@
 #pragma once
 
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "store/contexto.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 #include <map>
 #include <string>

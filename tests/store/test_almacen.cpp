@@ -1,6 +1,6 @@
-#include "almacen.h"
-#include "error.h"
-#include "presta_prueba.h"
+#include "core/error.h"
+#include "store/almacen.h"
+#include "tests/store/presta_prueba.h"
 
 #include <gtest/gtest.h>
 

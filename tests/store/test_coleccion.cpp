@@ -1,4 +1,4 @@
-#include "coleccion_espanol.h"
+#include "store/coleccion_espanol.h"
 
 #include <gtest/gtest.h>
 

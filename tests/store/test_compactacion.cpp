@@ -1,5 +1,5 @@
-#include "almacen.h"
-#include "presta_prueba.h"
+#include "store/almacen.h"
+#include "tests/store/presta_prueba.h"
 
 #include <gtest/gtest.h>
 

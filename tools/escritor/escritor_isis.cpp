@@ -1,6 +1,6 @@
-#include "escritor_isis.h"
+#include "tools/escritor/escritor_isis.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <fstream>
 

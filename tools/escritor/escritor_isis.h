@@ -1,9 +1,9 @@
 #pragma once
 
-#include "fst.h"
-#include "invertido.h"
-#include "maestro.h"
-#include "pagina_escrita.h"
+#include "tools/escritor/fst.h"
+#include "tools/escritor/invertido.h"
+#include "tools/escritor/maestro.h"
+#include "tools/escritor/pagina_escrita.h"
 
 #include <cstdint>
 #include <string>

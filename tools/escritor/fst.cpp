@@ -1,4 +1,4 @@
-#include "fst.h"
+#include "tools/escritor/fst.h"
 
 #include <cctype>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "invertido.h"
-#include "maestro.h"
-#include "pagina_escrita.h"
+#include "tools/escritor/invertido.h"
+#include "tools/escritor/maestro.h"
+#include "tools/escritor/pagina_escrita.h"
 
 #include <functional>
 #include <string>

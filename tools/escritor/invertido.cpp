@@ -1,7 +1,7 @@
-#include "invertido.h"
+#include "tools/escritor/invertido.h"
 
-#include "bytes_isis.h"
-#include "error.h"
+#include "core/error.h"
+#include "tools/escritor/bytes_isis.h"
 
 #include <algorithm>
 #include <deque>

@@ -1,7 +1,7 @@
-#include "maestro.h"
+#include "tools/escritor/maestro.h"
 
-#include "bytes_isis.h"
-#include "error.h"
+#include "core/error.h"
+#include "tools/escritor/bytes_isis.h"
 
 #include <cstdlib>
 

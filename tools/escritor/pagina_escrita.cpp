@@ -1,8 +1,8 @@
-#include "pagina_escrita.h"
+#include "tools/escritor/pagina_escrita.h"
 
-#include "codigo_pagina.h"
-#include "error.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "isis/codigo_pagina.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
-#include "generador_demo.h"
+#include "tools/generar_demo/generador_demo.h"
 
-#include "error.h"
-#include "escritor_isis.h"
-#include "listas_clasificacion.h"
-#include "vocabulario.h"
+#include "core/error.h"
+#include "reports/listas_clasificacion.h"
+#include "tools/escritor/escritor_isis.h"
+#include "tools/generar_demo/vocabulario.h"
 
 #include <filesystem>
 #include <random>

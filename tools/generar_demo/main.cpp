@@ -1,7 +1,7 @@
 // generar-demo: writes the loans, members and catalogue demo databases.
-#include "argumentos.h"
-#include "error.h"
-#include "generador_demo.h"
+#include "core/argumentos.h"
+#include "core/error.h"
+#include "tools/generar_demo/generador_demo.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "vocabulario.h"
+#include "tools/generar_demo/vocabulario.h"
 
 #include <array>
 

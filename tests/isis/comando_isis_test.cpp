@@ -1,6 +1,6 @@
-#include "apoyo_isis.h"
-#include "cli_isis.h"
-#include "error.h"
+#include "app/cli/comando_isis.h"
+#include "core/error.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "cli_isis.h"
+#include "app/cli/comando_isis.h"
 
-#include "base_abierta.h"
-#include "error.h"
-#include "formato.h"
+#include "core/error.h"
+#include "isis/base_abierta.h"
+#include "isis/formato.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "error.h"
+#include "core/error.h"
 
 Error::Error(int numero, std::string descripcion)
     : std::runtime_error(descripcion), numero_(numero), descripcion_(std::move(descripcion)) {}

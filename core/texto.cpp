@@ -1,4 +1,4 @@
-#include "texto.h"
+#include "core/texto.h"
 
 namespace texto {
 

@@ -1,6 +1,6 @@
-#include "formato_cue.h"
+#include "core/formato_cue.h"
 
-#include "texto.h"
+#include "core/texto.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "dialogos_guionados.h"
+#include "core/ui/dialogos_guionados.h"
 
 namespace {
 template <typename T> std::optional<T> sacar(std::deque<T>& cola) {

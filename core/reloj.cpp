@@ -1,6 +1,6 @@
-#include "reloj.h"
+#include "core/reloj.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <cctype>
 #include <cstdio>

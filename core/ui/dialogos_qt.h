@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogos.h"
+#include "core/ui/dialogos.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "comando_cargar.h"
+#include "app/cli/comando_cargar.h"
 
-#include "carga.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "isis/carga/carga.h"
+#include "store/contexto.h"
 
 #include <ostream>
 

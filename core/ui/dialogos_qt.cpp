@@ -1,4 +1,4 @@
-#include "dialogos_qt.h"
+#include "core/ui/dialogos_qt.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
-#include "archivo_ini.h"
+#include "core/archivo_ini.h"
 
-#include "perfil_privado.h"
-#include "texto.h"
+#include "core/perfil_privado.h"
+#include "core/texto.h"
 
 #include <utility>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "argumentos.h"
+#include "core/argumentos.h"
 
-#include "error.h"
+#include "core/error.h"
 
 Argumentos::Argumentos(const std::vector<std::string>& palabras,
                        const std::set<std::string>& conValor,

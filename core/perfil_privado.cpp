@@ -1,6 +1,6 @@
-#include "perfil_privado.h"
+#include "core/perfil_privado.h"
 
-#include "texto.h"
+#include "core/texto.h"
 
 #include <fstream>
 #include <optional>
