@@ -103,7 +103,7 @@ struct Entorno {
         isis.CerrarIsis();
         std::filesystem::remove_all(carpeta);
     }
-    void abrir(BaseIsis& b, const std::string& ruta) {
+    void abrir(isis::BaseIsis& b, const std::string& ruta) {
         const std::filesystem::path p(ruta);
         b.Carpeta = p.parent_path().string() + "/";
         b.Nombre = p.filename().string();
@@ -111,8 +111,8 @@ struct Entorno {
     }
     std::filesystem::path carpeta;
     std::string grande;
-    DialogosGuionados dialogos;
-    ModuloIsis isis{dialogos};
+    core::ui::DialogosGuionados dialogos;
+    isis::ModuloIsis isis{dialogos};
 };
 
 Entorno& entorno() {
@@ -123,7 +123,7 @@ Entorno& entorno() {
 // Every record of a 100 000-record master file, eight fields each.
 void bench_isis_recorrer_maestro(benchmark::State& estado) {
     Entorno& e = entorno();
-    BaseIsis& b = e.isis.Bases[0];
+    isis::BaseIsis& b = e.isis.Bases[0];
     for (auto _ : estado) {
         const std::int32_t ultimo = e.isis.UltimoMfn(b);
         std::size_t largo = 0;
@@ -132,7 +132,7 @@ void bench_isis_recorrer_maestro(benchmark::State& estado) {
             for (const std::int32_t tag : {20, 25, 30, 50, 60, 70, 130}) {
                 largo += e.isis.LeerCampo(b, tag, 1).size();
             }
-            IsisSpaPft(b.Espacio, "||v10");
+            isis::IsisSpaPft(b.Espacio, "||v10");
             largo += e.isis.FormatearRegistro(b).size();
         }
         benchmark::DoNotOptimize(largo);

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace core {
+
 namespace {
 
 struct Clave {
@@ -51,3 +53,5 @@ bool Archivo_Ini::Grabar(const std::string& pBloque) {
     }
     return grabado;
 }
+
+} // namespace core

@@ -2,6 +2,8 @@
 
 #include "core/error.h"
 
+namespace core {
+
 Argumentos::Argumentos(const std::vector<std::string>& palabras,
                        const std::set<std::string>& conValor,
                        const std::set<std::string>& banderas) {
@@ -29,3 +31,5 @@ std::optional<std::string> Argumentos::valor(const std::string& nombre) const {
     }
     return it->second;
 }
+
+} // namespace core

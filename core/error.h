@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace core {
+
 // The program's one error type: a number and a description, as the windows
 // show them. The numbers with a fixed meaning are named below.
 class Error : public std::runtime_error {
@@ -27,3 +29,5 @@ private:
     int numero_;
     std::string descripcion_;
 };
+
+} // namespace core

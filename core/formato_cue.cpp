@@ -4,6 +4,8 @@
 
 #include <cctype>
 
+namespace core {
+
 namespace {
 
 bool esDigito(char c) {
@@ -40,3 +42,5 @@ bool FormatoCUEValido(std::string_view cue1, std::string_view cue2) {
     return texto::largoUtf8(cue1) == 7 && texto::largoUtf8(cue2) == 2 &&
            LecturaNumerica(cue1) == cue1 && LecturaNumerica(cue2) == cue2;
 }
+
+} // namespace core

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <vector>
 
+namespace core {
+
 namespace perfil_privado {
 namespace {
 
@@ -143,3 +145,5 @@ bool grabar(const std::string& seccion, const std::string& clave, const std::str
 }
 
 } // namespace perfil_privado
+
+} // namespace core

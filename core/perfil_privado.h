@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace core {
+
 // Reads and writes one key of an INI file the way the Windows private-profile
 // functions do: section and key names compare case-insensitively, values are
 // trimmed on reading, writing creates the file, section and key as needed and
@@ -18,3 +20,5 @@ bool grabar(const std::string& seccion, const std::string& clave, const std::str
             const std::string& archivo);
 
 } // namespace perfil_privado
+
+} // namespace core

@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cstdio>
 
+namespace core {
+
 Fecha Reloj::hoy() const {
     const auto ahora = std::chrono::system_clock::now();
     const std::time_t t = std::chrono::system_clock::to_time_t(ahora);
@@ -41,3 +43,5 @@ Fecha fechaDesdeAAAAMMDD(const std::string& texto) {
 Fecha sumarDias(Fecha fecha, int dias) {
     return Fecha{std::chrono::sys_days{fecha} + std::chrono::days{dias}};
 }
+
+} // namespace core

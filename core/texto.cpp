@@ -1,5 +1,7 @@
 #include "core/texto.h"
 
+namespace core {
+
 namespace texto {
 
 namespace {
@@ -175,3 +177,5 @@ std::string comillasSql(std::string_view s) {
 }
 
 } // namespace texto
+
+} // namespace core

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace core {
+
 // Small text helpers over UTF-8 strings, shared by every layer.
 namespace texto {
 
@@ -28,3 +30,5 @@ char32_t minuscula(char32_t c);
 char32_t mayuscula(char32_t c);
 
 } // namespace texto
+
+} // namespace core

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace core {
+
 // Positions and sizes on screen and paper are kept in twips (1/1440 inch).
 namespace twips {
 
@@ -13,3 +15,5 @@ constexpr int desdePixeles(int px, double dpi) {
 }
 
 } // namespace twips
+
+} // namespace core

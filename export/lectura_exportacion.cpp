@@ -5,6 +5,8 @@
 #include <QDomDocument>
 #include <QFile>
 
+namespace exportacion {
+
 void RecorrerNodos(const QDomNodeList& nodos, std::vector<NodoTexto>& textos) {
     for (int i = 0; i < nodos.size(); ++i) {
         const QDomNode nodo = nodos.at(i);
@@ -36,7 +38,7 @@ std::string lineaDe(const QByteArray& contenido, int numero) {
 } // namespace
 
 std::optional<std::vector<NodoTexto>> LeerExportacion(const std::string& carpeta,
-                                                      Dialogos& dialogos) {
+                                                      core::ui::Dialogos& dialogos) {
     QFile archivo(QString::fromStdString(carpeta + "/exp.xml"));
     QByteArray contenido;
     if (archivo.open(QIODevice::ReadOnly)) {
@@ -52,3 +54,5 @@ std::optional<std::vector<NodoTexto>> LeerExportacion(const std::string& carpeta
     RecorrerNodos(documento.childNodes(), textos);
     return textos;
 }
+
+} // namespace exportacion

@@ -4,8 +4,13 @@
 #include <string>
 #include <vector>
 
-class Dialogos;
 class QDomNodeList;
+
+namespace core::ui {
+class Dialogos;
+}
+
+namespace exportacion {
 
 // A text node of a loaded export: the name of its element and its text.
 struct NodoTexto {
@@ -20,4 +25,6 @@ void RecorrerNodos(const QDomNodeList& nodos, std::vector<NodoTexto>& textos);
 // malformed file shows "Ha ocurrido un error." with a CR and the text of the
 // line where parsing failed, and gives nullopt.
 std::optional<std::vector<NodoTexto>> LeerExportacion(const std::string& carpeta,
-                                                      Dialogos& dialogos);
+                                                      core::ui::Dialogos& dialogos);
+
+} // namespace exportacion

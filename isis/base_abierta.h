@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+namespace isis {
+
 // One database opened for reading: its master file, its code page, and its
 // keys (the inverted file, or an index made in memory from the .FST when
 // there is no inverted file).
@@ -43,3 +45,5 @@ private:
 
 // A database path given with or without its ".mst" (any case), without it.
 std::string sinExtensionMst(const std::string& ruta);
+
+} // namespace isis

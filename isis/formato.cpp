@@ -7,6 +7,8 @@
 #include <limits>
 #include <optional>
 
+namespace isis {
+
 namespace {
 
 enum class Clase { Literal, Campo, Modo, NuevaLinea, Salto, Porcentaje, Blancos, Columna, Grupo };
@@ -31,7 +33,7 @@ struct Selector {
 };
 
 [[noreturn]] void errorFormato(const std::string& motivo) {
-    throw Error(Error::ErrorIsis, "Formato no válido: " + motivo);
+    throw core::Error(core::Error::ErrorIsis, "Formato no válido: " + motivo);
 }
 
 } // namespace
@@ -492,3 +494,5 @@ std::string Formato::aplicar(const Registro& registro, const CodigoPagina& codig
     ejecutar(c, elementos_);
     return std::move(c.salida);
 }
+
+} // namespace isis

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace isis {
+
 // A display format of the ISIS formatting language, compiled once and run on
 // any number of records. The subset read here: field selectors vT, dT, nT
 // with ^x / ^*, *n, .n and occurrence ranges [n], [n..m], [n..], [LAST];
@@ -31,3 +33,5 @@ public:
 private:
     std::vector<Elemento> elementos_;
 };
+
+} // namespace isis

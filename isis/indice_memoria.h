@@ -7,6 +7,8 @@
 #include <map>
 #include <string>
 
+namespace isis {
+
 // The keys of a database without inverted file, made in memory from its
 // field-select table (.FST) the way an inversion would: each line
 // "ID technique format" runs the format on every active record and cuts the
@@ -25,3 +27,5 @@ public:
 private:
     std::map<std::string, std::vector<Posting>, std::less<>> claves_;
 };
+
+} // namespace isis

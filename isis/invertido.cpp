@@ -4,6 +4,8 @@
 #include <cstring>
 #include <set>
 
+namespace isis {
+
 namespace {
 
 constexpr std::uint64_t kBloque = 512;
@@ -338,3 +340,5 @@ std::vector<Posting> ArchivoInvertido::leerPostings(std::int32_t bloque,
     }
     return r;
 }
+
+} // namespace isis

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+namespace isis {
+
 // The inverted file of a database (.CNT, .N01/.L01, .N02/.L02, .IFP), read
 // only, packed (DOS/Windows) or aligned (CISIS on Linux) layout, with or
 // without its .CNT. Every node, leaf and posting read is checked: damage
@@ -56,3 +58,5 @@ private:
     bool alineado_ = false;
     Arbol arboles_[2];
 };
+
+} // namespace isis

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+namespace isis {
+
 namespace {
 
 constexpr std::uint64_t kBloque = 512;
@@ -214,3 +216,5 @@ void ArchivoMaestro::leer(std::int32_t mfn, Registro& r) const {
         r.campos.push_back(Campo{tag, lm.trozo(pos + base + posicion, largoCampo)});
     }
 }
+
+} // namespace isis

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace isis {
+
 // One field occurrence: its tag and its bytes, in the database's code page.
 struct Campo {
     std::int32_t tag = 0;
@@ -72,3 +74,5 @@ private:
     int desplazamiento_ = 0;
     DisenoMaestro diseno_{18, 6, false};
 };
+
+} // namespace isis

@@ -4,7 +4,11 @@
 #include <string>
 #include <vector>
 
+namespace core::ui {
 class Dialogos;
+}
+
+namespace isis {
 
 // One opened ISIS database.
 struct BaseIsis {
@@ -18,7 +22,7 @@ struct BaseIsis {
 // with inside. Corrupt files throw Error naming the file.
 class ModuloIsis {
 public:
-    explicit ModuloIsis(Dialogos& dialogos);
+    explicit ModuloIsis(core::ui::Dialogos& dialogos);
     ~ModuloIsis();
     ModuloIsis(const ModuloIsis&) = delete;
     ModuloIsis& operator=(const ModuloIsis&) = delete;
@@ -41,8 +45,10 @@ public:
     std::int32_t BuscarExpresion(BaseIsis& base, const std::string& expresion);
 
 private:
-    Dialogos& dialogos_;
+    core::ui::Dialogos& dialogos_;
     // The text areas the calls write into, kept between calls.
     std::vector<char> areaCampo_;
     std::vector<char> areaFormato_;
 };
+
+} // namespace isis

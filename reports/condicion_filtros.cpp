@@ -2,6 +2,8 @@
 
 #include "reports/listas_clasificacion.h"
 
+namespace reports {
+
 const char* Condicion::conector() {
     const char* pieza = escrita ? "AND " : "WHERE ";
     escrita = true;
@@ -31,11 +33,13 @@ Condicion CondicionFiltros(const EstadoFiltros& estado) {
     }
     if (estado.desde) {
         c.texto += c.conector();
-        c.texto += "fecha_presta >= '" + textoAAAAMMDD(*estado.desde) + "' ";
+        c.texto += "fecha_presta >= '" + core::textoAAAAMMDD(*estado.desde) + "' ";
     }
     if (estado.hasta) {
         c.texto += c.conector();
-        c.texto += "fecha_presta <= '" + textoAAAAMMDD(*estado.hasta) + "' ";
+        c.texto += "fecha_presta <= '" + core::textoAAAAMMDD(*estado.hasta) + "' ";
     }
     return c;
 }
+
+} // namespace reports

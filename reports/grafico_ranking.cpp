@@ -1,5 +1,7 @@
 #include "reports/grafico_ranking.h"
 
+namespace reports {
+
 namespace ranking {
 
 const std::array<ColorRGB, 13>& PaletaSeries() {
@@ -86,3 +88,5 @@ int SiguienteTipo(DatosGrafico& g, const Ranking& r, const Presentacion& p) {
 }
 
 } // namespace ranking
+
+} // namespace reports

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace reports {
+
 // The ranking chart as a grid of data, independent of the component that
 // draws it: rows, columns, labels, values and per-series colours. Every grid
 // row is one series.
@@ -53,3 +55,5 @@ void LimpiarGrafico(DatosGrafico& g);
 int SiguienteTipo(DatosGrafico& g, const Ranking& r, const Presentacion& p);
 
 } // namespace ranking
+
+} // namespace reports

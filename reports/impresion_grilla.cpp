@@ -2,6 +2,8 @@
 
 #include "reports/grilla.h"
 
+namespace reports {
+
 namespace {
 
 // Byte position where the last UTF-8 character of a non-empty text starts.
@@ -101,3 +103,5 @@ std::vector<PaginaImpresa> ImprimirGrilla(const MedidorTexto& impresora, const G
     p.cerrarPagina();
     return p.paginas();
 }
+
+} // namespace reports

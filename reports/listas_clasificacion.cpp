@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace reports {
+
 namespace listas {
 
 namespace {
@@ -149,15 +151,17 @@ char digitoNivel(int posicionEncabezado) {
             return static_cast<char>('0' + i);
         }
     }
-    throw Error(Error::ArgumentoInvalido, "La posición no es un nivel");
+    throw core::Error(core::Error::ArgumentoInvalido, "La posición no es un nivel");
 }
 
 std::string codigoGrado(int posicion) {
     const auto& grados = Grados();
     if (posicion < 0 || posicion >= static_cast<int>(grados.size())) {
-        throw Error(Error::ArgumentoInvalido, "Posición de grado fuera de la lista");
+        throw core::Error(core::Error::ArgumentoInvalido, "Posición de grado fuera de la lista");
     }
     return grados[static_cast<std::size_t>(posicion)].substr(2, 2);
 }
 
 } // namespace listas
+
+} // namespace reports

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace reports {
+
 // The fixed vocabularies every report's filter panel offers. Positions matter:
 // position 0 of each list means "no filter", and grade headings are known by
 // their position, never by their text.
@@ -23,3 +25,5 @@ char digitoNivel(int posicionEncabezado);
 std::string codigoGrado(int posicion);
 
 } // namespace listas
+
+} // namespace reports

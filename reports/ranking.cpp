@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace reports {
+
 namespace ranking {
 
 namespace {
@@ -74,7 +76,7 @@ void agregarOpcionales(std::string& s, const Forma& f, const Marcas& marcas) {
 
 void ValidarAgrupacion(int agrupacion) {
     if (agrupacion < 0 || agrupacion >= CantidadAgrupaciones) {
-        throw Error(Error::ArgumentoInvalido, "Agrupación desconocida");
+        throw core::Error(core::Error::ArgumentoInvalido, "Agrupación desconocida");
     }
 }
 
@@ -168,3 +170,5 @@ std::string Descripcion(int agrupacion, const Marcas& marcas, bool porcentaje) {
 }
 
 } // namespace ranking
+
+} // namespace reports

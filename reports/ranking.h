@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+namespace reports {
+
 // The ranking's choices and the statement they compose: the "Agrupar por"
 // options, the "Mostrar" boxes, the field list and the bar description.
 namespace ranking {
@@ -50,3 +52,5 @@ std::string Descripcion(int agrupacion, const Marcas& marcas, bool porcentaje);
 void ValidarAgrupacion(int agrupacion);
 
 } // namespace ranking
+
+} // namespace reports

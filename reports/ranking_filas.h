@@ -7,7 +7,11 @@
 #include <string_view>
 #include <vector>
 
+namespace store {
 struct Contexto;
+}
+
+namespace reports {
 
 namespace ranking {
 
@@ -58,7 +62,9 @@ Tecla TeclaEnBarras(char32_t caracter);
 
 // Composes the statement into ctx.TextoSql, runs it and reads at most
 // `barras` groups.
-Ranking EjecutarRanking(Contexto& ctx, int agrupacion, const Marcas& marcas,
+Ranking EjecutarRanking(store::Contexto& ctx, int agrupacion, const Marcas& marcas,
                         const EstadoFiltros& filtros, int barras);
 
 } // namespace ranking
+
+} // namespace reports

@@ -13,6 +13,8 @@
 
 namespace fs = std::filesystem;
 
+namespace store {
+
 bool RecuperarCompactacion(const Contexto& ctx) {
     std::error_code ec;
     if (!fs::exists(ctx.rutaBase(), ec) && fs::exists(ctx.rutaCopia(), ec)) {
@@ -30,7 +32,7 @@ bool AbrirBaseDatos(Contexto& ctx) {
         crearEsquema(*base);
         ctx.Conexion = std::move(base);
         return true;
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         ctx.dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
         return false;
     }
@@ -38,7 +40,7 @@ bool AbrirBaseDatos(Contexto& ctx) {
 
 BaseDatos& ConexionAbierta(Contexto& ctx) {
     if (!ctx.Conexion) {
-        throw Error(Error::ObjetoNoEstablecido, "Variable de objeto no establecida");
+        throw core::Error(core::Error::ObjetoNoEstablecido, "Variable de objeto no establecida");
     }
     return *ctx.Conexion;
 }
@@ -79,8 +81,8 @@ void CompactarBase(Contexto& ctx) {
         {
             Sentencia revision(ConexionAbierta(ctx), "PRAGMA integrity_check");
             if (!revision.paso() || revision.valor(0).value_or("") != "ok") {
-                throw Error(Error::ErrorBaseDatos,
-                            "La base de datos está dañada: " + revision.valor(0).value_or(""));
+                throw core::Error(core::Error::ErrorBaseDatos, "La base de datos está dañada: " +
+                                                                   revision.valor(0).value_or(""));
             }
         }
         std::error_code ec;
@@ -93,13 +95,16 @@ void CompactarBase(Contexto& ctx) {
         ctx.Conexion.reset();
         fs::rename(ctx.rutaCopia(), ctx.rutaBase(), ec);
         if (ec) {
-            throw Error(Error::RutaNoEncontrada, ec.message());
+            throw core::Error(core::Error::RutaNoEncontrada, ec.message());
         }
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         ctx.Conexion.reset();
-        if (e.numero() != Error::ObjetoNoEstablecido) {
+        if (e.numero() != core::Error::ObjetoNoEstablecido) {
             ctx.dialogos.mensaje(e.descripcion(), "Error " + std::to_string(e.numero()),
-                                 Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
+                                 core::ui::Dialogos::Botones::Aceptar,
+                                 core::ui::Dialogos::Icono::Informacion);
         }
     }
 }
+
+} // namespace store

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+namespace store {
+
 struct Contexto;
 
 // Cursor and lock types callers pass to EjecutarConsulta.
@@ -41,3 +43,5 @@ void CompactarBase(Contexto& ctx);
 // Finishes an exit compaction that was interrupted (base.mdb missing,
 // base.bak present). Returns true when it renamed the copy back.
 bool RecuperarCompactacion(const Contexto& ctx);
+
+} // namespace store

@@ -7,25 +7,35 @@
 #include <memory>
 #include <string>
 
-class Dialogos;
+namespace core {
 class Reloj;
+}
+
+namespace core::ui {
+class Dialogos;
+}
+
+namespace store {
 
 // The program's shared state, made once in main (or by a test) and handed to
 // every window: the store connection, the statement text, the loan total and
 // the settings object the load run shares.
 struct Contexto {
-    Contexto(std::string carpetaAplicacion, const Reloj& relojPrograma, Dialogos& dialogosPrograma)
+    Contexto(std::string carpetaAplicacion, const core::Reloj& relojPrograma,
+             core::ui::Dialogos& dialogosPrograma)
         : carpeta(std::move(carpetaAplicacion)), reloj(relojPrograma), dialogos(dialogosPrograma) {}
 
     std::string carpeta; // the application folder
-    const Reloj& reloj;
-    Dialogos& dialogos;
+    const core::Reloj& reloj;
+    core::ui::Dialogos& dialogos;
 
     std::unique_ptr<BaseDatos> Conexion;
     std::string TextoSql;
     std::int32_t TotalPrestamos = 0;
-    std::unique_ptr<Archivo_Ini> ArchivoIni; // the load run's shared settings object
+    std::unique_ptr<core::Archivo_Ini> ArchivoIni; // the load run's shared settings object
 
     std::string rutaBase() const { return carpeta + "/base.mdb"; }
     std::string rutaCopia() const { return carpeta + "/base.bak"; }
 };
+
+} // namespace store

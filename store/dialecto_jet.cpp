@@ -3,6 +3,8 @@
 #include <cctype>
 #include <optional>
 
+namespace store {
+
 namespace {
 
 bool esDeNombre(char c) {
@@ -142,3 +144,5 @@ std::string traducirJet(std::string_view sql) {
     }
     return salida;
 }
+
+} // namespace store

@@ -2,6 +2,8 @@
 
 #include "store/base_datos.h"
 
+namespace store {
+
 namespace {
 
 constexpr std::array<const char*, 5> ColumnasIndexadas{"tipo_usu", "grado", "tematica", "titulo",
@@ -142,3 +144,5 @@ void crearEsquema(BaseDatos& base) {
         t.confirmar();
     }
 }
+
+} // namespace store

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace store {
+
 // The row set a statement returns. Read-only row sets move forward only;
 // the updatable one ("SELECT * FROM tabla" opened for update) appends rows
 // field by field, as the load run writes them.
@@ -43,3 +45,5 @@ private:
     std::vector<std::string> nombres_;
     bool fin_ = true;
 };
+
+} // namespace store

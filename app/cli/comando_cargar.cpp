@@ -7,18 +7,20 @@
 
 #include <ostream>
 
+namespace app::cli {
+
 int ComandoCargar(const std::vector<std::string>& args, const std::string& carpeta,
                   std::ostream& salida, std::ostream& errores) {
     if (!args.empty()) {
         errores << "cargar no admite argumentos: " << args.front() << "\n";
         return 1;
     }
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta, reloj, dialogos);
-    const ResultadoCarga resultado = CargarDatos(ctx);
+    core::Reloj reloj;
+    core::ui::DialogosGuionados dialogos;
+    store::Contexto ctx(carpeta, reloj, dialogos);
+    const carga::ResultadoCarga resultado = carga::CargarDatos(ctx);
     const auto& avisos = dialogos.mensajes;
-    if (resultado.tipo == ResultadoCarga::Tipo::SinAlmacen) {
+    if (resultado.tipo == carga::ResultadoCarga::Tipo::SinAlmacen) {
         // The store's own message carries the error number as its title.
         errores << "Error " << avisos.back().titulo << ": " << avisos.back().texto << "\n";
         return 1;
@@ -28,11 +30,11 @@ int ComandoCargar(const std::vector<std::string>& args, const std::string& carpe
         errores << m.texto << "\n";
     }
     switch (resultado.tipo) {
-    case ResultadoCarga::Tipo::Exito:
+    case carga::ResultadoCarga::Tipo::Exito:
         salida << resultado.filas << "\n";
         return 0;
-    case ResultadoCarga::Tipo::FaltaRuta:
-        errores << MensajeFaltaRuta << "\n";
+    case carga::ResultadoCarga::Tipo::FaltaRuta:
+        errores << carga::MensajeFaltaRuta << "\n";
         return 2;
     default:
         errores << "Error " << resultado.error->numero() << ": " << resultado.error->descripcion()
@@ -40,3 +42,5 @@ int ComandoCargar(const std::vector<std::string>& args, const std::string& carpe
         return 1;
     }
 }
+
+} // namespace app::cli

@@ -10,28 +10,36 @@
 
 #include <ostream>
 
+namespace app::cli {
+
 namespace {
 
-std::optional<Fecha> fecha(const Argumentos& argumentos, const std::string& nombre) {
+std::optional<core::Fecha> fecha(const core::Argumentos& argumentos, const std::string& nombre) {
     const auto texto = argumentos.valor(nombre);
-    return texto ? std::optional<Fecha>(fechaDesdeAAAAMMDD(*texto)) : std::nullopt;
+    return texto ? std::optional<core::Fecha>(core::fechaDesdeAAAAMMDD(*texto)) : std::nullopt;
 }
 
 } // namespace
 
 int ComandoExportar(const std::vector<std::string>& args, const std::string& carpeta,
                     std::ostream& salida, std::ostream& errores) {
-    const Argumentos argumentos(args, {"--desde", "--hasta"}, {});
+    const core::Argumentos argumentos(args, {"--desde", "--hasta"}, {});
     if (!argumentos.posicionales().empty()) {
-        throw Error(Error::ArgumentoInvalido, "Argumento de más: " + argumentos.posicionales()[0]);
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "Argumento de más: " + argumentos.posicionales()[0]);
     }
-    const PeriodoExportacion periodo{fecha(argumentos, "--desde"), fecha(argumentos, "--hasta")};
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta, reloj, dialogos);
+    const exportacion::PeriodoExportacion periodo{fecha(argumentos, "--desde"),
+                                                  fecha(argumentos, "--hasta")};
+    core::Reloj reloj;
+    core::ui::DialogosGuionados dialogos;
+    store::Contexto ctx(carpeta, reloj, dialogos);
     if (!abrirAlmacen(ctx, dialogos, errores)) {
         return 1;
     }
-    salida << EscribirExportacion(ctx, FiltroExportacion(periodo), periodo) << "\n";
+    salida << exportacion::EscribirExportacion(ctx, exportacion::FiltroExportacion(periodo),
+                                               periodo)
+           << "\n";
     return 0;
 }
+
+} // namespace app::cli

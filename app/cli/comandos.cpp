@@ -11,6 +11,8 @@
 
 #include <ostream>
 
+namespace app::cli {
+
 const std::vector<Comando>& Comandos() {
     static const std::vector<Comando> lista{
         {"cargar", "copia las tres bases ISIS a presta e imprime las filas escritas",
@@ -42,8 +44,9 @@ const std::vector<Comando>& Comandos() {
     return lista;
 }
 
-bool abrirAlmacen(Contexto& ctx, const DialogosGuionados& dialogos, std::ostream& errores) {
-    if (AbrirBaseDatos(ctx)) {
+bool abrirAlmacen(store::Contexto& ctx, const core::ui::DialogosGuionados& dialogos,
+                  std::ostream& errores) {
+    if (store::AbrirBaseDatos(ctx)) {
         return true;
     }
     for (const auto& m : dialogos.mensajes) {
@@ -51,3 +54,5 @@ bool abrirAlmacen(Contexto& ctx, const DialogosGuionados& dialogos, std::ostream
     }
     return false;
 }
+
+} // namespace app::cli

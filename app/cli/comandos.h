@@ -4,6 +4,15 @@
 #include <string>
 #include <vector>
 
+namespace store {
+struct Contexto;
+}
+namespace core::ui {
+class DialogosGuionados;
+}
+
+namespace app::cli {
+
 // One subcommand of estadisticas-cli: its words after the subcommand name,
 // the application folder and the output streams. Returns the exit code.
 struct Comando {
@@ -16,9 +25,9 @@ struct Comando {
 // The subcommands, in the order --help lists them.
 const std::vector<Comando>& Comandos();
 
-class Contexto;
-class DialogosGuionados;
-
 // Opens the statistics store for a subcommand. Nobody is there to answer, so
 // whatever the store would show goes to `errores`; false when it failed.
-bool abrirAlmacen(Contexto& ctx, const DialogosGuionados& dialogos, std::ostream& errores);
+bool abrirAlmacen(store::Contexto& ctx, const core::ui::DialogosGuionados& dialogos,
+                  std::ostream& errores);
+
+} // namespace app::cli

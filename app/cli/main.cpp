@@ -15,7 +15,7 @@ void mostrarAyuda(std::ostream& salida) {
               "                   exportaciones/); por omisión la del ejecutable\n"
               "\n"
               "Comandos:\n";
-    for (const Comando& c : Comandos()) {
+    for (const app::cli::Comando& c : app::cli::Comandos()) {
         salida << "  " << c.nombre << "\n      " << c.ayuda << "\n";
     }
 }
@@ -49,13 +49,13 @@ int main(int argc, char** argv) {
         mostrarAyuda(std::cerr);
         return 1;
     }
-    for (const Comando& c : Comandos()) {
+    for (const app::cli::Comando& c : app::cli::Comandos()) {
         if (palabras[i] == c.nombre) {
             const std::vector<std::string> resto(palabras.begin() + static_cast<long>(i) + 1,
                                                  palabras.end());
             try {
                 return c.ejecutar(resto, carpeta, std::cout, std::cerr);
-            } catch (const Error& e) {
+            } catch (const core::Error& e) {
                 std::cerr << "Error " << e.numero() << ": " << e.descripcion() << "\n";
                 return 1;
             }

@@ -7,8 +7,10 @@
 #include <QProcess>
 #include <QStringList>
 
-void archivoDeAyuda(const std::string& carpeta, Dialogos& dialogos) {
-    Archivo_Ini ini(carpeta);
+namespace app::ui {
+
+void archivoDeAyuda(const std::string& carpeta, core::ui::Dialogos& dialogos) {
+    core::Archivo_Ini ini(carpeta);
     ini.Cargar("HELPFILE");
     const auto respuesta = dialogos.entrada("Especifique comando a ejecutar para la ayuda",
                                             "Archivo de Ayuda", ini.Process);
@@ -18,19 +20,22 @@ void archivoDeAyuda(const std::string& carpeta, Dialogos& dialogos) {
     }
 }
 
-void ejecutarAyuda(const std::string& carpeta, Dialogos& dialogos) {
-    Archivo_Ini ini(carpeta);
+void ejecutarAyuda(const std::string& carpeta, core::ui::Dialogos& dialogos) {
+    core::Archivo_Ini ini(carpeta);
     ini.Cargar("HELPFILE");
     try {
         QStringList partes = QProcess::splitCommand(QString::fromStdString(ini.Process));
         if (partes.isEmpty()) {
-            throw Error(Error::ArgumentoInvalido, "Llamada a procedimiento o argumento no válido");
+            throw core::Error(core::Error::ArgumentoInvalido,
+                              "Llamada a procedimiento o argumento no válido");
         }
         const QString programa = partes.takeFirst();
         if (!QProcess::startDetached(programa, partes)) {
-            throw Error(53, "No se ha encontrado el archivo");
+            throw core::Error(53, "No se ha encontrado el archivo");
         }
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
     }
 }
+
+} // namespace app::ui

@@ -12,11 +12,13 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
+namespace app::ui {
+
 namespace {
 constexpr const char* FiltroBases = "Bases Isis|*.mst|Toos los Archivos|*.*";
 } // namespace
 
-frm_configPath::frm_configPath(Contexto& ctx, QWidget* parent)
+frm_configPath::frm_configPath(store::Contexto& ctx, QWidget* parent)
     : QWidget(parent), txt_presta(new QLineEdit(this)), txt_usua(new QLineEdit(this)),
       txt_marc(new QLineEdit(this)), cmd_grabar(new QPushButton("Grabar", this)),
       cmd_cancelar(new QPushButton("Cancelar", this)), ctx_(ctx) {
@@ -44,13 +46,13 @@ frm_configPath::frm_configPath(Contexto& ctx, QWidget* parent)
     connect(cmd_grabar, &QPushButton::clicked, this, &frm_configPath::cmd_grabar_Click);
     connect(cmd_cancelar, &QPushButton::clicked, this, &frm_configPath::cerrar);
 
-    Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpeta);
     ini.Cargar("LINK");
     txt_marc->setText(QString::fromStdString(ini.RutaMarc));
     txt_presta->setText(QString::fromStdString(ini.RutaPresta));
     txt_usua->setText(QString::fromStdString(ini.RutaUsua));
 
-    resize(twips::aPixeles(6075, logicalDpiX()), twips::aPixeles(2280, logicalDpiY()));
+    resize(core::twips::aPixeles(6075, logicalDpiX()), core::twips::aPixeles(2280, logicalDpiY()));
 }
 
 QPushButton* frm_configPath::fila(int numero, const char* etiqueta, QLineEdit* caja,
@@ -76,14 +78,14 @@ QPushButton* frm_configPath::fila(int numero, const char* etiqueta, QLineEdit* c
 }
 
 void frm_configPath::cmd_grabar_Click() {
-    Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpeta);
     ini.RutaMarc = txt_marc->text().toStdString();
     ini.RutaPresta = txt_presta->text().toStdString();
     ini.RutaUsua = txt_usua->text().toStdString();
     if (!ini.Grabar("LINK")) {
-        ctx_.dialogos.mensaje("No se pudo grabar " + ini.ruta(),
-                              "Error " + std::to_string(Error::ErrorArchivo),
-                              Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
+        ctx_.dialogos.mensaje(
+            "No se pudo grabar " + ini.ruta(), "Error " + std::to_string(core::Error::ErrorArchivo),
+            core::ui::Dialogos::Botones::Aceptar, core::ui::Dialogos::Icono::Informacion);
         return;
     }
     cerrar();
@@ -97,3 +99,5 @@ void frm_configPath::cerrar() {
         close();
     }
 }
+
+} // namespace app::ui

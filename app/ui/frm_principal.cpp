@@ -17,17 +17,20 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+namespace app::ui {
+
 namespace {
 // Each ranking command opens one more window, grouped as the command says.
-void abrirRanking(frm_principal& principal, Contexto& ctx, int agrupacion, const char* titulo) {
-    auto* ventana = new frm_ranking(ctx);
+void abrirRanking(frm_principal& principal, store::Contexto& ctx, int agrupacion,
+                  const char* titulo) {
+    auto* ventana = new reports::ui::frm_ranking(ctx);
     principal.agregarHija(ventana);
     ventana->elegirAgrupacion(agrupacion);
     ventana->setWindowTitle(titulo);
 }
 } // namespace
 
-frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
+frm_principal::frm_principal(store::Contexto& ctx, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), area_(new QMdiArea(this)) {
     setObjectName("frm_principal");
     setWindowTitle("Estadisticas Sistema de Préstamos");
@@ -39,15 +42,16 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     comando(usuarios, "mnu_buscarUsuarios", "Búsqueda");
     comando(usuarios, "mnu_usuariosRetrasados", "Morosos");
     comando(usuarios, "mnu_usuariosTitulos", "Títulos retirados");
-    connect(comando(usuarios, "mnu_usuariosRanking", "Ranking"), &QAction::triggered, this,
-            [this] { abrirRanking(*this, ctx_, ranking::PorUsuario, "Ranking de Usuarios"); });
+    connect(comando(usuarios, "mnu_usuariosRanking", "Ranking"), &QAction::triggered, this, [this] {
+        abrirRanking(*this, ctx_, reports::ranking::PorUsuario, "Ranking de Usuarios");
+    });
 
     QMenu* libros = menu("mnu_libros", "Libros");
     comando(libros, "mnu_buscarLibros", "Búsqueda");
     comando(libros, "mnu_librosMorosos", "Devueltos con mora");
     comando(libros, "mnu_librosPrestados", "Prestados");
     connect(comando(libros, "mnu_librosRanking", "Ranking"), &QAction::triggered, this,
-            [this] { abrirRanking(*this, ctx_, ranking::PorLibro, "Ranking de Libros"); });
+            [this] { abrirRanking(*this, ctx_, reports::ranking::PorLibro, "Ranking de Libros"); });
     comando(libros, "mnu_librosRenovados", "Renovados")->setEnabled(false);
 
     QMenu* config = menu("mnu_config", "Configuración");
@@ -59,11 +63,11 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
             [this] { mostrarUnica<frm_configPath>(ctx_); });
 
     connect(comando(nullptr, "mnu_exportar", "Exportar"), &QAction::triggered, this,
-            [this] { mostrarUnica<frm_exporta>(ctx_); });
+            [this] { mostrarUnica<exportacion::ui::frm_exporta>(ctx_); });
     QAction* leer = comando(nullptr, "mnu_leer", "leer");
     leer->setVisible(false);
     connect(leer, &QAction::triggered, this,
-            [this] { LeerExportacion(ctx_.carpeta, ctx_.dialogos); });
+            [this] { exportacion::LeerExportacion(ctx_.carpeta, ctx_.dialogos); });
 
     ventana_ = menu("mnu_ventana", "Ventana");
     connect(comando(ventana_, "mnu_cascada", "Cascada"), &QAction::triggered, this,
@@ -177,24 +181,27 @@ void frm_principal::listarVentanas() {
 }
 
 void frm_principal::archivoDeAyuda() {
-    ::archivoDeAyuda(ctx_.carpeta, ctx_.dialogos);
+    app::ui::archivoDeAyuda(ctx_.carpeta, ctx_.dialogos);
 }
 
 void frm_principal::ayuda() {
-    ::ejecutarAyuda(ctx_.carpeta, ctx_.dialogos);
+    app::ui::ejecutarAyuda(ctx_.carpeta, ctx_.dialogos);
 }
 
 void frm_principal::closeEvent(QCloseEvent* evento) {
-    const auto respuesta = ctx_.dialogos.mensaje("¿Está seguro?", "Salir", Dialogos::Botones::SiNo,
-                                                 Dialogos::Icono::Pregunta);
-    if (respuesta != Dialogos::Respuesta::Si) {
+    const auto respuesta =
+        ctx_.dialogos.mensaje("¿Está seguro?", "Salir", core::ui::Dialogos::Botones::SiNo,
+                              core::ui::Dialogos::Icono::Pregunta);
+    if (respuesta != core::ui::Dialogos::Respuesta::Si) {
         evento->ignore();
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    CompactarBase(ctx_);
+    store::CompactarBase(ctx_);
     QApplication::restoreOverrideCursor();
     evento->accept();
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
 }
+
+} // namespace app::ui

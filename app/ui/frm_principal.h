@@ -4,9 +4,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-struct Contexto;
 class QAction;
 class QMenu;
+
+namespace store {
+struct Contexto;
+}
+
+namespace app::ui {
 
 // The program's frame: the menu bar and the area where every child window
 // opens. It holds no data; it switches four menus after each load and runs
@@ -14,7 +19,7 @@ class QMenu;
 class frm_principal : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frm_principal(Contexto& ctx, QWidget* parent = nullptr);
+    explicit frm_principal(store::Contexto& ctx, QWidget* parent = nullptr);
 
     // Switches "Usuarios", "Libros", "Exportar" and "Ventana" on or off.
     void activarMenus(bool activos);
@@ -54,8 +59,10 @@ private:
     void archivoDeAyuda();
     void ayuda();
 
-    Contexto& ctx_;
+    store::Contexto& ctx_;
     QMdiArea* area_;
     QMenu* ventana_ = nullptr;
     QList<QAction*> listaVentanas_;
 };
+
+} // namespace app::ui

@@ -20,9 +20,10 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&traductor);
     }
 
-    Reloj reloj;
-    DialogosQt dialogos;
-    Arranque arranque(QCoreApplication::applicationDirPath().toStdString(), reloj, dialogos);
+    core::Reloj reloj;
+    core::ui::DialogosQt dialogos;
+    app::ui::Arranque arranque(QCoreApplication::applicationDirPath().toStdString(), reloj,
+                               dialogos);
     dialogos.fijarPadre(&arranque.principal());
     arranque.iniciar();
     return QApplication::exec();

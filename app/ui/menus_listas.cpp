@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QLineEdit>
 
+namespace app::ui {
+
 namespace {
 
 struct ComandoLista {
@@ -22,9 +24,9 @@ constexpr ComandoLista ComandosLista[] = {
 
 } // namespace
 
-void AbrirListaPrestamos(frm_principal& principal, Contexto& ctx, const std::string& modo) {
-    auto* lista = principal.mostrarUnica<frm_usuarios_libros>(ctx);
-    for (const ModoLista& m : ModosLista()) {
+void AbrirListaPrestamos(frm_principal& principal, store::Contexto& ctx, const std::string& modo) {
+    auto* lista = principal.mostrarUnica<reports::ui::frm_usuarios_libros>(ctx);
+    for (const reports::ModoLista& m : reports::ModosLista()) {
         if (modo == m.modo) {
             lista->setWindowTitle(m.titulo);
         }
@@ -33,14 +35,18 @@ void AbrirListaPrestamos(frm_principal& principal, Contexto& ctx, const std::str
     lista->Lista("devuelto");
 }
 
-void ConectarListas(frm_principal& principal, Contexto& ctx) {
+void ConectarListas(frm_principal& principal, store::Contexto& ctx) {
     for (const ComandoLista& c : ComandosLista) {
         QObject::connect(
             principal.accion(c.accion), &QAction::triggered, &principal,
             [&principal, &ctx, modo = c.modo] { AbrirListaPrestamos(principal, ctx, modo); });
     }
-    QObject::connect(principal.accion("mnu_buscarLibros"), &QAction::triggered, &principal,
-                     [&principal, &ctx] { principal.mostrarUnica<frm_busqueda_libros>(ctx); });
-    QObject::connect(principal.accion("mnu_buscarUsuarios"), &QAction::triggered, &principal,
-                     [&principal, &ctx] { principal.mostrarUnica<frm_busqueda_usuarios>(ctx); });
+    QObject::connect(
+        principal.accion("mnu_buscarLibros"), &QAction::triggered, &principal,
+        [&principal, &ctx] { principal.mostrarUnica<reports::ui::frm_busqueda_libros>(ctx); });
+    QObject::connect(
+        principal.accion("mnu_buscarUsuarios"), &QAction::triggered, &principal,
+        [&principal, &ctx] { principal.mostrarUnica<reports::ui::frm_busqueda_usuarios>(ctx); });
 }
+
+} // namespace app::ui

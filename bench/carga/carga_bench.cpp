@@ -29,11 +29,11 @@ void ejecutar(const std::string& orden) {
     }
 }
 
-ResultadoCarga cargar(const std::string& carpeta) {
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta, reloj, dialogos);
-    return CargarDatos(ctx);
+carga::ResultadoCarga cargar(const std::string& carpeta) {
+    core::Reloj reloj;
+    core::ui::DialogosGuionados dialogos;
+    store::Contexto ctx(carpeta, reloj, dialogos);
+    return carga::CargarDatos(ctx);
 }
 
 struct Datos {
@@ -51,12 +51,12 @@ const Datos& datos() {
         }
         ejecutar(std::string(GENERAR_DEMO) + " --carpeta " + carpeta +
                  " --prestamos 100000 --usuarios 20000 --catalogo 60000 > /dev/null");
-        Archivo_Ini ini(carpeta);
+        core::Archivo_Ini ini(carpeta);
         ini.RutaPresta = carpeta + "/PRESTA.MST";
         ini.RutaUsua = carpeta + "/USUARIOS.MST";
         ini.RutaMarc = carpeta + "/MARC.MST";
         ini.Grabar("LINK");
-        if (cargar(carpeta).tipo != ResultadoCarga::Tipo::Exito) {
+        if (cargar(carpeta).tipo != carga::ResultadoCarga::Tipo::Exito) {
             throw std::runtime_error("la carga de preparación falló");
         }
         const std::string csv = carpeta + "/presta.csv";
@@ -106,9 +106,9 @@ void anotar(benchmark::State& estado, Medida& mejor, const Medida& m) {
 void BM_CargaCompleta(benchmark::State& estado) {
     const std::string carpeta = datos().carpeta;
     for (auto _ : estado) {
-        ResultadoCarga r;
+        carga::ResultadoCarga r;
         const Medida m = medir(RUSAGE_SELF, [&] { r = cargar(carpeta); });
-        if (r.tipo != ResultadoCarga::Tipo::Exito) {
+        if (r.tipo != carga::ResultadoCarga::Tipo::Exito) {
             estado.SkipWithError("la carga falló");
             return;
         }
@@ -122,9 +122,9 @@ void BM_ImportacionSqlite(benchmark::State& estado) {
     for (auto _ : estado) {
         fs::remove(destino);
         {
-            Reloj reloj;
-            BaseDatos base(destino, reloj);
-            crearEsquema(base);
+            core::Reloj reloj;
+            store::BaseDatos base(destino, reloj);
+            store::crearEsquema(base);
         }
         const Medida m = medir(RUSAGE_CHILDREN, [&] {
             ejecutar("sqlite3 -cmd '.load " EXTENSION_COLECCION "' " + destino +

@@ -6,7 +6,7 @@ SQLITE_EXTENSION_INIT1
 
 namespace {
 int comparar(void*, int la, const void* a, int lb, const void* b) {
-    return compararEspanol(
+    return store::compararEspanol(
         std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(la)),
         std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lb)));
 }

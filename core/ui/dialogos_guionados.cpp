@@ -1,5 +1,7 @@
 #include "core/ui/dialogos_guionados.h"
 
+namespace core::ui {
+
 namespace {
 template <typename T> std::optional<T> sacar(std::deque<T>& cola) {
     if (cola.empty()) {
@@ -39,3 +41,5 @@ bool DialogosGuionados::elegirImpresora(QPrinter& destino) {
     ++impresionesPedidas;
     return impresora ? impresora(destino) : false;
 }
+
+} // namespace core::ui

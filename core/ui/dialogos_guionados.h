@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace core::ui {
+
 // A Dialogos that answers from a script and records what it was asked.
 // Used by tests and by the headless command (which has nobody to ask).
 class DialogosGuionados : public Dialogos {
@@ -49,3 +51,5 @@ public:
                              const std::string& inicial) override;
     bool elegirImpresora(QPrinter& impresora) override;
 };
+
+} // namespace core::ui

@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QStringList>
 
+namespace core::ui {
+
 namespace {
 
 QString q(const std::string& s) {
@@ -86,3 +88,5 @@ bool DialogosQt::elegirImpresora(QPrinter& impresora) {
     QPrintDialog dialogo(&impresora, padre_);
     return dialogo.exec() == QDialog::Accepted;
 }
+
+} // namespace core::ui

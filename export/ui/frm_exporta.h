@@ -4,16 +4,21 @@
 
 #include <QWidget>
 
-struct Contexto;
 class QCheckBox;
 class QDateEdit;
+
+namespace store {
+struct Contexto;
+}
+
+namespace exportacion::ui {
 
 // The export dialog: an optional date range and the button that writes the
 // XML statistics file. It stays open after each export.
 class frm_exporta : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_exporta(Contexto& ctx, QWidget* parent = nullptr);
+    explicit frm_exporta(store::Contexto& ctx, QWidget* parent = nullptr);
 
     // The bounds whose boxes are ticked, with their pickers' dates.
     PeriodoExportacion periodo() const;
@@ -21,9 +26,11 @@ public:
 private:
     void cmd_exportar_Click();
 
-    Contexto& ctx_;
+    store::Contexto& ctx_;
     QCheckBox* chk_desde_;
     QDateEdit* DTP_desde_;
     QCheckBox* chk_hasta_;
     QDateEdit* DTP_hasta_;
 };
+
+} // namespace exportacion::ui

@@ -9,19 +9,21 @@
 #include "store/almacen.h"
 #include "store/contexto.h"
 
+namespace carga {
+
 namespace {
 
-ResultadoCarga Ejecutar(Contexto& ctx, ProgresoCarga& progreso) {
-    const Archivo_Ini& ini = *ctx.ArchivoIni;
+ResultadoCarga Ejecutar(store::Contexto& ctx, ProgresoCarga& progreso) {
+    const core::Archivo_Ini& ini = *ctx.ArchivoIni;
     for (const std::string* ruta : {&ini.RutaPresta, &ini.RutaUsua, &ini.RutaMarc}) {
-        if (!ExisteArchivo(*ruta)) {
+        if (!store::ExisteArchivo(*ruta)) {
             return {ResultadoCarga::Tipo::FaltaRuta, 0, std::nullopt};
         }
     }
-    ModuloIsis isis(ctx.dialogos);
+    isis::ModuloIsis isis(ctx.dialogos);
     const TablaCarga tabla = LeerTablaCarga(isis, {ini.RutaPresta, ini.RutaUsua, ini.RutaMarc},
-                                            textoAAAAMMDD(ctx.reloj.hoy()), progreso);
-    if (!AbrirBaseDatos(ctx)) {
+                                            core::textoAAAAMMDD(ctx.reloj.hoy()), progreso);
+    if (!store::AbrirBaseDatos(ctx)) {
         return {ResultadoCarga::Tipo::SinAlmacen, 0, std::nullopt};
     }
     EscribirPresta(ctx, tabla, progreso);
@@ -32,19 +34,19 @@ ResultadoCarga Ejecutar(Contexto& ctx, ProgresoCarga& progreso) {
 
 } // namespace
 
-ResultadoCarga CargarDatos(Contexto& ctx, const AvisoCarga& aviso) {
+ResultadoCarga CargarDatos(store::Contexto& ctx, const AvisoCarga& aviso) {
     ProgresoCarga progreso(aviso);
     ResultadoCarga resultado;
     try {
         progreso.valor(0);
-        ctx.ArchivoIni = std::make_unique<Archivo_Ini>(ctx.carpeta);
+        ctx.ArchivoIni = std::make_unique<core::Archivo_Ini>(ctx.carpeta);
         ctx.ArchivoIni->Cargar("LINK");
         resultado = Ejecutar(ctx, progreso);
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         // A path that cannot be split or that the system cannot find is a
         // missing path; anything else is reported as it is.
         const bool rutaInvalida =
-            e.numero() == Error::ArgumentoInvalido || e.numero() == Error::RutaNoEncontrada;
+            e.numero() == core::Error::ArgumentoInvalido || e.numero() == core::Error::RutaNoEncontrada;
         resultado.tipo =
             rutaInvalida ? ResultadoCarga::Tipo::FaltaRuta : ResultadoCarga::Tipo::Error;
         resultado.error = e;
@@ -52,3 +54,5 @@ ResultadoCarga CargarDatos(Contexto& ctx, const AvisoCarga& aviso) {
     ctx.ArchivoIni.reset();
     return resultado;
 }
+
+} // namespace carga

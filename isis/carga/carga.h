@@ -6,7 +6,11 @@
 #include <optional>
 #include <string>
 
+namespace store {
 struct Contexto;
+}
+
+namespace carga {
 
 // What the load window shows while the run works: the status text, the
 // progress maximum and value. Called on every change; the window decides how
@@ -23,7 +27,7 @@ struct ResultadoCarga {
     };
     Tipo tipo = Tipo::Exito;
     int filas = 0; // rows written into presta
-    std::optional<Error> error;
+    std::optional<core::Error> error;
 };
 
 // The caption the paths dialog gets when a database path is missing.
@@ -34,4 +38,6 @@ inline constexpr const char* MensajeFaltaRuta =
 // in block "LINK" of the settings and replaces presta with one row per loan,
 // in one transaction, so a run that fails anywhere leaves presta as it was.
 // Sets ctx.TotalPrestamos to the rows written when it succeeds.
-ResultadoCarga CargarDatos(Contexto& ctx, const AvisoCarga& aviso = {});
+ResultadoCarga CargarDatos(store::Contexto& ctx, const AvisoCarga& aviso = {});
+
+} // namespace carga

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace carga {
+
 // The load run's status text and progress bar, passed on to the window.
 class ProgresoCarga {
 public:
@@ -36,3 +38,5 @@ private:
     int maximo_ = 100;
     int valor_ = 0;
 };
+
+} // namespace carga

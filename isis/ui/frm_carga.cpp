@@ -9,12 +9,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace isis::ui {
+
 namespace {
 // Repainting on every record would cost more than the load itself.
 constexpr int MilisegundosEntreRepintados = 40;
 } // namespace
 
-frm_carga::frm_carga(Contexto& ctx, QWidget* parent)
+frm_carga::frm_carga(store::Contexto& ctx, QWidget* parent)
     : QWidget(parent, Qt::Window), lbl1(new QLabel("Cargando datos de prestamos", this)),
       ProgressBar(new QProgressBar(this)), Timer1(new QTimer(this)), ctx_(ctx) {
     setObjectName("frm_carga");
@@ -39,15 +41,15 @@ void frm_carga::Timer1_Timer() {
     Timer1->stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     desdeRepintado_.start();
-    const ResultadoCarga resultado =
-        CargarDatos(ctx_, [this](const std::string& etiqueta, int maximo, int valor) {
+    const carga::ResultadoCarga resultado =
+        carga::CargarDatos(ctx_, [this](const std::string& etiqueta, int maximo, int valor) {
             mostrarAvance(etiqueta, maximo, valor);
         });
     QApplication::restoreOverrideCursor();
-    if (resultado.tipo == ResultadoCarga::Tipo::Error) {
-        ctx_.dialogos.mensaje(resultado.error->descripcion(),
-                              "Error " + std::to_string(resultado.error->numero()),
-                              Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
+    if (resultado.tipo == carga::ResultadoCarga::Tipo::Error) {
+        ctx_.dialogos.mensaje(
+            resultado.error->descripcion(), "Error " + std::to_string(resultado.error->numero()),
+            core::ui::Dialogos::Botones::Aceptar, core::ui::Dialogos::Icono::Informacion);
     }
     if (alTerminar) {
         alTerminar(resultado);
@@ -70,3 +72,5 @@ void frm_carga::mostrarAvance(const std::string& etiqueta, int maximo, int valor
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     desdeRepintado_.restart();
 }
+
+} // namespace isis::ui

@@ -7,10 +7,15 @@
 
 #include <functional>
 
-struct Contexto;
 class QLabel;
 class QProgressBar;
 class QTimer;
+
+namespace store {
+struct Contexto;
+}
+
+namespace isis::ui {
 
 // The load window: shows the progress of one load run, which its timer starts
 // as soon as the window is up. Reports an error of the run itself, hands the
@@ -18,10 +23,10 @@ class QTimer;
 class frm_carga : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_carga(Contexto& ctx, QWidget* parent = nullptr);
+    explicit frm_carga(store::Contexto& ctx, QWidget* parent = nullptr);
 
     // Called with the outcome before the window closes.
-    std::function<void(const ResultadoCarga&)> alTerminar;
+    std::function<void(const carga::ResultadoCarga&)> alTerminar;
 
     QLabel* lbl1;
     QProgressBar* ProgressBar;
@@ -31,6 +36,8 @@ private:
     void Timer1_Timer();
     void mostrarAvance(const std::string& etiqueta, int maximo, int valor);
 
-    Contexto& ctx_;
+    store::Contexto& ctx_;
     QElapsedTimer desdeRepintado_;
 };
+
+} // namespace isis::ui

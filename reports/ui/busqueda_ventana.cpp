@@ -4,6 +4,8 @@
 #include <QDateEdit>
 #include <QLineEdit>
 
+namespace reports::ui {
+
 void prepararBusqueda(VentanaGrilla& ventana, std::initializer_list<QComboBox*> listas) {
     const QDate guardada(2005, 9, 8);
     ventana.filtros.DTP_desde->setDate(guardada);
@@ -13,3 +15,5 @@ void prepararBusqueda(VentanaGrilla& ventana, std::initializer_list<QComboBox*> 
                          [&ventana] { ventana.Lista("fecha_presta"); });
     }
 }
+
+} // namespace reports::ui

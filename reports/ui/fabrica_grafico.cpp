@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace reports::ui {
+
 namespace {
 
 using ranking::DatosGrafico;
@@ -140,3 +142,5 @@ void DibujarGrafico(QChartView* vista, const DatosGrafico& d) {
 QImage ImagenGrafico(QChartView* vista) {
     return vista->grab().toImage();
 }
+
+} // namespace reports::ui

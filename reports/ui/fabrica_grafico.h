@@ -6,6 +6,8 @@ class QChartView;
 class QImage;
 class QWidget;
 
+namespace reports::ui {
+
 // Every call into the chart component sits here: the window only hands over
 // the chart-data grid and asks for the chart's picture.
 QChartView* CrearVistaGrafico(QWidget* padre);
@@ -16,3 +18,5 @@ void DibujarGrafico(QChartView* vista, const ranking::DatosGrafico& datos);
 
 // The chart as it looks on screen, for the clipboard and the printer.
 QImage ImagenGrafico(QChartView* vista);
+
+} // namespace reports::ui

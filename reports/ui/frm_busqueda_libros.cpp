@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frm_busqueda_libros::frm_busqueda_libros(Contexto& ctx, QWidget* padre)
+namespace reports::ui {
+
+frm_busqueda_libros::frm_busqueda_libros(store::Contexto& ctx, QWidget* padre)
     : VentanaGrilla(ctx, ColumnasPrestamos(), DisenoBusqueda, padre) {
     setObjectName("frm_busqueda_libros");
     setWindowTitle("Búsqueda de Libros");
@@ -33,3 +35,5 @@ std::string frm_busqueda_libros::Sentencia(const std::string& VOrden) const {
     f.inventario = txt_inventario->text().toStdString();
     return SentenciaBusquedaLibros(f, VOrden);
 }
+
+} // namespace reports::ui

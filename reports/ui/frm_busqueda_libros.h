@@ -2,11 +2,13 @@
 
 #include "reports/ui/grilla_ventana.h"
 
+namespace reports::ui {
+
 // Finds loans by title, author or inventory number.
 class frm_busqueda_libros : public VentanaGrilla {
     Q_OBJECT
 public:
-    explicit frm_busqueda_libros(Contexto& ctx, QWidget* padre = nullptr);
+    explicit frm_busqueda_libros(store::Contexto& ctx, QWidget* padre = nullptr);
 
     QLineEdit* txt_titulo;
     QLineEdit* txt_autor;
@@ -15,3 +17,5 @@ public:
 protected:
     std::string Sentencia(const std::string& VOrden) const override;
 };
+
+} // namespace reports::ui

@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frm_busqueda_usuarios::frm_busqueda_usuarios(Contexto& ctx, QWidget* padre)
+namespace reports::ui {
+
+frm_busqueda_usuarios::frm_busqueda_usuarios(store::Contexto& ctx, QWidget* padre)
     : VentanaGrilla(ctx, ColumnasUsuarios(), DisenoBusqueda, padre) {
     setObjectName("frm_busqueda_usuarios");
     setWindowTitle("Búsqueda de Usuarios");
@@ -34,3 +36,5 @@ std::string frm_busqueda_usuarios::Sentencia(const std::string& VOrden) const {
     f.legajo = txt_legajo->text().toStdString();
     return SentenciaBusquedaUsuarios(f, VOrden);
 }
+
+} // namespace reports::ui

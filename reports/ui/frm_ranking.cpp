@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+namespace reports::ui {
+
 namespace {
 
 // The window's design size and the fixed places of its parts, in twips.
@@ -45,7 +47,7 @@ constexpr int ErrorImpresora = 482;
 
 } // namespace
 
-frm_ranking::frm_ranking(Contexto& ctx, QWidget* parent)
+frm_ranking::frm_ranking(store::Contexto& ctx, QWidget* parent)
     : QWidget(parent), ctx_(ctx), filtros_(this) {
     setObjectName("frm_ranking");
     setWindowTitle("Ranking");
@@ -65,8 +67,8 @@ frm_ranking::~frm_ranking() {
 }
 
 QSize frm_ranking::sizeHint() const {
-    return {twips::aPixeles(AnchoDiseno, logicalDpiX()),
-            twips::aPixeles(AltoDiseno, logicalDpiY())};
+    return {core::twips::aPixeles(AnchoDiseno, logicalDpiX()),
+            core::twips::aPixeles(AltoDiseno, logicalDpiY())};
 }
 
 QGroupBox* frm_ranking::marco(const char* titulo) {
@@ -190,14 +192,14 @@ void frm_ranking::conectar() {
 void frm_ranking::colocar(QWidget* w, int x, int y, int ancho, int alto) {
     const double dx = logicalDpiX();
     const double dy = logicalDpiY();
-    w->setGeometry(twips::aPixeles(x, dx), twips::aPixeles(y, dy), twips::aPixeles(ancho, dx),
-                   twips::aPixeles(alto, dy));
+    w->setGeometry(core::twips::aPixeles(x, dx), core::twips::aPixeles(y, dy),
+                   core::twips::aPixeles(ancho, dx), core::twips::aPixeles(alto, dy));
 }
 
 void frm_ranking::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
-    const int ancho = twips::desdePixeles(width(), logicalDpiX());
-    const int alto = twips::desdePixeles(height(), logicalDpiY());
+    const int ancho = core::twips::desdePixeles(width(), logicalDpiX());
+    const int alto = core::twips::desdePixeles(height(), logicalDpiY());
     // List and chart grow with the window beyond the design width; the chart
     // alone takes the extra height.
     const int anchoLista = ancho <= AnchoMinimoLista + 375 ? AnchoMinimoLista : ancho - 375;
@@ -311,7 +313,7 @@ void frm_ranking::Lista() {
         texto.replace("\r\n", "\n");
         TextLista->setPlainText(texto);
         Graficar();
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         ctx_.dialogos.mensaje(e.descripcion());
     }
 }
@@ -332,7 +334,7 @@ void frm_ranking::cambiarTipo() {
         const int barras = ranking::SiguienteTipo(grafico_, ranking_, presentacion());
         txt_barras->setText(QString::number(barras));
         DibujarGrafico(char_socios, grafico_);
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         ctx_.dialogos.mensaje(e.descripcion());
     }
 }
@@ -359,9 +361,13 @@ void frm_ranking::imprimir() {
     // At (10, 10) twips, at the size it has on screen.
     const int ppp = impresora.resolution();
     const QRect destino(
-        twips::aPixeles(10, ppp), twips::aPixeles(10, ppp),
-        twips::aPixeles(twips::desdePixeles(imagen.width(), char_socios->logicalDpiX()), ppp),
-        twips::aPixeles(twips::desdePixeles(imagen.height(), char_socios->logicalDpiY()), ppp));
+        core::twips::aPixeles(10, ppp), core::twips::aPixeles(10, ppp),
+        core::twips::aPixeles(core::twips::desdePixeles(imagen.width(), char_socios->logicalDpiX()),
+                              ppp),
+        core::twips::aPixeles(
+            core::twips::desdePixeles(imagen.height(), char_socios->logicalDpiY()), ppp));
     pintor.drawImage(destino, imagen);
     pintor.end();
 }
+
+} // namespace reports::ui

@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frm_usuarios_libros::frm_usuarios_libros(Contexto& ctx, QWidget* padre)
+namespace reports::ui {
+
+frm_usuarios_libros::frm_usuarios_libros(store::Contexto& ctx, QWidget* padre)
     : VentanaGrilla(ctx, ColumnasPrestamos(), {1935, 2160, 5775, 5595, 2880}, padre) {
     setObjectName("frm_usuarios_libros");
     setWindowTitle(ModosLista().front().titulo);
@@ -54,3 +56,5 @@ void frm_usuarios_libros::limpiar() {
     }
     limpiarPanelYGrilla();
 }
+
+} // namespace reports::ui

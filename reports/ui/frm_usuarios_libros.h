@@ -2,12 +2,14 @@
 
 #include "reports/ui/grilla_ventana.h"
 
+namespace reports::ui {
+
 // The loan list: one window for the five modes the menus open it in. The
 // hidden box txt_criterio holds the mode, "1" to "5".
 class frm_usuarios_libros : public VentanaGrilla {
     Q_OBJECT
 public:
-    explicit frm_usuarios_libros(Contexto& ctx, QWidget* padre = nullptr);
+    explicit frm_usuarios_libros(store::Contexto& ctx, QWidget* padre = nullptr);
 
     QLineEdit* txt_criterio;
     QLineEdit* txt_apellido;
@@ -21,3 +23,5 @@ protected:
 private:
     void limpiar();
 };
+
+} // namespace reports::ui

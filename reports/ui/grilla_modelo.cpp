@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace reports::ui {
+
 void ModeloGrilla::reemplazar(Grilla nueva) {
     beginResetModel();
     grilla_ = std::move(nueva);
@@ -32,3 +34,5 @@ QVariant ModeloGrilla::headerData(int seccion, Qt::Orientation orientacion, int 
     }
     return QString::fromStdString(grilla_.texto(seccion + 1, 0));
 }
+
+} // namespace reports::ui

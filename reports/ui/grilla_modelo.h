@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+namespace reports::ui {
+
 // Shows a Grilla in a QTableView: row 0 becomes the column header, column 0
 // the row header, the rest the cells. The view reads the text on demand, so a
 // list of any length costs one text per cell and no widget item.
@@ -27,3 +29,5 @@ public:
 private:
     Grilla grilla_;
 };
+
+} // namespace reports::ui

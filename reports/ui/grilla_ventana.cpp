@@ -21,6 +21,8 @@
 #include <QStyle>
 #include <QTableView>
 
+namespace reports::ui {
+
 namespace {
 
 // The four picture buttons, the filter frame and the window's size, in twips.
@@ -37,7 +39,7 @@ constexpr double OrigenImpresion = 400;
 
 } // namespace
 
-VentanaGrilla::VentanaGrilla(Contexto& ctx, const std::vector<ColumnaGrilla>& columnas,
+VentanaGrilla::VentanaGrilla(store::Contexto& ctx, const std::vector<ColumnaGrilla>& columnas,
                              const DisenoVentanaGrilla& diseno, QWidget* padre)
     : QWidget(padre), Frame1(new QGroupBox("Filtrar datos", this)), filtros(Frame1), ctx_(ctx),
       columnas_(columnas), diseno_(diseno), modelo_(new ModeloGrilla(this)) {
@@ -99,10 +101,10 @@ const Grilla& VentanaGrilla::grilla() const {
 }
 
 int VentanaGrilla::px(int twipsX) const {
-    return twips::aPixeles(twipsX, logicalDpiX());
+    return core::twips::aPixeles(twipsX, logicalDpiX());
 }
 int VentanaGrilla::py(int twipsY) const {
-    return twips::aPixeles(twipsY, logicalDpiY());
+    return core::twips::aPixeles(twipsY, logicalDpiY());
 }
 
 void VentanaGrilla::ubicar(QWidget* w, int x, int y, int ancho, int alto) const {
@@ -148,7 +150,7 @@ void VentanaGrilla::Lista(const std::string& VOrden) {
         QApplication::restoreOverrideCursor();
         modelo_->reemplazar(std::move(nueva));
         mostrarGrilla();
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         if (QApplication::overrideCursor()) {
             QApplication::restoreOverrideCursor();
         }
@@ -216,9 +218,9 @@ void VentanaGrilla::limpiarPanelYGrilla() {
 
 void VentanaGrilla::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
-    const Medida m = MedidaGrilla(twips::desdePixeles(width(), logicalDpiX()),
-                                  twips::desdePixeles(height(), logicalDpiY()), diseno_.altoMinimo,
-                                  diseno_.restaAlto);
+    const Medida m = MedidaGrilla(core::twips::desdePixeles(width(), logicalDpiX()),
+                                  core::twips::desdePixeles(height(), logicalDpiY()),
+                                  diseno_.altoMinimo, diseno_.restaAlto);
     fg_usu->resize(px(m.ancho), py(m.alto));
 }
 
@@ -233,7 +235,7 @@ void VentanaGrilla::imprimir() {
     }
     try {
         ImprimirGrilla(impresora, modelo_->grilla(), OrigenImpresion, OrigenImpresion);
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         ctx_.dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
     }
 }
@@ -246,3 +248,5 @@ void VentanaGrilla::copiar() {
     portapapeles->clear();
     portapapeles->setText(QString::fromStdString(modelo_->grilla().textoSeleccion()));
 }
+
+} // namespace reports::ui

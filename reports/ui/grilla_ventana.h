@@ -9,13 +9,19 @@
 #include <string>
 #include <vector>
 
-struct Contexto;
-class ModeloGrilla;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+
+namespace store {
+struct Contexto;
+}
+
+namespace reports::ui {
+
+class ModeloGrilla;
 
 // Where a window of the family puts its frame and grid, in twips, and how
 // its grid follows the window (see MedidaGrilla).
@@ -50,7 +56,7 @@ public:
     const Grilla& grilla() const;
 
 protected:
-    VentanaGrilla(Contexto& ctx, const std::vector<ColumnaGrilla>& columnas,
+    VentanaGrilla(store::Contexto& ctx, const std::vector<ColumnaGrilla>& columnas,
                   const DisenoVentanaGrilla& diseno, QWidget* padre);
 
     virtual std::string Sentencia(const std::string& VOrden) const = 0;
@@ -65,7 +71,7 @@ protected:
     // items chosen, grid down to one cell, boxes unticked, pickers disabled.
     void limpiarPanelYGrilla();
 
-    Contexto& ctx_;
+    store::Contexto& ctx_;
 
     void resizeEvent(QResizeEvent* evento) override;
 
@@ -84,3 +90,5 @@ private:
     DisenoVentanaGrilla diseno_;
     ModeloGrilla* modelo_;
 };
+
+} // namespace reports::ui

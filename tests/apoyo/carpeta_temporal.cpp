@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+namespace prueba {
+
 CarpetaTemporal::CarpetaTemporal() {
     std::string plantilla = (std::filesystem::temp_directory_path() / "estad-XXXXXX").string();
     if (mkdtemp(plantilla.data()) == nullptr) {
@@ -33,3 +35,5 @@ std::string CarpetaTemporal::leer(const std::string& nombre) const {
 std::string carpetaCompartida() {
     return ESTAD_SHARED_DIR;
 }
+
+} // namespace prueba

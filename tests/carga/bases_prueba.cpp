@@ -4,6 +4,8 @@
 #include <fstream>
 #include <stdexcept>
 
+namespace prueba {
+
 namespace {
 
 void describir(std::ostream& salida, const std::string& ruta, int tagIndice,
@@ -32,3 +34,5 @@ void BasesPrueba::escribir(const std::string& carpeta) const {
         throw std::runtime_error("No se pudieron escribir las bases de prueba: " + orden);
     }
 }
+
+} // namespace prueba

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+namespace prueba {
+
 // One field of a test record: tag and UTF-8 text.
 using CampoPrueba = std::pair<int, std::string>;
 using RegistroPrueba = std::vector<CampoPrueba>;
@@ -35,9 +37,9 @@ public:
     EntornoCarga();
 
     CarpetaTemporal carpeta;
-    RelojFijo reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx;
+    core::RelojFijo reloj;
+    core::ui::DialogosGuionados dialogos;
+    store::Contexto ctx;
 
     // Writes the databases into the folder and points block "LINK" at them.
     void escribirBases(const BasesPrueba& bases);
@@ -54,3 +56,5 @@ public:
     // The value of `columna` in row `fila`.
     std::optional<std::string> valor(int fila, const char* columna) const;
 };
+
+} // namespace prueba

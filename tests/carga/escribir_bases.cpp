@@ -12,8 +12,8 @@
 #include <sstream>
 
 int main() {
-    std::unique_ptr<EscritorIsis> escritor;
-    Registro registro;
+    std::unique_ptr<escritor::EscritorIsis> escritor;
+    escritor::Registro registro;
     bool enRegistro = false;
     const auto cerrarRegistro = [&] {
         if (enRegistro) {
@@ -31,12 +31,13 @@ int main() {
                 }
                 std::istringstream partes(linea.substr(5));
                 std::string ruta;
-                LineaFst indice{.id = 1};
+                escritor::LineaFst indice{.id = 1};
                 partes >> ruta >> indice.tag >> indice.prefijo;
                 if (indice.prefijo == "-") {
                     indice.prefijo.clear();
                 }
-                escritor = std::make_unique<EscritorIsis>(ruta, OpcionesEscritor{.fst = {indice}});
+                escritor = std::make_unique<escritor::EscritorIsis>(
+                    ruta, escritor::OpcionesEscritor{.fst = {indice}});
             } else if (linea == "R") {
                 cerrarRegistro();
                 enRegistro = true;

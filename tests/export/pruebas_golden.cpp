@@ -8,7 +8,7 @@
 
 namespace {
 
-class Golden : public PrestaPrueba {
+class Golden : public prueba::PrestaPrueba {
 protected:
     // Three members of three types, three titles, three overdue loans; every
     // count in every list differs, so the order of each list is fixed.
@@ -28,8 +28,8 @@ protected:
             const char* autor = t == "Cuentos de la selva" ? "Quiroga, Horacio"
                                 : t == "Atlas escolar"     ? "Instituto Geográfico"
                                                            : "Saint-Exupéry, Antoine de";
-            auto filas =
-                EjecutarConsulta(ctx, "SELECT * FROM presta", adOpenDynamic, adLockPessimistic);
+            auto filas = store::EjecutarConsulta(ctx, "SELECT * FROM presta", store::adOpenDynamic,
+                                                 store::adLockPessimistic);
             filas->agregarNuevo();
             const std::pair<const char*, const char*> columnas[] = {
                 {"dni", dni},           {"nombre", socio},       {"apellido", apellido},
@@ -67,7 +67,7 @@ protected:
 
 TEST_F(Golden, LaBibliotecaChicaSeExportaByteAByte) {
     llenar();
-    EscribirExportacion(ctx, "", {});
+    exportacion::EscribirExportacion(ctx, "", {});
     const std::string escrito = carpeta.leer("exportaciones/exp - 20240315.xml");
     const std::string esperado = leerGolden();
     if (escrito != esperado) {
@@ -79,7 +79,7 @@ TEST_F(Golden, LaBibliotecaChicaSeExportaByteAByte) {
 
 TEST_F(Golden, LeerCargaUnaExportacionYRecorreSusTextos) {
     carpeta.escribir("exp.xml", leerGolden());
-    const auto textos = LeerExportacion(carpeta.ruta(), dialogos);
+    const auto textos = exportacion::LeerExportacion(carpeta.ruta(), dialogos);
     ASSERT_TRUE(textos.has_value());
     EXPECT_TRUE(dialogos.mensajes.empty());
     ASSERT_GE(textos->size(), 2u);
@@ -87,22 +87,23 @@ TEST_F(Golden, LeerCargaUnaExportacionYRecorreSusTextos) {
     EXPECT_EQ((*textos)[0].valor, "123456789");
     EXPECT_EQ((*textos)[1].elemento, "Periodo");
     EXPECT_EQ((*textos)[1].valor, "19000101-20240315");
-    const auto apellido = std::find_if(textos->begin(), textos->end(),
-                                       [](const NodoTexto& n) { return n.elemento == "Apellido"; });
+    const auto apellido =
+        std::find_if(textos->begin(), textos->end(),
+                     [](const exportacion::NodoTexto& n) { return n.elemento == "Apellido"; });
     ASSERT_NE(apellido, textos->end());
     EXPECT_EQ(apellido->valor, "Pérez");
 }
 
 TEST_F(Golden, LeerSinArchivoOConArchivoRotoAvisaConLaLinea) {
-    EXPECT_FALSE(LeerExportacion(carpeta.ruta(), dialogos).has_value());
+    EXPECT_FALSE(exportacion::LeerExportacion(carpeta.ruta(), dialogos).has_value());
     carpeta.escribir("exp.xml",
                      "<?xml version='1.0' ?>\r\n<Escuela>\r\n\t<CUE>1</Cue>\r\n</Escuela>");
-    EXPECT_FALSE(LeerExportacion(carpeta.ruta(), dialogos).has_value());
+    EXPECT_FALSE(exportacion::LeerExportacion(carpeta.ruta(), dialogos).has_value());
     ASSERT_EQ(dialogos.mensajes.size(), 2u);
     EXPECT_EQ(dialogos.mensajes[0].texto, "Ha ocurrido un error.\r");
     EXPECT_EQ(dialogos.mensajes[1].texto, "Ha ocurrido un error.\r\t<CUE>1</Cue>");
     EXPECT_EQ(dialogos.mensajes[1].titulo, "");
-    EXPECT_EQ(dialogos.mensajes[1].botones, Dialogos::Botones::Aceptar);
+    EXPECT_EQ(dialogos.mensajes[1].botones, core::ui::Dialogos::Botones::Aceptar);
 }
 
 } // namespace

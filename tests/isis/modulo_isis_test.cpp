@@ -14,17 +14,17 @@ class Modulo : public testing::Test {
 protected:
     void SetUp() override {
         isis.IniciarIsis(2);
-        ruta = copiarMuestra(carpeta, "winisis-bibl/BIBL");
+        ruta = prueba::copiarMuestra(carpeta, "winisis-bibl/BIBL");
         base().Carpeta = carpeta.ruta() + "/";
         base().Nombre = "bibl.mst";
         isis.AbrirBase(base());
     }
     void TearDown() override { isis.CerrarIsis(); }
-    BaseIsis& base() { return isis.Bases[1]; }
+    isis::BaseIsis& base() { return isis.Bases[1]; }
 
-    DialogosGuionados dialogos;
-    ModuloIsis isis{dialogos};
-    CarpetaTemporal carpeta;
+    core::ui::DialogosGuionados dialogos;
+    isis::ModuloIsis isis{dialogos};
+    prueba::CarpetaTemporal carpeta;
     std::string ruta;
 };
 
@@ -32,7 +32,7 @@ TEST_F(Modulo, AbreLaBaseSinMirarMayusculasYSinExtension) {
     EXPECT_EQ(isis.Bases.size(), 3U);
     EXPECT_TRUE(dialogos.mensajes.empty());
     EXPECT_EQ(isis.UltimoMfn(base()), 5);
-    BaseIsis otra = base();
+    isis::BaseIsis otra = base();
     otra.Nombre = "BIBL";
     otra.Espacio = isis.Bases[2].Espacio;
     isis.AbrirBase(otra);
@@ -57,7 +57,7 @@ TEST_F(Modulo, LeerCampo) {
 TEST_F(Modulo, LeerCampoRecortaLosBlancos) {
     // MFN 2 starts at byte 648 with 16 fields: its data at 648 + 18 + 6 * 16,
     // field 1 first ("00000000000002", 14 bytes).
-    sobrescribir(ruta + ".mst", 648 + 18 + 6 * 16, "  0000000002  ");
+    prueba::sobrescribir(ruta + ".mst", 648 + 18 + 6 * 16, "  0000000002  ");
     isis.AbrirBase(base());
     isis.LeerRegistro(base(), 2);
     EXPECT_EQ(isis.LeerCampo(base(), 1, 1), "0000000002");
@@ -65,22 +65,22 @@ TEST_F(Modulo, LeerCampoRecortaLosBlancos) {
 
 TEST_F(Modulo, FormatearConLosFormatosDeLaCarga) {
     isis.LeerRegistro(base(), 1);
-    IsisSpaPft(base().Espacio, "v700^b,|  |v702^b");
+    isis::IsisSpaPft(base().Espacio, "v700^b,|  |v702^b");
     EXPECT_EQ(isis.FormatearRegistro(base()), "André  Elizabeth");
-    IsisSpaPft(base().Espacio, "||v990");
+    isis::IsisSpaPft(base().Espacio, "||v990");
     EXPECT_EQ(isis.FormatearRegistro(base()), "214088HAY");
-    IsisSpaPft(base().Espacio, "v999^a,");
+    isis::IsisSpaPft(base().Espacio, "v999^a,");
     EXPECT_EQ(isis.FormatearRegistro(base()), "");
     EXPECT_TRUE(dialogos.mensajes.empty());
 }
 
 TEST_F(Modulo, FormatoNoAdmitidoMuestraElMensaje) {
     isis.LeerRegistro(base(), 1);
-    IsisSpaPft(base().Espacio, "if p(v700) then v700 fi");
+    isis::IsisSpaPft(base().Espacio, "if p(v700) then v700 fi");
     EXPECT_EQ(isis.FormatearRegistro(base()), "");
     ASSERT_EQ(dialogos.mensajes.size(), 1U);
     EXPECT_EQ(dialogos.mensajes[0].texto, "Hubo un error en el formato");
-    EXPECT_EQ(dialogos.mensajes[0].botones, Dialogos::Botones::Aceptar);
+    EXPECT_EQ(dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
 }
 
 TEST_F(Modulo, BuscarClaveLeeElUltimoPosting) {
@@ -104,7 +104,7 @@ TEST_F(Modulo, BuscarExpresion) {
 }
 
 TEST_F(Modulo, BaseInexistente) {
-    BaseIsis& falta = isis.Bases[0];
+    isis::BaseIsis& falta = isis.Bases[0];
     falta.Carpeta = carpeta.ruta() + "/";
     falta.Nombre = "noesta.mst";
     isis.AbrirBase(falta);
@@ -122,13 +122,13 @@ TEST_F(Modulo, BaseInexistente) {
 }
 
 TEST_F(Modulo, MaestroVacio) {
-    CarpetaTemporal t;
+    prueba::CarpetaTemporal t;
     std::string control(512, '\0');
     control[4] = 1;
     control[8] = 1;
     t.escribir("VACIA.MST", control);
     t.escribir("VACIA.XRF", std::string("\xff\xff\xff\xff", 4) + std::string(508, '\0'));
-    BaseIsis& vacia = isis.Bases[0];
+    isis::BaseIsis& vacia = isis.Bases[0];
     vacia.Carpeta = t.ruta() + "/";
     vacia.Nombre = "vacia";
     isis.AbrirBase(vacia);

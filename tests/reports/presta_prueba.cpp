@@ -4,14 +4,16 @@
 
 #include <stdexcept>
 
+namespace prueba {
+
 namespace {
-Fecha dia(int a, unsigned m, unsigned d) {
-    return Fecha{std::chrono::year{a}, std::chrono::month{m}, std::chrono::day{d}};
+core::Fecha dia(int a, unsigned m, unsigned d) {
+    return core::Fecha{std::chrono::year{a}, std::chrono::month{m}, std::chrono::day{d}};
 }
 } // namespace
 
 PrestaPrueba::PrestaPrueba() : reloj(dia(2024, 5, 10)), ctx(carpeta.ruta(), reloj, dialogos) {
-    if (!AbrirBaseDatos(ctx)) {
+    if (!store::AbrirBaseDatos(ctx)) {
         throw std::runtime_error("no se pudo abrir la base de prueba");
     }
     ctx.Conexion->ejecutar(
@@ -27,3 +29,5 @@ PrestaPrueba::PrestaPrueba() : reloj(dia(2024, 5, 10)), ctx(carpeta.ruta(), relo
         "('1', '100', 'Ana', 'Gomez', '21', 'Alumno', 'Ficciones', 'HISTORIA', 'Borges', 'A4', "
         "'20240410', '20240420', '20240420', '', 'SI')");
 }
+
+} // namespace prueba

@@ -5,6 +5,8 @@
 #include "store/contexto.h"
 #include "tests/apoyo/carpeta_temporal.h"
 
+namespace prueba {
+
 // A store on a temporary folder holding four loans, with today fixed at
 // 10 May 2024:
 // 1 Ana Gomez (legajo 100, Alumno, 21): returned five days late, renewed once;
@@ -15,7 +17,9 @@ struct PrestaPrueba {
     PrestaPrueba();
 
     CarpetaTemporal carpeta;
-    RelojFijo reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx;
+    core::RelojFijo reloj;
+    core::ui::DialogosGuionados dialogos;
+    store::Contexto ctx;
 };
+
+} // namespace prueba

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+namespace prueba {
+
 PrestaRanking::PrestaRanking()
-    : reloj(Fecha{std::chrono::year{2024}, std::chrono::month{6}, std::chrono::day{1}}),
+    : reloj(core::Fecha{std::chrono::year{2024}, std::chrono::month{6}, std::chrono::day{1}}),
       ctx(carpeta.ruta(), reloj, dialogos) {
-    if (!AbrirBaseDatos(ctx)) {
+    if (!store::AbrirBaseDatos(ctx)) {
         throw std::runtime_error("no se pudo abrir la base de prueba");
     }
     ctx.Conexion->ejecutar(
@@ -35,3 +37,5 @@ PrestaRanking::PrestaRanking()
         "('600','Tomás','Díaz','32','Curso','Rayuela','ARTE','Cortázar','20220511')");
     ctx.TotalPrestamos = 12;
 }
+
+} // namespace prueba

@@ -5,6 +5,8 @@
 #include "store/contexto.h"
 #include "tests/apoyo/carpeta_temporal.h"
 
+namespace prueba {
+
 // A store on a temporary folder holding twelve loans with known counts:
 //   by member: 100 Ana Paz 4, 200 Luis Gil 3, 300 Eva Sosa 2, 400, 500, 600 one each;
 //   by title: El Principito 5, Martín Fierro 3, Cosmos 2, Rayuela 2;
@@ -15,7 +17,9 @@ struct PrestaRanking {
     PrestaRanking();
 
     CarpetaTemporal carpeta;
-    RelojFijo reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx;
+    core::RelojFijo reloj;
+    core::ui::DialogosGuionados dialogos;
+    store::Contexto ctx;
 };
+
+} // namespace prueba

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace ranking;
+using namespace reports::ranking;
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace escritor {
+
 // Integers as ISIS files on PCs store them: little-endian, except the
 // big-endian parts of a posting.
 namespace bytes_isis {
@@ -33,3 +35,5 @@ inline void ponerBE(std::string& destino, std::size_t pos, std::uint32_t valor, 
 }
 
 } // namespace bytes_isis
+
+} // namespace escritor

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace escritor {
+
 // A field of a record to write; the text is UTF-8 (or raw bytes with
 // PaginaEscrita::SinConvertir).
 struct Campo {
@@ -84,3 +86,5 @@ private:
     std::uint32_t inversiones_ = 0;
     bool cerrado_ = false;
 };
+
+} // namespace escritor

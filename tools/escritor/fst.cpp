@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+namespace escritor {
+
 namespace {
 
 // The text of the first subfield `codigo` (either case), up to the next '^'.
@@ -119,3 +121,5 @@ void clavesDeLinea(const LineaFst& linea, std::int32_t mfn, const std::vector<Ca
         }
     }
 }
+
+} // namespace escritor

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace demo {
+
 namespace vocabulario {
 
 namespace {
@@ -109,3 +111,5 @@ std::span<const std::string_view> editoriales() {
 }
 
 } // namespace vocabulario
+
+} // namespace demo

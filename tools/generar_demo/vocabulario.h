@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+namespace demo {
+
 // The words the demo databases are made of: Spanish names, streets, titles.
 // Member types and subjects come from the reports' own lists.
 namespace vocabulario {
@@ -15,3 +17,5 @@ std::span<const std::string_view> complementosDeTitulo();
 std::span<const std::string_view> editoriales(); // corporate authors
 
 } // namespace vocabulario
+
+} // namespace demo
