@@ -10,8 +10,8 @@ namespace {
 
 using Tipo = carga::ResultadoCarga::Tipo;
 
-prueba::RegistroPrueba prestamo(const std::string& inventario, const std::string& dni) {
-    prueba::RegistroPrueba r{{10, inventario}};
+escritor::Registro prestamo(const std::string& inventario, const std::string& dni) {
+    escritor::Registro r{{10, inventario}};
     if (!dni.empty()) {
         r.push_back({20, dni});
     }
@@ -26,9 +26,9 @@ prueba::RegistroPrueba prestamo(const std::string& inventario, const std::string
     return r;
 }
 
-prueba::RegistroPrueba usuario(const std::string& dni, const std::string& apellido,
-                               const std::string& finSuspension) {
-    prueba::RegistroPrueba r;
+escritor::Registro usuario(const std::string& dni, const std::string& apellido,
+                           const std::string& finSuspension) {
+    escritor::Registro r;
     if (!apellido.empty()) {
         r.push_back({10, apellido});
     }
@@ -40,7 +40,7 @@ prueba::RegistroPrueba usuario(const std::string& dni, const std::string& apelli
     return r;
 }
 
-prueba::RegistroPrueba ejemplar(const std::string& inventario) {
+escritor::Registro ejemplar(const std::string& inventario) {
     return {{245, "^aCuentos^nTomo 2^pSelva"},
             {100, "^aQuiroga, Horacio"},
             {700, "^aPeña, Ñandú"},
@@ -121,8 +121,8 @@ TEST(CargarDatos, UnValorVacioDelUsuarioOElEjemplarReemplazaAlDelPrestamo) {
     prueba::BasesPrueba b;
     b.prestamos = {prestamo("100", "111")};
     b.usuarios = {usuario("111", "", "20240601")};
-    prueba::RegistroPrueba sinTema = ejemplar("100");
-    std::erase_if(sinTema, [](const prueba::CampoPrueba& c) { return c.first == 659; });
+    escritor::Registro sinTema = ejemplar("100");
+    std::erase_if(sinTema, [](const escritor::Campo& c) { return c.tag == 659; });
     b.marc = {sinTema};
     e.escribirBases(b);
     ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);

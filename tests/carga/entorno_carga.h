@@ -4,25 +4,21 @@
 #include "core/ui/dialogos_guionados.h"
 #include "store/contexto.h"
 #include "tests/apoyo/carpeta_temporal.h"
+#include "tools/escritor/escritor_isis.h"
 
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace prueba {
 
-// One field of a test record: tag and UTF-8 text.
-using CampoPrueba = std::pair<int, std::string>;
-using RegistroPrueba = std::vector<CampoPrueba>;
-
 // The three ISIS databases of a load, written by the test writer into one
 // folder as PRESTA, USUARIOS and MARC, indexed as the load run expects:
-// members by field 20, copies by "I:" + field 900.
+// members by field 20, copies by "I:" + field 900. Texts are UTF-8.
 struct BasesPrueba {
-    std::vector<RegistroPrueba> prestamos;
-    std::vector<RegistroPrueba> usuarios;
-    std::vector<RegistroPrueba> marc;
+    std::vector<escritor::Registro> prestamos;
+    std::vector<escritor::Registro> usuarios;
+    std::vector<escritor::Registro> marc;
 
     void escribir(const std::string& carpeta) const;
 };
