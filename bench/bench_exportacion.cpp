@@ -1,6 +1,5 @@
 // The whole XML export (232 statements, document, file) over 100 000 loans.
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "export/exportacion.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
@@ -41,12 +40,8 @@ void BM_ExportarXML(benchmark::State& estado) {
         return;
     }
     core::RelojFijo reloj(2024y / 3 / 15);
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx(carpeta, reloj, dialogos);
-    if (!store::AbrirBaseDatos(ctx)) {
-        estado.SkipWithError("AbrirBaseDatos");
-        return;
-    }
+    store::Contexto ctx(carpeta, reloj);
+    store::AbrirBaseDatos(ctx);
     ctx.Conexion->ejecutar(Llenado);
     store::actualizarEstadisticasPresta(*ctx.Conexion);
     // Argument 0: no period, as the dialog opens; 1: eight months of the year.

@@ -1,6 +1,5 @@
 // The ISIS reads of one load run: scanning a large master file field by
 // field, 100 000 key look-ups and 100 000 searches, through the module.
-#include "core/ui/dialogos_guionados.h"
 #include "isis/isis32.h"
 #include "isis/modulo_isis.h"
 
@@ -111,8 +110,7 @@ struct Entorno {
     }
     std::filesystem::path carpeta;
     std::string grande;
-    core::ui::DialogosGuionados dialogos;
-    isis::ModuloIsis isis{dialogos};
+    isis::ModuloIsis isis;
 };
 
 Entorno& entorno() {

@@ -1,6 +1,5 @@
 // A loan list of 100 000 rows into the grid: statement, query and fill.
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "reports/grilla_prestamos.h"
 #include "reports/lista_prestamos.h"
 #include "store/almacen.h"
@@ -33,10 +32,8 @@ std::string texto(const char* prefijo, int n) {
 
 // A store of realistic-looking loans in a fresh temporary folder.
 struct Almacen {
-    Almacen() : ctx(carpeta(), reloj, dialogos) {
-        if (!store::AbrirBaseDatos(ctx)) {
-            std::abort();
-        }
+    Almacen() : ctx(carpeta(), reloj) {
+        store::AbrirBaseDatos(ctx);
         store::Transaccion t(*ctx.Conexion);
         store::Sentencia insercion(
             *ctx.Conexion, "INSERT INTO presta (dni, legajo, nombre, apellido, grado, tipo_usu, "
@@ -82,7 +79,6 @@ struct Almacen {
     }
 
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
     store::Contexto ctx;
 };
 

@@ -1,7 +1,6 @@
 // A ranking refresh (statement, rows, text list and chart data) on a presta
 // of 100 000 loans, 20 000 members and 60 000 titles.
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "reports/grafico_ranking.h"
 #include "reports/listas_clasificacion.h"
 #include "store/almacen.h"
@@ -19,10 +18,8 @@ namespace {
 constexpr int Prestamos = 100000;
 
 struct Almacen {
-    Almacen() : carpeta(crearCarpeta()), ctx(carpeta, reloj, dialogos) {
-        if (!store::AbrirBaseDatos(ctx)) {
-            std::abort();
-        }
+    Almacen() : carpeta(crearCarpeta()), ctx(carpeta, reloj) {
+        store::AbrirBaseDatos(ctx);
         llenar();
         ctx.TotalPrestamos = Prestamos;
     }
@@ -74,7 +71,6 @@ struct Almacen {
 
     std::string carpeta;
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
     store::Contexto ctx;
 };
 

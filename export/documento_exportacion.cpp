@@ -295,7 +295,7 @@ std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro
         conexion.enTransaccion()
             ? std::async(std::launch::deferred, [&] { return medio(ctx); })
             : std::async(std::launch::async, [&] {
-                  store::Contexto otro(ctx.carpeta, ctx.reloj, ctx.dialogos);
+                  store::Contexto otro(ctx.carpeta, ctx.reloj);
                   otro.Conexion = std::make_unique<store::BaseDatos>(conexion.ruta(), ctx.reloj);
                   return medio(otro);
               });

@@ -2,7 +2,6 @@
 
 #include "core/error.h"
 #include "core/texto.h"
-#include "core/ui/dialogos.h"
 #include "store/contexto.h"
 
 #include <QSaveFile>
@@ -63,20 +62,6 @@ std::string EscribirExportacion(store::Contexto& ctx, const std::string& filtro,
                                                          archivo.errorString().toStdString());
     }
     return ruta;
-}
-
-void ExportarXML(store::Contexto& ctx, const std::string& filtro,
-                 const PeriodoExportacion& periodo) {
-    try {
-        const std::string ruta = EscribirExportacion(ctx, filtro, periodo);
-        const std::string nombre = std::filesystem::path(ruta).filename().string();
-        ctx.dialogos.mensaje("Se creo el archivo " + nombre + "\r\nen el directorio exportaciones ",
-                             "Archivo exportado exitosamente");
-    } catch (const core::Error& e) {
-        ctx.dialogos.mensaje(e.descripcion(), "Error " + std::to_string(e.numero()),
-                             core::ui::Dialogos::Botones::Aceptar,
-                             core::ui::Dialogos::Icono::Informacion);
-    }
 }
 
 } // namespace exportacion

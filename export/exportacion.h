@@ -46,9 +46,4 @@ std::string CodificarUTF8(std::string_view texto);
 std::string EscribirExportacion(store::Contexto& ctx, const std::string& filtro,
                                 const PeriodoExportacion& periodo);
 
-// The export as the dialog runs it: writes the file and tells the user its
-// name, or shows the error (title "Error " + number, information icon).
-void ExportarXML(store::Contexto& ctx, const std::string& filtro,
-                 const PeriodoExportacion& periodo);
-
 } // namespace exportacion

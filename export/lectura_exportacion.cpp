@@ -1,6 +1,6 @@
 #include "export/lectura_exportacion.h"
 
-#include "core/ui/dialogos.h"
+#include "core/error.h"
 
 #include <QDomDocument>
 #include <QFile>
@@ -37,8 +37,7 @@ std::string lineaDe(const QByteArray& contenido, int numero) {
 
 } // namespace
 
-std::optional<std::vector<NodoTexto>> LeerExportacion(const std::string& carpeta,
-                                                      core::ui::Dialogos& dialogos) {
+std::vector<NodoTexto> LeerExportacion(const std::string& carpeta) {
     QFile archivo(QString::fromStdString(carpeta + "/exp.xml"));
     QByteArray contenido;
     if (archivo.open(QIODevice::ReadOnly)) {
@@ -47,8 +46,8 @@ std::optional<std::vector<NodoTexto>> LeerExportacion(const std::string& carpeta
     QDomDocument documento;
     int lineaError = 0;
     if (!archivo.isOpen() || !documento.setContent(contenido, nullptr, &lineaError)) {
-        dialogos.mensaje("Ha ocurrido un error.\r" + lineaDe(contenido, lineaError));
-        return std::nullopt;
+        throw core::Error(core::Error::ErrorXml,
+                          "Ha ocurrido un error.\r" + lineaDe(contenido, lineaError));
     }
     std::vector<NodoTexto> textos;
     RecorrerNodos(documento.childNodes(), textos);

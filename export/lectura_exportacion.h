@@ -1,14 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 class QDomNodeList;
-
-namespace core::ui {
-class Dialogos;
-}
 
 namespace exportacion {
 
@@ -21,10 +16,10 @@ struct NodoTexto {
 // Walks the node list depth first and collects every text node.
 void RecorrerNodos(const QDomNodeList& nodos, std::vector<NodoTexto>& textos);
 
-// The "leer" command: loads exp.xml from the application folder. A missing or
-// malformed file shows "Ha ocurrido un error." with a CR and the text of the
-// line where parsing failed, and gives nullopt.
-std::optional<std::vector<NodoTexto>> LeerExportacion(const std::string& carpeta,
-                                                      core::ui::Dialogos& dialogos);
+// The "leer" command: loads exp.xml from the application folder and gives
+// its text nodes. A missing or malformed file throws Error (ErrorXml) whose
+// description is "Ha ocurrido un error.", a CR and the text of the line
+// where parsing failed.
+std::vector<NodoTexto> LeerExportacion(const std::string& carpeta);
 
 } // namespace exportacion

@@ -2,7 +2,6 @@
 
 #include "core/error.h"
 #include "core/texto.h"
-#include "core/ui/dialogos.h"
 #include "isis/isis32.h"
 
 #include <algorithm>
@@ -26,10 +25,6 @@ std::string mayusculas(const std::string& s) {
 
 } // namespace
 
-ModuloIsis::ModuloIsis(core::ui::Dialogos& dialogos) : dialogos_(dialogos) {}
-
-ModuloIsis::~ModuloIsis() = default;
-
 void ModuloIsis::IniciarIsis(std::int16_t n) {
     AplicacionIsis = IsisAppNew();
     IsisAppDebug(AplicacionIsis, 0);
@@ -52,8 +47,7 @@ void ModuloIsis::AbrirBase(BaseIsis& base) {
         s.resize(s.size() - 4);
     }
     if (IsisSpaMf(base.Espacio, s) != 0) {
-        dialogos_.mensaje("No existe la base de datos " + s, {},
-                          core::ui::Dialogos::Botones::Aceptar);
+        Avisos.push_back("No existe la base de datos " + s);
         return;
     }
     IsisSpaIf(base.Espacio, s);
@@ -104,7 +98,7 @@ std::string ModuloIsis::FormatearRegistro(BaseIsis& base) {
         return IsisSpaTexto(base.Espacio,
                             std::string_view(areaFormato_.data(), static_cast<std::size_t>(n)));
     } catch (const core::Error&) {
-        dialogos_.mensaje("Hubo un error en el formato", {}, core::ui::Dialogos::Botones::Aceptar);
+        Avisos.push_back("Hubo un error en el formato");
         return {};
     }
 }

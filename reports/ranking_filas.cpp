@@ -14,12 +14,10 @@ namespace ranking {
 
 namespace {
 
-constexpr int DivisionPorCero = 11;
-
 // cant x 10000 / total, rounded half up: the percentage in hundredths.
 std::int64_t centesimos(std::int64_t cant, const Presentacion& p) {
     if (p.totalPrestamos <= 0) {
-        throw core::Error(DivisionPorCero,
+        throw core::Error(core::Error::DivisionPorCero,
                           "División por cero: no hay préstamos cargados para calcular porcentajes");
     }
     return (cant * 20000 + p.totalPrestamos) / (2 * p.totalPrestamos);

@@ -1,7 +1,6 @@
 #include "store/almacen.h"
 
 #include "core/error.h"
-#include "core/ui/dialogos.h"
 #include "store/contexto.h"
 #include "store/dialecto_jet.h"
 #include "store/esquema.h"
@@ -24,18 +23,12 @@ bool RecuperarCompactacion(const Contexto& ctx) {
     return false;
 }
 
-bool AbrirBaseDatos(Contexto& ctx) {
-    try {
-        ctx.Conexion.reset();
-        RecuperarCompactacion(ctx);
-        auto base = std::make_unique<BaseDatos>(ctx.rutaBase(), ctx.reloj);
-        crearEsquema(*base);
-        ctx.Conexion = std::move(base);
-        return true;
-    } catch (const core::Error& e) {
-        ctx.dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
-        return false;
-    }
+void AbrirBaseDatos(Contexto& ctx) {
+    ctx.Conexion.reset();
+    RecuperarCompactacion(ctx);
+    auto base = std::make_unique<BaseDatos>(ctx.rutaBase(), ctx.reloj);
+    crearEsquema(*base);
+    ctx.Conexion = std::move(base);
 }
 
 BaseDatos& ConexionAbierta(Contexto& ctx) {
@@ -75,7 +68,7 @@ bool ExisteArchivo(const std::string& ruta) {
     return hay;
 }
 
-void CompactarBase(Contexto& ctx) {
+std::optional<core::Error> CompactarBase(Contexto& ctx) {
     ctx.ArchivoIni.reset();
     try {
         {
@@ -100,11 +93,10 @@ void CompactarBase(Contexto& ctx) {
     } catch (const core::Error& e) {
         ctx.Conexion.reset();
         if (e.numero() != core::Error::ObjetoNoEstablecido) {
-            ctx.dialogos.mensaje(e.descripcion(), "Error " + std::to_string(e.numero()),
-                                 core::ui::Dialogos::Botones::Aceptar,
-                                 core::ui::Dialogos::Icono::Informacion);
+            return e;
         }
     }
+    return std::nullopt;
 }
 
 } // namespace store

@@ -11,23 +11,18 @@ namespace core {
 class Reloj;
 }
 
-namespace core::ui {
-class Dialogos;
-}
-
 namespace store {
 
 // The program's shared state, made once in main (or by a test) and handed to
 // every window: the store connection, the statement text, the loan total and
-// the settings object the load run shares.
+// the settings object the load run shares. It carries no dialogs: the core
+// reports its errors and the windows show them.
 struct Contexto {
-    Contexto(std::string carpetaAplicacion, const core::Reloj& relojPrograma,
-             core::ui::Dialogos& dialogosPrograma)
-        : carpeta(std::move(carpetaAplicacion)), reloj(relojPrograma), dialogos(dialogosPrograma) {}
+    Contexto(std::string carpetaAplicacion, const core::Reloj& relojPrograma)
+        : carpeta(std::move(carpetaAplicacion)), reloj(relojPrograma) {}
 
     std::string carpeta; // the application folder
     const core::Reloj& reloj;
-    core::ui::Dialogos& dialogos;
 
     std::unique_ptr<BaseDatos> Conexion;
     std::string TextoSql;

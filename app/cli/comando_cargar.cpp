@@ -1,7 +1,7 @@
 #include "app/cli/comando_cargar.h"
 
+#include "app/cli/comandos.h"
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "isis/carga/carga.h"
 #include "store/contexto.h"
 
@@ -16,18 +16,11 @@ int ComandoCargar(const std::vector<std::string>& args, const std::string& carpe
         return 1;
     }
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx(carpeta, reloj, dialogos);
+    store::Contexto ctx(carpeta, reloj);
     const carga::ResultadoCarga resultado = carga::CargarDatos(ctx);
-    const auto& avisos = dialogos.mensajes;
-    if (resultado.tipo == carga::ResultadoCarga::Tipo::SinAlmacen) {
-        // The store's own message carries the error number as its title.
-        errores << "Error " << avisos.back().titulo << ": " << avisos.back().texto << "\n";
-        return 1;
-    }
-    // What the windows would have shown on the way ("No existe la base de datos ...").
-    for (const auto& m : avisos) {
-        errores << m.texto << "\n";
+    // What the windows show before the outcome ("No existe la base de datos ...").
+    for (const std::string& aviso : resultado.avisos) {
+        errores << aviso << "\n";
     }
     switch (resultado.tipo) {
     case carga::ResultadoCarga::Tipo::Exito:
@@ -36,11 +29,12 @@ int ComandoCargar(const std::vector<std::string>& args, const std::string& carpe
     case carga::ResultadoCarga::Tipo::FaltaRuta:
         errores << carga::MensajeFaltaRuta << "\n";
         return 2;
-    default:
-        errores << "Error " << resultado.error->numero() << ": " << resultado.error->descripcion()
-                << "\n";
-        return 1;
+    case carga::ResultadoCarga::Tipo::Error:
+    case carga::ResultadoCarga::Tipo::SinAlmacen:
+        break;
     }
+    imprimirError(errores, *resultado.error);
+    return 1;
 }
 
 } // namespace app::cli

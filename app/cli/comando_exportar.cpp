@@ -3,7 +3,6 @@
 #include "app/cli/comandos.h"
 #include "core/argumentos.h"
 #include "core/error.h"
-#include "core/ui/dialogos_guionados.h"
 #include "export/exportacion.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
@@ -22,7 +21,7 @@ std::optional<core::Fecha> fecha(const core::Argumentos& argumentos, const std::
 } // namespace
 
 int ComandoExportar(const std::vector<std::string>& args, const std::string& carpeta,
-                    std::ostream& salida, std::ostream& errores) {
+                    std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos argumentos(args, {"--desde", "--hasta"}, {});
     if (!argumentos.posicionales().empty()) {
         throw core::Error(core::Error::ArgumentoInvalido,
@@ -31,11 +30,8 @@ int ComandoExportar(const std::vector<std::string>& args, const std::string& car
     const exportacion::PeriodoExportacion periodo{fecha(argumentos, "--desde"),
                                                   fecha(argumentos, "--hasta")};
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx(carpeta, reloj, dialogos);
-    if (!abrirAlmacen(ctx, dialogos, errores)) {
-        return 1;
-    }
+    store::Contexto ctx(carpeta, reloj);
+    store::AbrirBaseDatos(ctx);
     salida << exportacion::EscribirExportacion(ctx, exportacion::FiltroExportacion(periodo),
                                                periodo)
            << "\n";

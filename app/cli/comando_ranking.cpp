@@ -4,7 +4,6 @@
 #include "core/argumentos.h"
 #include "core/error.h"
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "reports/listas_clasificacion.h"
 #include "reports/ranking_filas.h"
 #include "store/almacen.h"
@@ -104,7 +103,7 @@ std::int32_t contarPrestamos(store::Contexto& ctx) {
 } // namespace
 
 int ComandoRanking(const std::vector<std::string>& args, const std::string& carpeta,
-                   std::ostream& salida, std::ostream& errores) {
+                   std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos a(args,
                              {"--agrupar", "--mostrar", "--tipo", "--grado", "--tematica",
                               "--desde", "--hasta", "--barras"},
@@ -133,11 +132,8 @@ int ComandoRanking(const std::vector<std::string>& args, const std::string& carp
     }
 
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx(carpeta, reloj, dialogos);
-    if (!abrirAlmacen(ctx, dialogos, errores)) {
-        return 1;
-    }
+    store::Contexto ctx(carpeta, reloj);
+    store::AbrirBaseDatos(ctx);
     ctx.TotalPrestamos = contarPrestamos(ctx);
     const reports::ranking::Ranking r =
         reports::ranking::EjecutarRanking(ctx, agrupacion, marcas, filtros, barras);

@@ -5,9 +5,7 @@
 #include "app/cli/comando_cargar.h"
 #include "app/cli/comando_isis.h"
 #include "app/cli/comando_ranking.h"
-#include "core/ui/dialogos_guionados.h"
-#include "store/almacen.h"
-#include "store/contexto.h"
+#include "core/error.h"
 
 #include <ostream>
 
@@ -44,15 +42,8 @@ const std::vector<Comando>& Comandos() {
     return lista;
 }
 
-bool abrirAlmacen(store::Contexto& ctx, const core::ui::DialogosGuionados& dialogos,
-                  std::ostream& errores) {
-    if (store::AbrirBaseDatos(ctx)) {
-        return true;
-    }
-    for (const auto& m : dialogos.mensajes) {
-        errores << "Error " << m.titulo << ": " << m.texto << "\n";
-    }
-    return false;
+void imprimirError(std::ostream& errores, const core::Error& error) {
+    errores << "Error " << error.numero() << ": " << error.descripcion() << "\n";
 }
 
 } // namespace app::cli

@@ -4,11 +4,8 @@
 #include <string>
 #include <vector>
 
-namespace store {
-struct Contexto;
-}
-namespace core::ui {
-class DialogosGuionados;
+namespace core {
+class Error;
 }
 
 namespace app::cli {
@@ -25,9 +22,7 @@ struct Comando {
 // The subcommands, in the order --help lists them.
 const std::vector<Comando>& Comandos();
 
-// Opens the statistics store for a subcommand. Nobody is there to answer, so
-// whatever the store would show goes to `errores`; false when it failed.
-bool abrirAlmacen(store::Contexto& ctx, const core::ui::DialogosGuionados& dialogos,
-                  std::ostream& errores);
+// How a subcommand reports an error: "Error N: description" on its own line.
+void imprimirError(std::ostream& errores, const core::Error& error);
 
 } // namespace app::cli

@@ -4,7 +4,6 @@
 #include "core/argumentos.h"
 #include "core/error.h"
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "reports/grilla_prestamos.h"
 #include "reports/lista_prestamos.h"
 #include "reports/listas_clasificacion.h"
@@ -90,17 +89,14 @@ std::string ordenDe(const core::Argumentos& a, const std::vector<reports::Column
 
 int mostrar(const core::Argumentos& a, const std::string& sentencia,
             const std::vector<reports::ColumnaGrilla>& columnas, const std::string& carpeta,
-            std::ostream& salida, std::ostream& errores) {
+            std::ostream& salida) {
     if (a.bandera("--sql")) {
         salida << sentencia << "\n";
         return 0;
     }
     const core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx(carpeta, reloj, dialogos);
-    if (!abrirAlmacen(ctx, dialogos, errores)) {
-        return 1;
-    }
+    store::Contexto ctx(carpeta, reloj);
+    store::AbrirBaseDatos(ctx);
     ctx.TextoSql = sentencia;
     salida << reports::TextoTabulado(reports::GrillaDeConsulta(ctx, columnas));
     return 0;
@@ -109,7 +105,7 @@ int mostrar(const core::Argumentos& a, const std::string& sentencia,
 } // namespace
 
 int ComandoLista(const std::vector<std::string>& args, const std::string& carpeta,
-                 std::ostream& salida, std::ostream& errores) {
+                 std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos a(
         args, conPanel({"--modo", "--apellido", "--nombre", "--legajo", "--inventario"}),
         {"--sql"});
@@ -122,25 +118,25 @@ int ComandoLista(const std::vector<std::string>& args, const std::string& carpet
     const auto& columnas = reports::ColumnasPrestamos();
     return mostrar(
         a, reports::SentenciaListaPrestamos(modo, filtrosDe(a), ordenDe(a, columnas, "devuelto")),
-        columnas, carpeta, salida, errores);
+        columnas, carpeta, salida);
 }
 
 int ComandoBuscarLibros(const std::vector<std::string>& args, const std::string& carpeta,
-                        std::ostream& salida, std::ostream& errores) {
+                        std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos a(args, conPanel({"--titulo", "--autor", "--inventario"}), {"--sql"});
     const auto& columnas = reports::ColumnasPrestamos();
     return mostrar(a,
                    reports::SentenciaBusquedaLibros(filtrosDe(a), ordenDe(a, columnas, "titulo")),
-                   columnas, carpeta, salida, errores);
+                   columnas, carpeta, salida);
 }
 
 int ComandoBuscarUsuarios(const std::vector<std::string>& args, const std::string& carpeta,
-                          std::ostream& salida, std::ostream& errores) {
+                          std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos a(args, conPanel({"--apellido", "--nombre", "--legajo"}), {"--sql"});
     const auto& columnas = reports::ColumnasUsuarios();
     return mostrar(
         a, reports::SentenciaBusquedaUsuarios(filtrosDe(a), ordenDe(a, columnas, "apellido")),
-        columnas, carpeta, salida, errores);
+        columnas, carpeta, salida);
 }
 
 } // namespace app::cli

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
             try {
                 return c.ejecutar(resto, carpeta, std::cout, std::cerr);
             } catch (const core::Error& e) {
-                std::cerr << "Error " << e.numero() << ": " << e.descripcion() << "\n";
+                app::cli::imprimirError(std::cerr, e);
                 return 1;
             }
         }

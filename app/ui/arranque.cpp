@@ -9,8 +9,8 @@
 namespace app::ui {
 
 Arranque::Arranque(std::string carpeta, const core::Reloj& reloj, core::ui::Dialogos& dialogos)
-    : terminar([](int codigo) { QCoreApplication::exit(codigo); }),
-      ctx_(std::move(carpeta), reloj, dialogos), principal_(std::make_unique<frm_principal>(ctx_)) {
+    : terminar([](int codigo) { QCoreApplication::exit(codigo); }), ctx_(std::move(carpeta), reloj),
+      dialogos_(dialogos), principal_(std::make_unique<frm_principal>(ctx_, dialogos_)) {
     principal_->alRecargar = [this] { iniciar(); };
 }
 
@@ -27,7 +27,7 @@ void Arranque::iniciar() {
         carga_->raise();
         return;
     }
-    carga_ = new isis::ui::frm_carga(ctx_);
+    carga_ = new isis::ui::frm_carga(ctx_, dialogos_);
     carga_->setAttribute(Qt::WA_DeleteOnClose);
     carga_->alTerminar = [this](const carga::ResultadoCarga& r) { alTerminarCarga(r); };
     carga_->show();
@@ -41,7 +41,8 @@ void Arranque::alTerminarCarga(const carga::ResultadoCarga& resultado) {
         break;
     case carga::ResultadoCarga::Tipo::FaltaRuta:
         principal_->show();
-        principal_->mostrarUnica<frm_configPath>(ctx_)->setWindowTitle(carga::MensajeFaltaRuta);
+        principal_->mostrarUnica<frm_configPath>(ctx_, dialogos_)
+            ->setWindowTitle(carga::MensajeFaltaRuta);
         principal_->activarMenus(false);
         break;
     case carga::ResultadoCarga::Tipo::Error:

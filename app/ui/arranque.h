@@ -10,6 +10,9 @@
 namespace carga {
 struct ResultadoCarga;
 }
+namespace core::ui {
+class Dialogos;
+}
 
 namespace isis::ui {
 class frm_carga;
@@ -40,6 +43,7 @@ private:
     void alTerminarCarga(const carga::ResultadoCarga& resultado);
 
     store::Contexto ctx_;
+    core::ui::Dialogos& dialogos_;
     std::unique_ptr<frm_principal> principal_;
     QPointer<isis::ui::frm_carga> carga_;
 };

@@ -3,6 +3,7 @@
 #include "core/archivo_ini.h"
 #include "core/error.h"
 #include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
 
 #include <QProcess>
 #include <QStringList>
@@ -31,10 +32,10 @@ void ejecutarAyuda(const std::string& carpeta, core::ui::Dialogos& dialogos) {
         }
         const QString programa = partes.takeFirst();
         if (!QProcess::startDetached(programa, partes)) {
-            throw core::Error(53, "No se ha encontrado el archivo");
+            throw core::Error(core::Error::ArchivoNoEncontrado, "No se ha encontrado el archivo");
         }
     } catch (const core::Error& e) {
-        dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
+        core::ui::mostrarError(dialogos, e, core::ui::EstiloError::TituloNumero);
     }
 }
 

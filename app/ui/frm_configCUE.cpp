@@ -6,6 +6,7 @@
 #include "core/texto.h"
 #include "core/twips.h"
 #include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 #include "store/esquema.h"
@@ -35,7 +36,8 @@ QLineEdit* caja(const char* nombre, int largo, QWidget* padre) {
 
 } // namespace
 
-frm_configCUE::frm_configCUE(store::Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+frm_configCUE::frm_configCUE(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), dialogos_(dialogos) {
     setObjectName("frm_configCUE");
     setWindowTitle("Codigo CUE");
     txt_CUE1_ = caja("txt_CUE1", 7, this);
@@ -96,9 +98,7 @@ void frm_configCUE::cmb_provincia_Click(int posicion) {
                 std::stoi(filas->texto("idciudad")));
         }
     } catch (const core::Error& e) {
-        ctx_.dialogos.mensaje(e.descripcion(), "Error " + std::to_string(e.numero()),
-                              core::ui::Dialogos::Botones::Aceptar,
-                              core::ui::Dialogos::Icono::Informacion);
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloError);
     }
 }
 
@@ -106,13 +106,13 @@ void frm_configCUE::cmd_grabar_Click() {
     const std::string cue1 = txt_CUE1_->text().toStdString();
     const std::string cue2 = txt_CUE2_->text().toStdString();
     if (!core::FormatoCUEValido(cue1, cue2)) {
-        ctx_.dialogos.mensaje("Formato del CUE incorrecto", "Error");
+        dialogos_.mensaje("Formato del CUE incorrecto", "Error");
         return;
     }
     core::Archivo_Ini ini(ctx_.carpeta);
     ini.CUE = cue1 + cue2;
     if (!ini.Grabar("INICIO")) {
-        ctx_.dialogos.mensaje("No se pudo grabar el CUE en " + ini.ruta(), "Error");
+        dialogos_.mensaje("No se pudo grabar el CUE en " + ini.ruta(), "Error");
         return;
     }
     close();

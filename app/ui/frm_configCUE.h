@@ -5,6 +5,9 @@
 class QComboBox;
 class QLineEdit;
 
+namespace core::ui {
+class Dialogos;
+}
 namespace store {
 struct Contexto;
 }
@@ -17,13 +20,14 @@ namespace app::ui {
 class frm_configCUE : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_configCUE(store::Contexto& ctx, QWidget* parent = nullptr);
+    frm_configCUE(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
 private:
     void cmb_provincia_Click(int posicion);
     void cmd_grabar_Click();
 
     store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
     QLineEdit* txt_CUE1_;
     QLineEdit* txt_CUE2_;
     QComboBox* cmb_provincia_;

@@ -4,6 +4,7 @@
 #include "core/error.h"
 #include "core/twips.h"
 #include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
 #include "store/contexto.h"
 
 #include <QGridLayout>
@@ -18,10 +19,10 @@ namespace {
 constexpr const char* FiltroBases = "Bases Isis|*.mst|Toos los Archivos|*.*";
 } // namespace
 
-frm_configPath::frm_configPath(store::Contexto& ctx, QWidget* parent)
+frm_configPath::frm_configPath(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
     : QWidget(parent), txt_presta(new QLineEdit(this)), txt_usua(new QLineEdit(this)),
       txt_marc(new QLineEdit(this)), cmd_grabar(new QPushButton("Grabar", this)),
-      cmd_cancelar(new QPushButton("Cancelar", this)), ctx_(ctx) {
+      cmd_cancelar(new QPushButton("Cancelar", this)), ctx_(ctx), dialogos_(dialogos) {
     setObjectName("frm_configPath");
     setWindowTitle("Ubicacion de las Bases de Datos");
     auto* rejilla = new QGridLayout(this);
@@ -69,7 +70,7 @@ QPushButton* frm_configPath::fila(int numero, const char* etiqueta, QLineEdit* c
     connect(buscar, &QPushButton::clicked, this, [this, caja, tituloBusqueda] {
         // The dialog opens at the box's current path; a cancel keeps the box.
         const std::string elegido =
-            ctx_.dialogos.abrirArchivo(tituloBusqueda, FiltroBases, caja->text().toStdString());
+            dialogos_.abrirArchivo(tituloBusqueda, FiltroBases, caja->text().toStdString());
         if (!elegido.empty()) {
             caja->setText(QString::fromStdString(elegido));
         }
@@ -83,9 +84,9 @@ void frm_configPath::cmd_grabar_Click() {
     ini.RutaPresta = txt_presta->text().toStdString();
     ini.RutaUsua = txt_usua->text().toStdString();
     if (!ini.Grabar("LINK")) {
-        ctx_.dialogos.mensaje(
-            "No se pudo grabar " + ini.ruta(), "Error " + std::to_string(core::Error::ErrorArchivo),
-            core::ui::Dialogos::Botones::Aceptar, core::ui::Dialogos::Icono::Informacion);
+        core::ui::mostrarError(
+            dialogos_, core::Error(core::Error::ErrorArchivo, "No se pudo grabar " + ini.ruta()),
+            core::ui::EstiloError::TituloError);
         return;
     }
     cerrar();

@@ -5,6 +5,9 @@
 class QLineEdit;
 class QPushButton;
 
+namespace core::ui {
+class Dialogos;
+}
 namespace store {
 struct Contexto;
 }
@@ -16,7 +19,7 @@ namespace app::ui {
 class frm_configPath : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_configPath(store::Contexto& ctx, QWidget* parent = nullptr);
+    frm_configPath(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
     QLineEdit* txt_presta;
     QLineEdit* txt_usua;
@@ -34,6 +37,7 @@ private:
     void cerrar();
 
     store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
 };
 
 } // namespace app::ui

@@ -7,6 +7,9 @@
 class QAction;
 class QMenu;
 
+namespace core::ui {
+class Dialogos;
+}
 namespace store {
 struct Contexto;
 }
@@ -19,7 +22,7 @@ namespace app::ui {
 class frm_principal : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frm_principal(store::Contexto& ctx, QWidget* parent = nullptr);
+    frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
     // Switches "Usuarios", "Libros", "Exportar" and "Ventana" on or off.
     void activarMenus(bool activos);
@@ -58,8 +61,10 @@ private:
     void listarVentanas();
     void archivoDeAyuda();
     void ayuda();
+    void leerExportacion();
 
     store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
     QMdiArea* area_;
     QMenu* ventana_ = nullptr;
     QList<QAction*> listaVentanas_;

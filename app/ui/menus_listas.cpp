@@ -24,8 +24,9 @@ constexpr ComandoLista ComandosLista[] = {
 
 } // namespace
 
-void AbrirListaPrestamos(frm_principal& principal, store::Contexto& ctx, const std::string& modo) {
-    auto* lista = principal.mostrarUnica<reports::ui::frm_usuarios_libros>(ctx);
+void AbrirListaPrestamos(frm_principal& principal, store::Contexto& ctx,
+                         core::ui::Dialogos& dialogos, const std::string& modo) {
+    auto* lista = principal.mostrarUnica<reports::ui::frm_usuarios_libros>(ctx, dialogos);
     for (const reports::ModoLista& m : reports::ModosLista()) {
         if (modo == m.modo) {
             lista->setWindowTitle(m.titulo);
@@ -35,18 +36,21 @@ void AbrirListaPrestamos(frm_principal& principal, store::Contexto& ctx, const s
     lista->Lista("devuelto");
 }
 
-void ConectarListas(frm_principal& principal, store::Contexto& ctx) {
+void ConectarListas(frm_principal& principal, store::Contexto& ctx, core::ui::Dialogos& dialogos) {
     for (const ComandoLista& c : ComandosLista) {
-        QObject::connect(
-            principal.accion(c.accion), &QAction::triggered, &principal,
-            [&principal, &ctx, modo = c.modo] { AbrirListaPrestamos(principal, ctx, modo); });
+        QObject::connect(principal.accion(c.accion), &QAction::triggered, &principal,
+                         [&principal, &ctx, &dialogos, modo = c.modo] {
+                             AbrirListaPrestamos(principal, ctx, dialogos, modo);
+                         });
     }
-    QObject::connect(
-        principal.accion("mnu_buscarLibros"), &QAction::triggered, &principal,
-        [&principal, &ctx] { principal.mostrarUnica<reports::ui::frm_busqueda_libros>(ctx); });
-    QObject::connect(
-        principal.accion("mnu_buscarUsuarios"), &QAction::triggered, &principal,
-        [&principal, &ctx] { principal.mostrarUnica<reports::ui::frm_busqueda_usuarios>(ctx); });
+    QObject::connect(principal.accion("mnu_buscarLibros"), &QAction::triggered, &principal,
+                     [&principal, &ctx, &dialogos] {
+                         principal.mostrarUnica<reports::ui::frm_busqueda_libros>(ctx, dialogos);
+                     });
+    QObject::connect(principal.accion("mnu_buscarUsuarios"), &QAction::triggered, &principal,
+                     [&principal, &ctx, &dialogos] {
+                         principal.mostrarUnica<reports::ui::frm_busqueda_usuarios>(ctx, dialogos);
+                     });
 }
 
 } // namespace app::ui

@@ -4,7 +4,6 @@
 // interleaved, several times each, so both meet the same machine load.
 #include "core/archivo_ini.h"
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "isis/carga/carga.h"
 #include "store/base_datos.h"
 #include "store/contexto.h"
@@ -31,8 +30,7 @@ void ejecutar(const std::string& orden) {
 
 carga::ResultadoCarga cargar(const std::string& carpeta) {
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx(carpeta, reloj, dialogos);
+    store::Contexto ctx(carpeta, reloj);
     return carga::CargarDatos(ctx);
 }
 

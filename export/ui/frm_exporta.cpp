@@ -1,5 +1,6 @@
 #include "export/ui/frm_exporta.h"
 
+#include "export/ui/exportar_xml.h"
 #include "store/contexto.h"
 
 #include <QApplication>
@@ -38,7 +39,8 @@ QDateEdit* selectorFecha(const char* nombre, core::Fecha fecha, QCheckBox* casil
 
 } // namespace
 
-frm_exporta::frm_exporta(store::Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+frm_exporta::frm_exporta(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), dialogos_(dialogos) {
     setObjectName("frm_exporta");
     setWindowTitle("Exportacion");
     const core::Fecha hoy = ctx_.reloj.hoy();
@@ -90,7 +92,7 @@ PeriodoExportacion frm_exporta::periodo() const {
 void frm_exporta::cmd_exportar_Click() {
     const PeriodoExportacion p = periodo();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ExportarXML(ctx_, FiltroExportacion(p), p);
+    ExportarXML(ctx_, dialogos_, FiltroExportacion(p), p);
     QApplication::restoreOverrideCursor();
 }
 

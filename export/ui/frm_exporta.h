@@ -7,6 +7,9 @@
 class QCheckBox;
 class QDateEdit;
 
+namespace core::ui {
+class Dialogos;
+}
 namespace store {
 struct Contexto;
 }
@@ -18,7 +21,7 @@ namespace exportacion::ui {
 class frm_exporta : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_exporta(store::Contexto& ctx, QWidget* parent = nullptr);
+    frm_exporta(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
     // The bounds whose boxes are ticked, with their pickers' dates.
     PeriodoExportacion periodo() const;
@@ -27,6 +30,7 @@ private:
     void cmd_exportar_Click();
 
     store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
     QCheckBox* chk_desde_;
     QDateEdit* DTP_desde_;
     QCheckBox* chk_hasta_;

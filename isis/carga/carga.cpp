@@ -13,44 +13,52 @@ namespace carga {
 
 namespace {
 
-ResultadoCarga Ejecutar(store::Contexto& ctx, ProgresoCarga& progreso) {
+// The run itself; it sets the outcome in `resultado` (Exito until then).
+void Ejecutar(store::Contexto& ctx, isis::ModuloIsis& isis, ProgresoCarga& progreso,
+              ResultadoCarga& resultado) {
     const core::Archivo_Ini& ini = *ctx.ArchivoIni;
     for (const std::string* ruta : {&ini.RutaPresta, &ini.RutaUsua, &ini.RutaMarc}) {
         if (!store::ExisteArchivo(*ruta)) {
-            return {ResultadoCarga::Tipo::FaltaRuta, 0, std::nullopt};
+            resultado.tipo = ResultadoCarga::Tipo::FaltaRuta;
+            return;
         }
     }
-    isis::ModuloIsis isis(ctx.dialogos);
     const TablaCarga tabla = LeerTablaCarga(isis, {ini.RutaPresta, ini.RutaUsua, ini.RutaMarc},
                                             core::textoAAAAMMDD(ctx.reloj.hoy()), progreso);
-    if (!store::AbrirBaseDatos(ctx)) {
-        return {ResultadoCarga::Tipo::SinAlmacen, 0, std::nullopt};
+    try {
+        store::AbrirBaseDatos(ctx);
+    } catch (const core::Error& e) {
+        resultado.tipo = ResultadoCarga::Tipo::SinAlmacen;
+        resultado.error = e;
+        return;
     }
     EscribirPresta(ctx, tabla, progreso);
     // The ranking's base always matches what presta holds.
     ctx.TotalPrestamos = static_cast<std::int32_t>(tabla.size());
-    return {ResultadoCarga::Tipo::Exito, static_cast<int>(tabla.size()), std::nullopt};
+    resultado.filas = static_cast<int>(tabla.size());
 }
 
 } // namespace
 
 ResultadoCarga CargarDatos(store::Contexto& ctx, const AvisoCarga& aviso) {
     ProgresoCarga progreso(aviso);
+    isis::ModuloIsis isis;
     ResultadoCarga resultado;
     try {
         progreso.valor(0);
         ctx.ArchivoIni = std::make_unique<core::Archivo_Ini>(ctx.carpeta);
         ctx.ArchivoIni->Cargar("LINK");
-        resultado = Ejecutar(ctx, progreso);
+        Ejecutar(ctx, isis, progreso, resultado);
     } catch (const core::Error& e) {
         // A path that cannot be split or that the system cannot find is a
         // missing path; anything else is reported as it is.
-        const bool rutaInvalida =
-            e.numero() == core::Error::ArgumentoInvalido || e.numero() == core::Error::RutaNoEncontrada;
+        const bool rutaInvalida = e.numero() == core::Error::ArgumentoInvalido ||
+                                  e.numero() == core::Error::RutaNoEncontrada;
         resultado.tipo =
             rutaInvalida ? ResultadoCarga::Tipo::FaltaRuta : ResultadoCarga::Tipo::Error;
         resultado.error = e;
     }
+    resultado.avisos = std::move(isis.Avisos);
     ctx.ArchivoIni.reset();
     return resultado;
 }

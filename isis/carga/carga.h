@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace store {
 struct Contexto;
@@ -23,11 +24,14 @@ struct ResultadoCarga {
         Exito,      // presta holds the new load; show the main window, menus on
         FaltaRuta,  // a database path is missing or unusable; show the paths dialog
         Error,      // any other failure, in `error`; presta is unchanged
-        SinAlmacen, // the store could not be opened (already reported); the program ends
+        SinAlmacen, // the store could not be opened, in `error`; the program ends
     };
     Tipo tipo = Tipo::Exito;
     int filas = 0; // rows written into presta
     std::optional<core::Error> error;
+    // What the ISIS layer noted on the way ("No existe la base de datos ..."),
+    // in order: shown before anything the outcome itself leads to.
+    std::vector<std::string> avisos;
 };
 
 // The caption the paths dialog gets when a database path is missing.

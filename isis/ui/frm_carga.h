@@ -11,6 +11,9 @@ class QLabel;
 class QProgressBar;
 class QTimer;
 
+namespace core::ui {
+class Dialogos;
+}
 namespace store {
 struct Contexto;
 }
@@ -18,12 +21,12 @@ struct Contexto;
 namespace isis::ui {
 
 // The load window: shows the progress of one load run, which its timer starts
-// as soon as the window is up. Reports an error of the run itself, hands the
-// outcome on through alTerminar and closes.
+// as soon as the window is up. Shows what the run noted and the error it
+// ended with, hands the outcome on through alTerminar and closes.
 class frm_carga : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_carga(store::Contexto& ctx, QWidget* parent = nullptr);
+    frm_carga(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
     // Called with the outcome before the window closes.
     std::function<void(const carga::ResultadoCarga&)> alTerminar;
@@ -35,8 +38,10 @@ public:
 private:
     void Timer1_Timer();
     void mostrarAvance(const std::string& etiqueta, int maximo, int valor);
+    void mostrarResultado(const carga::ResultadoCarga& resultado);
 
     store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
     QElapsedTimer desdeRepintado_;
 };
 

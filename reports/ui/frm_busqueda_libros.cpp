@@ -8,8 +8,9 @@
 
 namespace reports::ui {
 
-frm_busqueda_libros::frm_busqueda_libros(store::Contexto& ctx, QWidget* padre)
-    : VentanaGrilla(ctx, ColumnasPrestamos(), DisenoBusqueda, padre) {
+frm_busqueda_libros::frm_busqueda_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                                         QWidget* padre)
+    : VentanaGrilla(ctx, dialogos, ColumnasPrestamos(), DisenoBusqueda, padre) {
     setObjectName("frm_busqueda_libros");
     setWindowTitle("Búsqueda de Libros");
     txt_titulo = cuadroTexto("txt_titulo", "Titulo", 0);

@@ -8,7 +8,8 @@ namespace reports::ui {
 class frm_busqueda_libros : public VentanaGrilla {
     Q_OBJECT
 public:
-    explicit frm_busqueda_libros(store::Contexto& ctx, QWidget* padre = nullptr);
+    frm_busqueda_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                        QWidget* padre = nullptr);
 
     QLineEdit* txt_titulo;
     QLineEdit* txt_autor;

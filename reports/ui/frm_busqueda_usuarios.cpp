@@ -8,8 +8,9 @@
 
 namespace reports::ui {
 
-frm_busqueda_usuarios::frm_busqueda_usuarios(store::Contexto& ctx, QWidget* padre)
-    : VentanaGrilla(ctx, ColumnasUsuarios(), DisenoBusqueda, padre) {
+frm_busqueda_usuarios::frm_busqueda_usuarios(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                                             QWidget* padre)
+    : VentanaGrilla(ctx, dialogos, ColumnasUsuarios(), DisenoBusqueda, padre) {
     setObjectName("frm_busqueda_usuarios");
     setWindowTitle("Búsqueda de Usuarios");
     txt_apellido = cuadroTexto("txt_apellido", "Apellido", 0);

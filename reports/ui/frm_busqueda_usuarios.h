@@ -9,7 +9,8 @@ namespace reports::ui {
 class frm_busqueda_usuarios : public VentanaGrilla {
     Q_OBJECT
 public:
-    explicit frm_busqueda_usuarios(store::Contexto& ctx, QWidget* padre = nullptr);
+    frm_busqueda_usuarios(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                          QWidget* padre = nullptr);
 
     QLineEdit* txt_apellido;
     QLineEdit* txt_nombre;

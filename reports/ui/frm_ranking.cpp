@@ -4,6 +4,7 @@
 #include "core/reloj.h"
 #include "core/twips.h"
 #include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
 #include "reports/ui/fabrica_grafico.h"
 #include "store/contexto.h"
 
@@ -42,13 +43,10 @@ constexpr int ArribaGrafico = 4035;
 constexpr int AltoGraficoDiseno = 4335;
 constexpr int AnchoMinimoLista = 9975;
 
-// A printing failure other than a cancel, numbered as printer errors are.
-constexpr int ErrorImpresora = 482;
-
 } // namespace
 
-frm_ranking::frm_ranking(store::Contexto& ctx, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), filtros_(this) {
+frm_ranking::frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), dialogos_(dialogos), filtros_(this) {
     setObjectName("frm_ranking");
     setWindowTitle("Ranking");
     crearControles();
@@ -314,7 +312,7 @@ void frm_ranking::Lista() {
         TextLista->setPlainText(texto);
         Graficar();
     } catch (const core::Error& e) {
-        ctx_.dialogos.mensaje(e.descripcion());
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloPorDefecto);
     }
 }
 
@@ -335,7 +333,7 @@ void frm_ranking::cambiarTipo() {
         txt_barras->setText(QString::number(barras));
         DibujarGrafico(char_socios, grafico_);
     } catch (const core::Error& e) {
-        ctx_.dialogos.mensaje(e.descripcion());
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloPorDefecto);
     }
 }
 
@@ -345,7 +343,7 @@ void frm_ranking::copiar() {
 
 void frm_ranking::imprimir() {
     QPrinter impresora;
-    if (!ctx_.dialogos.elegirImpresora(impresora)) {
+    if (!dialogos_.elegirImpresora(impresora)) {
         return; // cancelled: nothing printed, nothing said
     }
     impresora.setPageOrientation(QPageLayout::Landscape);
@@ -354,8 +352,10 @@ void frm_ranking::imprimir() {
     QApplication::clipboard()->setImage(imagen);
     QPainter pintor;
     if (!pintor.begin(&impresora)) {
-        ctx_.dialogos.mensaje("No se pudo imprimir en la impresora elegida",
-                              std::to_string(ErrorImpresora));
+        core::ui::mostrarError(
+            dialogos_,
+            core::Error(core::Error::ErrorImpresora, "No se pudo imprimir en la impresora elegida"),
+            core::ui::EstiloError::TituloNumero);
         return;
     }
     // At (10, 10) twips, at the size it has on screen.

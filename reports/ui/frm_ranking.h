@@ -13,6 +13,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace core::ui {
+class Dialogos;
+}
 namespace store {
 struct Contexto;
 }
@@ -32,7 +35,7 @@ namespace reports::ui {
 class frm_ranking : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_ranking(store::Contexto& ctx, QWidget* parent = nullptr);
+    frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
     ~frm_ranking() override;
 
     // Selects option `agrupacion` as a click on it does, refresh included.
@@ -68,6 +71,7 @@ private:
     void imprimir();
 
     store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
     ControlesFiltro filtros_;
     QButtonGroup* opt_agrupar = nullptr;
     QButtonGroup* chk_mostrar = nullptr;

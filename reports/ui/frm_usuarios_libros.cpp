@@ -10,8 +10,9 @@
 
 namespace reports::ui {
 
-frm_usuarios_libros::frm_usuarios_libros(store::Contexto& ctx, QWidget* padre)
-    : VentanaGrilla(ctx, ColumnasPrestamos(), {1935, 2160, 5775, 5595, 2880}, padre) {
+frm_usuarios_libros::frm_usuarios_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                                         QWidget* padre)
+    : VentanaGrilla(ctx, dialogos, ColumnasPrestamos(), {1935, 2160, 5775, 5595, 2880}, padre) {
     setObjectName("frm_usuarios_libros");
     setWindowTitle(ModosLista().front().titulo);
     txt_criterio = new QLineEdit("1", this);

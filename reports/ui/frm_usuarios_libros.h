@@ -9,7 +9,8 @@ namespace reports::ui {
 class frm_usuarios_libros : public VentanaGrilla {
     Q_OBJECT
 public:
-    explicit frm_usuarios_libros(store::Contexto& ctx, QWidget* padre = nullptr);
+    frm_usuarios_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                        QWidget* padre = nullptr);
 
     QLineEdit* txt_criterio;
     QLineEdit* txt_apellido;

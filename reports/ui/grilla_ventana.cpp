@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/twips.h"
 #include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
 #include "reports/ui/grilla_modelo.h"
 #include "reports/ui/impresion_grilla_qt.h"
 #include "store/contexto.h"
@@ -39,10 +40,11 @@ constexpr double OrigenImpresion = 400;
 
 } // namespace
 
-VentanaGrilla::VentanaGrilla(store::Contexto& ctx, const std::vector<ColumnaGrilla>& columnas,
+VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                             const std::vector<ColumnaGrilla>& columnas,
                              const DisenoVentanaGrilla& diseno, QWidget* padre)
     : QWidget(padre), Frame1(new QGroupBox("Filtrar datos", this)), filtros(Frame1), ctx_(ctx),
-      columnas_(columnas), diseno_(diseno), modelo_(new ModeloGrilla(this)) {
+      dialogos_(dialogos), columnas_(columnas), diseno_(diseno), modelo_(new ModeloGrilla(this)) {
     Frame1->setObjectName("Frame1");
     Frame1->setFont(QFont("Small Fonts", 7));
     ubicar(Frame1, IzquierdaMarco, 120, AnchoMarco, diseno.altoMarco);
@@ -154,7 +156,7 @@ void VentanaGrilla::Lista(const std::string& VOrden) {
         if (QApplication::overrideCursor()) {
             QApplication::restoreOverrideCursor();
         }
-        ctx_.dialogos.mensaje(e.descripcion());
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloPorDefecto);
     }
 }
 
@@ -230,13 +232,13 @@ void VentanaGrilla::imprimir() {
     }
     QPrinter impresora(QPrinter::HighResolution);
     // A cancelled printer dialog prints nothing and says nothing.
-    if (!ctx_.dialogos.elegirImpresora(impresora)) {
+    if (!dialogos_.elegirImpresora(impresora)) {
         return;
     }
     try {
         ImprimirGrilla(impresora, modelo_->grilla(), OrigenImpresion, OrigenImpresion);
     } catch (const core::Error& e) {
-        ctx_.dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloNumero);
     }
 }
 

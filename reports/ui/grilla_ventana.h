@@ -15,6 +15,9 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 
+namespace core::ui {
+class Dialogos;
+}
 namespace store {
 struct Contexto;
 }
@@ -56,8 +59,9 @@ public:
     const Grilla& grilla() const;
 
 protected:
-    VentanaGrilla(store::Contexto& ctx, const std::vector<ColumnaGrilla>& columnas,
-                  const DisenoVentanaGrilla& diseno, QWidget* padre);
+    VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                  const std::vector<ColumnaGrilla>& columnas, const DisenoVentanaGrilla& diseno,
+                  QWidget* padre);
 
     virtual std::string Sentencia(const std::string& VOrden) const = 0;
 
@@ -72,6 +76,7 @@ protected:
     void limpiarPanelYGrilla();
 
     store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
 
     void resizeEvent(QResizeEvent* evento) override;
 

@@ -12,8 +12,6 @@ namespace reports::ui {
 
 namespace {
 
-// The printer's own "printer error".
-constexpr int ErrorImpresora = 482;
 // 6 points are 120 twips; the painter draws in twips, so the font is sized in them.
 constexpr int FuenteEnTwips = 6 * core::twips::PorPulgada / 72;
 
@@ -44,11 +42,12 @@ void ImprimirGrilla(QPrinter& impresora, const Grilla& grilla, double izquierda,
 
     QPainter pintor;
     if (!pintor.begin(&impresora)) {
-        throw core::Error(ErrorImpresora, "No se pudo imprimir en la impresora elegida");
+        throw core::Error(core::Error::ErrorImpresora,
+                          "No se pudo imprimir en la impresora elegida");
     }
     for (std::size_t n = 0; n < paginas.size(); ++n) {
         if (n > 0 && !impresora.newPage()) {
-            throw core::Error(ErrorImpresora, "No se pudo comenzar una página nueva");
+            throw core::Error(core::Error::ErrorImpresora, "No se pudo comenzar una página nueva");
         }
         pintor.resetTransform();
         pintor.scale(escala, escala);

@@ -3,12 +3,12 @@
 #include "core/formato_cue.h"
 #include "core/reloj.h"
 #include "core/twips.h"
-#include "core/ui/dialogos_guionados.h"
 #include "export/ui/frm_exporta.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 #include "tests/apoyo/aplicacion_qt.h"
 #include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -56,13 +56,13 @@ protected:
     prueba::CarpetaTemporal carpeta;
     core::RelojFijo reloj{
         core::Fecha{std::chrono::year{2024}, std::chrono::month{3}, std::chrono::day{15}}};
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx{carpeta.ruta(), reloj, dialogos};
+    prueba::DialogosGuionados dialogos;
+    store::Contexto ctx{carpeta.ruta(), reloj};
 };
 
 TEST_F(FrmConfigCUE, SinConfiguracionAbreVacioYGrabaUnCodigoValido) {
     {
-        app::ui::frm_configCUE ventana(ctx);
+        app::ui::frm_configCUE ventana(ctx, dialogos);
         EXPECT_EQ(ventana.windowTitle(), "Codigo CUE");
         EXPECT_EQ(control<QLabel>(ventana, "Label1")->text(), "CUE");
         EXPECT_EQ(control<QLabel>(ventana, "Label2")->text(), "Provincia");
@@ -80,13 +80,13 @@ TEST_F(FrmConfigCUE, SinConfiguracionAbreVacioYGrabaUnCodigoValido) {
         EXPECT_TRUE(dialogos.mensajes.empty());
     }
     EXPECT_EQ(carpeta.leer("configuracion.ini"), "[Inicio]\nCUE=123456789\n");
-    app::ui::frm_configCUE otra(ctx);
+    app::ui::frm_configCUE otra(ctx, dialogos);
     EXPECT_EQ(control<QLineEdit>(otra, "txt_CUE1")->text(), "1234567");
     EXPECT_EQ(control<QLineEdit>(otra, "txt_CUE2")->text(), "89");
 }
 
 TEST_F(FrmConfigCUE, UnCodigoMalFormadoSeRechazaYNoSeGraba) {
-    app::ui::frm_configCUE ventana(ctx);
+    app::ui::frm_configCUE ventana(ctx, dialogos);
     ventana.show();
     control<QLineEdit>(ventana, "txt_CUE1")->setText("0123456");
     control<QLineEdit>(ventana, "txt_CUE2")->setText("89");
@@ -102,14 +102,14 @@ TEST_F(FrmConfigCUE, UnCodigoMalFormadoSeRechazaYNoSeGraba) {
 
 TEST_F(FrmConfigCUE, UnCodigoLargoSeRepartePorPosiciones) {
     carpeta.escribir("configuracion.ini", "[Inicio]\nCUE=12345678901\n");
-    app::ui::frm_configCUE ventana(ctx);
+    app::ui::frm_configCUE ventana(ctx, dialogos);
     EXPECT_EQ(control<QLineEdit>(ventana, "txt_CUE1")->text(), "1234567");
     EXPECT_EQ(control<QLineEdit>(ventana, "txt_CUE2")->text(), "89");
 }
 
 TEST_F(FrmConfigCUE, ElegirProvinciaLlenaSusCiudadesOrdenadas) {
-    ASSERT_TRUE(store::AbrirBaseDatos(ctx));
-    app::ui::frm_configCUE ventana(ctx);
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
+    app::ui::frm_configCUE ventana(ctx, dialogos);
     auto* provincias = control<QComboBox>(ventana, "cmb_provincia");
     auto* ciudades = control<QComboBox>(ventana, "cmb_ciudad");
     EXPECT_EQ(provincias->count(), 24);
@@ -126,7 +126,7 @@ TEST_F(FrmConfigCUE, ElegirProvinciaLlenaSusCiudadesOrdenadas) {
 }
 
 TEST_F(FrmConfigCUE, SinBaseLaListaDeCiudadesQuedaVacia) {
-    app::ui::frm_configCUE ventana(ctx);
+    app::ui::frm_configCUE ventana(ctx, dialogos);
     auto* provincias = control<QComboBox>(ventana, "cmb_provincia");
     provincias->setCurrentIndex(3);
     EXPECT_EQ(control<QComboBox>(ventana, "cmb_ciudad")->count(), 0);
@@ -136,7 +136,7 @@ TEST_F(FrmConfigCUE, SinBaseLaListaDeCiudadesQuedaVacia) {
 // The main window's commands for these windows.
 class MenuPrincipal : public FrmConfigCUE {
 protected:
-    app::ui::frm_principal principal{ctx};
+    app::ui::frm_principal principal{ctx, dialogos};
 };
 
 TEST_F(MenuPrincipal, ExportarYCambiarCUEAbrenUnaVentanaQueCancelarCierra) {

@@ -2,11 +2,11 @@
 #include "app/ui/frm_principal.h"
 #include "core/archivo_ini.h"
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 #include "tests/apoyo/aplicacion_qt.h"
 #include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,18 +17,20 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 struct Ventana : ::testing::Test {
     prueba::CarpetaTemporal carpeta;
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx{carpeta.ruta(), reloj, dialogos};
+    prueba::DialogosGuionados dialogos;
+    store::Contexto ctx{carpeta.ruta(), reloj};
     std::unique_ptr<app::ui::frm_principal> ventana;
 
     void SetUp() override {
         prueba::aplicacion();
-        ventana = std::make_unique<app::ui::frm_principal>(ctx);
+        ventana = std::make_unique<app::ui::frm_principal>(ctx, dialogos);
     }
     std::string titulo(const char* objeto) { return ventana->accion(objeto)->text().toStdString(); }
 };
@@ -87,7 +89,7 @@ TEST_F(Ventana, LaCargaEnciendeYApagaCuatroMenus) {
 }
 
 TEST_F(Ventana, ResponderNoAlSalirNoTocaLaBase) {
-    ASSERT_TRUE(store::AbrirBaseDatos(ctx));
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
     ctx.Conexion->ejecutar("INSERT INTO presta (dni) VALUES ('1')");
     const std::string antes = carpeta.leer("base.mdb");
     ventana->show();
@@ -104,12 +106,47 @@ TEST_F(Ventana, ResponderNoAlSalirNoTocaLaBase) {
 }
 
 TEST_F(Ventana, ResponderSiCompactaYCierra) {
-    ASSERT_TRUE(store::AbrirBaseDatos(ctx));
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
     ventana->show();
     dialogos.respuestas.push_back(core::ui::Dialogos::Respuesta::Si);
     EXPECT_TRUE(ventana->close());
     EXPECT_EQ(ctx.Conexion, nullptr);
     EXPECT_EQ(dialogos.mensajes.size(), 1u);
+}
+
+TEST_F(Ventana, ResponderSiSinAlmacenCierraSinOtroMensaje) {
+    ventana->show();
+    EXPECT_TRUE(ventana->close());
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].texto, "¿Está seguro?");
+}
+
+TEST_F(Ventana, UnaCompactacionFallidaMuestraSuErrorYCierraIgual) {
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
+    // A folder where the store should be: the compacted copy cannot replace it.
+    std::filesystem::remove(ctx.rutaBase());
+    std::filesystem::create_directory(ctx.rutaBase());
+    ventana->show();
+    EXPECT_TRUE(ventana->close());
+    ASSERT_EQ(dialogos.mensajes.size(), 2u);
+    const auto& m = dialogos.mensajes[1];
+    EXPECT_EQ(m.titulo, "Error " + std::to_string(core::Error::RutaNoEncontrada));
+    EXPECT_FALSE(m.texto.empty());
+    EXPECT_EQ(m.botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_EQ(m.icono, core::ui::Dialogos::Icono::Informacion);
+    EXPECT_EQ(ctx.Conexion, nullptr);
+}
+
+TEST_F(Ventana, LeerUnaExportacionRotaMuestraSuLineaBajoElTituloDelPrograma) {
+    carpeta.escribir("exp.xml", "<Escuela>\r\n\t<CUE>1</Cue>\r\n</Escuela>");
+    ventana->accion("mnu_leer")->trigger();
+    carpeta.escribir("exp.xml", "<Escuela>\r\n\t<CUE>1</CUE>\r\n</Escuela>");
+    ventana->accion("mnu_leer")->trigger();
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].texto, "Ha ocurrido un error.\r\t<CUE>1</Cue>");
+    EXPECT_EQ(dialogos.mensajes[0].titulo, "");
+    EXPECT_EQ(dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_EQ(dialogos.mensajes[0].icono, core::ui::Dialogos::Icono::Ninguno);
 }
 
 TEST_F(Ventana, ArchivoDeAyudaCanceladoOVacioConservaElComando) {
@@ -176,7 +213,7 @@ TEST_F(Ventana, AcercaDe) {
 }
 
 TEST_F(Ventana, CadaHijaAbreConElTamanoDeSuDiseno) {
-    ASSERT_TRUE(store::AbrirBaseDatos(ctx));
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
     ventana->resize(1200, 900);
     ventana->show();
     for (const char* comando : {"mnu_usuariosRetrasados", "mnu_buscarLibros", "mnu_buscarUsuarios",

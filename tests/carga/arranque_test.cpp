@@ -126,12 +126,47 @@ TEST_F(Arranques, UnErrorAlRecargarDejaLaVentanaPrincipalComoEstaba) {
     EXPECT_EQ(e.presta().size(), 3u);
 }
 
-TEST_F(Arranques, SinAlmacenElProgramaTermina) {
+TEST_F(Arranques, SinAlmacenMuestraElErrorConSuNumeroYElProgramaTermina) {
     e.escribirBases(tresPrestamos());
     std::filesystem::create_directory(e.ctx.rutaBase());
     iniciar();
+    ASSERT_EQ(e.dialogos.mensajes.size(), 1u);
+    const auto& m = e.dialogos.mensajes[0];
+    EXPECT_EQ(m.titulo, std::to_string(core::Error::ErrorBaseDatos));
+    EXPECT_FALSE(m.texto.empty());
+    EXPECT_EQ(m.botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_EQ(m.icono, core::ui::Dialogos::Icono::Ninguno);
     EXPECT_EQ(terminado, std::vector<int>{1});
     EXPECT_FALSE(principal().isVisible());
+}
+
+TEST_F(Arranques, LosAvisosDeLaCargaVanAntesQueLaVentanaPrincipal) {
+    e.escribirBases(tresPrestamos());
+    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    std::vector<bool> principalVisible;
+    e.dialogos.alMostrar = [&](const auto&) {
+        principalVisible.push_back(principal().isVisible());
+    };
+    iniciar();
+    ASSERT_EQ(e.dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(e.dialogos.mensajes[0].texto, e.avisoSinBase("USUARIOS"));
+    EXPECT_EQ(e.dialogos.mensajes[0].titulo, "");
+    EXPECT_EQ(e.dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_EQ(principalVisible, std::vector<bool>{false});
+    EXPECT_TRUE(principal().isVisible());
+    EXPECT_TRUE(menusActivos(true));
+}
+
+TEST_F(Arranques, LosAvisosVanAntesQueElErrorQueTerminaLaCarga) {
+    e.escribirBases(tresPrestamos());
+    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    danarCatalogo();
+    iniciar();
+    ASSERT_EQ(e.dialogos.mensajes.size(), 2u);
+    EXPECT_EQ(e.dialogos.mensajes[0].texto, e.avisoSinBase("USUARIOS"));
+    EXPECT_EQ(e.dialogos.mensajes[1].titulo.rfind("Error ", 0), 0u);
+    EXPECT_EQ(e.dialogos.mensajes[1].icono, core::ui::Dialogos::Icono::Informacion);
+    EXPECT_EQ(terminado, std::vector<int>{1});
 }
 
 TEST_F(Arranques, PathDbAbreElDialogoDeRutas) {
@@ -152,7 +187,7 @@ TEST(VentanaDeCarga, MuestraElAvanceDeTodaLaCarga) {
     prueba::aplicacion();
     prueba::EntornoCarga e;
     e.escribirBases(tresPrestamos());
-    auto* carga = new isis::ui::frm_carga(e.ctx);
+    auto* carga = new isis::ui::frm_carga(e.ctx, e.dialogos);
     carga->setAttribute(Qt::WA_DeleteOnClose);
     EXPECT_EQ(carga->windowTitle().toStdString(), "Cargando datos Estadisticos");
     EXPECT_EQ(carga->lbl1->text().toStdString(), "Cargando datos de prestamos");

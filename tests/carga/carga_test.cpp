@@ -211,7 +211,7 @@ protected:
         EXPECT_EQ(r.tipo, Tipo::FaltaRuta);
         EXPECT_EQ(e.presta(), antes);
         EXPECT_EQ(e.ctx.TotalPrestamos, 4);
-        EXPECT_TRUE(e.dialogos.mensajes.empty());
+        EXPECT_TRUE(r.avisos.empty());
     }
     prueba::EntornoCarga e;
     std::vector<prueba::FilaPresta> antes;
@@ -315,14 +315,41 @@ TEST_F(FallaEnLaCarga, ArchivoMaestroDanado) {
     EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{});
 }
 
+// Master files that are there but do not open: the run goes on and notes
+// each, in the order its steps meet them, members before titles.
+TEST(CargarDatos, LasBasesQueNoAbrenQuedanEnLosAvisosEnOrden) {
+    prueba::EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    std::filesystem::remove(e.ruta("MARC.XRF"));
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    EXPECT_EQ(r.tipo, Tipo::Exito);
+    EXPECT_EQ(r.avisos,
+              (std::vector<std::string>{e.avisoSinBase("USUARIOS"), e.avisoSinBase("MARC")}));
+    // Without members and titles each row keeps what its loan gave.
+    EXPECT_EQ(e.valor(0, "apellido"), "Apellido del préstamo");
+    EXPECT_EQ(e.valor(0, "titulo"), "Título del préstamo");
+    EXPECT_EQ(e.valor(0, "nombre"), std::nullopt);
+}
+
+TEST(CargarDatos, LosAvisosLleganAunqueLaCargaFalleDespues) {
+    prueba::EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    std::filesystem::resize_file(e.ruta("MARC.MST"), 70);
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    EXPECT_EQ(r.tipo, Tipo::Error);
+    EXPECT_EQ(r.avisos, std::vector<std::string>{e.avisoSinBase("USUARIOS")});
+}
+
 TEST(CargarDatos, SinAlmacenNoSeEscribeNada) {
     prueba::EntornoCarga e;
     e.escribirBases(tresPrestamos());
     std::filesystem::create_directory(e.ctx.rutaBase());
     const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
     EXPECT_EQ(r.tipo, Tipo::SinAlmacen);
-    ASSERT_EQ(e.dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(e.dialogos.mensajes[0].titulo, std::to_string(core::Error::ErrorBaseDatos));
+    ASSERT_TRUE(r.error.has_value());
+    EXPECT_EQ(r.error->numero(), core::Error::ErrorBaseDatos);
     EXPECT_EQ(e.ctx.TotalPrestamos, 0);
 }
 

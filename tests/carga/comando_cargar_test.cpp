@@ -57,6 +57,27 @@ TEST(ComandoCargar, OtroErrorTerminaConCodigo1) {
         << s.errores;
 }
 
+TEST(ComandoCargar, LosAvisosSeImprimenAntesDelResultado) {
+    prueba::EntornoCarga e;
+    e.escribirBases(dosPrestamos());
+    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    const Salida s = cargar(e);
+    EXPECT_EQ(s.codigo, 0);
+    EXPECT_EQ(s.salida, "2\n");
+    EXPECT_EQ(s.errores, e.avisoSinBase("USUARIOS") + "\n");
+    // They come first also when the run then finds no store.
+    std::filesystem::remove(e.ctx.rutaBase());
+    std::filesystem::create_directory(e.ctx.rutaBase());
+    const Salida sinAlmacen = cargar(e);
+    EXPECT_EQ(sinAlmacen.codigo, 1);
+    const std::string aviso = e.avisoSinBase("USUARIOS") + "\n";
+    EXPECT_EQ(sinAlmacen.errores.substr(0, aviso.size()), aviso);
+    EXPECT_EQ(
+        sinAlmacen.errores.find("Error " + std::to_string(core::Error::ErrorBaseDatos) + ": "),
+        aviso.size())
+        << sinAlmacen.errores;
+}
+
 TEST(ComandoCargar, NoAdmiteArgumentos) {
     prueba::EntornoCarga e;
     e.escribirBases(dosPrestamos());

@@ -5,6 +5,7 @@
 #include "store/registros.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -13,7 +14,7 @@ using namespace std::chrono;
 namespace prueba {
 
 EntornoCarga::EntornoCarga()
-    : reloj(core::Fecha{year{2024}, May, day{15}}), ctx(carpeta.ruta(), reloj, dialogos) {}
+    : reloj(core::Fecha{year{2024}, May, day{15}}), ctx(carpeta.ruta(), reloj) {}
 
 void EntornoCarga::escribirBases(const BasesPrueba& bases) {
     bases.escribir(carpeta.ruta());
@@ -27,6 +28,14 @@ void EntornoCarga::fijarRutas(const std::string& presta, const std::string& usua
     ini.RutaUsua = usuarios;
     ini.RutaMarc = marc;
     ini.Grabar("LINK");
+}
+
+std::string EntornoCarga::avisoSinBase(const std::string& nombre) const {
+    std::string ruta = carpeta.ruta() + "/" + nombre;
+    for (char& c : ruta) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return "No existe la base de datos " + ruta;
 }
 
 void EntornoCarga::sembrarPresta(int n) const {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "store/contexto.h"
 #include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
 #include "tools/escritor/escritor_isis.h"
 
 #include <optional>
@@ -34,7 +34,7 @@ public:
 
     CarpetaTemporal carpeta;
     core::RelojFijo reloj;
-    core::ui::DialogosGuionados dialogos;
+    prueba::DialogosGuionados dialogos;
     store::Contexto ctx;
 
     // Writes the databases into the folder and points block "LINK" at them.
@@ -42,6 +42,9 @@ public:
     void fijarRutas(const std::string& presta, const std::string& usuarios,
                     const std::string& marc);
     std::string ruta(const std::string& nombre) const { return carpeta.archivo(nombre); }
+    // What the load run notes for a database of the folder whose master file
+    // does not open: the path upper-cased, without extension.
+    std::string avisoSinBase(const std::string& nombre) const;
 
     // Fills presta with n rows of a previous load, as a separate connection.
     void sembrarPresta(int n) const;

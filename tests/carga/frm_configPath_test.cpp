@@ -17,7 +17,7 @@ struct DialogoRutas : ::testing::Test {
     std::unique_ptr<app::ui::frm_configPath> dialogo;
 
     void SetUp() override { prueba::aplicacion(); }
-    void abrir() { dialogo = std::make_unique<app::ui::frm_configPath>(e.ctx); }
+    void abrir() { dialogo = std::make_unique<app::ui::frm_configPath>(e.ctx, e.dialogos); }
     core::Archivo_Ini leido() {
         core::Archivo_Ini ini(e.carpeta.ruta());
         ini.Cargar("LINK");

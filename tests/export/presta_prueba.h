@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "export/exportacion.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 #include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ class PrestaPrueba : public ::testing::Test {
 protected:
     using Columnas = std::initializer_list<std::pair<const char*, const char*>>;
 
-    void SetUp() override { ASSERT_TRUE(store::AbrirBaseDatos(ctx)); }
+    void SetUp() override { ASSERT_NO_THROW(store::AbrirBaseDatos(ctx)); }
 
     // One loan; columns not named stay NULL.
     void agregar(Columnas columnas, int veces = 1) {
@@ -70,8 +70,8 @@ protected:
 
     CarpetaTemporal carpeta;
     core::RelojFijo reloj{2024y / 3 / 15};
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx{carpeta.ruta(), reloj, dialogos};
+    prueba::DialogosGuionados dialogos;
+    store::Contexto ctx{carpeta.ruta(), reloj};
 };
 
 } // namespace prueba

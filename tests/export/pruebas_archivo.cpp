@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "export/lectura_exportacion.h"
+#include "export/ui/exportar_xml.h"
 
 #include <filesystem>
 
@@ -25,7 +26,7 @@ protected:
 
 TEST_F(Archivo, LaPrimeraExportacionCreaLaCarpetaYAvisa) {
     agregar({{"titulo", "Canción"}});
-    exportacion::ExportarXML(ctx, "", {});
+    exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].texto,
               "Se creo el archivo exp - 20240315.xml\r\nen el directorio exportaciones ");
@@ -60,7 +61,7 @@ TEST_F(Archivo, ExportarDosVecesElMismoDiaReemplazaElArchivo) {
 
 TEST_F(Archivo, UnaSentenciaRechazadaNoDejaArchivoNiCarpeta) {
     ctx.Conexion->ejecutar("ALTER TABLE presta DROP COLUMN autor");
-    exportacion::ExportarXML(ctx, "", {});
+    exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].titulo, "Error " + std::to_string(core::Error::ErrorBaseDatos));
     EXPECT_EQ(dialogos.mensajes[0].icono, core::ui::Dialogos::Icono::Informacion);
@@ -73,7 +74,7 @@ TEST_F(Archivo, UnaEscrituraFallidaDejaElArchivoAnteriorEntero) {
     exportacion::EscribirExportacion(ctx, "", {});
     const std::string anterior = leerDelDia();
     ctx.Conexion->ejecutar("DROP TABLE presta");
-    exportacion::ExportarXML(ctx, "", {});
+    exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].titulo, "Error " + std::to_string(core::Error::ErrorBaseDatos));
     EXPECT_EQ(leerDelDia(), anterior);
@@ -82,7 +83,7 @@ TEST_F(Archivo, UnaEscrituraFallidaDejaElArchivoAnteriorEntero) {
 
 TEST_F(Archivo, UnDestinoQueNoSePuedeReemplazarNoDejaArchivosAMedias) {
     fs::create_directories(rutaDelDia() + "/ocupado");
-    exportacion::ExportarXML(ctx, "", {});
+    exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].titulo, "Error " + std::to_string(core::Error::ErrorArchivo));
     EXPECT_EQ(dialogos.mensajes[0].icono, core::ui::Dialogos::Icono::Informacion);
@@ -92,7 +93,7 @@ TEST_F(Archivo, UnDestinoQueNoSePuedeReemplazarNoDejaArchivosAMedias) {
 
 TEST_F(Archivo, UnaCarpetaExportacionesQueEsArchivoEsUnError) {
     carpeta.escribir("exportaciones", "");
-    exportacion::ExportarXML(ctx, "", {});
+    exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].titulo,
               "Error " + std::to_string(core::Error::RutaNoEncontrada));

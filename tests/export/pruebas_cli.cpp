@@ -1,9 +1,9 @@
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "export/exportacion.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 #include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +28,9 @@ std::pair<std::string, int> ejecutar(const std::string& argumentos) {
 TEST(ExportarCli, EscribeLoMismoQueElDialogoEImprimeLaRuta) {
     prueba::CarpetaTemporal carpeta;
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx{carpeta.ruta(), reloj, dialogos};
-    ASSERT_TRUE(store::AbrirBaseDatos(ctx));
+    prueba::DialogosGuionados dialogos;
+    store::Contexto ctx{carpeta.ruta(), reloj};
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
     ctx.Conexion->ejecutar(
         "INSERT INTO presta (dni, grado, tipo_usu, titulo, tematica, fecha_presta, "
         "fecha_devolucion) VALUES ('1', '1.3', 'Alumno', 'Canción', 'Música', '20240105', "

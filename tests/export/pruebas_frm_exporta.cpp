@@ -17,7 +17,7 @@ protected:
         return w;
     }
     QApplication& app = prueba::aplicacion();
-    exportacion::ui::frm_exporta ventana{ctx};
+    exportacion::ui::frm_exporta ventana{ctx, dialogos};
 };
 
 TEST_F(FrmExporta, AbreConHoyYHoyMenosTreintaDiasSinCasillas) {

@@ -1,4 +1,3 @@
-#include "core/ui/dialogos_guionados.h"
 #include "isis/isis32.h"
 #include "isis/modulo_isis.h"
 #include "tests/isis/apoyo_isis.h"
@@ -22,21 +21,20 @@ protected:
     void TearDown() override { isis.CerrarIsis(); }
     isis::BaseIsis& base() { return isis.Bases[1]; }
 
-    core::ui::DialogosGuionados dialogos;
-    isis::ModuloIsis isis{dialogos};
+    isis::ModuloIsis isis;
     prueba::CarpetaTemporal carpeta;
     std::string ruta;
 };
 
 TEST_F(Modulo, AbreLaBaseSinMirarMayusculasYSinExtension) {
     EXPECT_EQ(isis.Bases.size(), 3U);
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(isis.Avisos.empty());
     EXPECT_EQ(isis.UltimoMfn(base()), 5);
     isis::BaseIsis otra = base();
     otra.Nombre = "BIBL";
     otra.Espacio = isis.Bases[2].Espacio;
     isis.AbrirBase(otra);
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(isis.Avisos.empty());
     isis.LeerRegistro(otra, 1);
     EXPECT_EQ(isis.LeerCampo(otra, 700, 1), "^aHaynal^bAndré");
 }
@@ -71,16 +69,14 @@ TEST_F(Modulo, FormatearConLosFormatosDeLaCarga) {
     EXPECT_EQ(isis.FormatearRegistro(base()), "214088HAY");
     isis::IsisSpaPft(base().Espacio, "v999^a,");
     EXPECT_EQ(isis.FormatearRegistro(base()), "");
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(isis.Avisos.empty());
 }
 
-TEST_F(Modulo, FormatoNoAdmitidoMuestraElMensaje) {
+TEST_F(Modulo, FormatoNoAdmitidoDejaSuAviso) {
     isis.LeerRegistro(base(), 1);
     isis::IsisSpaPft(base().Espacio, "if p(v700) then v700 fi");
     EXPECT_EQ(isis.FormatearRegistro(base()), "");
-    ASSERT_EQ(dialogos.mensajes.size(), 1U);
-    EXPECT_EQ(dialogos.mensajes[0].texto, "Hubo un error en el formato");
-    EXPECT_EQ(dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_THAT(isis.Avisos, testing::ElementsAre("Hubo un error en el formato"));
 }
 
 TEST_F(Modulo, BuscarClaveLeeElUltimoPosting) {
@@ -108,12 +104,12 @@ TEST_F(Modulo, BaseInexistente) {
     falta.Carpeta = carpeta.ruta() + "/";
     falta.Nombre = "noesta.mst";
     isis.AbrirBase(falta);
-    ASSERT_EQ(dialogos.mensajes.size(), 1U);
     std::string carpetaMayus = carpeta.ruta();
     for (char& c : carpetaMayus) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
-    EXPECT_EQ(dialogos.mensajes[0].texto, "No existe la base de datos " + carpetaMayus + "/NOESTA");
+    EXPECT_THAT(isis.Avisos,
+                testing::ElementsAre("No existe la base de datos " + carpetaMayus + "/NOESTA"));
     EXPECT_EQ(isis.UltimoMfn(falta), 0);
     isis.LeerRegistro(falta, 1);
     EXPECT_EQ(isis.LeerCampo(falta, 1, 1), "");
@@ -132,7 +128,7 @@ TEST_F(Modulo, MaestroVacio) {
     vacia.Carpeta = t.ruta() + "/";
     vacia.Nombre = "vacia";
     isis.AbrirBase(vacia);
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(isis.Avisos.empty());
     EXPECT_EQ(isis.UltimoMfn(vacia), 0);
 }
 

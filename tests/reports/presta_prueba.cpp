@@ -2,8 +2,6 @@
 
 #include "store/almacen.h"
 
-#include <stdexcept>
-
 namespace prueba {
 
 namespace {
@@ -12,10 +10,8 @@ core::Fecha dia(int a, unsigned m, unsigned d) {
 }
 } // namespace
 
-PrestaPrueba::PrestaPrueba() : reloj(dia(2024, 5, 10)), ctx(carpeta.ruta(), reloj, dialogos) {
-    if (!store::AbrirBaseDatos(ctx)) {
-        throw std::runtime_error("no se pudo abrir la base de prueba");
-    }
+PrestaPrueba::PrestaPrueba() : reloj(dia(2024, 5, 10)), ctx(carpeta.ruta(), reloj) {
+    store::AbrirBaseDatos(ctx);
     ctx.Conexion->ejecutar(
         "INSERT INTO presta (dni, legajo, nombre, apellido, grado, tipo_usu, titulo, tematica, "
         "autor, inventario, fecha_presta, fecha_devolucion, devuelto, nro_renovaciones, "

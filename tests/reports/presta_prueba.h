@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "store/contexto.h"
 #include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
 
 namespace prueba {
 
@@ -18,7 +18,7 @@ struct PrestaPrueba {
 
     CarpetaTemporal carpeta;
     core::RelojFijo reloj;
-    core::ui::DialogosGuionados dialogos;
+    prueba::DialogosGuionados dialogos;
     store::Contexto ctx;
 };
 

@@ -8,10 +8,8 @@ namespace prueba {
 
 PrestaRanking::PrestaRanking()
     : reloj(core::Fecha{std::chrono::year{2024}, std::chrono::month{6}, std::chrono::day{1}}),
-      ctx(carpeta.ruta(), reloj, dialogos) {
-    if (!store::AbrirBaseDatos(ctx)) {
-        throw std::runtime_error("no se pudo abrir la base de prueba");
-    }
+      ctx(carpeta.ruta(), reloj) {
+    store::AbrirBaseDatos(ctx);
     ctx.Conexion->ejecutar(
         "INSERT INTO presta (dni, nombre, apellido, grado, tipo_usu, titulo, tematica, autor, "
         "fecha_presta) VALUES "

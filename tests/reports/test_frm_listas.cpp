@@ -59,7 +59,7 @@ protected:
 } // namespace
 
 TEST_F(VentanasListas, LosComandosReusanLaUnicaListaYCambianSuModo) {
-    app::ui::frm_principal principal(p.ctx);
+    app::ui::frm_principal principal(p.ctx, p.dialogos);
     principal.accion("mnu_librosPrestados")->trigger();
     ASSERT_EQ(principal.area()->subWindowList().size(), 1);
     auto* lista = qobject_cast<reports::ui::frm_usuarios_libros*>(
@@ -78,7 +78,7 @@ TEST_F(VentanasListas, LosComandosReusanLaUnicaListaYCambianSuModo) {
 
     // "Renovados" cannot be chosen; its handler still opens mode 2.
     EXPECT_FALSE(principal.accion("mnu_librosRenovados")->isEnabled());
-    app::ui::AbrirListaPrestamos(principal, p.ctx, "2");
+    app::ui::AbrirListaPrestamos(principal, p.ctx, p.dialogos, "2");
     EXPECT_EQ(lista->windowTitle(), "Libros renovados");
     EXPECT_EQ(lista->grilla().texto(1, 10), "A1");
     EXPECT_EQ(lista->grilla().filas(), 3);
@@ -91,7 +91,7 @@ TEST_F(VentanasListas, LosComandosReusanLaUnicaListaYCambianSuModo) {
 }
 
 TEST_F(VentanasListas, ManejadoresDeLaListaDePrestamos) {
-    reports::ui::frm_usuarios_libros w(p.ctx);
+    reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     EXPECT_EQ(w.filtros.DTP_desde->date(), QDate(2024, 5, 10));
     EXPECT_NE(w.findChild<QGroupBox*>("Frame1"), nullptr);
     EXPECT_EQ(w.cmd_print->toolTip(), "Imprimir");
@@ -128,7 +128,7 @@ TEST_F(VentanasListas, ManejadoresDeLaListaDePrestamos) {
 }
 
 TEST_F(VentanasListas, DobleClicEnEncabezadoReordena) {
-    reports::ui::frm_usuarios_libros w(p.ctx);
+    reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     w.show();
     w.Lista("devuelto");
     dobleClicEncabezado(w.fg_usu, 8); // "Autor"
@@ -140,7 +140,7 @@ TEST_F(VentanasListas, DobleClicEnEncabezadoReordena) {
 }
 
 TEST_F(VentanasListas, CopiaLaSeleccionYNadaBajoDosFilas) {
-    reports::ui::frm_usuarios_libros w(p.ctx);
+    reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     QClipboard* portapapeles = QGuiApplication::clipboard();
     portapapeles->setText("previo");
     QTest::mouseClick(w.cmd_copy, Qt::LeftButton);
@@ -159,7 +159,7 @@ TEST_F(VentanasListas, CopiaLaSeleccionYNadaBajoDosFilas) {
 }
 
 TEST_F(VentanasListas, ImprimeEnLaImpresoraElegidaYCallaAlCancelar) {
-    reports::ui::frm_usuarios_libros w(p.ctx);
+    reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     QTest::mouseClick(w.cmd_print, Qt::LeftButton);
     EXPECT_EQ(p.dialogos.impresionesPedidas, 0); // fewer than two rows
 
@@ -181,7 +181,7 @@ TEST_F(VentanasListas, ImprimeEnLaImpresoraElegidaYCallaAlCancelar) {
 }
 
 TEST_F(VentanasListas, SentenciaRechazadaSeMuestraYLaGrillaQuedaComoEstaba) {
-    reports::ui::frm_busqueda_usuarios w(p.ctx);
+    reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
     QTest::mouseClick(w.cmd_buscar, Qt::LeftButton);
     ASSERT_EQ(w.grilla().filas(), 6);
     p.ctx.Conexion->ejecutar("DROP TABLE presta");
@@ -193,7 +193,7 @@ TEST_F(VentanasListas, SentenciaRechazadaSeMuestraYLaGrillaQuedaComoEstaba) {
 }
 
 TEST_F(VentanasListas, BusquedaDeLibros) {
-    reports::ui::frm_busqueda_libros w(p.ctx);
+    reports::ui::frm_busqueda_libros w(p.ctx, p.dialogos);
     EXPECT_EQ(w.windowTitle(), "Búsqueda de Libros");
     EXPECT_EQ(w.filtros.DTP_desde->date(), QDate(2005, 9, 8));
     EXPECT_EQ(w.filtros.DTP_hasta->date(), QDate(2005, 9, 8));
@@ -230,7 +230,7 @@ TEST_F(VentanasListas, BusquedaDeLibros) {
 }
 
 TEST_F(VentanasListas, BusquedaDeUsuarios) {
-    reports::ui::frm_busqueda_usuarios w(p.ctx);
+    reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
     w.show();
     QSignalSpy corridas(w.fg_usu->model(), &QAbstractItemModel::modelReset);
     QTest::keyClicks(w.filtros.cmb_grado->lineEdit(), "PRI");
@@ -262,7 +262,7 @@ TEST_F(VentanasListas, BusquedaDeUsuarios) {
 }
 
 TEST_F(VentanasListas, LaGrillaSigueAlTamanoDeLaVentana) {
-    reports::ui::frm_busqueda_libros w(p.ctx);
+    reports::ui::frm_busqueda_libros w(p.ctx, p.dialogos);
     w.show();
     const auto px = [&](int t) { return core::twips::aPixeles(t, w.logicalDpiX()); };
     const auto py = [&](int t) { return core::twips::aPixeles(t, w.logicalDpiY()); };

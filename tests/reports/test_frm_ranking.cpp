@@ -83,7 +83,7 @@ QChart* dibujarTres(QChartView* vista, reports::ranking::TipoGrafico tipo) {
 } // namespace
 
 TEST_F(FrmRanking, RankingDeLibrosDesdeElMenu) {
-    app::ui::frm_principal principal(base.ctx);
+    app::ui::frm_principal principal(base.ctx, base.dialogos);
     QAction* libros = principal.accion("mnu_librosRanking");
     libros->trigger();
     libros->trigger();
@@ -113,7 +113,7 @@ TEST_F(FrmRanking, RankingDeLibrosDesdeElMenu) {
 }
 
 TEST_F(FrmRanking, CambiarDeAgrupacionQuitaLasColumnasDeUsuario) {
-    reports::ui::frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     v.elegirAgrupacion(reports::ranking::PorUsuario);
     casilla(v, 1)->click();
     EXPECT_EQ(lineas(v).first(), "100 - Ana - Paz -  (33,33) ");
@@ -139,7 +139,7 @@ TEST_F(FrmRanking, CambiarDeAgrupacionQuitaLasColumnasDeUsuario) {
 }
 
 TEST_F(FrmRanking, CadaCambioPideCincoBarrasDeNuevo) {
-    reports::ui::frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     v.elegirAgrupacion(reports::ranking::PorUsuario);
     auto* txt = control<QLineEdit>(&v, "txt_barras");
     txt->setText("2");
@@ -162,7 +162,7 @@ TEST_F(FrmRanking, CadaCambioPideCincoBarrasDeNuevo) {
 }
 
 TEST_F(FrmRanking, LaCajaDeBarrasSoloAceptaDigitos) {
-    reports::ui::frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     v.elegirAgrupacion(reports::ranking::PorNivel);
     auto* txt = control<QLineEdit>(&v, "txt_barras");
     txt->clear();
@@ -178,7 +178,7 @@ TEST_F(FrmRanking, LaCajaDeBarrasSoloAceptaDigitos) {
 }
 
 TEST_F(FrmRanking, ResultadoVacioBlanqueaElGraficoSinCambiarSusFilas) {
-    reports::ui::frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     v.elegirAgrupacion(reports::ranking::PorTema);
     ASSERT_EQ(v.datosGrafico().filas(), 4);
     auto* desde = control<QDateEdit>(&v, "DTP_desde");
@@ -199,7 +199,7 @@ TEST_F(FrmRanking, ResultadoVacioBlanqueaElGraficoSinCambiarSusFilas) {
 }
 
 TEST_F(FrmRanking, ElCicloDeTiposDibujaLineaTortaYBarras) {
-    reports::ui::frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     v.elegirAgrupacion(reports::ranking::PorLibro);
     auto* ciclo = control<QPushButton>(&v, "cmd_Vgrafico");
     ciclo->click();
@@ -256,7 +256,7 @@ TEST_F(FrmRanking, FabricaDibujaTresFilasEnCadaTipo) {
 }
 
 TEST_F(FrmRanking, ImprimirCanceladoNoDiceNada) {
-    reports::ui::frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     v.elegirAgrupacion(reports::ranking::PorUsuario);
     control<QPushButton>(&v, "cmd_print")->click();
     EXPECT_EQ(base.dialogos.impresionesPedidas, 1);
@@ -264,7 +264,7 @@ TEST_F(FrmRanking, ImprimirCanceladoNoDiceNada) {
 }
 
 TEST_F(FrmRanking, ImprimirApaisadoYCopiarLaImagen) {
-    reports::ui::frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     v.elegirAgrupacion(reports::ranking::PorUsuario);
     const std::string pdf = base.carpeta.archivo("grafico.pdf");
     base.dialogos.impresora = [&](QPrinter& p) {
@@ -295,7 +295,7 @@ TEST_F(FrmRanking, ImprimirApaisadoYCopiarLaImagen) {
 }
 
 TEST_F(FrmRanking, FalloDeLaListaSeMuestraConElTituloPorOmision) {
-    reports::ui::frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     base.ctx.Conexion->ejecutar("DROP TABLE presta");
     v.elegirAgrupacion(reports::ranking::PorLibro);
     ASSERT_EQ(base.dialogos.mensajes.size(), 1u);
@@ -305,8 +305,8 @@ TEST_F(FrmRanking, FalloDeLaListaSeMuestraConElTituloPorOmision) {
 }
 
 TEST_F(FrmRanking, VentanasIndependientes) {
-    reports::ui::frm_ranking a(base.ctx);
-    reports::ui::frm_ranking b(base.ctx);
+    reports::ui::frm_ranking a(base.ctx, base.dialogos);
+    reports::ui::frm_ranking b(base.ctx, base.dialogos);
     a.elegirAgrupacion(reports::ranking::PorUsuario);
     casilla(a, 1)->click();
     b.elegirAgrupacion(reports::ranking::PorTema);
@@ -324,7 +324,7 @@ TEST_F(FrmRanking, VentanasIndependientes) {
 }
 
 TEST_F(FrmRanking, CerrarConElFocoEnUnaListaNoRefresca) {
-    auto* v = new reports::ui::frm_ranking(base.ctx);
+    auto* v = new reports::ui::frm_ranking(base.ctx, base.dialogos);
     v->show();
     v->elegirAgrupacion(reports::ranking::PorLibro);
     control<QComboBox>(v, "cmb_grado")->setFocus();
@@ -335,7 +335,7 @@ TEST_F(FrmRanking, CerrarConElFocoEnUnaListaNoRefresca) {
 }
 
 TEST_F(FrmRanking, ListaYGraficoSiguenAlTamanoDeLaVentana) {
-    reports::ui::frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     v.show();
     const double dpi = v.logicalDpiX();
     auto* lista = control<QPlainTextEdit>(&v, "TextLista");

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "store/contexto.h"
 #include "tests/apoyo/carpeta_temporal.h"
 
@@ -16,8 +15,7 @@ struct AlmacenDePrueba {
     CarpetaTemporal carpeta;
     core::RelojFijo reloj{
         core::Fecha{std::chrono::year{2026}, std::chrono::month{5}, std::chrono::day{20}}};
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx{carpeta.ruta(), reloj, dialogos};
+    store::Contexto ctx{carpeta.ruta(), reloj};
 
     AlmacenDePrueba();
     // Appends one presta row; columns not given stay NULL.

@@ -122,8 +122,7 @@ TEST_F(Almacen, CiudadesPorProvincia) {
 TEST(EjecutarConsulta, SinConexionEsError91) {
     prueba::CarpetaTemporal carpeta;
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx(carpeta.ruta(), reloj, dialogos);
+    store::Contexto ctx(carpeta.ruta(), reloj);
     try {
         store::EjecutarConsulta(ctx, "SELECT 1", store::adOpenForwardOnly, store::adLockReadOnly);
         FAIL();
@@ -147,15 +146,18 @@ TEST(ExisteArchivo, SigueLaBusquedaDelSistema) {
     EXPECT_FALSE(store::ExisteArchivo(""));
 }
 
-TEST(AbrirBaseDatos, ArchivoQueNoEsBaseMuestraElErrorConSuNumero) {
+TEST(AbrirBaseDatos, ArchivoQueNoEsBaseDaElErrorConSuNumero) {
     prueba::CarpetaTemporal carpeta;
     carpeta.escribir("base.mdb", std::string(4096, 'x'));
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx(carpeta.ruta(), reloj, dialogos);
-    EXPECT_FALSE(store::AbrirBaseDatos(ctx));
-    ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes[0].titulo, std::to_string(core::Error::ErrorBaseDatos));
+    store::Contexto ctx(carpeta.ruta(), reloj);
+    try {
+        store::AbrirBaseDatos(ctx);
+        FAIL();
+    } catch (const core::Error& e) {
+        EXPECT_EQ(e.numero(), core::Error::ErrorBaseDatos);
+        EXPECT_FALSE(e.descripcion().empty());
+    }
     EXPECT_EQ(ctx.Conexion, nullptr);
 }
 

@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
-namespace core::ui {
+namespace prueba {
 
 // A Dialogos that answers from a script and records what it was asked.
-// Used by tests and by the headless command (which has nobody to ask).
-class DialogosGuionados : public Dialogos {
+class DialogosGuionados : public core::ui::Dialogos {
 public:
     struct Mensaje {
         std::string texto;
@@ -37,6 +36,9 @@ public:
     std::deque<std::string> archivos;
     // Called for the printer dialog; returns whether the user accepted.
     std::function<bool(QPrinter&)> impresora;
+    // Called with each message while it is up, to see what the program
+    // shows around it.
+    std::function<void(const Mensaje&)> alMostrar;
 
     std::vector<Mensaje> mensajes;
     std::vector<Entrada> preguntas;
@@ -52,4 +54,4 @@ public:
     bool elegirImpresora(QPrinter& impresora) override;
 };
 
-} // namespace core::ui
+} // namespace prueba
