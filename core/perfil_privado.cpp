@@ -7,9 +7,7 @@
 #include <sstream>
 #include <vector>
 
-namespace core {
-
-namespace perfil_privado {
+namespace core::perfil_privado {
 namespace {
 
 struct Archivo {
@@ -144,6 +142,4 @@ bool grabar(const std::string& seccion, const std::string& clave, const std::str
     return static_cast<bool>(salida.flush());
 }
 
-} // namespace perfil_privado
-
-} // namespace core
+} // namespace core::perfil_privado

@@ -1,8 +1,6 @@
 #include "core/texto.h"
 
-namespace core {
-
-namespace texto {
+namespace core::texto {
 
 namespace {
 template <typename Pred> std::string recortarSi(std::string_view s, Pred esBlanco) {
@@ -176,6 +174,4 @@ std::string comillasSql(std::string_view s) {
     return r;
 }
 
-} // namespace texto
-
-} // namespace core
+} // namespace core::texto

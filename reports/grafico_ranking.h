@@ -7,12 +7,10 @@
 #include <string>
 #include <vector>
 
-namespace reports {
-
 // The ranking chart as a grid of data, independent of the component that
 // draws it: rows, columns, labels, values and per-series colours. Every grid
 // row is one series.
-namespace ranking {
+namespace reports::ranking {
 
 struct ColorRGB {
     int r, g, b;
@@ -54,6 +52,4 @@ void LimpiarGrafico(DatosGrafico& g);
 // box shows afterwards: N when the chart was redrawn, else 5.
 int SiguienteTipo(DatosGrafico& g, const Ranking& r, const Presentacion& p);
 
-} // namespace ranking
-
-} // namespace reports
+} // namespace reports::ranking

@@ -4,9 +4,7 @@
 
 #include <array>
 
-namespace reports {
-
-namespace listas {
+namespace reports::listas {
 
 namespace {
 constexpr std::array<int, 9> PosicionesEncabezado{1, 6, 14, 21, 26, 31, 35, 39, 42};
@@ -162,6 +160,4 @@ std::string codigoGrado(int posicion) {
     return grados[static_cast<std::size_t>(posicion)].substr(2, 2);
 }
 
-} // namespace listas
-
-} // namespace reports
+} // namespace reports::listas

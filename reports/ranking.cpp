@@ -4,9 +4,7 @@
 
 #include <vector>
 
-namespace reports {
-
-namespace ranking {
+namespace reports::ranking {
 
 namespace {
 
@@ -169,6 +167,4 @@ std::string Descripcion(int agrupacion, const Marcas& marcas, bool porcentaje) {
     return d + (porcentaje ? " (Porcentaje)" : " (Cantidad)");
 }
 
-} // namespace ranking
-
-} // namespace reports
+} // namespace reports::ranking

@@ -5,11 +5,9 @@
 #include <array>
 #include <string>
 
-namespace reports {
-
 // The ranking's choices and the statement they compose: the "Agrupar por"
 // options, the "Mostrar" boxes, the field list and the bar description.
-namespace ranking {
+namespace reports::ranking {
 
 // The "Agrupar por" options, by index.
 enum Agrupacion : int { PorUsuario = 0, PorLibro = 1, PorTema = 2, PorGrado = 3, PorNivel = 4 };
@@ -51,6 +49,4 @@ std::string Descripcion(int agrupacion, const Marcas& marcas, bool porcentaje);
 // Throws Error(5) outside 0..4.
 void ValidarAgrupacion(int agrupacion);
 
-} // namespace ranking
-
-} // namespace reports
+} // namespace reports::ranking

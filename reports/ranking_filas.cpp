@@ -8,9 +8,7 @@
 #include <algorithm>
 #include <charconv>
 
-namespace reports {
-
-namespace ranking {
+namespace reports::ranking {
 
 namespace {
 
@@ -125,6 +123,4 @@ Ranking EjecutarRanking(store::Contexto& ctx, int agrupacion, const Marcas& marc
     return r;
 }
 
-} // namespace ranking
-
-} // namespace reports
+} // namespace reports::ranking

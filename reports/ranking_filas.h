@@ -11,9 +11,7 @@ namespace store {
 struct Contexto;
 }
 
-namespace reports {
-
-namespace ranking {
+namespace reports::ranking {
 
 // One group of the ranking: the values of slots 0 to 7 (empty when the slot
 // is empty or the value null) and its loan count.
@@ -65,6 +63,4 @@ Tecla TeclaEnBarras(char32_t caracter);
 Ranking EjecutarRanking(store::Contexto& ctx, int agrupacion, const Marcas& marcas,
                         const EstadoFiltros& filtros, int barras);
 
-} // namespace ranking
-
-} // namespace reports
+} // namespace reports::ranking

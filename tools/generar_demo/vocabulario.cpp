@@ -2,9 +2,7 @@
 
 #include <array>
 
-namespace demo {
-
-namespace vocabulario {
+namespace demo::vocabulario {
 
 namespace {
 
@@ -110,6 +108,4 @@ std::span<const std::string_view> editoriales() {
     return kEditoriales;
 }
 
-} // namespace vocabulario
-
-} // namespace demo
+} // namespace demo::vocabulario
