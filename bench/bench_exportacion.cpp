@@ -1,10 +1,9 @@
 // The whole XML export (232 statements, document, file) over 100 000 loans.
-#include "almacen.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "esquema.h"
-#include "exportacion.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "export/exportacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "store/esquema.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,21 +39,18 @@ void BM_ExportarXML(benchmark::State& estado) {
         estado.SkipWithError("mkdtemp");
         return;
     }
-    RelojFijo reloj(2024y / 3 / 15);
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta, reloj, dialogos);
-    if (!AbrirBaseDatos(ctx)) {
-        estado.SkipWithError("AbrirBaseDatos");
-        return;
-    }
+    core::RelojFijo reloj(2024y / 3 / 15);
+    store::Contexto ctx(carpeta, reloj);
+    store::AbrirBaseDatos(ctx);
     ctx.Conexion->ejecutar(Llenado);
-    actualizarEstadisticasPresta(*ctx.Conexion);
+    store::actualizarEstadisticasPresta(*ctx.Conexion);
     // Argument 0: no period, as the dialog opens; 1: eight months of the year.
-    const PeriodoExportacion periodo = estado.range(0) == 0
-                                           ? PeriodoExportacion{}
-                                           : PeriodoExportacion{2023y / 3 / 1, 2023y / 10 / 31};
+    const exportacion::PeriodoExportacion periodo =
+        estado.range(0) == 0 ? exportacion::PeriodoExportacion{}
+                             : exportacion::PeriodoExportacion{2023y / 3 / 1, 2023y / 10 / 31};
     for (auto _ : estado) {
-        benchmark::DoNotOptimize(EscribirExportacion(ctx, FiltroExportacion(periodo), periodo));
+        benchmark::DoNotOptimize(exportacion::EscribirExportacion(
+            ctx, exportacion::FiltroExportacion(periodo), periodo));
     }
     ctx.Conexion.reset();
     std::filesystem::remove_all(carpeta);

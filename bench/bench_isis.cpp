@@ -1,8 +1,7 @@
 // The ISIS reads of one load run: scanning a large master file field by
 // field, 100 000 key look-ups and 100 000 searches, through the module.
-#include "dialogos_guionados.h"
-#include "isis32.h"
-#include "modulo_isis.h"
+#include "isis/isis32.h"
+#include "isis/modulo_isis.h"
 
 #include <benchmark/benchmark.h>
 
@@ -103,7 +102,7 @@ struct Entorno {
         isis.CerrarIsis();
         std::filesystem::remove_all(carpeta);
     }
-    void abrir(BaseIsis& b, const std::string& ruta) {
+    void abrir(isis::BaseIsis& b, const std::string& ruta) {
         const std::filesystem::path p(ruta);
         b.Carpeta = p.parent_path().string() + "/";
         b.Nombre = p.filename().string();
@@ -111,8 +110,7 @@ struct Entorno {
     }
     std::filesystem::path carpeta;
     std::string grande;
-    DialogosGuionados dialogos;
-    ModuloIsis isis{dialogos};
+    isis::ModuloIsis isis;
 };
 
 Entorno& entorno() {
@@ -123,7 +121,7 @@ Entorno& entorno() {
 // Every record of a 100 000-record master file, eight fields each.
 void bench_isis_recorrer_maestro(benchmark::State& estado) {
     Entorno& e = entorno();
-    BaseIsis& b = e.isis.Bases[0];
+    isis::BaseIsis& b = e.isis.Bases[0];
     for (auto _ : estado) {
         const std::int32_t ultimo = e.isis.UltimoMfn(b);
         std::size_t largo = 0;
@@ -132,7 +130,7 @@ void bench_isis_recorrer_maestro(benchmark::State& estado) {
             for (const std::int32_t tag : {20, 25, 30, 50, 60, 70, 130}) {
                 largo += e.isis.LeerCampo(b, tag, 1).size();
             }
-            IsisSpaPft(b.Espacio, "||v10");
+            isis::IsisSpaPft(b.Espacio, "||v10");
             largo += e.isis.FormatearRegistro(b).size();
         }
         benchmark::DoNotOptimize(largo);

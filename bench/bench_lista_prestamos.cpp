@@ -1,11 +1,10 @@
 // A loan list of 100 000 rows into the grid: statement, query and fill.
-#include "almacen.h"
-#include "base_datos.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "grilla_prestamos.h"
-#include "lista_prestamos.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/lista_prestamos.h"
+#include "store/almacen.h"
+#include "store/base_datos.h"
+#include "store/contexto.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,15 +32,13 @@ std::string texto(const char* prefijo, int n) {
 
 // A store of realistic-looking loans in a fresh temporary folder.
 struct Almacen {
-    Almacen() : ctx(carpeta(), reloj, dialogos) {
-        if (!AbrirBaseDatos(ctx)) {
-            std::abort();
-        }
-        Transaccion t(*ctx.Conexion);
-        Sentencia insercion(*ctx.Conexion,
-                            "INSERT INTO presta (dni, legajo, nombre, apellido, grado, tipo_usu, "
-                            "titulo, tematica, autor, inventario, fecha_presta, fecha_devolucion, "
-                            "devuelto, nro_renovaciones) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    Almacen() : ctx(carpeta(), reloj) {
+        store::AbrirBaseDatos(ctx);
+        store::Transaccion t(*ctx.Conexion);
+        store::Sentencia insercion(
+            *ctx.Conexion, "INSERT INTO presta (dni, legajo, nombre, apellido, grado, tipo_usu, "
+                           "titulo, tematica, autor, inventario, fecha_presta, fecha_devolucion, "
+                           "devuelto, nro_renovaciones) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
         for (int i = 0; i < Prestamos; ++i) {
             const int socio = i % 20000;
             const std::string dia = std::to_string(20230301 + (i % 28));
@@ -81,9 +78,8 @@ struct Almacen {
         return plantilla;
     }
 
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx;
+    core::Reloj reloj;
+    store::Contexto ctx;
 };
 
 Almacen& almacenCompartido() {
@@ -96,8 +92,9 @@ void ListaDeCienMilPrestamos(benchmark::State& estado) {
     double crecimiento = 0;
     for (auto _ : estado) {
         const double antes = residenteMB();
-        almacen.ctx.TextoSql = SentenciaListaPrestamos("1", {}, "devuelto");
-        Grilla grilla = GrillaDeConsulta(almacen.ctx, ColumnasPrestamos());
+        almacen.ctx.TextoSql = reports::SentenciaListaPrestamos("1", {}, "devuelto");
+        reports::Grilla grilla =
+            reports::GrillaDeConsulta(almacen.ctx, reports::ColumnasPrestamos());
         crecimiento = residenteMB() - antes;
         if (grilla.filas() != Prestamos + 2) {
             estado.SkipWithError("la grilla no tiene todas las filas");
@@ -113,8 +110,9 @@ BENCHMARK(ListaDeCienMilPrestamos)->Unit(benchmark::kMillisecond)->Iterations(5)
 void ConsultaSinGrilla(benchmark::State& estado) {
     Almacen& almacen = almacenCompartido();
     for (auto _ : estado) {
-        auto registros = EjecutarConsulta(almacen.ctx, SentenciaListaPrestamos("1", {}, "devuelto"),
-                                          adOpenForwardOnly, adLockReadOnly);
+        auto registros = store::EjecutarConsulta(
+            almacen.ctx, reports::SentenciaListaPrestamos("1", {}, "devuelto"),
+            store::adOpenForwardOnly, store::adLockReadOnly);
         long valores = 0;
         for (; !registros->fin(); registros->siguiente()) {
             for (int k = 0; k < registros->columnas(); ++k) {

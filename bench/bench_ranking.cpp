@@ -1,12 +1,11 @@
 // A ranking refresh (statement, rows, text list and chart data) on a presta
 // of 100 000 loans, 20 000 members and 60 000 titles.
-#include "almacen.h"
-#include "base_datos.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "grafico_ranking.h"
-#include "listas_clasificacion.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "reports/grafico_ranking.h"
+#include "reports/listas_clasificacion.h"
+#include "store/almacen.h"
+#include "store/base_datos.h"
+#include "store/contexto.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,10 +18,8 @@ namespace {
 constexpr int Prestamos = 100000;
 
 struct Almacen {
-    Almacen() : carpeta(crearCarpeta()), ctx(carpeta, reloj, dialogos) {
-        if (!AbrirBaseDatos(ctx)) {
-            std::abort();
-        }
+    Almacen() : carpeta(crearCarpeta()), ctx(carpeta, reloj) {
+        store::AbrirBaseDatos(ctx);
         llenar();
         ctx.TotalPrestamos = Prestamos;
     }
@@ -44,12 +41,12 @@ struct Almacen {
         // A few members and titles borrow far more than the rest.
         std::geometric_distribution<int> socio(1.0 / 4000), libro(1.0 / 15000);
         std::uniform_int_distribution<int> dia(1, 700);
-        const auto& tipos = listas::TiposUsuario();
-        const auto& temas = listas::Tematicas();
-        Transaccion t(*ctx.Conexion);
-        Sentencia insercion(*ctx.Conexion,
-                            "INSERT INTO presta (dni, nombre, apellido, grado, tipo_usu, titulo, "
-                            "tematica, autor, fecha_presta) VALUES (?,?,?,?,?,?,?,?,?)");
+        const auto& tipos = reports::listas::TiposUsuario();
+        const auto& temas = reports::listas::Tematicas();
+        store::Transaccion t(*ctx.Conexion);
+        store::Sentencia insercion(
+            *ctx.Conexion, "INSERT INTO presta (dni, nombre, apellido, grado, tipo_usu, titulo, "
+                           "tematica, autor, fecha_presta) VALUES (?,?,?,?,?,?,?,?,?)");
         for (int i = 0; i < Prestamos; ++i) {
             const int s = socio(azar) % 20000;
             const int l = libro(azar) % 60000;
@@ -63,19 +60,18 @@ struct Almacen {
             insercion.enlazar(6, "Título número " + std::to_string(l));
             insercion.enlazar(7, temas[static_cast<std::size_t>(1 + l % 60)]);
             insercion.enlazar(8, "Autor " + std::to_string(l % 9000));
-            insercion.enlazar(
-                9, textoAAAAMMDD(sumarDias(
-                       Fecha{std::chrono::year{2023}, std::chrono::month{3}, std::chrono::day{1}},
-                       dia(azar))));
+            insercion.enlazar(9, core::textoAAAAMMDD(core::sumarDias(
+                                     core::Fecha{std::chrono::year{2023}, std::chrono::month{3},
+                                                 std::chrono::day{1}},
+                                     dia(azar))));
             insercion.paso();
         }
         t.confirmar();
     }
 
     std::string carpeta;
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx;
+    core::Reloj reloj;
+    store::Contexto ctx;
 };
 
 Almacen& almacen() {
@@ -83,25 +79,26 @@ Almacen& almacen() {
     return a;
 }
 
-ranking::Marcas marcas(int agrupacion, std::initializer_list<int> marcadas) {
-    ranking::Casillas c;
-    ranking::AjustarCasillas(agrupacion, c);
+reports::ranking::Marcas marcas(int agrupacion, std::initializer_list<int> marcadas) {
+    reports::ranking::Casillas c;
+    reports::ranking::AjustarCasillas(agrupacion, c);
     for (int i : marcadas) {
         c[static_cast<std::size_t>(i)].marcada = true;
     }
-    ranking::FijarCasillaPropia(agrupacion, c);
-    return ranking::MarcasDe(c);
+    reports::ranking::FijarCasillaPropia(agrupacion, c);
+    return reports::ranking::MarcasDe(c);
 }
 
-void refrescar(benchmark::State& estado, int agrupacion, const ranking::Marcas& m,
-               const EstadoFiltros& filtros) {
-    Contexto& ctx = almacen().ctx;
-    const ranking::Presentacion p{true, ctx.TotalPrestamos, ","};
-    ranking::DatosGrafico grafico;
+void refrescar(benchmark::State& estado, int agrupacion, const reports::ranking::Marcas& m,
+               const reports::EstadoFiltros& filtros) {
+    store::Contexto& ctx = almacen().ctx;
+    const reports::ranking::Presentacion p{true, ctx.TotalPrestamos, ","};
+    reports::ranking::DatosGrafico grafico;
     for (auto _ : estado) {
-        const ranking::Ranking r = ranking::EjecutarRanking(ctx, agrupacion, m, filtros, 5);
-        benchmark::DoNotOptimize(ranking::TextoLista(r, p));
-        benchmark::DoNotOptimize(ranking::Graficar(grafico, r, p));
+        const reports::ranking::Ranking r =
+            reports::ranking::EjecutarRanking(ctx, agrupacion, m, filtros, 5);
+        benchmark::DoNotOptimize(reports::ranking::TextoLista(r, p));
+        benchmark::DoNotOptimize(reports::ranking::Graficar(grafico, r, p));
     }
 }
 
@@ -113,19 +110,21 @@ BENCHMARK(BM_RefrescoRanking)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
 // Members with every column and the three lists and a period chosen.
 void BM_RefrescoRankingFiltrado(benchmark::State& estado) {
-    EstadoFiltros f;
+    reports::EstadoFiltros f;
     f.tipoUsuario = 1;
     f.grado = 6;
     f.tematica = 29;
-    f.desde = Fecha{std::chrono::year{2023}, std::chrono::month{6}, std::chrono::day{1}};
-    f.hasta = Fecha{std::chrono::year{2024}, std::chrono::month{6}, std::chrono::day{1}};
-    refrescar(estado, ranking::PorUsuario, marcas(ranking::PorUsuario, {1, 2, 3}), f);
+    f.desde = core::Fecha{std::chrono::year{2023}, std::chrono::month{6}, std::chrono::day{1}};
+    f.hasta = core::Fecha{std::chrono::year{2024}, std::chrono::month{6}, std::chrono::day{1}};
+    refrescar(estado, reports::ranking::PorUsuario, marcas(reports::ranking::PorUsuario, {1, 2, 3}),
+              f);
 }
 BENCHMARK(BM_RefrescoRankingFiltrado)->Unit(benchmark::kMillisecond);
 
 // Every column of a grade ranking, the largest group-by.
 void BM_RefrescoRankingGradoCompleto(benchmark::State& estado) {
-    refrescar(estado, ranking::PorGrado, marcas(ranking::PorGrado, {0, 1, 3, 4, 5, 6}), {});
+    refrescar(estado, reports::ranking::PorGrado,
+              marcas(reports::ranking::PorGrado, {0, 1, 3, 4, 5, 6}), {});
 }
 BENCHMARK(BM_RefrescoRankingGradoCompleto)->Unit(benchmark::kMillisecond);
 

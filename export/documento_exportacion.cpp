@@ -1,12 +1,12 @@
 // The export document: the school code, the period and four sections of
 // rankings, each list at most five entries long.
-#include "exportacion.h"
+#include "export/exportacion.h"
 
-#include "almacen.h"
-#include "archivo_ini.h"
-#include "contexto.h"
-#include "sentencias_exportacion.h"
-#include "texto.h"
+#include "core/archivo_ini.h"
+#include "core/texto.h"
+#include "export/sentencias_exportacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <array>
 #include <functional>
@@ -14,6 +14,8 @@
 #include <initializer_list>
 #include <utility>
 #include <vector>
+
+namespace exportacion {
 
 namespace {
 
@@ -63,7 +65,7 @@ std::string contenidoXml(std::string_view valor) {
     std::string r;
     r.reserve(valor.size());
     for (std::size_t i = 0; i < valor.size();) {
-        const char32_t c = texto::siguienteCodigo(valor, i);
+        const char32_t c = core::texto::siguienteCodigo(valor, i);
         if (c == '&') {
             r += "&amp;";
         } else if (c == '<') {
@@ -71,7 +73,7 @@ std::string contenidoXml(std::string_view valor) {
         } else if (c == '>') {
             r += "&gt;";
         } else {
-            texto::agregarUtf8(r, permitidoEnXml(c) ? c : U'\uFFFD');
+            core::texto::agregarUtf8(r, permitidoEnXml(c) ? c : U'\uFFFD');
         }
     }
     return r;
@@ -79,7 +81,7 @@ std::string contenidoXml(std::string_view valor) {
 
 class Redactor {
 public:
-    Redactor(Contexto& ctx, const std::string& filtro) : ctx_(ctx), s_(filtro) {}
+    Redactor(store::Contexto& ctx, const std::string& filtro) : ctx_(ctx), s_(filtro) {}
 
     enum class Seccion { Libros, LibrosMorosos, Usuarios, Morosos };
 
@@ -106,7 +108,7 @@ public:
     }
 
 private:
-    using Entrada = std::function<void(const Registros&)>;
+    using Entrada = std::function<void(const store::Registros&)>;
 
     void abrir(int prof, std::string_view elemento) {
         t_ += "\r\n";
@@ -130,9 +132,10 @@ private:
         t_ += ">";
     }
 
-    std::unique_ptr<Registros> consultar(const std::string& sql) {
+    std::unique_ptr<store::Registros> consultar(const std::string& sql) {
         ctx_.TextoSql = sql;
-        return EjecutarConsulta(ctx_, ctx_.TextoSql, adOpenForwardOnly, adLockReadOnly);
+        return store::EjecutarConsulta(ctx_, ctx_.TextoSql, store::adOpenForwardOnly,
+                                       store::adLockReadOnly);
     }
 
     // The first rows of the statement, at most five, up to the first count of
@@ -157,7 +160,7 @@ private:
     // A ranking element whose entries are `forma` elements of one line per field.
     void ranking(int prof, const std::string& elemento, const std::string& sql,
                  const FormaEntrada& forma) {
-        lista(prof, elemento, sql, [&](const Registros& r) {
+        lista(prof, elemento, sql, [&](const store::Registros& r) {
             abrir(prof + 1, forma.elemento);
             for (const auto& [campo, columna] : forma.campos) {
                 linea(prof + 2, campo, r.texto(columna));
@@ -176,7 +179,7 @@ private:
     }
 
     // The head lines of a <Tipo> entry at depth 4.
-    void cabeceraTipo(const Registros& r) {
+    void cabeceraTipo(const store::Registros& r) {
         const std::string tipo = r.texto("tipo_usu");
         linea(4, "Tipo", tipo);
         linea(4, "CodigoTipo", codigoTipo(tipo));
@@ -204,7 +207,7 @@ private:
             linea(2, "Prestados", consultar(s_.L3())->texto("cant"));
         }
         abrir(2, "Temas");
-        recorrer(morosos ? s_.M4() : s_.L4(), [&](const Registros& r) {
+        recorrer(morosos ? s_.M4() : s_.L4(), [&](const store::Registros& r) {
             const std::string tema = r.texto("tematica");
             abrir(3, "Tema");
             linea(4, "Tema", tema);
@@ -217,7 +220,7 @@ private:
         });
         cerrar(2, "Temas");
         abrir(2, "Tipos");
-        recorrer(morosos ? s_.M7() : s_.L7(), [&](const Registros& r) {
+        recorrer(morosos ? s_.M7() : s_.L7(), [&](const store::Registros& r) {
             abrir(3, "Tipo");
             cabeceraTipo(r);
             const std::string tipo = r.texto("tipo_usu");
@@ -235,7 +238,7 @@ private:
             rankingSocios(2, elemento, s_.U2(n, g));
         });
         abrir(2, "Tipos");
-        recorrer(s_.U7(), [&](const Registros& r) {
+        recorrer(s_.U7(), [&](const store::Registros& r) {
             abrir(3, "Tipo");
             cabeceraTipo(r);
             const std::string tipo = r.texto("tipo_usu");
@@ -254,7 +257,7 @@ private:
             rankingSocios(2, elemento, s_.D2(n, g));
         });
         abrir(2, "Tipos");
-        recorrer(s_.D7(), [&](const Registros& r) {
+        recorrer(s_.D7(), [&](const store::Registros& r) {
             abrir(3, "Tipo");
             cabeceraTipo(r);
             rankingSocios(4, "Ranking", s_.D8(r.texto("tipo_usu")));
@@ -264,17 +267,17 @@ private:
         cerrar(1, "Morosos");
     }
 
-    Contexto& ctx_;
+    store::Contexto& ctx_;
     SentenciasExportacion s_;
     std::string t_;
 };
 
 } // namespace
 
-std::string DocumentoExportacion(Contexto& ctx, const std::string& filtro,
+std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro,
                                  const PeriodoExportacion& periodo) {
-    BaseDatos& conexion = ConexionAbierta(ctx);
-    Archivo_Ini ini(ctx.carpeta);
+    store::BaseDatos& conexion = store::ConexionAbierta(ctx);
+    core::Archivo_Ini ini(ctx.carpeta);
     ini.Cargar("INICIO");
     const std::string cabecera = "<?xml version='1.0' encoding='UTF-8' ?>\r\n<Escuela>\r\n\t<CUE>" +
                                  contenidoXml(ini.CUE) + "</CUE>\r\n\t<Periodo>" +
@@ -285,15 +288,15 @@ std::string DocumentoExportacion(Contexto& ctx, const std::string& filtro,
     // committed are seen by the program's connection alone: then it writes
     // everything itself.
     using Seccion = Redactor::Seccion;
-    const auto medio = [&filtro](Contexto& c) {
+    const auto medio = [&filtro](store::Contexto& c) {
         return Redactor(c, filtro).secciones({Seccion::LibrosMorosos, Seccion::Usuarios});
     };
     std::future<std::string> seccionesMedias =
         conexion.enTransaccion()
             ? std::async(std::launch::deferred, [&] { return medio(ctx); })
             : std::async(std::launch::async, [&] {
-                  Contexto otro(ctx.carpeta, ctx.reloj, ctx.dialogos);
-                  otro.Conexion = std::make_unique<BaseDatos>(conexion.ruta(), ctx.reloj);
+                  store::Contexto otro(ctx.carpeta, ctx.reloj);
+                  otro.Conexion = std::make_unique<store::BaseDatos>(conexion.ruta(), ctx.reloj);
                   return medio(otro);
               });
     Redactor redactor(ctx, filtro);
@@ -301,3 +304,5 @@ std::string DocumentoExportacion(Contexto& ctx, const std::string& filtro,
     const std::string morosos = redactor.secciones({Seccion::Morosos});
     return cabecera + libros + seccionesMedias.get() + morosos + "\r\n</Escuela>";
 }
+
+} // namespace exportacion

@@ -1,55 +1,56 @@
-#include "exportacion.h"
+#include "export/exportacion.h"
 
-#include "contexto.h"
-#include "dialogos.h"
-#include "error.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "store/contexto.h"
 
 #include <QSaveFile>
 
 #include <filesystem>
 
+namespace exportacion {
+
 std::string FiltroExportacion(const PeriodoExportacion& periodo) {
     std::string filtro;
     if (periodo.desde) {
-        filtro += " fecha_presta >= '" + textoAAAAMMDD(*periodo.desde) + "' ";
+        filtro += " fecha_presta >= '" + core::textoAAAAMMDD(*periodo.desde) + "' ";
     }
     if (periodo.hasta) {
         if (!filtro.empty()) {
             filtro += " AND ";
         }
-        filtro += " fecha_presta <= '" + textoAAAAMMDD(*periodo.hasta) + "' ";
+        filtro += " fecha_presta <= '" + core::textoAAAAMMDD(*periodo.hasta) + "' ";
     }
     return filtro;
 }
 
-std::string TextoPeriodo(const PeriodoExportacion& periodo, Fecha hoy) {
-    return (periodo.desde ? textoAAAAMMDD(*periodo.desde) : std::string("19000101")) + "-" +
-           textoAAAAMMDD(periodo.hasta.value_or(hoy));
+std::string TextoPeriodo(const PeriodoExportacion& periodo, core::Fecha hoy) {
+    return (periodo.desde ? core::textoAAAAMMDD(*periodo.desde) : std::string("19000101")) + "-" +
+           core::textoAAAAMMDD(periodo.hasta.value_or(hoy));
 }
 
-std::string NombreArchivoExportacion(Fecha hoy) {
-    return "exp - " + textoAAAAMMDD(hoy) + ".xml";
+std::string NombreArchivoExportacion(core::Fecha hoy) {
+    return "exp - " + core::textoAAAAMMDD(hoy) + ".xml";
 }
 
 std::string CodificarUTF8(std::string_view texto) {
     std::string bytes;
     bytes.reserve(texto.size());
     for (std::size_t i = 0; i < texto.size();) {
-        texto::agregarUtf8(bytes, texto::siguienteCodigo(texto, i));
+        core::texto::agregarUtf8(bytes, core::texto::siguienteCodigo(texto, i));
     }
     return bytes;
 }
 
-std::string EscribirExportacion(Contexto& ctx, const std::string& filtro,
+std::string EscribirExportacion(store::Contexto& ctx, const std::string& filtro,
                                 const PeriodoExportacion& periodo) {
     const std::string bytes = CodificarUTF8(DocumentoExportacion(ctx, filtro, periodo)) + "\r\n";
     const std::string carpeta = ctx.carpeta + "/exportaciones";
     std::error_code ec;
     std::filesystem::create_directories(carpeta, ec);
     if (ec) {
-        throw Error(Error::RutaNoEncontrada,
-                    "No se pudo crear la carpeta " + carpeta + ": " + ec.message());
+        throw core::Error(core::Error::RutaNoEncontrada,
+                          "No se pudo crear la carpeta " + carpeta + ": " + ec.message());
     }
     const std::string ruta = carpeta + "/" + NombreArchivoExportacion(ctx.reloj.hoy());
     // Written beside the target and renamed over it only once complete.
@@ -57,20 +58,10 @@ std::string EscribirExportacion(Contexto& ctx, const std::string& filtro,
     const auto largo = static_cast<qint64>(bytes.size());
     if (!archivo.open(QIODevice::WriteOnly) || archivo.write(bytes.data(), largo) != largo ||
         !archivo.commit()) {
-        throw Error(Error::ErrorArchivo,
-                    "No se pudo escribir " + ruta + ": " + archivo.errorString().toStdString());
+        throw core::Error(core::Error::ErrorArchivo, "No se pudo escribir " + ruta + ": " +
+                                                         archivo.errorString().toStdString());
     }
     return ruta;
 }
 
-void ExportarXML(Contexto& ctx, const std::string& filtro, const PeriodoExportacion& periodo) {
-    try {
-        const std::string ruta = EscribirExportacion(ctx, filtro, periodo);
-        const std::string nombre = std::filesystem::path(ruta).filename().string();
-        ctx.dialogos.mensaje("Se creo el archivo " + nombre + "\r\nen el directorio exportaciones ",
-                             "Archivo exportado exitosamente");
-    } catch (const Error& e) {
-        ctx.dialogos.mensaje(e.descripcion(), "Error " + std::to_string(e.numero()),
-                             Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
-    }
-}
+} // namespace exportacion

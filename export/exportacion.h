@@ -1,18 +1,22 @@
 #pragma once
 
-#include "reloj.h"
+#include "core/reloj.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+namespace store {
 struct Contexto;
+}
+
+namespace exportacion {
 
 // The period the export dialog chose: each bound applies only when its box
 // is ticked.
 struct PeriodoExportacion {
-    std::optional<Fecha> desde;
-    std::optional<Fecha> hasta;
+    std::optional<core::Fecha> desde;
+    std::optional<core::Fecha> hasta;
 };
 
 // The export filter: empty, or the conditions on fecha_presta for the ticked
@@ -21,14 +25,14 @@ std::string FiltroExportacion(const PeriodoExportacion& periodo);
 
 // "desde-hasta" as written in <Periodo>: an unticked start reads 19000101,
 // an unticked end reads today.
-std::string TextoPeriodo(const PeriodoExportacion& periodo, Fecha hoy);
+std::string TextoPeriodo(const PeriodoExportacion& periodo, core::Fecha hoy);
 
 // "exp - AAAAMMDD.xml": one file a day, a later export of the day replaces it.
-std::string NombreArchivoExportacion(Fecha hoy);
+std::string NombreArchivoExportacion(core::Fecha hoy);
 
 // The whole document as text, built with the store's statements (each one
 // written into ctx.TextoSql before it runs). Throws Error.
-std::string DocumentoExportacion(Contexto& ctx, const std::string& filtro,
+std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro,
                                  const PeriodoExportacion& periodo);
 
 // The UTF-8 form of the text, without a byte-order mark. Bytes that are not
@@ -39,9 +43,7 @@ std::string CodificarUTF8(std::string_view texto);
 // application folder (created when missing). The file appears only complete:
 // an error at any step leaves no file, and an earlier file of the day as it
 // was. Returns the file's path; throws Error.
-std::string EscribirExportacion(Contexto& ctx, const std::string& filtro,
+std::string EscribirExportacion(store::Contexto& ctx, const std::string& filtro,
                                 const PeriodoExportacion& periodo);
 
-// The export as the dialog runs it: writes the file and tells the user its
-// name, or shows the error (title "Error " + number, information icon).
-void ExportarXML(Contexto& ctx, const std::string& filtro, const PeriodoExportacion& periodo);
+} // namespace exportacion

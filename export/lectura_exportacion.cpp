@@ -1,9 +1,11 @@
-#include "lectura_exportacion.h"
+#include "export/lectura_exportacion.h"
 
-#include "dialogos.h"
+#include "core/error.h"
 
 #include <QDomDocument>
 #include <QFile>
+
+namespace exportacion {
 
 void RecorrerNodos(const QDomNodeList& nodos, std::vector<NodoTexto>& textos) {
     for (int i = 0; i < nodos.size(); ++i) {
@@ -35,8 +37,7 @@ std::string lineaDe(const QByteArray& contenido, int numero) {
 
 } // namespace
 
-std::optional<std::vector<NodoTexto>> LeerExportacion(const std::string& carpeta,
-                                                      Dialogos& dialogos) {
+std::vector<NodoTexto> LeerExportacion(const std::string& carpeta) {
     QFile archivo(QString::fromStdString(carpeta + "/exp.xml"));
     QByteArray contenido;
     if (archivo.open(QIODevice::ReadOnly)) {
@@ -45,10 +46,12 @@ std::optional<std::vector<NodoTexto>> LeerExportacion(const std::string& carpeta
     QDomDocument documento;
     int lineaError = 0;
     if (!archivo.isOpen() || !documento.setContent(contenido, nullptr, &lineaError)) {
-        dialogos.mensaje("Ha ocurrido un error.\r" + lineaDe(contenido, lineaError));
-        return std::nullopt;
+        throw core::Error(core::Error::ErrorXml,
+                          "Ha ocurrido un error.\r" + lineaDe(contenido, lineaError));
     }
     std::vector<NodoTexto> textos;
     RecorrerNodos(documento.childNodes(), textos);
     return textos;
 }
+
+} // namespace exportacion

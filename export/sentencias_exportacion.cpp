@@ -1,6 +1,8 @@
-#include "sentencias_exportacion.h"
+#include "export/sentencias_exportacion.h"
 
-#include "texto.h"
+#include "core/texto.h"
+
+namespace exportacion {
 
 namespace {
 
@@ -37,10 +39,10 @@ std::string nivelAnd(int n, int g) {
 }
 
 std::string temaWhere(const std::string& tematica) {
-    return "WHERE tematica = '" + texto::comillasSql(tematica) + "' ";
+    return "WHERE tematica = '" + core::texto::comillasSql(tematica) + "' ";
 }
 std::string tipoWhere(const std::string& tipo) {
-    return "WHERE tipo_usu = '" + texto::comillasSql(tipo) + "' ";
+    return "WHERE tipo_usu = '" + core::texto::comillasSql(tipo) + "' ";
 }
 
 } // namespace
@@ -125,3 +127,5 @@ std::string SentenciasExportacion::D7() const {
 std::string SentenciasExportacion::D8(const std::string& tipo) const {
     return Socios + tipoWhere(tipo) + MoraAnd + filtroCon("AND ") + AgruparSocios2 + OrdenSocios;
 }
+
+} // namespace exportacion

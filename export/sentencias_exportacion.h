@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace exportacion {
+
 // The statements of the XML export, each built from fixed pieces in a fixed
 // order around the export filter (empty, or conditions on fecha_presta that
 // end with a blank). L* rank borrowed books, M* books of overdue loans, U*
@@ -47,3 +49,5 @@ private:
 
     std::string filtro_;
 };
+
+} // namespace exportacion

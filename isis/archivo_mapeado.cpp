@@ -1,7 +1,7 @@
-#include "archivo_mapeado.h"
+#include "isis/archivo_mapeado.h"
 
-#include "error.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,6 +10,8 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace isis {
 
 namespace {
 
@@ -24,8 +26,8 @@ struct Mapeo {
 };
 
 [[noreturn]] void fallar(const std::string& ruta) {
-    throw Error(Error::ErrorIsis,
-                "No se puede leer el archivo " + ruta + ": " + std::strerror(errno));
+    throw core::Error(core::Error::ErrorIsis,
+                      "No se puede leer el archivo " + ruta + ": " + std::strerror(errno));
 }
 
 } // namespace
@@ -85,7 +87,8 @@ std::optional<std::string> buscarSinMayusculas(const std::string& ruta) {
         const fs::path carpeta = actual.empty() ? fs::path(".") : actual;
         std::optional<fs::path> hallada;
         for (const auto& entrada : fs::directory_iterator(carpeta, ec)) {
-            if (texto::igualesSinMayusculas(entrada.path().filename().string(), parte.string())) {
+            if (core::texto::igualesSinMayusculas(entrada.path().filename().string(),
+                                                  parte.string())) {
                 hallada = actual / entrada.path().filename();
                 break;
             }
@@ -107,3 +110,5 @@ std::optional<std::string> archivoDeBase(const std::string& rutaSinExtension,
     }
     return std::nullopt;
 }
+
+} // namespace isis

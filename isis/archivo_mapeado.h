@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace isis {
+
 // The bytes of one database file, read only: mapped from disk (the file is
 // opened for reading and never locked or changed) or held in memory (tests,
 // fuzzing). The name is the one error messages give.
@@ -33,3 +35,5 @@ std::optional<std::string> buscarSinMayusculas(const std::string& ruta);
 // found without regard to case; nullopt when missing.
 std::optional<std::string> archivoDeBase(const std::string& rutaSinExtension,
                                          const std::string& extension);
+
+} // namespace isis

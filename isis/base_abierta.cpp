@@ -1,10 +1,12 @@
-#include "base_abierta.h"
+#include "isis/base_abierta.h"
 
-#include "busqueda.h"
-#include "error.h"
-#include "indice_memoria.h"
-#include "invertido.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "isis/busqueda.h"
+#include "isis/indice_memoria.h"
+#include "isis/invertido.h"
+
+namespace isis {
 
 namespace {
 
@@ -30,7 +32,7 @@ CodigoPagina detectarCodigo(const ArchivoMaestro& m) {
 } // namespace
 
 std::string sinExtensionMst(const std::string& ruta) {
-    if (ruta.size() >= 4 && texto::mayusculasAscii(ruta.substr(ruta.size() - 4)) == ".MST") {
+    if (ruta.size() >= 4 && core::texto::mayusculasAscii(ruta.substr(ruta.size() - 4)) == ".MST") {
         return ruta.substr(0, ruta.size() - 4);
     }
     return ruta;
@@ -62,10 +64,11 @@ const Diccionario& BaseAbierta::diccionario() {
     const std::string fst = rutaFst_.value_or(ruta_ + ".FST");
     const auto archivo = buscarSinMayusculas(fst);
     if (!archivo) {
-        throw Error(Error::ErrorIsis, "La base " + ruta_ +
-                                          " no tiene archivo invertido ni tabla de selección "
-                                          "de campos (" +
-                                          fst + ") con la que buscar");
+        throw core::Error(core::Error::ErrorIsis,
+                          "La base " + ruta_ +
+                              " no tiene archivo invertido ni tabla de selección "
+                              "de campos (" +
+                              fst + ") con la que buscar");
     }
     const ArchivoMapeado tabla = ArchivoMapeado::abrir(*archivo);
     std::string vacias;
@@ -88,3 +91,5 @@ std::vector<std::int32_t> BaseAbierta::buscar(std::string_view expresionUtf8) {
     return buscarExpresion(codigo_.desdeUtf8(expresionUtf8), diccionario(), codigo_,
                            [&](std::int32_t mfn) { return maestro_.activo(mfn); });
 }
+
+} // namespace isis

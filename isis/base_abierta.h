@@ -1,12 +1,14 @@
 #pragma once
 
-#include "codigo_pagina.h"
-#include "diccionario.h"
-#include "maestro.h"
+#include "isis/codigo_pagina.h"
+#include "isis/diccionario.h"
+#include "isis/maestro.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+
+namespace isis {
 
 // One database opened for reading: its master file, its code page, and its
 // keys (the inverted file, or an index made in memory from the .FST when
@@ -43,3 +45,5 @@ private:
 
 // A database path given with or without its ".mst" (any case), without it.
 std::string sinExtensionMst(const std::string& ruta);
+
+} // namespace isis

@@ -1,16 +1,18 @@
-#include "busqueda.h"
+#include "isis/busqueda.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <algorithm>
 #include <iterator>
+
+namespace isis {
 
 namespace {
 
 using Mfns = std::vector<std::int32_t>;
 
 [[noreturn]] void errorBusqueda(const std::string& motivo) {
-    throw Error(Error::ErrorIsis, "Expresión de búsqueda no válida: " + motivo);
+    throw core::Error(core::Error::ErrorIsis, "Expresión de búsqueda no válida: " + motivo);
 }
 
 std::string_view recortar(std::string_view s) {
@@ -172,3 +174,5 @@ std::vector<std::int32_t> buscarExpresion(std::string_view expresion,
     r.erase(std::remove_if(r.begin(), r.end(), [&](std::int32_t m) { return !vivo(m); }), r.end());
     return r;
 }
+
+} // namespace isis

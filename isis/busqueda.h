@@ -1,12 +1,14 @@
 #pragma once
 
-#include "codigo_pagina.h"
-#include "diccionario.h"
+#include "isis/codigo_pagina.h"
+#include "isis/diccionario.h"
 
 #include <cstdint>
 #include <functional>
 #include <string_view>
 #include <vector>
+
+namespace isis {
 
 // Runs a search expression of the ISIS search language over a dictionary:
 // terms (blanks inside belong to the term; "quoted" when they hold an
@@ -21,3 +23,5 @@ std::vector<std::int32_t> buscarExpresion(std::string_view expresion,
 
 // A term as looked up: upper-cased, blanks off both ends, at most 30 bytes.
 std::string normalizarClave(std::string_view termino, const CodigoPagina& codigo);
+
+} // namespace isis

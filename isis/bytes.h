@@ -1,10 +1,12 @@
 #pragma once
 
-#include "error.h"
+#include "core/error.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+namespace isis {
 
 // Bounds-checked integer reads from a file's bytes. Every read outside the
 // bytes throws Error (ErrorIsis) naming the file, so a truncated or corrupt
@@ -41,7 +43,8 @@ public:
     }
 
     [[noreturn]] void danado(const std::string& motivo) const {
-        throw Error(Error::ErrorIsis, "El archivo " + *nombre_ + " está dañado: " + motivo);
+        throw core::Error(core::Error::ErrorIsis,
+                          "El archivo " + *nombre_ + " está dañado: " + motivo);
     }
 
 private:
@@ -67,3 +70,5 @@ private:
     const std::string* nombre_;
     bool bigEndian_;
 };
+
+} // namespace isis

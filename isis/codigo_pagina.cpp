@@ -1,6 +1,8 @@
-#include "codigo_pagina.h"
+#include "isis/codigo_pagina.h"
 
-#include "texto.h"
+#include "core/texto.h"
+
+namespace isis {
 
 namespace {
 
@@ -73,7 +75,7 @@ std::string CodigoPagina::aUtf8(std::string_view bytes) const {
         if (c < 0x80) {
             r += ch;
         } else {
-            texto::agregarUtf8(r, altos_[c - 0x80]);
+            core::texto::agregarUtf8(r, altos_[c - 0x80]);
         }
     }
     return r;
@@ -83,7 +85,7 @@ std::string CodigoPagina::desdeUtf8(std::string_view utf8) const {
     std::string r;
     r.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t c = texto::siguienteCodigo(utf8, i);
+        const char32_t c = core::texto::siguienteCodigo(utf8, i);
         if (c < 0x80) {
             r += static_cast<char>(c);
             continue;
@@ -119,3 +121,5 @@ bool CodigoPagina::esLetra(unsigned char c) const {
     }
     return c >= 0xC0 && c != 0xD7 && c != 0xF7;
 }
+
+} // namespace isis

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace isis {
+
 // The code page of one database's text. ISIS files do not record it: text is
 // code page 850 (the DOS tradition the library's software keeps) unless the
 // database's own text is plainly Windows-1252/Latin-1 (see detectar).
@@ -41,3 +43,5 @@ private:
     std::array<char32_t, 128> altos_{};
     std::array<unsigned char, 256> mayusculas_{};
 };
+
+} // namespace isis

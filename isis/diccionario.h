@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace isis {
+
 // One posting of a key: the record and where in it the key came from.
 struct Posting {
     std::int32_t mfn = 0;
@@ -30,3 +32,5 @@ public:
 
 // Longest key an inverted file holds.
 constexpr std::size_t kLargoMaximoClave = 30;
+
+} // namespace isis

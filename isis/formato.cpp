@@ -1,11 +1,13 @@
-#include "formato.h"
+#include "isis/formato.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <algorithm>
 #include <cctype>
 #include <limits>
 #include <optional>
+
+namespace isis {
 
 namespace {
 
@@ -31,7 +33,7 @@ struct Selector {
 };
 
 [[noreturn]] void errorFormato(const std::string& motivo) {
-    throw Error(Error::ErrorIsis, "Formato no válido: " + motivo);
+    throw core::Error(core::Error::ErrorIsis, "Formato no válido: " + motivo);
 }
 
 } // namespace
@@ -492,3 +494,5 @@ std::string Formato::aplicar(const Registro& registro, const CodigoPagina& codig
     ejecutar(c, elementos_);
     return std::move(c.salida);
 }
+
+} // namespace isis

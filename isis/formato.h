@@ -1,12 +1,14 @@
 #pragma once
 
-#include "codigo_pagina.h"
-#include "maestro.h"
+#include "isis/codigo_pagina.h"
+#include "isis/maestro.h"
 
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace isis {
 
 // A display format of the ISIS formatting language, compiled once and run on
 // any number of records. The subset read here: field selectors vT, dT, nT
@@ -31,3 +33,5 @@ public:
 private:
     std::vector<Elemento> elementos_;
 };
+
+} // namespace isis

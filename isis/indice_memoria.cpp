@@ -1,11 +1,13 @@
-#include "indice_memoria.h"
+#include "isis/indice_memoria.h"
 
-#include "error.h"
-#include "formato.h"
+#include "core/error.h"
+#include "isis/formato.h"
 
 #include <algorithm>
 #include <set>
 #include <sstream>
+
+namespace isis {
 
 namespace {
 
@@ -39,13 +41,14 @@ std::vector<LineaFst> leerFst(std::string_view fst, const std::string& nombre) {
                 throw std::invalid_argument("técnica");
             }
             r.push_back(LineaFst{std::stoi(id), t, Formato(formato)});
-        } catch (const Error& e) {
-            throw Error(Error::ErrorIsis, "La tabla " + nombre + ", línea " +
-                                              std::to_string(numero) + ": " + e.descripcion());
+        } catch (const core::Error& e) {
+            throw core::Error(core::Error::ErrorIsis, "La tabla " + nombre + ", línea " +
+                                                          std::to_string(numero) + ": " +
+                                                          e.descripcion());
         } catch (const std::logic_error&) {
-            throw Error(Error::ErrorIsis, "La tabla " + nombre + ", línea " +
-                                              std::to_string(numero) +
-                                              ": se esperaba «identificador técnica formato»");
+            throw core::Error(core::Error::ErrorIsis,
+                              "La tabla " + nombre + ", línea " + std::to_string(numero) +
+                                  ": se esperaba «identificador técnica formato»");
         }
     }
     return r;
@@ -185,3 +188,5 @@ void IndiceMemoria::recorrer(std::string_view prefijo, const Visita& visita) con
         visita(it->first, it->second);
     }
 }
+
+} // namespace isis

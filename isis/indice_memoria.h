@@ -1,11 +1,13 @@
 #pragma once
 
-#include "codigo_pagina.h"
-#include "diccionario.h"
-#include "maestro.h"
+#include "isis/codigo_pagina.h"
+#include "isis/diccionario.h"
+#include "isis/maestro.h"
 
 #include <map>
 #include <string>
+
+namespace isis {
 
 // The keys of a database without inverted file, made in memory from its
 // field-select table (.FST) the way an inversion would: each line
@@ -25,3 +27,5 @@ public:
 private:
     std::map<std::string, std::vector<Posting>, std::less<>> claves_;
 };
+
+} // namespace isis

@@ -1,8 +1,10 @@
-#include "invertido.h"
+#include "isis/invertido.h"
 
 #include <algorithm>
 #include <cstring>
 #include <set>
+
+namespace isis {
 
 namespace {
 
@@ -338,3 +340,5 @@ std::vector<Posting> ArchivoInvertido::leerPostings(std::int32_t bloque,
     }
     return r;
 }
+
+} // namespace isis

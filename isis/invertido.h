@@ -1,12 +1,14 @@
 #pragma once
 
-#include "archivo_mapeado.h"
-#include "bytes.h"
-#include "diccionario.h"
+#include "isis/archivo_mapeado.h"
+#include "isis/bytes.h"
+#include "isis/diccionario.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+
+namespace isis {
 
 // The inverted file of a database (.CNT, .N01/.L01, .N02/.L02, .IFP), read
 // only, packed (DOS/Windows) or aligned (CISIS on Linux) layout, with or
@@ -56,3 +58,5 @@ private:
     bool alineado_ = false;
     Arbol arboles_[2];
 };
+
+} // namespace isis

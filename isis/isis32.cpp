@@ -1,9 +1,9 @@
-#include "isis32.h"
+#include "isis/isis32.h"
 
-#include "archivo_mapeado.h"
-#include "base_abierta.h"
-#include "error.h"
-#include "formato.h"
+#include "core/error.h"
+#include "isis/archivo_mapeado.h"
+#include "isis/base_abierta.h"
+#include "isis/formato.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,6 +11,8 @@
 #include <memory>
 #include <unordered_map>
 #include <vector>
+
+namespace isis {
 
 namespace {
 
@@ -57,7 +59,7 @@ std::string textoDeFormato(const std::string& formato) {
         archivo = archivoDeBase(ruta, "");
     }
     if (!archivo) {
-        throw Error(Error::ErrorIsis, "No existe el formato " + ruta);
+        throw core::Error(core::Error::ErrorIsis, "No existe el formato " + ruta);
     }
     return std::string(ArchivoMapeado::abrir(*archivo).datos());
 }
@@ -127,7 +129,7 @@ std::int32_t IsisSpaPft(std::int32_t e, const std::string& formato) {
             const std::string texto = textoDeFormato(formato);
             const std::string bytes = s->base ? s->base->codigo().desdeUtf8(texto) : texto;
             it = s->formatos.emplace(formato, std::make_shared<const Formato>(bytes)).first;
-        } catch (const Error& error) {
+        } catch (const core::Error& error) {
             // The error shows when the format is used, as with any run-time fault.
             s->errorFormato = error.descripcion();
             return -1;
@@ -179,10 +181,11 @@ std::int32_t IsisRecFormat(std::int32_t e, std::int32_t slot, char* area, std::i
         return -1;
     }
     if (!s->errorFormato.empty()) {
-        throw Error(Error::ErrorIsis, s->errorFormato);
+        throw core::Error(core::Error::ErrorIsis, s->errorFormato);
     }
     if (!s->formato || !s->base) {
-        throw Error(Error::ErrorIsis, "No hay formato ni base para formatear el registro");
+        throw core::Error(core::Error::ErrorIsis,
+                          "No hay formato ni base para formatear el registro");
     }
     const std::string salida = s->formato->aplicar(s->registro, s->base->codigo());
     const std::size_t largo = std::min(salida.size(), static_cast<std::size_t>(tamano));
@@ -275,3 +278,5 @@ std::string IsisSpaTexto(std::int32_t e, std::string_view bytes) {
     }
     return s->base->codigo().aUtf8(bytes);
 }
+
+} // namespace isis

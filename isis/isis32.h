@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace isis {
+
 // The ISIS access calls, over integer handles: an application holds spaces,
 // a space holds one database (master file, inverted file, field-select
 // table, display format) and its current record in slot 0. Texts going in
@@ -69,3 +71,5 @@ std::int32_t IsisAppDelete(std::int32_t aplicacion);
 
 // Bytes of the space's database decoded to UTF-8 (its code page).
 std::string IsisSpaTexto(std::int32_t espacio, std::string_view bytes);
+
+} // namespace isis

@@ -1,7 +1,9 @@
-#include "maestro.h"
+#include "isis/maestro.h"
 
 #include <algorithm>
 #include <array>
+
+namespace isis {
 
 namespace {
 
@@ -214,3 +216,5 @@ void ArchivoMaestro::leer(std::int32_t mfn, Registro& r) const {
         r.campos.push_back(Campo{tag, lm.trozo(pos + base + posicion, largoCampo)});
     }
 }
+
+} // namespace isis

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "archivo_mapeado.h"
-#include "bytes.h"
+#include "isis/archivo_mapeado.h"
+#include "isis/bytes.h"
 
 #include <cstdint>
 #include <string_view>
 #include <vector>
+
+namespace isis {
 
 // One field occurrence: its tag and its bytes, in the database's code page.
 struct Campo {
@@ -72,3 +74,5 @@ private:
     int desplazamiento_ = 0;
     DisenoMaestro diseno_{18, 6, false};
 };
+
+} // namespace isis

@@ -1,11 +1,12 @@
-#include "modulo_isis.h"
+#include "isis/modulo_isis.h"
 
-#include "dialogos.h"
-#include "error.h"
-#include "isis32.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "isis/isis32.h"
 
 #include <algorithm>
+
+namespace isis {
 
 namespace {
 
@@ -17,16 +18,12 @@ std::string mayusculas(const std::string& s) {
     std::string r;
     r.reserve(s.size());
     for (std::size_t i = 0; i < s.size();) {
-        texto::agregarUtf8(r, texto::mayuscula(texto::siguienteCodigo(s, i)));
+        core::texto::agregarUtf8(r, core::texto::mayuscula(core::texto::siguienteCodigo(s, i)));
     }
     return r;
 }
 
 } // namespace
-
-ModuloIsis::ModuloIsis(Dialogos& dialogos) : dialogos_(dialogos) {}
-
-ModuloIsis::~ModuloIsis() = default;
 
 void ModuloIsis::IniciarIsis(std::int16_t n) {
     AplicacionIsis = IsisAppNew();
@@ -50,7 +47,7 @@ void ModuloIsis::AbrirBase(BaseIsis& base) {
         s.resize(s.size() - 4);
     }
     if (IsisSpaMf(base.Espacio, s) != 0) {
-        dialogos_.mensaje("No existe la base de datos " + s, {}, Dialogos::Botones::Aceptar);
+        Avisos.push_back("No existe la base de datos " + s);
         return;
     }
     IsisSpaIf(base.Espacio, s);
@@ -82,13 +79,13 @@ std::string ModuloIsis::LeerCampo(BaseIsis& base, std::int32_t tag, std::int32_t
     // Past the n bytes written the area is all blanks, so trimming those n
     // bytes trims the whole area.
     const std::string_view area(areaCampo_.data(), static_cast<std::size_t>(n));
-    std::string recortado = texto::recortarBlancos(area);
+    std::string recortado = core::texto::recortarBlancos(area);
     std::fill_n(areaCampo_.begin(), n, ' ');
     // What remains ends with the NUL that closes the field text.
     if (!recortado.empty()) {
         recortado.pop_back();
     }
-    return texto::recortarBlancos(IsisSpaTexto(base.Espacio, recortado));
+    return core::texto::recortarBlancos(IsisSpaTexto(base.Espacio, recortado));
 }
 
 std::string ModuloIsis::FormatearRegistro(BaseIsis& base) {
@@ -100,16 +97,16 @@ std::string ModuloIsis::FormatearRegistro(BaseIsis& base) {
         }
         return IsisSpaTexto(base.Espacio,
                             std::string_view(areaFormato_.data(), static_cast<std::size_t>(n)));
-    } catch (const Error&) {
-        dialogos_.mensaje("Hubo un error en el formato", {}, Dialogos::Botones::Aceptar);
+    } catch (const core::Error&) {
+        Avisos.push_back("Hubo un error en el formato");
         return {};
     }
 }
 
 std::int32_t ModuloIsis::BuscarClave(BaseIsis& base, const std::string& clave) {
     LecturaTermino termino;
-    termino.clave = texto::prefijoUtf8(clave, kLargoTermino);
-    termino.clave.append(kLargoTermino - texto::largoUtf8(termino.clave), ' ');
+    termino.clave = core::texto::prefijoUtf8(clave, kLargoTermino);
+    termino.clave.append(kLargoTermino - core::texto::largoUtf8(termino.clave), ' ');
     const std::int32_t n = IsisTrmReadMap(base.Espacio, 0, termino);
     if (n <= 0) {
         return 0;
@@ -140,3 +137,5 @@ std::int32_t ModuloIsis::BuscarExpresion(BaseIsis& base, const std::string& expr
     }
     return static_cast<std::int32_t>(ListaMfn.size()) - 1;
 }
+
+} // namespace isis

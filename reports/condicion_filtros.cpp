@@ -1,6 +1,8 @@
-#include "condicion_filtros.h"
+#include "reports/condicion_filtros.h"
 
-#include "listas_clasificacion.h"
+#include "reports/listas_clasificacion.h"
+
+namespace reports {
 
 const char* Condicion::conector() {
     const char* pieza = escrita ? "AND " : "WHERE ";
@@ -31,11 +33,13 @@ Condicion CondicionFiltros(const EstadoFiltros& estado) {
     }
     if (estado.desde) {
         c.texto += c.conector();
-        c.texto += "fecha_presta >= '" + textoAAAAMMDD(*estado.desde) + "' ";
+        c.texto += "fecha_presta >= '" + core::textoAAAAMMDD(*estado.desde) + "' ";
     }
     if (estado.hasta) {
         c.texto += c.conector();
-        c.texto += "fecha_presta <= '" + textoAAAAMMDD(*estado.hasta) + "' ";
+        c.texto += "fecha_presta <= '" + core::textoAAAAMMDD(*estado.hasta) + "' ";
     }
     return c;
 }
+
+} // namespace reports

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "reloj.h"
+#include "core/reloj.h"
 
 #include <optional>
 #include <string>
+
+namespace reports {
 
 // What a report's filter panel has chosen. A list position of -1 (nothing
 // selected) or 0 does not filter; an unticked date box ignores its date.
@@ -11,8 +13,8 @@ struct EstadoFiltros {
     int tipoUsuario = -1;
     int grado = -1;
     int tematica = -1;
-    std::optional<Fecha> desde; // set only while its box is ticked
-    std::optional<Fecha> hasta;
+    std::optional<core::Fecha> desde; // set only while its box is ticked
+    std::optional<core::Fecha> hasta;
 };
 
 // The condition text and whether it wrote any condition, so the caller knows
@@ -32,3 +34,5 @@ std::string PatronGrado(int posicion);
 // The ranking reports' condition, piece for piece:
 // "WHERE tipo_usu='Alumno' AND grado LIKE  '1%' AND fecha_presta >= '20240301' ".
 Condicion CondicionFiltros(const EstadoFiltros& estado);
+
+} // namespace reports

@@ -1,6 +1,6 @@
-#include "grafico_ranking.h"
+#include "reports/grafico_ranking.h"
 
-namespace ranking {
+namespace reports::ranking {
 
 const std::array<ColorRGB, 13>& PaletaSeries() {
     static const std::array<ColorRGB, 13> paleta{{{102, 102, 102},
@@ -85,4 +85,4 @@ int SiguienteTipo(DatosGrafico& g, const Ranking& r, const Presentacion& p) {
     return BarrasPorOmision;
 }
 
-} // namespace ranking
+} // namespace reports::ranking

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ranking_filas.h"
+#include "reports/ranking_filas.h"
 
 #include <array>
 #include <optional>
@@ -10,7 +10,7 @@
 // The ranking chart as a grid of data, independent of the component that
 // draws it: rows, columns, labels, values and per-series colours. Every grid
 // row is one series.
-namespace ranking {
+namespace reports::ranking {
 
 struct ColorRGB {
     int r, g, b;
@@ -52,4 +52,4 @@ void LimpiarGrafico(DatosGrafico& g);
 // box shows afterwards: N when the chart was redrawn, else 5.
 int SiguienteTipo(DatosGrafico& g, const Ranking& r, const Presentacion& p);
 
-} // namespace ranking
+} // namespace reports::ranking

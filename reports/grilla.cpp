@@ -1,9 +1,11 @@
-#include "grilla.h"
+#include "reports/grilla.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <algorithm>
 #include <utility>
+
+namespace reports {
 
 namespace {
 int dentro(int valor, int cantidad) {
@@ -13,7 +15,8 @@ int dentro(int valor, int cantidad) {
 
 std::size_t Grilla::indice(int fila, int columna) const {
     if (fila < 0 || fila >= filas_ || columna < 0 || columna >= columnas_) {
-        throw Error(Error::ArgumentoInvalido, "Subíndice fuera del intervalo de la grilla");
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "Subíndice fuera del intervalo de la grilla");
     }
     return static_cast<std::size_t>(fila) * static_cast<std::size_t>(columnas_) +
            static_cast<std::size_t>(columna);
@@ -21,7 +24,7 @@ std::size_t Grilla::indice(int fila, int columna) const {
 
 void Grilla::fijarFilas(int n) {
     if (n < 0) {
-        throw Error(Error::ArgumentoInvalido, "Cantidad de filas no válida");
+        throw core::Error(core::Error::ArgumentoInvalido, "Cantidad de filas no válida");
     }
     filas_ = n;
     celdas_.resize(static_cast<std::size_t>(n) * static_cast<std::size_t>(columnas_));
@@ -31,7 +34,7 @@ void Grilla::fijarFilas(int n) {
 
 void Grilla::fijarColumnas(int n) {
     if (n < 0) {
-        throw Error(Error::ArgumentoInvalido, "Cantidad de columnas no válida");
+        throw core::Error(core::Error::ArgumentoInvalido, "Cantidad de columnas no válida");
     }
     std::vector<std::string> nuevas(static_cast<std::size_t>(filas_) * static_cast<std::size_t>(n));
     const int comunes = std::min(n, columnas_);
@@ -87,3 +90,5 @@ std::string Grilla::textoSeleccion() const {
     }
     return salida;
 }
+
+} // namespace reports

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace reports {
+
 // The text matrix behind every loan grid: rows and columns of text, row 0
 // and column 0 fixed (captions and row numbers), column widths in twips, a
 // current cell and a rectangular selection that runs from the current cell
@@ -49,3 +51,5 @@ private:
     int filaSel_ = 0;
     int columnaSel_ = 0;
 };
+
+} // namespace reports

@@ -1,8 +1,10 @@
-#include "grilla_prestamos.h"
+#include "reports/grilla_prestamos.h"
 
-#include "almacen.h"
-#include "contexto.h"
-#include "registros.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "store/registros.h"
+
+namespace reports {
 
 namespace {
 
@@ -42,7 +44,7 @@ const std::vector<ColumnaGrilla>& ColumnasUsuarios() {
     return columnas;
 }
 
-Grilla LlenarGrilla(Registros& registros, const std::vector<ColumnaGrilla>& columnas) {
+Grilla LlenarGrilla(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas) {
     const int ultima = static_cast<int>(columnas.size());
     Grilla g;
     g.fijarColumnas(ultima + 1);
@@ -73,8 +75,9 @@ Grilla LlenarGrilla(Registros& registros, const std::vector<ColumnaGrilla>& colu
     return g;
 }
 
-Grilla GrillaDeConsulta(Contexto& ctx, const std::vector<ColumnaGrilla>& columnas) {
-    auto registros = EjecutarConsulta(ctx, ctx.TextoSql, adOpenForwardOnly, adLockReadOnly);
+Grilla GrillaDeConsulta(store::Contexto& ctx, const std::vector<ColumnaGrilla>& columnas) {
+    auto registros =
+        store::EjecutarConsulta(ctx, ctx.TextoSql, store::adOpenForwardOnly, store::adLockReadOnly);
     return LlenarGrilla(*registros, columnas);
 }
 
@@ -105,3 +108,5 @@ std::string TextoTabulado(const Grilla& grilla) {
     }
     return salida;
 }
+
+} // namespace reports

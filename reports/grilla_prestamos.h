@@ -1,13 +1,17 @@
 #pragma once
 
-#include "grilla.h"
+#include "reports/grilla.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
+namespace store {
 struct Contexto;
 class Registros;
+} // namespace store
+
+namespace reports {
 
 // One data column of a loan grid: caption in row 0, width in twips, and the
 // presta column it shows, which is also its order key on a double-click.
@@ -28,11 +32,11 @@ const std::vector<ColumnaGrilla>& ColumnasUsuarios();
 // The grid of a list run: header row, one row per record numbered from 1,
 // a NULL or blank field shown empty (any other value as stored), a trailing
 // empty row, and the selection left on the last written cell.
-Grilla LlenarGrilla(Registros& registros, const std::vector<ColumnaGrilla>& columnas);
+Grilla LlenarGrilla(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas);
 
 // Runs ctx.TextoSql (forward-only, read-only) and fills a new grid from it.
 // Throws Error; the caller's grid is only replaced when everything worked.
-Grilla GrillaDeConsulta(Contexto& ctx, const std::vector<ColumnaGrilla>& columnas);
+Grilla GrillaDeConsulta(store::Contexto& ctx, const std::vector<ColumnaGrilla>& columnas);
 
 // The order key a double-click asks for: only with row 1 current (a header
 // click makes it so) and a data column selected; column 0 gives nothing.
@@ -49,3 +53,5 @@ Medida MedidaGrilla(int anchoVentana, int altoVentana, int altoMinimo, int resta
 
 // Every row but the trailing empty one, cells separated by tabs, one line each.
 std::string TextoTabulado(const Grilla& grilla);
+
+} // namespace reports

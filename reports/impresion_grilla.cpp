@@ -1,6 +1,8 @@
-#include "impresion_grilla.h"
+#include "reports/impresion_grilla.h"
 
-#include "grilla.h"
+#include "reports/grilla.h"
+
+namespace reports {
 
 namespace {
 
@@ -101,3 +103,5 @@ std::vector<PaginaImpresa> ImprimirGrilla(const MedidorTexto& impresora, const G
     p.cerrarPagina();
     return p.paginas();
 }
+
+} // namespace reports

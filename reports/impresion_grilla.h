@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace reports {
+
 class Grilla;
 
 // What printing needs from a printer: text width and line height, in twips,
@@ -43,3 +45,5 @@ std::string AjustarAncho(const MedidorTexto& impresora, std::string texto, doubl
 // header row and is ruled and boxed on its own.
 std::vector<PaginaImpresa> ImprimirGrilla(const MedidorTexto& impresora, const Grilla& grilla,
                                           double izquierda, double arriba, double altoPagina = 0);
+
+} // namespace reports

@@ -1,8 +1,10 @@
-#include "lista_prestamos.h"
+#include "reports/lista_prestamos.h"
 
-#include "listas_clasificacion.h"
-#include "reloj.h"
-#include "texto.h"
+#include "core/reloj.h"
+#include "core/texto.h"
+#include "reports/listas_clasificacion.h"
+
+namespace reports {
 
 namespace {
 
@@ -37,7 +39,7 @@ void tematica(Condicion& c, int posicion) {
 void tecleado(Condicion& c, const std::string& valor, const char* antes, const char* despues) {
     if (!valor.empty()) {
         c.texto += c.conector();
-        c.texto += antes + texto::comillasSql(valor) + despues;
+        c.texto += antes + core::texto::comillasSql(valor) + despues;
     }
 }
 
@@ -52,11 +54,11 @@ void listasBusqueda(Condicion& c, const EstadoFiltros& panel) {
 void fechasBusqueda(Condicion& c, const EstadoFiltros& panel) {
     if (panel.desde) {
         c.texto += std::string(" ") + c.conector() + "fecha_presta >= '" +
-                   textoAAAAMMDD(*panel.desde) + "' ";
+                   core::textoAAAAMMDD(*panel.desde) + "' ";
     }
     if (panel.hasta) {
         c.texto += std::string(" ") + c.conector() + " fecha_presta <= '" +
-                   textoAAAAMMDD(*panel.hasta) + "' ";
+                   core::textoAAAAMMDD(*panel.hasta) + "' ";
     }
 }
 
@@ -92,12 +94,12 @@ std::string SentenciaListaPrestamos(const std::string& modo, const FiltrosPresta
     grado(c, panel.grado);
     tematica(c, panel.tematica);
     if (panel.desde) {
-        c.texto +=
-            std::string(c.conector()) + "fecha_presta >= '" + textoAAAAMMDD(*panel.desde) + "' ";
+        c.texto += std::string(c.conector()) + "fecha_presta >= '" +
+                   core::textoAAAAMMDD(*panel.desde) + "' ";
     }
     if (panel.hasta) {
-        c.texto +=
-            std::string(c.conector()) + " fecha_presta <= '" + textoAAAAMMDD(*panel.hasta) + "' ";
+        c.texto += std::string(c.conector()) + " fecha_presta <= '" +
+                   core::textoAAAAMMDD(*panel.hasta) + "' ";
     }
     tecleado(c, filtros.legajo, "legajo = '", "' ");
     return c.texto + "ORDER BY " + VOrden;
@@ -126,3 +128,5 @@ std::string SentenciaBusquedaUsuarios(const FiltrosPrestamos& filtros, const std
     fechasBusqueda(c, filtros.panel);
     return c.texto + " ORDER BY " + VOrden;
 }
+
+} // namespace reports

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "condicion_filtros.h"
+#include "reports/condicion_filtros.h"
 
 #include <string>
 #include <vector>
+
+namespace reports {
 
 // Everything a loan list or search can filter on: the shared panel and the
 // typed texts (each window reads the ones it has).
@@ -40,3 +42,5 @@ std::string SentenciaBusquedaLibros(const FiltrosPrestamos& filtros, const std::
 // The member search's statement: surname, first name and member number; it
 // also reads the suspension mark.
 std::string SentenciaBusquedaUsuarios(const FiltrosPrestamos& filtros, const std::string& VOrden);
+
+} // namespace reports

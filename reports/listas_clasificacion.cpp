@@ -1,10 +1,10 @@
-#include "listas_clasificacion.h"
+#include "reports/listas_clasificacion.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <array>
 
-namespace listas {
+namespace reports::listas {
 
 namespace {
 constexpr std::array<int, 9> PosicionesEncabezado{1, 6, 14, 21, 26, 31, 35, 39, 42};
@@ -149,15 +149,15 @@ char digitoNivel(int posicionEncabezado) {
             return static_cast<char>('0' + i);
         }
     }
-    throw Error(Error::ArgumentoInvalido, "La posición no es un nivel");
+    throw core::Error(core::Error::ArgumentoInvalido, "La posición no es un nivel");
 }
 
 std::string codigoGrado(int posicion) {
     const auto& grados = Grados();
     if (posicion < 0 || posicion >= static_cast<int>(grados.size())) {
-        throw Error(Error::ArgumentoInvalido, "Posición de grado fuera de la lista");
+        throw core::Error(core::Error::ArgumentoInvalido, "Posición de grado fuera de la lista");
     }
     return grados[static_cast<std::size_t>(posicion)].substr(2, 2);
 }
 
-} // namespace listas
+} // namespace reports::listas

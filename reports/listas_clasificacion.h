@@ -6,7 +6,7 @@
 // The fixed vocabularies every report's filter panel offers. Positions matter:
 // position 0 of each list means "no filter", and grade headings are known by
 // their position, never by their text.
-namespace listas {
+namespace reports::listas {
 
 // The seven member types; the text itself is compared with tipo_usu.
 const std::vector<std::string>& TiposUsuario();
@@ -22,4 +22,4 @@ char digitoNivel(int posicionEncabezado);
 // The two-digit code of a grade item: characters 3 and 4 of its text.
 std::string codigoGrado(int posicion);
 
-} // namespace listas
+} // namespace reports::listas

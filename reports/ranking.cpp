@@ -1,10 +1,10 @@
-#include "ranking.h"
+#include "reports/ranking.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <vector>
 
-namespace ranking {
+namespace reports::ranking {
 
 namespace {
 
@@ -74,7 +74,7 @@ void agregarOpcionales(std::string& s, const Forma& f, const Marcas& marcas) {
 
 void ValidarAgrupacion(int agrupacion) {
     if (agrupacion < 0 || agrupacion >= CantidadAgrupaciones) {
-        throw Error(Error::ArgumentoInvalido, "Agrupación desconocida");
+        throw core::Error(core::Error::ArgumentoInvalido, "Agrupación desconocida");
     }
 }
 
@@ -167,4 +167,4 @@ std::string Descripcion(int agrupacion, const Marcas& marcas, bool porcentaje) {
     return d + (porcentaje ? " (Porcentaje)" : " (Cantidad)");
 }
 
-} // namespace ranking
+} // namespace reports::ranking

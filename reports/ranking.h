@@ -1,13 +1,13 @@
 #pragma once
 
-#include "condicion_filtros.h"
+#include "reports/condicion_filtros.h"
 
 #include <array>
 #include <string>
 
 // The ranking's choices and the statement they compose: the "Agrupar por"
 // options, the "Mostrar" boxes, the field list and the bar description.
-namespace ranking {
+namespace reports::ranking {
 
 // The "Agrupar por" options, by index.
 enum Agrupacion : int { PorUsuario = 0, PorLibro = 1, PorTema = 2, PorGrado = 3, PorNivel = 4 };
@@ -49,4 +49,4 @@ std::string Descripcion(int agrupacion, const Marcas& marcas, bool porcentaje);
 // Throws Error(5) outside 0..4.
 void ValidarAgrupacion(int agrupacion);
 
-} // namespace ranking
+} // namespace reports::ranking

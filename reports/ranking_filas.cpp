@@ -1,31 +1,29 @@
-#include "ranking_filas.h"
+#include "reports/ranking_filas.h"
 
-#include "almacen.h"
-#include "contexto.h"
-#include "error.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <algorithm>
 #include <charconv>
 
-namespace ranking {
+namespace reports::ranking {
 
 namespace {
-
-constexpr int DivisionPorCero = 11;
 
 // cant x 10000 / total, rounded half up: the percentage in hundredths.
 std::int64_t centesimos(std::int64_t cant, const Presentacion& p) {
     if (p.totalPrestamos <= 0) {
-        throw Error(DivisionPorCero,
-                    "División por cero: no hay préstamos cargados para calcular porcentajes");
+        throw core::Error(core::Error::DivisionPorCero,
+                          "División por cero: no hay préstamos cargados para calcular porcentajes");
     }
     return (cant * 20000 + p.totalPrestamos) / (2 * p.totalPrestamos);
 }
 
 int indiceDe(const std::vector<std::string>& nombres, const std::string& columna) {
     for (std::size_t i = 0; i < nombres.size(); ++i) {
-        if (texto::igualesSinMayusculas(nombres[i], columna)) {
+        if (core::texto::igualesSinMayusculas(nombres[i], columna)) {
             return static_cast<int>(i);
         }
     }
@@ -78,7 +76,7 @@ std::string TextoLista(const Ranking& r, const Presentacion& p) {
 }
 
 int BarrasPedidas(std::string_view texto) {
-    const std::string limpio = texto::recortar(texto);
+    const std::string limpio = core::texto::recortar(texto);
     if (limpio.empty() || limpio.find_first_not_of("0123456789") != std::string::npos) {
         return BarrasPorOmision;
     }
@@ -97,12 +95,13 @@ Tecla TeclaEnBarras(char32_t caracter) {
     return caracter == U'\r' ? Tecla::Listar : Tecla::Descartar;
 }
 
-Ranking EjecutarRanking(Contexto& ctx, int agrupacion, const Marcas& marcas,
+Ranking EjecutarRanking(store::Contexto& ctx, int agrupacion, const Marcas& marcas,
                         const EstadoFiltros& filtros, int barras) {
     Ranking r;
     r.campos = Campos(agrupacion, marcas);
     ctx.TextoSql = SentenciaRanking(agrupacion, marcas, filtros);
-    const auto filas = EjecutarConsulta(ctx, ctx.TextoSql, adOpenForwardOnly, adLockReadOnly);
+    const auto filas =
+        store::EjecutarConsulta(ctx, ctx.TextoSql, store::adOpenForwardOnly, store::adLockReadOnly);
     // A slot whose column the result does not carry stays empty.
     std::array<int, RanurasMostradas> indices{};
     for (std::size_t k = 0; k < indices.size(); ++k) {
@@ -124,4 +123,4 @@ Ranking EjecutarRanking(Contexto& ctx, int agrupacion, const Marcas& marcas,
     return r;
 }
 
-} // namespace ranking
+} // namespace reports::ranking

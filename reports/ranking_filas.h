@@ -1,15 +1,17 @@
 #pragma once
 
-#include "ranking.h"
+#include "reports/ranking.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+namespace store {
 struct Contexto;
+}
 
-namespace ranking {
+namespace reports::ranking {
 
 // One group of the ranking: the values of slots 0 to 7 (empty when the slot
 // is empty or the value null) and its loan count.
@@ -58,7 +60,7 @@ Tecla TeclaEnBarras(char32_t caracter);
 
 // Composes the statement into ctx.TextoSql, runs it and reads at most
 // `barras` groups.
-Ranking EjecutarRanking(Contexto& ctx, int agrupacion, const Marcas& marcas,
+Ranking EjecutarRanking(store::Contexto& ctx, int agrupacion, const Marcas& marcas,
                         const EstadoFiltros& filtros, int barras);
 
-} // namespace ranking
+} // namespace reports::ranking

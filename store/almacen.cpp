@@ -1,10 +1,9 @@
-#include "almacen.h"
+#include "store/almacen.h"
 
-#include "contexto.h"
-#include "dialecto_jet.h"
-#include "dialogos.h"
-#include "error.h"
-#include "esquema.h"
+#include "core/error.h"
+#include "store/contexto.h"
+#include "store/dialecto_jet.h"
+#include "store/esquema.h"
 
 #include <sqlite3.h>
 
@@ -12,6 +11,8 @@
 #include <glob.h>
 
 namespace fs = std::filesystem;
+
+namespace store {
 
 bool RecuperarCompactacion(const Contexto& ctx) {
     std::error_code ec;
@@ -22,23 +23,17 @@ bool RecuperarCompactacion(const Contexto& ctx) {
     return false;
 }
 
-bool AbrirBaseDatos(Contexto& ctx) {
-    try {
-        ctx.Conexion.reset();
-        RecuperarCompactacion(ctx);
-        auto base = std::make_unique<BaseDatos>(ctx.rutaBase(), ctx.reloj);
-        crearEsquema(*base);
-        ctx.Conexion = std::move(base);
-        return true;
-    } catch (const Error& e) {
-        ctx.dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
-        return false;
-    }
+void AbrirBaseDatos(Contexto& ctx) {
+    ctx.Conexion.reset();
+    RecuperarCompactacion(ctx);
+    auto base = std::make_unique<BaseDatos>(ctx.rutaBase(), ctx.reloj);
+    crearEsquema(*base);
+    ctx.Conexion = std::move(base);
 }
 
 BaseDatos& ConexionAbierta(Contexto& ctx) {
     if (!ctx.Conexion) {
-        throw Error(Error::ObjetoNoEstablecido, "Variable de objeto no establecida");
+        throw core::Error(core::Error::ObjetoNoEstablecido, "Variable de objeto no establecida");
     }
     return *ctx.Conexion;
 }
@@ -73,14 +68,14 @@ bool ExisteArchivo(const std::string& ruta) {
     return hay;
 }
 
-void CompactarBase(Contexto& ctx) {
+std::optional<core::Error> CompactarBase(Contexto& ctx) {
     ctx.ArchivoIni.reset();
     try {
         {
             Sentencia revision(ConexionAbierta(ctx), "PRAGMA integrity_check");
             if (!revision.paso() || revision.valor(0).value_or("") != "ok") {
-                throw Error(Error::ErrorBaseDatos,
-                            "La base de datos está dañada: " + revision.valor(0).value_or(""));
+                throw core::Error(core::Error::ErrorBaseDatos, "La base de datos está dañada: " +
+                                                                   revision.valor(0).value_or(""));
             }
         }
         std::error_code ec;
@@ -93,13 +88,15 @@ void CompactarBase(Contexto& ctx) {
         ctx.Conexion.reset();
         fs::rename(ctx.rutaCopia(), ctx.rutaBase(), ec);
         if (ec) {
-            throw Error(Error::RutaNoEncontrada, ec.message());
+            throw core::Error(core::Error::RutaNoEncontrada, ec.message());
         }
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         ctx.Conexion.reset();
-        if (e.numero() != Error::ObjetoNoEstablecido) {
-            ctx.dialogos.mensaje(e.descripcion(), "Error " + std::to_string(e.numero()),
-                                 Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
+        if (e.numero() != core::Error::ObjetoNoEstablecido) {
+            return e;
         }
     }
+    return std::nullopt;
 }
+
+} // namespace store

@@ -1,9 +1,13 @@
 #pragma once
 
-#include "registros.h"
+#include "core/error.h"
+#include "store/registros.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+
+namespace store {
 
 struct Contexto;
 
@@ -15,9 +19,9 @@ constexpr int adLockPessimistic = 2;
 
 // Opens base.mdb in the application folder into ctx.Conexion (a previous
 // connection is released). A missing store is recovered from base.bak or
-// created with its schema. On failure shows the error (description, the
-// number as title) and returns false.
-bool AbrirBaseDatos(Contexto& ctx);
+// created with its schema. Throws Error when the store cannot be opened;
+// ctx.Conexion is then empty.
+void AbrirBaseDatos(Contexto& ctx);
 
 // The open store connection; throws Error 91 when the store was never opened.
 BaseDatos& ConexionAbierta(Contexto& ctx);
@@ -34,10 +38,14 @@ bool ExisteArchivo(const std::string& ruta);
 
 // The exit sequence: releases the shared settings, closes the store, checks
 // it, compacts it into base.bak and renames that over base.mdb in one step.
-// Error 91 (never opened) is silent; others are shown with the title
-// "Error " + number and the information icon. The caller then ends the program.
-void CompactarBase(Contexto& ctx);
+// A failure skips the remaining steps; the store is closed in every case.
+// Returns the failure for the caller to show, nothing when the sequence ran
+// through or when the store was never opened (error 91, which is no
+// failure here). The caller then ends the program.
+[[nodiscard]] std::optional<core::Error> CompactarBase(Contexto& ctx);
 
 // Finishes an exit compaction that was interrupted (base.mdb missing,
 // base.bak present). Returns true when it renamed the copy back.
 bool RecuperarCompactacion(const Contexto& ctx);
+
+} // namespace store

@@ -1,12 +1,14 @@
-#include "base_datos.h"
+#include "store/base_datos.h"
 
-#include "coleccion_espanol.h"
-#include "error.h"
-#include "reloj.h"
+#include "core/error.h"
+#include "core/reloj.h"
+#include "store/coleccion_espanol.h"
 
 #include <sqlite3.h>
 
 #include <cctype>
+
+namespace store {
 
 namespace {
 
@@ -24,8 +26,8 @@ int coleccion(void*, int la, const void* a, int lb, const void* b) {
 
 // date(): today from the program's clock, as ISO text.
 void fechaHoy(sqlite3_context* ctx, int, sqlite3_value**) {
-    const auto* reloj = static_cast<const Reloj*>(sqlite3_user_data(ctx));
-    const std::string t = textoAAAAMMDD(reloj->hoy());
+    const auto* reloj = static_cast<const core::Reloj*>(sqlite3_user_data(ctx));
+    const std::string t = core::textoAAAAMMDD(reloj->hoy());
     const std::string iso = t.substr(0, 4) + "-" + t.substr(4, 2) + "-" + t.substr(6, 2);
     sqlite3_result_text(ctx, iso.c_str(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
 }
@@ -126,22 +128,22 @@ void registrar(sqlite3* db, const char* nombre, int argumentos, void* datos,
 
 void lanzarErrorSqlite(sqlite3* db, const std::string& contexto) {
     const std::string mensaje = db ? sqlite3_errmsg(db) : "sin conexión";
-    throw Error(Error::ErrorBaseDatos,
-                contexto.empty() ? mensaje : mensaje + " (" + contexto + ")");
+    throw core::Error(core::Error::ErrorBaseDatos,
+                      contexto.empty() ? mensaje : mensaje + " (" + contexto + ")");
 }
 
 bool BaseDatos::enTransaccion() const {
     return sqlite3_get_autocommit(db_) == 0;
 }
 
-BaseDatos::BaseDatos(const std::string& ruta, const Reloj& reloj) : ruta_(ruta) {
+BaseDatos::BaseDatos(const std::string& ruta, const core::Reloj& reloj) : ruta_(ruta) {
     if (sqlite3_open_v2(ruta.c_str(), &db_,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK) {
         const std::string mensaje = db_ ? sqlite3_errmsg(db_) : "memoria insuficiente";
         sqlite3_close(db_);
         db_ = nullptr;
-        throw Error(Error::ErrorBaseDatos, "No se pudo abrir " + ruta + ": " + mensaje);
+        throw core::Error(core::Error::ErrorBaseDatos, "No se pudo abrir " + ruta + ": " + mensaje);
     }
     sqlite3_busy_timeout(db_, 2000);
     // One user on one thread: read the file through memory and keep a large
@@ -150,7 +152,7 @@ BaseDatos::BaseDatos(const std::string& ruta, const Reloj& reloj) : ruta_(ruta) 
                  "PRAGMA mmap_size = 268435456; PRAGMA cache_size = -65536; "
                  "PRAGMA temp_store = MEMORY",
                  nullptr, nullptr, nullptr);
-    auto* datosReloj = const_cast<Reloj*>(&reloj);
+    auto* datosReloj = const_cast<core::Reloj*>(&reloj);
     if (sqlite3_create_collation(db_, "ESPANOL", SQLITE_UTF8, nullptr, coleccion) != SQLITE_OK) {
         lanzarErrorSqlite(db_, "ESPANOL");
     }
@@ -171,7 +173,7 @@ void BaseDatos::ejecutar(const std::string& sql) {
     if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &mensaje) != SQLITE_OK) {
         const std::string texto = mensaje ? mensaje : "error";
         sqlite3_free(mensaje);
-        throw Error(Error::ErrorBaseDatos, texto);
+        throw core::Error(core::Error::ErrorBaseDatos, texto);
     }
 }
 
@@ -196,7 +198,7 @@ Sentencia::Sentencia(BaseDatos& base, const std::string& sql) : base_(base) {
         lanzarErrorSqlite(base.manejador(), "");
     }
     if (st_ == nullptr) {
-        throw Error(Error::ErrorBaseDatos, "La instrucción está vacía");
+        throw core::Error(core::Error::ErrorBaseDatos, "La instrucción está vacía");
     }
 }
 
@@ -245,3 +247,5 @@ std::optional<std::string> Sentencia::valor(int i) const {
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st_, i));
     return std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(st_, i)));
 }
+
+} // namespace store

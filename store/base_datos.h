@@ -7,14 +7,19 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+
+namespace core {
 class Reloj;
+}
+
+namespace store {
 
 // One open SQLite file with the functions and collation the program's
 // statements rely on (see dialecto_jet.h). Errors are thrown as Error.
 class BaseDatos {
 public:
     // Opens (creating when missing) the file; today's date comes from reloj.
-    BaseDatos(const std::string& ruta, const Reloj& reloj);
+    BaseDatos(const std::string& ruta, const core::Reloj& reloj);
     ~BaseDatos();
     BaseDatos(const BaseDatos&) = delete;
     BaseDatos& operator=(const BaseDatos&) = delete;
@@ -68,3 +73,5 @@ private:
 };
 
 [[noreturn]] void lanzarErrorSqlite(sqlite3* db, const std::string& contexto);
+
+} // namespace store

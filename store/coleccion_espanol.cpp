@@ -1,8 +1,10 @@
-#include "coleccion_espanol.h"
+#include "store/coleccion_espanol.h"
 
-#include "texto.h"
+#include "core/texto.h"
 
 #include <array>
+
+namespace store {
 
 namespace {
 
@@ -44,7 +46,7 @@ Peso pesoLatino(char32_t c) {
 }
 
 Peso pesoCalculado(char32_t c) {
-    c = texto::minuscula(c);
+    c = core::texto::minuscula(c);
     if (c >= 'a' && c <= 'z') {
         return {pesoLetra(static_cast<char>(c)), 0};
     }
@@ -120,8 +122,8 @@ int compararEspanol(std::string_view a, std::string_view b) {
     std::size_t i = comun;
     std::size_t j = comun;
     while (i < a.size() && j < b.size()) {
-        const Peso pa = peso(texto::siguienteCodigo(a, i));
-        const Peso pb = peso(texto::siguienteCodigo(b, j));
+        const Peso pa = peso(core::texto::siguienteCodigo(a, i));
+        const Peso pb = peso(core::texto::siguienteCodigo(b, j));
         if (pa.primario != pb.primario) {
             return pa.primario < pb.primario ? -1 : 1;
         }
@@ -147,10 +149,10 @@ bool parecidoEspanol(std::string_view texto, std::string_view patron, char32_t e
     while (t < texto.size()) {
         if (p < patron.size()) {
             std::size_t siguienteP = p;
-            char32_t c = texto::siguienteCodigo(patron, siguienteP);
+            char32_t c = core::texto::siguienteCodigo(patron, siguienteP);
             bool literal = false;
             if (escape != 0 && c == escape && siguienteP < patron.size()) {
-                c = texto::siguienteCodigo(patron, siguienteP);
+                c = core::texto::siguienteCodigo(patron, siguienteP);
                 literal = true;
             }
             if (!literal && c == '%') {
@@ -160,8 +162,8 @@ bool parecidoEspanol(std::string_view texto, std::string_view patron, char32_t e
                 continue;
             }
             std::size_t siguienteT = t;
-            const char32_t ct = texto::siguienteCodigo(texto, siguienteT);
-            if ((!literal && c == '_') || texto::minuscula(c) == texto::minuscula(ct)) {
+            const char32_t ct = core::texto::siguienteCodigo(texto, siguienteT);
+            if ((!literal && c == '_') || core::texto::minuscula(c) == core::texto::minuscula(ct)) {
                 p = siguienteP;
                 t = siguienteT;
                 continue;
@@ -171,15 +173,17 @@ bool parecidoEspanol(std::string_view texto, std::string_view patron, char32_t e
             return false;
         }
         p = retornoP;
-        texto::siguienteCodigo(texto, retornoT);
+        core::texto::siguienteCodigo(texto, retornoT);
         t = retornoT;
     }
     while (p < patron.size()) {
         std::size_t siguienteP = p;
-        if (texto::siguienteCodigo(patron, siguienteP) != '%') {
+        if (core::texto::siguienteCodigo(patron, siguienteP) != '%') {
             return false;
         }
         p = siguienteP;
     }
     return true;
 }
+
+} // namespace store

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace store {
+
 // Text order of the store: case-insensitive (Unicode case folding, so
 // "ALUMNO" = "alumno" and "Ñ" = "ñ") but accent-sensitive; accented vowels
 // sort beside their base letter and ñ after n. Returns <0, 0 or >0.
@@ -9,3 +11,5 @@ int compararEspanol(std::string_view a, std::string_view b);
 
 // LIKE with % and _ under the same case folding (accent-sensitive).
 bool parecidoEspanol(std::string_view texto, std::string_view patron, char32_t escape = 0);
+
+} // namespace store

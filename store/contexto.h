@@ -1,31 +1,36 @@
 #pragma once
 
-#include "archivo_ini.h"
-#include "base_datos.h"
+#include "core/archivo_ini.h"
+#include "store/base_datos.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-class Dialogos;
+namespace core {
 class Reloj;
+}
+
+namespace store {
 
 // The program's shared state, made once in main (or by a test) and handed to
 // every window: the store connection, the statement text, the loan total and
-// the settings object the load run shares.
+// the settings object the load run shares. It carries no dialogs: the core
+// reports its errors and the windows show them.
 struct Contexto {
-    Contexto(std::string carpetaAplicacion, const Reloj& relojPrograma, Dialogos& dialogosPrograma)
-        : carpeta(std::move(carpetaAplicacion)), reloj(relojPrograma), dialogos(dialogosPrograma) {}
+    Contexto(std::string carpetaAplicacion, const core::Reloj& relojPrograma)
+        : carpeta(std::move(carpetaAplicacion)), reloj(relojPrograma) {}
 
     std::string carpeta; // the application folder
-    const Reloj& reloj;
-    Dialogos& dialogos;
+    const core::Reloj& reloj;
 
     std::unique_ptr<BaseDatos> Conexion;
     std::string TextoSql;
     std::int32_t TotalPrestamos = 0;
-    std::unique_ptr<Archivo_Ini> ArchivoIni; // the load run's shared settings object
+    std::unique_ptr<core::Archivo_Ini> ArchivoIni; // the load run's shared settings object
 
     std::string rutaBase() const { return carpeta + "/base.mdb"; }
     std::string rutaCopia() const { return carpeta + "/base.bak"; }
 };
+
+} // namespace store

@@ -1,7 +1,9 @@
-#include "dialecto_jet.h"
+#include "store/dialecto_jet.h"
 
 #include <cctype>
 #include <optional>
+
+namespace store {
 
 namespace {
 
@@ -142,3 +144,5 @@ std::string traducirJet(std::string_view sql) {
     }
     return salida;
 }
+
+} // namespace store

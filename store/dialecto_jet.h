@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace store {
+
 // Turns a statement written for the original engine into one SQLite runs.
 // LEFT(...) is rewritten (SQLite cannot parse it: LEFT is a keyword);
 // format(), date() and LIKE are functions the connection defines. A LIKE on a
@@ -10,3 +12,5 @@
 // comparison an index can answer. Text inside string literals and quoted
 // names is never touched.
 std::string traducirJet(std::string_view sql);
+
+} // namespace store

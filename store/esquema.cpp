@@ -1,6 +1,8 @@
-#include "esquema.h"
+#include "store/esquema.h"
 
-#include "base_datos.h"
+#include "store/base_datos.h"
+
+namespace store {
 
 namespace {
 
@@ -142,3 +144,5 @@ void crearEsquema(BaseDatos& base) {
         t.confirmar();
     }
 }
+
+} // namespace store

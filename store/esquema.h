@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace store {
+
 class BaseDatos;
 
 // The 17 columns of presta, in the order the load run writes them.
@@ -44,3 +46,5 @@ void borrarIndicesPresta(BaseDatos& base);
 // Refreshes what the query planner knows of presta's values after a bulk
 // load; without it the planner walks an index where a scan is far cheaper.
 void actualizarEstadisticasPresta(BaseDatos& base);
+
+} // namespace store

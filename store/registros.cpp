@@ -1,9 +1,11 @@
-#include "registros.h"
+#include "store/registros.h"
 
-#include "error.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
 
 #include <regex>
+
+namespace store {
 
 std::unique_ptr<Registros> Registros::lectura(BaseDatos& base, const std::string& sql) {
     std::unique_ptr<Registros> r(new Registros);
@@ -20,8 +22,8 @@ std::unique_ptr<Registros> Registros::anexador(BaseDatos& base, const std::strin
                                   std::regex::icase);
     std::smatch partes;
     if (!std::regex_match(sql, partes, forma)) {
-        throw Error(Error::ErrorBaseDatos,
-                    "Sólo se puede agregar filas a \"SELECT * FROM tabla\": " + sql);
+        throw core::Error(core::Error::ErrorBaseDatos,
+                          "Sólo se puede agregar filas a \"SELECT * FROM tabla\": " + sql);
     }
     std::unique_ptr<Registros> r(new Registros);
     r->sentencia_ = std::make_unique<Sentencia>(base, sql);
@@ -51,16 +53,16 @@ int Registros::indice(const std::string& columna) const {
         }
     }
     for (std::size_t i = 0; i < nombres_.size(); ++i) {
-        if (texto::igualesSinMayusculas(nombres_[i], columna)) {
+        if (core::texto::igualesSinMayusculas(nombres_[i], columna)) {
             return static_cast<int>(i);
         }
     }
-    throw Error(Error::ErrorBaseDatos, "No existe la columna " + columna);
+    throw core::Error(core::Error::ErrorBaseDatos, "No existe la columna " + columna);
 }
 
 std::optional<std::string> Registros::valor(int i) const {
     if (fin_ || i < 0 || i >= columnas()) {
-        throw Error(Error::ErrorBaseDatos, "No hay fila o columna actual");
+        throw core::Error(core::Error::ErrorBaseDatos, "No hay fila o columna actual");
     }
     return sentencia_->valor(i);
 }
@@ -71,22 +73,24 @@ std::optional<std::string> Registros::valor(const std::string& columna) const {
 
 void Registros::agregarNuevo() {
     if (!insercion_) {
-        throw Error(Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
+        throw core::Error(core::Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
     }
     insercion_->reiniciar();
 }
 
 void Registros::fijar(const std::string& columna, const std::string& valor) {
     if (!insercion_) {
-        throw Error(Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
+        throw core::Error(core::Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
     }
     insercion_->enlazar(indice(columna) + 1, valor);
 }
 
 void Registros::actualizar() {
     if (!insercion_) {
-        throw Error(Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
+        throw core::Error(core::Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
     }
     insercion_->paso();
     insercion_->reiniciar();
 }
+
+} // namespace store

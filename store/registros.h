@@ -1,11 +1,13 @@
 #pragma once
 
-#include "base_datos.h"
+#include "store/base_datos.h"
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace store {
 
 // The row set a statement returns. Read-only row sets move forward only;
 // the updatable one ("SELECT * FROM tabla" opened for update) appends rows
@@ -43,3 +45,5 @@ private:
     std::vector<std::string> nombres_;
     bool fin_ = true;
 };
+
+} // namespace store

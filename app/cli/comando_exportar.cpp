@@ -1,37 +1,41 @@
-#include "comando_exportar.h"
+#include "app/cli/comando_exportar.h"
 
-#include "almacen.h"
-#include "argumentos.h"
-#include "comandos.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "error.h"
-#include "exportacion.h"
+#include "app/cli/comandos.h"
+#include "core/argumentos.h"
+#include "core/error.h"
+#include "export/exportacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <ostream>
 
+namespace app::cli {
+
 namespace {
 
-std::optional<Fecha> fecha(const Argumentos& argumentos, const std::string& nombre) {
+std::optional<core::Fecha> fecha(const core::Argumentos& argumentos, const std::string& nombre) {
     const auto texto = argumentos.valor(nombre);
-    return texto ? std::optional<Fecha>(fechaDesdeAAAAMMDD(*texto)) : std::nullopt;
+    return texto ? std::optional<core::Fecha>(core::fechaDesdeAAAAMMDD(*texto)) : std::nullopt;
 }
 
 } // namespace
 
 int ComandoExportar(const std::vector<std::string>& args, const std::string& carpeta,
-                    std::ostream& salida, std::ostream& errores) {
-    const Argumentos argumentos(args, {"--desde", "--hasta"}, {});
+                    std::ostream& salida, std::ostream& /*errores*/) {
+    const core::Argumentos argumentos(args, {"--desde", "--hasta"}, {});
     if (!argumentos.posicionales().empty()) {
-        throw Error(Error::ArgumentoInvalido, "Argumento de más: " + argumentos.posicionales()[0]);
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "Argumento de más: " + argumentos.posicionales()[0]);
     }
-    const PeriodoExportacion periodo{fecha(argumentos, "--desde"), fecha(argumentos, "--hasta")};
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta, reloj, dialogos);
-    if (!abrirAlmacen(ctx, dialogos, errores)) {
-        return 1;
-    }
-    salida << EscribirExportacion(ctx, FiltroExportacion(periodo), periodo) << "\n";
+    const exportacion::PeriodoExportacion periodo{fecha(argumentos, "--desde"),
+                                                  fecha(argumentos, "--hasta")};
+    core::Reloj reloj;
+    store::Contexto ctx(carpeta, reloj);
+    store::AbrirBaseDatos(ctx);
+    salida << exportacion::EscribirExportacion(ctx, exportacion::FiltroExportacion(periodo),
+                                               periodo)
+           << "\n";
     return 0;
 }
+
+} // namespace app::cli

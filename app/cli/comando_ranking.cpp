@@ -1,14 +1,13 @@
-#include "comando_ranking.h"
+#include "app/cli/comando_ranking.h"
 
-#include "almacen.h"
-#include "argumentos.h"
-#include "comandos.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "error.h"
-#include "listas_clasificacion.h"
-#include "ranking_filas.h"
-#include "reloj.h"
+#include "app/cli/comandos.h"
+#include "core/argumentos.h"
+#include "core/error.h"
+#include "core/reloj.h"
+#include "reports/listas_clasificacion.h"
+#include "reports/ranking_filas.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <clocale>
 #include <langinfo.h>
@@ -16,12 +15,14 @@
 #include <ostream>
 #include <sstream>
 
+namespace app::cli {
+
 namespace {
 
 const std::vector<std::string> NombresAgrupacion{"usuario", "libro", "tema", "grado", "nivel"};
 
 [[noreturn]] void invalido(const std::string& descripcion) {
-    throw Error(Error::ArgumentoInvalido, descripcion);
+    throw core::Error(core::Error::ArgumentoInvalido, descripcion);
 }
 
 int numero(const std::string& texto, int maximo, const std::string& opcion) {
@@ -42,40 +43,41 @@ int posicionEn(const std::vector<std::string>& lista, const std::string& texto,
     invalido(opcion + " no es un elemento de su lista: " + texto);
 }
 
-ranking::Casillas casillasPedidas(int agrupacion, const std::optional<std::string>& mostrar) {
-    ranking::Casillas c;
-    ranking::AjustarCasillas(agrupacion, c);
+reports::ranking::Casillas casillasPedidas(int agrupacion,
+                                           const std::optional<std::string>& mostrar) {
+    reports::ranking::Casillas c;
+    reports::ranking::AjustarCasillas(agrupacion, c);
     std::istringstream lista(mostrar.value_or(""));
     std::string indice;
     while (std::getline(lista, indice, ',')) {
-        const int i = numero(indice, ranking::CantidadCasillas - 1, "--mostrar");
-        ranking::Casilla& casilla = c[static_cast<std::size_t>(i)];
+        const int i = numero(indice, reports::ranking::CantidadCasillas - 1, "--mostrar");
+        reports::ranking::Casilla& casilla = c[static_cast<std::size_t>(i)];
         if (!casilla.habilitada) {
             invalido("La casilla " + indice + " de \"Mostrar\" no se ofrece al agrupar por " +
                      NombresAgrupacion[static_cast<std::size_t>(agrupacion)]);
         }
         casilla.marcada = true;
     }
-    ranking::FijarCasillaPropia(agrupacion, c);
+    reports::ranking::FijarCasillaPropia(agrupacion, c);
     return c;
 }
 
-EstadoFiltros filtrosPedidos(const Argumentos& a) {
-    EstadoFiltros f;
+reports::EstadoFiltros filtrosPedidos(const core::Argumentos& a) {
+    reports::EstadoFiltros f;
     if (auto tipo = a.valor("--tipo")) {
-        f.tipoUsuario = posicionEn(listas::TiposUsuario(), *tipo, "--tipo");
+        f.tipoUsuario = posicionEn(reports::listas::TiposUsuario(), *tipo, "--tipo");
     }
     if (auto grado = a.valor("--grado")) {
-        f.grado = numero(*grado, static_cast<int>(listas::Grados().size()) - 1, "--grado");
+        f.grado = numero(*grado, static_cast<int>(reports::listas::Grados().size()) - 1, "--grado");
     }
     if (auto tematica = a.valor("--tematica")) {
-        f.tematica = posicionEn(listas::Tematicas(), *tematica, "--tematica");
+        f.tematica = posicionEn(reports::listas::Tematicas(), *tematica, "--tematica");
     }
     if (auto desde = a.valor("--desde")) {
-        f.desde = fechaDesdeAAAAMMDD(*desde);
+        f.desde = core::fechaDesdeAAAAMMDD(*desde);
     }
     if (auto hasta = a.valor("--hasta")) {
-        f.hasta = fechaDesdeAAAAMMDD(*hasta);
+        f.hasta = core::fechaDesdeAAAAMMDD(*hasta);
     }
     return f;
 }
@@ -91,20 +93,21 @@ std::string separadorDelSistema() {
     return separador.empty() ? "." : separador;
 }
 
-std::int32_t contarPrestamos(Contexto& ctx) {
+std::int32_t contarPrestamos(store::Contexto& ctx) {
     ctx.TextoSql = "SELECT COUNT(*) AS total FROM presta";
-    const auto filas = EjecutarConsulta(ctx, ctx.TextoSql, adOpenForwardOnly, adLockReadOnly);
+    const auto filas =
+        store::EjecutarConsulta(ctx, ctx.TextoSql, store::adOpenForwardOnly, store::adLockReadOnly);
     return static_cast<std::int32_t>(std::stol(filas->texto(0)));
 }
 
 } // namespace
 
 int ComandoRanking(const std::vector<std::string>& args, const std::string& carpeta,
-                   std::ostream& salida, std::ostream& errores) {
-    const Argumentos a(args,
-                       {"--agrupar", "--mostrar", "--tipo", "--grado", "--tematica", "--desde",
-                        "--hasta", "--barras"},
-                       {"--cantidad", "--sql"});
+                   std::ostream& salida, std::ostream& /*errores*/) {
+    const core::Argumentos a(args,
+                             {"--agrupar", "--mostrar", "--tipo", "--grado", "--tematica",
+                              "--desde", "--hasta", "--barras"},
+                             {"--cantidad", "--sql"});
     if (!a.posicionales().empty()) {
         invalido("Argumento inesperado: " + a.posicionales().front());
     }
@@ -113,33 +116,33 @@ int ComandoRanking(const std::vector<std::string>& args, const std::string& carp
         invalido("Falta --agrupar usuario|libro|tema|grado|nivel");
     }
     const int agrupacion = posicionEn(NombresAgrupacion, *nombre, "--agrupar");
-    const ranking::Marcas marcas =
-        ranking::MarcasDe(casillasPedidas(agrupacion, a.valor("--mostrar")));
-    const EstadoFiltros filtros = filtrosPedidos(a);
-    int barras = ranking::BarrasPorOmision;
+    const reports::ranking::Marcas marcas =
+        reports::ranking::MarcasDe(casillasPedidas(agrupacion, a.valor("--mostrar")));
+    const reports::EstadoFiltros filtros = filtrosPedidos(a);
+    int barras = reports::ranking::BarrasPorOmision;
     if (auto pedidas = a.valor("--barras")) {
         if (pedidas->empty() || pedidas->find_first_not_of("0123456789") != std::string::npos) {
             invalido("--barras espera un número: " + *pedidas);
         }
-        barras = ranking::BarrasPedidas(*pedidas);
+        barras = reports::ranking::BarrasPedidas(*pedidas);
     }
     if (a.bandera("--sql")) {
-        salida << ranking::SentenciaRanking(agrupacion, marcas, filtros) << "\n";
+        salida << reports::ranking::SentenciaRanking(agrupacion, marcas, filtros) << "\n";
         return 0;
     }
 
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta, reloj, dialogos);
-    if (!abrirAlmacen(ctx, dialogos, errores)) {
-        return 1;
-    }
+    core::Reloj reloj;
+    store::Contexto ctx(carpeta, reloj);
+    store::AbrirBaseDatos(ctx);
     ctx.TotalPrestamos = contarPrestamos(ctx);
-    const ranking::Ranking r = ranking::EjecutarRanking(ctx, agrupacion, marcas, filtros, barras);
-    const ranking::Presentacion p{!a.bandera("--cantidad"), ctx.TotalPrestamos,
-                                  separadorDelSistema()};
-    for (const ranking::FilaRanking& f : r.filas) {
-        salida << ranking::LineaRanking(f, r.campos, p) << "\n";
+    const reports::ranking::Ranking r =
+        reports::ranking::EjecutarRanking(ctx, agrupacion, marcas, filtros, barras);
+    const reports::ranking::Presentacion p{!a.bandera("--cantidad"), ctx.TotalPrestamos,
+                                           separadorDelSistema()};
+    for (const reports::ranking::FilaRanking& f : r.filas) {
+        salida << reports::ranking::LineaRanking(f, r.campos, p) << "\n";
     }
     return 0;
 }
+
+} // namespace app::cli

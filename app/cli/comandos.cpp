@@ -1,15 +1,15 @@
-#include "comandos.h"
-#include "comando_exportar.h"
-#include "comandos_listas.h"
+#include "app/cli/comandos.h"
+#include "app/cli/comando_exportar.h"
+#include "app/cli/comandos_listas.h"
 
-#include "almacen.h"
-#include "cli_isis.h"
-#include "comando_cargar.h"
-#include "comando_ranking.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
+#include "app/cli/comando_cargar.h"
+#include "app/cli/comando_isis.h"
+#include "app/cli/comando_ranking.h"
+#include "core/error.h"
 
 #include <ostream>
+
+namespace app::cli {
 
 const std::vector<Comando>& Comandos() {
     static const std::vector<Comando> lista{
@@ -42,12 +42,8 @@ const std::vector<Comando>& Comandos() {
     return lista;
 }
 
-bool abrirAlmacen(Contexto& ctx, const DialogosGuionados& dialogos, std::ostream& errores) {
-    if (AbrirBaseDatos(ctx)) {
-        return true;
-    }
-    for (const auto& m : dialogos.mensajes) {
-        errores << "Error " << m.titulo << ": " << m.texto << "\n";
-    }
-    return false;
+void imprimirError(std::ostream& errores, const core::Error& error) {
+    errores << "Error " << error.numero() << ": " << error.descripcion() << "\n";
 }
+
+} // namespace app::cli

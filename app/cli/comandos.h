@@ -4,6 +4,12 @@
 #include <string>
 #include <vector>
 
+namespace core {
+class Error;
+}
+
+namespace app::cli {
+
 // One subcommand of estadisticas-cli: its words after the subcommand name,
 // the application folder and the output streams. Returns the exit code.
 struct Comando {
@@ -16,9 +22,7 @@ struct Comando {
 // The subcommands, in the order --help lists them.
 const std::vector<Comando>& Comandos();
 
-class Contexto;
-class DialogosGuionados;
+// How a subcommand reports an error: "Error N: description" on its own line.
+void imprimirError(std::ostream& errores, const core::Error& error);
 
-// Opens the statistics store for a subcommand. Nobody is there to answer, so
-// whatever the store would show goes to `errores`; false when it failed.
-bool abrirAlmacen(Contexto& ctx, const DialogosGuionados& dialogos, std::ostream& errores);
+} // namespace app::cli

@@ -1,18 +1,19 @@
-#include "comandos_listas.h"
+#include "app/cli/comandos_listas.h"
 
-#include "almacen.h"
-#include "argumentos.h"
-#include "comandos.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "error.h"
-#include "grilla_prestamos.h"
-#include "lista_prestamos.h"
-#include "listas_clasificacion.h"
-#include "reloj.h"
+#include "app/cli/comandos.h"
+#include "core/argumentos.h"
+#include "core/error.h"
+#include "core/reloj.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/lista_prestamos.h"
+#include "reports/listas_clasificacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <algorithm>
 #include <ostream>
+
+namespace app::cli {
 
 namespace {
 
@@ -28,8 +29,8 @@ std::set<std::string> conPanel(std::set<std::string> propias) {
 int posicionDe(const std::vector<std::string>& items, const std::string& texto, const char* lista) {
     const auto it = std::find(items.begin(), items.end(), texto);
     if (it == items.end()) {
-        throw Error(Error::ArgumentoInvalido,
-                    std::string("No es un elemento de la lista ") + lista + ": " + texto);
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          std::string("No es un elemento de la lista ") + lista + ": " + texto);
     }
     return static_cast<int>(it - items.begin());
 }
@@ -39,28 +40,30 @@ int posicionGrado(const std::string& texto) {
         !texto.empty() && texto.size() <= 2 &&
         std::all_of(texto.begin(), texto.end(), [](char c) { return c >= '0' && c <= '9'; });
     const int posicion = digitos ? std::stoi(texto) : -1;
-    if (posicion < 0 || posicion >= static_cast<int>(listas::Grados().size())) {
-        throw Error(Error::ArgumentoInvalido, "La posición de grado va de 0 a 44: " + texto);
+    if (posicion < 0 || posicion >= static_cast<int>(reports::listas::Grados().size())) {
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "La posición de grado va de 0 a 44: " + texto);
     }
     return posicion;
 }
 
-FiltrosPrestamos filtrosDe(const Argumentos& a) {
-    FiltrosPrestamos f;
+reports::FiltrosPrestamos filtrosDe(const core::Argumentos& a) {
+    reports::FiltrosPrestamos f;
     if (const auto tipo = a.valor("--tipo")) {
-        f.panel.tipoUsuario = posicionDe(listas::TiposUsuario(), *tipo, "de tipos de usuario");
+        f.panel.tipoUsuario =
+            posicionDe(reports::listas::TiposUsuario(), *tipo, "de tipos de usuario");
     }
     if (const auto grado = a.valor("--grado")) {
         f.panel.grado = posicionGrado(*grado);
     }
     if (const auto tematica = a.valor("--tematica")) {
-        f.panel.tematica = posicionDe(listas::Tematicas(), *tematica, "de temáticas");
+        f.panel.tematica = posicionDe(reports::listas::Tematicas(), *tematica, "de temáticas");
     }
     if (const auto desde = a.valor("--desde")) {
-        f.panel.desde = fechaDesdeAAAAMMDD(*desde);
+        f.panel.desde = core::fechaDesdeAAAAMMDD(*desde);
     }
     if (const auto hasta = a.valor("--hasta")) {
-        f.panel.hasta = fechaDesdeAAAAMMDD(*hasta);
+        f.panel.hasta = core::fechaDesdeAAAAMMDD(*hasta);
     }
     const auto texto = [&](const char* opcion) { return a.valor(opcion).value_or(""); };
     f.apellido = texto("--apellido");
@@ -73,65 +76,67 @@ FiltrosPrestamos filtrosDe(const Argumentos& a) {
 }
 
 // The order column must be one the grid shows: it goes into the statement as is.
-std::string ordenDe(const Argumentos& a, const std::vector<ColumnaGrilla>& columnas,
+std::string ordenDe(const core::Argumentos& a, const std::vector<reports::ColumnaGrilla>& columnas,
                     const char* porDefecto) {
     const std::string orden = a.valor("--orden").value_or(porDefecto);
-    for (const ColumnaGrilla& c : columnas) {
+    for (const reports::ColumnaGrilla& c : columnas) {
         if (orden == c.campo) {
             return orden;
         }
     }
-    throw Error(Error::ArgumentoInvalido, "No se puede ordenar por " + orden);
+    throw core::Error(core::Error::ArgumentoInvalido, "No se puede ordenar por " + orden);
 }
 
-int mostrar(const Argumentos& a, const std::string& sentencia,
-            const std::vector<ColumnaGrilla>& columnas, const std::string& carpeta,
-            std::ostream& salida, std::ostream& errores) {
+int mostrar(const core::Argumentos& a, const std::string& sentencia,
+            const std::vector<reports::ColumnaGrilla>& columnas, const std::string& carpeta,
+            std::ostream& salida) {
     if (a.bandera("--sql")) {
         salida << sentencia << "\n";
         return 0;
     }
-    const Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta, reloj, dialogos);
-    if (!abrirAlmacen(ctx, dialogos, errores)) {
-        return 1;
-    }
+    const core::Reloj reloj;
+    store::Contexto ctx(carpeta, reloj);
+    store::AbrirBaseDatos(ctx);
     ctx.TextoSql = sentencia;
-    salida << TextoTabulado(GrillaDeConsulta(ctx, columnas));
+    salida << reports::TextoTabulado(reports::GrillaDeConsulta(ctx, columnas));
     return 0;
 }
 
 } // namespace
 
 int ComandoLista(const std::vector<std::string>& args, const std::string& carpeta,
-                 std::ostream& salida, std::ostream& errores) {
-    const Argumentos a(args,
-                       conPanel({"--modo", "--apellido", "--nombre", "--legajo", "--inventario"}),
-                       {"--sql"});
+                 std::ostream& salida, std::ostream& /*errores*/) {
+    const core::Argumentos a(
+        args, conPanel({"--modo", "--apellido", "--nombre", "--legajo", "--inventario"}),
+        {"--sql"});
     const std::string modo = a.valor("--modo").value_or("");
-    const auto& modos = ModosLista();
+    const auto& modos = reports::ModosLista();
     if (std::none_of(modos.begin(), modos.end(),
-                     [&](const ModoLista& m) { return modo == m.modo; })) {
-        throw Error(Error::ArgumentoInvalido, "--modo va de 1 a 5");
+                     [&](const reports::ModoLista& m) { return modo == m.modo; })) {
+        throw core::Error(core::Error::ArgumentoInvalido, "--modo va de 1 a 5");
     }
-    const auto& columnas = ColumnasPrestamos();
-    return mostrar(a, SentenciaListaPrestamos(modo, filtrosDe(a), ordenDe(a, columnas, "devuelto")),
-                   columnas, carpeta, salida, errores);
+    const auto& columnas = reports::ColumnasPrestamos();
+    return mostrar(
+        a, reports::SentenciaListaPrestamos(modo, filtrosDe(a), ordenDe(a, columnas, "devuelto")),
+        columnas, carpeta, salida);
 }
 
 int ComandoBuscarLibros(const std::vector<std::string>& args, const std::string& carpeta,
-                        std::ostream& salida, std::ostream& errores) {
-    const Argumentos a(args, conPanel({"--titulo", "--autor", "--inventario"}), {"--sql"});
-    const auto& columnas = ColumnasPrestamos();
-    return mostrar(a, SentenciaBusquedaLibros(filtrosDe(a), ordenDe(a, columnas, "titulo")),
-                   columnas, carpeta, salida, errores);
+                        std::ostream& salida, std::ostream& /*errores*/) {
+    const core::Argumentos a(args, conPanel({"--titulo", "--autor", "--inventario"}), {"--sql"});
+    const auto& columnas = reports::ColumnasPrestamos();
+    return mostrar(a,
+                   reports::SentenciaBusquedaLibros(filtrosDe(a), ordenDe(a, columnas, "titulo")),
+                   columnas, carpeta, salida);
 }
 
 int ComandoBuscarUsuarios(const std::vector<std::string>& args, const std::string& carpeta,
-                          std::ostream& salida, std::ostream& errores) {
-    const Argumentos a(args, conPanel({"--apellido", "--nombre", "--legajo"}), {"--sql"});
-    const auto& columnas = ColumnasUsuarios();
-    return mostrar(a, SentenciaBusquedaUsuarios(filtrosDe(a), ordenDe(a, columnas, "apellido")),
-                   columnas, carpeta, salida, errores);
+                          std::ostream& salida, std::ostream& /*errores*/) {
+    const core::Argumentos a(args, conPanel({"--apellido", "--nombre", "--legajo"}), {"--sql"});
+    const auto& columnas = reports::ColumnasUsuarios();
+    return mostrar(
+        a, reports::SentenciaBusquedaUsuarios(filtrosDe(a), ordenDe(a, columnas, "apellido")),
+        columnas, carpeta, salida);
 }
+
+} // namespace app::cli

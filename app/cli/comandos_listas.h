@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace app::cli {
+
 // The loan list and the two searches without a display: each prints the
 // grid as tab-separated lines (header first, no trailing empty row), or with
 // --sql the statement alone, running nothing.
@@ -13,3 +15,5 @@ int ComandoBuscarLibros(const std::vector<std::string>& args, const std::string&
                         std::ostream& salida, std::ostream& errores);
 int ComandoBuscarUsuarios(const std::vector<std::string>& args, const std::string& carpeta,
                           std::ostream& salida, std::ostream& errores);
+
+} // namespace app::cli

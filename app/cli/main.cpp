@@ -1,5 +1,5 @@
-#include "comandos.h"
-#include "error.h"
+#include "app/cli/comandos.h"
+#include "core/error.h"
 
 #include <filesystem>
 #include <iostream>
@@ -15,7 +15,7 @@ void mostrarAyuda(std::ostream& salida) {
               "                   exportaciones/); por omisión la del ejecutable\n"
               "\n"
               "Comandos:\n";
-    for (const Comando& c : Comandos()) {
+    for (const app::cli::Comando& c : app::cli::Comandos()) {
         salida << "  " << c.nombre << "\n      " << c.ayuda << "\n";
     }
 }
@@ -49,14 +49,14 @@ int main(int argc, char** argv) {
         mostrarAyuda(std::cerr);
         return 1;
     }
-    for (const Comando& c : Comandos()) {
+    for (const app::cli::Comando& c : app::cli::Comandos()) {
         if (palabras[i] == c.nombre) {
             const std::vector<std::string> resto(palabras.begin() + static_cast<long>(i) + 1,
                                                  palabras.end());
             try {
                 return c.ejecutar(resto, carpeta, std::cout, std::cerr);
-            } catch (const Error& e) {
-                std::cerr << "Error " << e.numero() << ": " << e.descripcion() << "\n";
+            } catch (const core::Error& e) {
+                app::cli::imprimirError(std::cerr, e);
                 return 1;
             }
         }

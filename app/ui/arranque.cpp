@@ -1,14 +1,16 @@
-#include "arranque.h"
+#include "app/ui/arranque.h"
 
-#include "frm_carga.h"
-#include "frm_configPath.h"
-#include "frm_principal.h"
+#include "app/ui/frm_configPath.h"
+#include "app/ui/frm_principal.h"
+#include "isis/ui/frm_carga.h"
 
 #include <QCoreApplication>
 
-Arranque::Arranque(std::string carpeta, const Reloj& reloj, Dialogos& dialogos)
-    : terminar([](int codigo) { QCoreApplication::exit(codigo); }),
-      ctx_(std::move(carpeta), reloj, dialogos), principal_(std::make_unique<frm_principal>(ctx_)) {
+namespace app::ui {
+
+Arranque::Arranque(std::string carpeta, const core::Reloj& reloj, core::ui::Dialogos& dialogos)
+    : terminar([](int codigo) { QCoreApplication::exit(codigo); }), ctx_(std::move(carpeta), reloj),
+      dialogos_(dialogos), principal_(std::make_unique<frm_principal>(ctx_, dialogos_)) {
     principal_->alRecargar = [this] { iniciar(); };
 }
 
@@ -16,7 +18,7 @@ Arranque::~Arranque() {
     delete carga_;
 }
 
-frm_carga* Arranque::carga() const {
+isis::ui::frm_carga* Arranque::carga() const {
     return carga_;
 }
 
@@ -25,31 +27,34 @@ void Arranque::iniciar() {
         carga_->raise();
         return;
     }
-    carga_ = new frm_carga(ctx_);
+    carga_ = new isis::ui::frm_carga(ctx_, dialogos_);
     carga_->setAttribute(Qt::WA_DeleteOnClose);
-    carga_->alTerminar = [this](const ResultadoCarga& r) { alTerminarCarga(r); };
+    carga_->alTerminar = [this](const carga::ResultadoCarga& r) { alTerminarCarga(r); };
     carga_->show();
 }
 
-void Arranque::alTerminarCarga(const ResultadoCarga& resultado) {
+void Arranque::alTerminarCarga(const carga::ResultadoCarga& resultado) {
     switch (resultado.tipo) {
-    case ResultadoCarga::Tipo::Exito:
+    case carga::ResultadoCarga::Tipo::Exito:
         principal_->show();
         principal_->activarMenus(true);
         break;
-    case ResultadoCarga::Tipo::FaltaRuta:
+    case carga::ResultadoCarga::Tipo::FaltaRuta:
         principal_->show();
-        principal_->mostrarUnica<frm_configPath>(ctx_)->setWindowTitle(MensajeFaltaRuta);
+        principal_->mostrarUnica<frm_configPath>(ctx_, dialogos_)
+            ->setWindowTitle(carga::MensajeFaltaRuta);
         principal_->activarMenus(false);
         break;
-    case ResultadoCarga::Tipo::Error:
+    case carga::ResultadoCarga::Tipo::Error:
         // The error has been shown; a reload leaves the main window as it was.
         if (!principal_->isVisible()) {
             terminar(1);
         }
         break;
-    case ResultadoCarga::Tipo::SinAlmacen:
+    case carga::ResultadoCarga::Tipo::SinAlmacen:
         terminar(1);
         break;
     }
 }
+
+} // namespace app::ui

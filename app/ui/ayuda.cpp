@@ -1,14 +1,17 @@
-#include "ayuda.h"
+#include "app/ui/ayuda.h"
 
-#include "archivo_ini.h"
-#include "dialogos.h"
-#include "error.h"
+#include "core/archivo_ini.h"
+#include "core/error.h"
+#include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
 
 #include <QProcess>
 #include <QStringList>
 
-void archivoDeAyuda(const std::string& carpeta, Dialogos& dialogos) {
-    Archivo_Ini ini(carpeta);
+namespace app::ui {
+
+void archivoDeAyuda(const std::string& carpeta, core::ui::Dialogos& dialogos) {
+    core::Archivo_Ini ini(carpeta);
     ini.Cargar("HELPFILE");
     const auto respuesta = dialogos.entrada("Especifique comando a ejecutar para la ayuda",
                                             "Archivo de Ayuda", ini.Process);
@@ -18,19 +21,22 @@ void archivoDeAyuda(const std::string& carpeta, Dialogos& dialogos) {
     }
 }
 
-void ejecutarAyuda(const std::string& carpeta, Dialogos& dialogos) {
-    Archivo_Ini ini(carpeta);
+void ejecutarAyuda(const std::string& carpeta, core::ui::Dialogos& dialogos) {
+    core::Archivo_Ini ini(carpeta);
     ini.Cargar("HELPFILE");
     try {
         QStringList partes = QProcess::splitCommand(QString::fromStdString(ini.Process));
         if (partes.isEmpty()) {
-            throw Error(Error::ArgumentoInvalido, "Llamada a procedimiento o argumento no válido");
+            throw core::Error(core::Error::ArgumentoInvalido,
+                              "Llamada a procedimiento o argumento no válido");
         }
         const QString programa = partes.takeFirst();
         if (!QProcess::startDetached(programa, partes)) {
-            throw Error(53, "No se ha encontrado el archivo");
+            throw core::Error(core::Error::ArchivoNoEncontrado, "No se ha encontrado el archivo");
         }
-    } catch (const Error& e) {
-        dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos, e, core::ui::EstiloError::TituloNumero);
     }
 }
+
+} // namespace app::ui

@@ -1,11 +1,13 @@
-#include "frmAbout.h"
+#include "app/ui/frmAbout.h"
 
-#include "dialogos.h"
+#include "core/ui/dialogos.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+
+namespace app::ui {
 
 const char* const frmAbout::MensajeSinInfo =
     "La información del sistema no está disponible en este momento";
@@ -17,7 +19,7 @@ QString textoVersion() {
         .arg(ESTAD_VERSION_PATCH);
 }
 
-frmAbout::frmAbout(Dialogos& dialogos, QWidget* parent) : QDialog(parent) {
+frmAbout::frmAbout(core::ui::Dialogos& dialogos, QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");
     setWindowTitle("Acerca de Estadisticas Velmara ");
     auto* icono = new QLabel(this);
@@ -55,3 +57,5 @@ frmAbout::frmAbout(Dialogos& dialogos, QWidget* parent) : QDialog(parent) {
     // No system-information tool on this platform: straight to the message.
     connect(info, &QPushButton::clicked, this, [&dialogos] { dialogos.mensaje(MensajeSinInfo); });
 }
+
+} // namespace app::ui

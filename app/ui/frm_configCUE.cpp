@@ -1,20 +1,23 @@
-#include "frm_configCUE.h"
+#include "app/ui/frm_configCUE.h"
 
-#include "almacen.h"
-#include "archivo_ini.h"
-#include "contexto.h"
-#include "dialogos.h"
-#include "error.h"
-#include "esquema.h"
-#include "formato_cue.h"
-#include "texto.h"
-#include "twips.h"
+#include "core/archivo_ini.h"
+#include "core/error.h"
+#include "core/formato_cue.h"
+#include "core/texto.h"
+#include "core/twips.h"
+#include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "store/esquema.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+namespace app::ui {
 
 namespace {
 
@@ -33,14 +36,15 @@ QLineEdit* caja(const char* nombre, int largo, QWidget* padre) {
 
 } // namespace
 
-frm_configCUE::frm_configCUE(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+frm_configCUE::frm_configCUE(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), dialogos_(dialogos) {
     setObjectName("frm_configCUE");
     setWindowTitle("Codigo CUE");
     txt_CUE1_ = caja("txt_CUE1", 7, this);
     txt_CUE2_ = caja("txt_CUE2", 2, this);
     cmb_provincia_ = new QComboBox(this);
     cmb_provincia_->setObjectName("cmb_provincia");
-    for (const Provincia& p : Provincias()) {
+    for (const store::Provincia& p : store::Provincias()) {
         cmb_provincia_->addItem(QString::fromUtf8(p.nombre), p.id);
     }
     cmb_provincia_->setCurrentIndex(-1);
@@ -62,13 +66,13 @@ frm_configCUE::frm_configCUE(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     rejilla->addWidget(etiqueta("Label3", "Ciudad", this), 2, 0);
     rejilla->addWidget(cmb_ciudad_, 2, 1, 1, 2);
 
-    Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpeta);
     ini.Cargar("INICIO");
-    const std::string primera = texto::prefijoUtf8(ini.CUE, 7);
+    const std::string primera = core::texto::prefijoUtf8(ini.CUE, 7);
     txt_CUE1_->setText(QString::fromStdString(primera));
     txt_CUE2_->setText(
-        QString::fromStdString(texto::prefijoUtf8(ini.CUE.substr(primera.size()), 2)));
-    resize(twips::aPixeles(5385, logicalDpiX()), twips::aPixeles(1635, logicalDpiY()));
+        QString::fromStdString(core::texto::prefijoUtf8(ini.CUE.substr(primera.size()), 2)));
+    resize(core::twips::aPixeles(5385, logicalDpiX()), core::twips::aPixeles(1635, logicalDpiY()));
 
     connect(cmb_provincia_, &QComboBox::currentIndexChanged, this,
             &frm_configCUE::cmb_provincia_Click);
@@ -86,29 +90,32 @@ void frm_configCUE::cmb_provincia_Click(int posicion) {
         ctx_.TextoSql = "SELECT * FROM ciudades WHERE idprovincia=" +
                         std::to_string(cmb_provincia_->itemData(posicion).toInt()) +
                         " ORDER BY nombre";
-        for (auto filas = EjecutarConsulta(ctx_, ctx_.TextoSql, adOpenForwardOnly, adLockReadOnly);
+        for (auto filas = store::EjecutarConsulta(ctx_, ctx_.TextoSql, store::adOpenForwardOnly,
+                                                  store::adLockReadOnly);
              !filas->fin(); filas->siguiente()) {
-            cmb_ciudad_->addItem(QString::fromStdString(texto::recortar(filas->texto("nombre"))),
-                                 std::stoi(filas->texto("idciudad")));
+            cmb_ciudad_->addItem(
+                QString::fromStdString(core::texto::recortar(filas->texto("nombre"))),
+                std::stoi(filas->texto("idciudad")));
         }
-    } catch (const Error& e) {
-        ctx_.dialogos.mensaje(e.descripcion(), "Error " + std::to_string(e.numero()),
-                              Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloError);
     }
 }
 
 void frm_configCUE::cmd_grabar_Click() {
     const std::string cue1 = txt_CUE1_->text().toStdString();
     const std::string cue2 = txt_CUE2_->text().toStdString();
-    if (!FormatoCUEValido(cue1, cue2)) {
-        ctx_.dialogos.mensaje("Formato del CUE incorrecto", "Error");
+    if (!core::FormatoCUEValido(cue1, cue2)) {
+        dialogos_.mensaje("Formato del CUE incorrecto", "Error");
         return;
     }
-    Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpeta);
     ini.CUE = cue1 + cue2;
     if (!ini.Grabar("INICIO")) {
-        ctx_.dialogos.mensaje("No se pudo grabar el CUE en " + ini.ruta(), "Error");
+        dialogos_.mensaje("No se pudo grabar el CUE en " + ini.ruta(), "Error");
         return;
     }
     close();
 }
+
+} // namespace app::ui

@@ -1,10 +1,11 @@
-#include "frm_configPath.h"
+#include "app/ui/frm_configPath.h"
 
-#include "archivo_ini.h"
-#include "contexto.h"
-#include "dialogos.h"
-#include "error.h"
-#include "twips.h"
+#include "core/archivo_ini.h"
+#include "core/error.h"
+#include "core/twips.h"
+#include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
+#include "store/contexto.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -12,14 +13,16 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
+namespace app::ui {
+
 namespace {
 constexpr const char* FiltroBases = "Bases Isis|*.mst|Toos los Archivos|*.*";
 } // namespace
 
-frm_configPath::frm_configPath(Contexto& ctx, QWidget* parent)
+frm_configPath::frm_configPath(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
     : QWidget(parent), txt_presta(new QLineEdit(this)), txt_usua(new QLineEdit(this)),
       txt_marc(new QLineEdit(this)), cmd_grabar(new QPushButton("Grabar", this)),
-      cmd_cancelar(new QPushButton("Cancelar", this)), ctx_(ctx) {
+      cmd_cancelar(new QPushButton("Cancelar", this)), ctx_(ctx), dialogos_(dialogos) {
     setObjectName("frm_configPath");
     setWindowTitle("Ubicacion de las Bases de Datos");
     auto* rejilla = new QGridLayout(this);
@@ -44,13 +47,13 @@ frm_configPath::frm_configPath(Contexto& ctx, QWidget* parent)
     connect(cmd_grabar, &QPushButton::clicked, this, &frm_configPath::cmd_grabar_Click);
     connect(cmd_cancelar, &QPushButton::clicked, this, &frm_configPath::cerrar);
 
-    Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpeta);
     ini.Cargar("LINK");
     txt_marc->setText(QString::fromStdString(ini.RutaMarc));
     txt_presta->setText(QString::fromStdString(ini.RutaPresta));
     txt_usua->setText(QString::fromStdString(ini.RutaUsua));
 
-    resize(twips::aPixeles(6075, logicalDpiX()), twips::aPixeles(2280, logicalDpiY()));
+    resize(core::twips::aPixeles(6075, logicalDpiX()), core::twips::aPixeles(2280, logicalDpiY()));
 }
 
 QPushButton* frm_configPath::fila(int numero, const char* etiqueta, QLineEdit* caja,
@@ -67,7 +70,7 @@ QPushButton* frm_configPath::fila(int numero, const char* etiqueta, QLineEdit* c
     connect(buscar, &QPushButton::clicked, this, [this, caja, tituloBusqueda] {
         // The dialog opens at the box's current path; a cancel keeps the box.
         const std::string elegido =
-            ctx_.dialogos.abrirArchivo(tituloBusqueda, FiltroBases, caja->text().toStdString());
+            dialogos_.abrirArchivo(tituloBusqueda, FiltroBases, caja->text().toStdString());
         if (!elegido.empty()) {
             caja->setText(QString::fromStdString(elegido));
         }
@@ -76,14 +79,14 @@ QPushButton* frm_configPath::fila(int numero, const char* etiqueta, QLineEdit* c
 }
 
 void frm_configPath::cmd_grabar_Click() {
-    Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpeta);
     ini.RutaMarc = txt_marc->text().toStdString();
     ini.RutaPresta = txt_presta->text().toStdString();
     ini.RutaUsua = txt_usua->text().toStdString();
     if (!ini.Grabar("LINK")) {
-        ctx_.dialogos.mensaje("No se pudo grabar " + ini.ruta(),
-                              "Error " + std::to_string(Error::ErrorArchivo),
-                              Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
+        core::ui::mostrarError(
+            dialogos_, core::Error(core::Error::ErrorArchivo, "No se pudo grabar " + ini.ruta()),
+            core::ui::EstiloError::TituloError);
         return;
     }
     cerrar();
@@ -97,3 +100,5 @@ void frm_configPath::cerrar() {
         close();
     }
 }
+
+} // namespace app::ui

@@ -2,16 +2,24 @@
 
 #include <QWidget>
 
-struct Contexto;
 class QLineEdit;
 class QPushButton;
+
+namespace core::ui {
+class Dialogos;
+}
+namespace store {
+struct Contexto;
+}
+
+namespace app::ui {
 
 // Where the three ISIS databases are: block "LINK" of the settings, read when
 // the dialog opens and written whole on "Grabar".
 class frm_configPath : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_configPath(Contexto& ctx, QWidget* parent = nullptr);
+    frm_configPath(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
     QLineEdit* txt_presta;
     QLineEdit* txt_usua;
@@ -28,5 +36,8 @@ private:
     void cmd_grabar_Click();
     void cerrar();
 
-    Contexto& ctx_;
+    store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
 };
+
+} // namespace app::ui

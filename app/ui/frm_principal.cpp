@@ -1,34 +1,38 @@
-#include "frm_principal.h"
+#include "app/ui/frm_principal.h"
 
-#include "almacen.h"
-#include "ayuda.h"
-#include "contexto.h"
-#include "dialogos.h"
-#include "frmAbout.h"
-#include "frm_configCUE.h"
-#include "frm_configPath.h"
-#include "frm_exporta.h"
-#include "frm_ranking.h"
-#include "lectura_exportacion.h"
-#include "menus_listas.h"
+#include "app/ui/ayuda.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/frm_configCUE.h"
+#include "app/ui/frm_configPath.h"
+#include "app/ui/menus_listas.h"
+#include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
+#include "export/lectura_exportacion.h"
+#include "export/ui/frm_exporta.h"
+#include "reports/ui/frm_ranking.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
+namespace app::ui {
+
 namespace {
 // Each ranking command opens one more window, grouped as the command says.
-void abrirRanking(frm_principal& principal, Contexto& ctx, int agrupacion, const char* titulo) {
-    auto* ventana = new frm_ranking(ctx);
+void abrirRanking(frm_principal& principal, store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                  int agrupacion, const char* titulo) {
+    auto* ventana = new reports::ui::frm_ranking(ctx, dialogos);
     principal.agregarHija(ventana);
     ventana->elegirAgrupacion(agrupacion);
     ventana->setWindowTitle(titulo);
 }
 } // namespace
 
-frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), area_(new QMdiArea(this)) {
+frm_principal::frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
+    : QMainWindow(parent), ctx_(ctx), dialogos_(dialogos), area_(new QMdiArea(this)) {
     setObjectName("frm_principal");
     setWindowTitle("Estadisticas Sistema de Préstamos");
     area_->setObjectName("area");
@@ -39,31 +43,32 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     comando(usuarios, "mnu_buscarUsuarios", "Búsqueda");
     comando(usuarios, "mnu_usuariosRetrasados", "Morosos");
     comando(usuarios, "mnu_usuariosTitulos", "Títulos retirados");
-    connect(comando(usuarios, "mnu_usuariosRanking", "Ranking"), &QAction::triggered, this,
-            [this] { abrirRanking(*this, ctx_, ranking::PorUsuario, "Ranking de Usuarios"); });
+    connect(comando(usuarios, "mnu_usuariosRanking", "Ranking"), &QAction::triggered, this, [this] {
+        abrirRanking(*this, ctx_, dialogos_, reports::ranking::PorUsuario, "Ranking de Usuarios");
+    });
 
     QMenu* libros = menu("mnu_libros", "Libros");
     comando(libros, "mnu_buscarLibros", "Búsqueda");
     comando(libros, "mnu_librosMorosos", "Devueltos con mora");
     comando(libros, "mnu_librosPrestados", "Prestados");
-    connect(comando(libros, "mnu_librosRanking", "Ranking"), &QAction::triggered, this,
-            [this] { abrirRanking(*this, ctx_, ranking::PorLibro, "Ranking de Libros"); });
+    connect(comando(libros, "mnu_librosRanking", "Ranking"), &QAction::triggered, this, [this] {
+        abrirRanking(*this, ctx_, dialogos_, reports::ranking::PorLibro, "Ranking de Libros");
+    });
     comando(libros, "mnu_librosRenovados", "Renovados")->setEnabled(false);
 
     QMenu* config = menu("mnu_config", "Configuración");
     connect(comando(config, "mnu_helpfile", "Archivo de ayuda"), &QAction::triggered, this,
             &frm_principal::archivoDeAyuda);
     connect(comando(config, "mnu_CUE", "Cambiar CUE"), &QAction::triggered, this,
-            [this] { mostrarUnica<frm_configCUE>(ctx_); });
+            [this] { mostrarUnica<frm_configCUE>(ctx_, dialogos_); });
     connect(comando(config, "mnu_path", "Path DB"), &QAction::triggered, this,
-            [this] { mostrarUnica<frm_configPath>(ctx_); });
+            [this] { mostrarUnica<frm_configPath>(ctx_, dialogos_); });
 
     connect(comando(nullptr, "mnu_exportar", "Exportar"), &QAction::triggered, this,
-            [this] { mostrarUnica<frm_exporta>(ctx_); });
+            [this] { mostrarUnica<exportacion::ui::frm_exporta>(ctx_, dialogos_); });
     QAction* leer = comando(nullptr, "mnu_leer", "leer");
     leer->setVisible(false);
-    connect(leer, &QAction::triggered, this,
-            [this] { LeerExportacion(ctx_.carpeta, ctx_.dialogos); });
+    connect(leer, &QAction::triggered, this, &frm_principal::leerExportacion);
 
     ventana_ = menu("mnu_ventana", "Ventana");
     connect(comando(ventana_, "mnu_cascada", "Cascada"), &QAction::triggered, this,
@@ -81,7 +86,7 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
 
     QMenu* ayudaMenu = menu("mnu_help", "?");
     connect(comando(ayudaMenu, "mnu_acerca_de", "Acerca de..."), &QAction::triggered, this, [this] {
-        auto* acerca = new frmAbout(ctx_.dialogos);
+        auto* acerca = new frmAbout(dialogos_);
         acerca->setAttribute(Qt::WA_DeleteOnClose);
         acerca->show();
     });
@@ -89,7 +94,7 @@ frm_principal::frm_principal(Contexto& ctx, QWidget* parent)
     f1->setShortcut(Qt::Key_F1);
     f1->setShortcutContext(Qt::ApplicationShortcut);
     connect(f1, &QAction::triggered, this, &frm_principal::ayuda);
-    ConectarListas(*this, ctx_);
+    ConectarListas(*this, ctx_, dialogos_);
 }
 
 QMenu* frm_principal::menu(const char* nombre, const QString& titulo) {
@@ -177,24 +182,38 @@ void frm_principal::listarVentanas() {
 }
 
 void frm_principal::archivoDeAyuda() {
-    ::archivoDeAyuda(ctx_.carpeta, ctx_.dialogos);
+    app::ui::archivoDeAyuda(ctx_.carpeta, dialogos_);
 }
 
 void frm_principal::ayuda() {
-    ::ejecutarAyuda(ctx_.carpeta, ctx_.dialogos);
+    app::ui::ejecutarAyuda(ctx_.carpeta, dialogos_);
+}
+
+void frm_principal::leerExportacion() {
+    try {
+        // The texts read are not shown: the command only tells whether the file loads.
+        exportacion::LeerExportacion(ctx_.carpeta);
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloPorDefecto);
+    }
 }
 
 void frm_principal::closeEvent(QCloseEvent* evento) {
-    const auto respuesta = ctx_.dialogos.mensaje("¿Está seguro?", "Salir", Dialogos::Botones::SiNo,
-                                                 Dialogos::Icono::Pregunta);
-    if (respuesta != Dialogos::Respuesta::Si) {
+    const auto respuesta =
+        dialogos_.mensaje("¿Está seguro?", "Salir", core::ui::Dialogos::Botones::SiNo,
+                          core::ui::Dialogos::Icono::Pregunta);
+    if (respuesta != core::ui::Dialogos::Respuesta::Si) {
         evento->ignore();
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    CompactarBase(ctx_);
+    if (const std::optional<core::Error> error = store::CompactarBase(ctx_)) {
+        core::ui::mostrarError(dialogos_, *error, core::ui::EstiloError::TituloError);
+    }
     QApplication::restoreOverrideCursor();
     evento->accept();
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
 }
+
+} // namespace app::ui

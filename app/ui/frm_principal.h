@@ -4,9 +4,17 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-struct Contexto;
 class QAction;
 class QMenu;
+
+namespace core::ui {
+class Dialogos;
+}
+namespace store {
+struct Contexto;
+}
+
+namespace app::ui {
 
 // The program's frame: the menu bar and the area where every child window
 // opens. It holds no data; it switches four menus after each load and runs
@@ -14,7 +22,7 @@ class QMenu;
 class frm_principal : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frm_principal(Contexto& ctx, QWidget* parent = nullptr);
+    frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
     // Switches "Usuarios", "Libros", "Exportar" and "Ventana" on or off.
     void activarMenus(bool activos);
@@ -53,9 +61,13 @@ private:
     void listarVentanas();
     void archivoDeAyuda();
     void ayuda();
+    void leerExportacion();
 
-    Contexto& ctx_;
+    store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
     QMdiArea* area_;
     QMenu* ventana_ = nullptr;
     QList<QAction*> listaVentanas_;
 };
+
+} // namespace app::ui

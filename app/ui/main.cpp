@@ -1,7 +1,7 @@
-#include "arranque.h"
-#include "dialogos_qt.h"
-#include "frm_principal.h"
-#include "reloj.h"
+#include "app/ui/arranque.h"
+#include "app/ui/frm_principal.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_qt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -20,9 +20,10 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&traductor);
     }
 
-    Reloj reloj;
-    DialogosQt dialogos;
-    Arranque arranque(QCoreApplication::applicationDirPath().toStdString(), reloj, dialogos);
+    core::Reloj reloj;
+    core::ui::DialogosQt dialogos;
+    app::ui::Arranque arranque(QCoreApplication::applicationDirPath().toStdString(), reloj,
+                               dialogos);
     dialogos.fijarPadre(&arranque.principal());
     arranque.iniciar();
     return QApplication::exec();

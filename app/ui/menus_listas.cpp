@@ -1,12 +1,14 @@
-#include "menus_listas.h"
+#include "app/ui/menus_listas.h"
 
-#include "frm_busqueda_libros.h"
-#include "frm_busqueda_usuarios.h"
-#include "frm_principal.h"
-#include "frm_usuarios_libros.h"
+#include "app/ui/frm_principal.h"
+#include "reports/ui/frm_busqueda_libros.h"
+#include "reports/ui/frm_busqueda_usuarios.h"
+#include "reports/ui/frm_usuarios_libros.h"
 
 #include <QAction>
 #include <QLineEdit>
+
+namespace app::ui {
 
 namespace {
 
@@ -22,9 +24,10 @@ constexpr ComandoLista ComandosLista[] = {
 
 } // namespace
 
-void AbrirListaPrestamos(frm_principal& principal, Contexto& ctx, const std::string& modo) {
-    auto* lista = principal.mostrarUnica<frm_usuarios_libros>(ctx);
-    for (const ModoLista& m : ModosLista()) {
+void AbrirListaPrestamos(frm_principal& principal, store::Contexto& ctx,
+                         core::ui::Dialogos& dialogos, const std::string& modo) {
+    auto* lista = principal.mostrarUnica<reports::ui::frm_usuarios_libros>(ctx, dialogos);
+    for (const reports::ModoLista& m : reports::ModosLista()) {
         if (modo == m.modo) {
             lista->setWindowTitle(m.titulo);
         }
@@ -33,14 +36,21 @@ void AbrirListaPrestamos(frm_principal& principal, Contexto& ctx, const std::str
     lista->Lista("devuelto");
 }
 
-void ConectarListas(frm_principal& principal, Contexto& ctx) {
+void ConectarListas(frm_principal& principal, store::Contexto& ctx, core::ui::Dialogos& dialogos) {
     for (const ComandoLista& c : ComandosLista) {
-        QObject::connect(
-            principal.accion(c.accion), &QAction::triggered, &principal,
-            [&principal, &ctx, modo = c.modo] { AbrirListaPrestamos(principal, ctx, modo); });
+        QObject::connect(principal.accion(c.accion), &QAction::triggered, &principal,
+                         [&principal, &ctx, &dialogos, modo = c.modo] {
+                             AbrirListaPrestamos(principal, ctx, dialogos, modo);
+                         });
     }
     QObject::connect(principal.accion("mnu_buscarLibros"), &QAction::triggered, &principal,
-                     [&principal, &ctx] { principal.mostrarUnica<frm_busqueda_libros>(ctx); });
+                     [&principal, &ctx, &dialogos] {
+                         principal.mostrarUnica<reports::ui::frm_busqueda_libros>(ctx, dialogos);
+                     });
     QObject::connect(principal.accion("mnu_buscarUsuarios"), &QAction::triggered, &principal,
-                     [&principal, &ctx] { principal.mostrarUnica<frm_busqueda_usuarios>(ctx); });
+                     [&principal, &ctx, &dialogos] {
+                         principal.mostrarUnica<reports::ui::frm_busqueda_usuarios>(ctx, dialogos);
+                     });
 }
+
+} // namespace app::ui

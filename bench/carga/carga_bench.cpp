@@ -2,13 +2,12 @@
 // records, and the floor it is held to: the sqlite3 shell importing the same
 // rows into an empty presta with the same schema and indexes. The two run
 // interleaved, several times each, so both meet the same machine load.
-#include "archivo_ini.h"
-#include "base_datos.h"
-#include "carga.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "esquema.h"
-#include "reloj.h"
+#include "core/archivo_ini.h"
+#include "core/reloj.h"
+#include "isis/carga/carga.h"
+#include "store/base_datos.h"
+#include "store/contexto.h"
+#include "store/esquema.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,11 +28,10 @@ void ejecutar(const std::string& orden) {
     }
 }
 
-ResultadoCarga cargar(const std::string& carpeta) {
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta, reloj, dialogos);
-    return CargarDatos(ctx);
+carga::ResultadoCarga cargar(const std::string& carpeta) {
+    core::Reloj reloj;
+    store::Contexto ctx(carpeta, reloj);
+    return carga::CargarDatos(ctx);
 }
 
 struct Datos {
@@ -51,12 +49,12 @@ const Datos& datos() {
         }
         ejecutar(std::string(GENERAR_DEMO) + " --carpeta " + carpeta +
                  " --prestamos 100000 --usuarios 20000 --catalogo 60000 > /dev/null");
-        Archivo_Ini ini(carpeta);
+        core::Archivo_Ini ini(carpeta);
         ini.RutaPresta = carpeta + "/PRESTA.MST";
         ini.RutaUsua = carpeta + "/USUARIOS.MST";
         ini.RutaMarc = carpeta + "/MARC.MST";
         ini.Grabar("LINK");
-        if (cargar(carpeta).tipo != ResultadoCarga::Tipo::Exito) {
+        if (cargar(carpeta).tipo != carga::ResultadoCarga::Tipo::Exito) {
             throw std::runtime_error("la carga de preparación falló");
         }
         const std::string csv = carpeta + "/presta.csv";
@@ -106,9 +104,9 @@ void anotar(benchmark::State& estado, Medida& mejor, const Medida& m) {
 void BM_CargaCompleta(benchmark::State& estado) {
     const std::string carpeta = datos().carpeta;
     for (auto _ : estado) {
-        ResultadoCarga r;
+        carga::ResultadoCarga r;
         const Medida m = medir(RUSAGE_SELF, [&] { r = cargar(carpeta); });
-        if (r.tipo != ResultadoCarga::Tipo::Exito) {
+        if (r.tipo != carga::ResultadoCarga::Tipo::Exito) {
             estado.SkipWithError("la carga falló");
             return;
         }
@@ -122,9 +120,9 @@ void BM_ImportacionSqlite(benchmark::State& estado) {
     for (auto _ : estado) {
         fs::remove(destino);
         {
-            Reloj reloj;
-            BaseDatos base(destino, reloj);
-            crearEsquema(base);
+            core::Reloj reloj;
+            store::BaseDatos base(destino, reloj);
+            store::crearEsquema(base);
         }
         const Medida m = medir(RUSAGE_CHILDREN, [&] {
             ejecutar("sqlite3 -cmd '.load " EXTENSION_COLECCION "' " + destino +

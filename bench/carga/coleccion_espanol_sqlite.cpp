@@ -1,12 +1,12 @@
 // Loadable sqlite3 extension registering the store's ESPANOL collation.
-#include "coleccion_espanol.h"
+#include "store/coleccion_espanol.h"
 
 #include <sqlite3ext.h>
 SQLITE_EXTENSION_INIT1
 
 namespace {
 int comparar(void*, int la, const void* a, int lb, const void* b) {
-    return compararEspanol(
+    return store::compararEspanol(
         std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(la)),
         std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lb)));
 }

@@ -1,4 +1,4 @@
-#include "generador_demo.h"
+#include "tools/generar_demo/generador_demo.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,12 +13,12 @@ void BM_GenerarBasesDeReferencia(benchmark::State& state) {
     const auto carpeta =
         std::filesystem::temp_directory_path() / ("bench-demo-" + std::to_string(getpid()));
     for (auto _ : state) {
-        generarDemo({.carpeta = carpeta.string(),
-                     .prestamos = 100000,
-                     .usuarios = 20000,
-                     .catalogo = 60000,
-                     .semilla = 1,
-                     .hoy = std::chrono::year{2026} / 12 / 1});
+        demo::generarDemo({.carpeta = carpeta.string(),
+                           .prestamos = 100000,
+                           .usuarios = 20000,
+                           .catalogo = 60000,
+                           .semilla = 1,
+                           .hoy = std::chrono::year{2026} / 12 / 1});
     }
     std::filesystem::remove_all(carpeta);
 }

@@ -1,6 +1,7 @@
-#include "frm_exporta.h"
+#include "export/ui/frm_exporta.h"
 
-#include "contexto.h"
+#include "export/ui/exportar_xml.h"
+#include "store/contexto.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -9,20 +10,24 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+namespace exportacion::ui {
+
 namespace {
 
-QDate aQDate(Fecha f) {
+QDate aQDate(core::Fecha f) {
     return QDate(static_cast<int>(f.year()), static_cast<int>(static_cast<unsigned>(f.month())),
                  static_cast<int>(static_cast<unsigned>(f.day())));
 }
 
-Fecha desdeQDate(QDate d) {
-    return Fecha{std::chrono::year{d.year()}, std::chrono::month{static_cast<unsigned>(d.month())},
-                 std::chrono::day{static_cast<unsigned>(d.day())}};
+core::Fecha desdeQDate(QDate d) {
+    return core::Fecha{std::chrono::year{d.year()},
+                       std::chrono::month{static_cast<unsigned>(d.month())},
+                       std::chrono::day{static_cast<unsigned>(d.day())}};
 }
 
 // A picker that is usable only while its box is ticked.
-QDateEdit* selectorFecha(const char* nombre, Fecha fecha, QCheckBox* casilla, QWidget* padre) {
+QDateEdit* selectorFecha(const char* nombre, core::Fecha fecha, QCheckBox* casilla,
+                         QWidget* padre) {
     auto* selector = new QDateEdit(aQDate(fecha), padre);
     selector->setObjectName(nombre);
     selector->setCalendarPopup(true);
@@ -34,16 +39,17 @@ QDateEdit* selectorFecha(const char* nombre, Fecha fecha, QCheckBox* casilla, QW
 
 } // namespace
 
-frm_exporta::frm_exporta(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+frm_exporta::frm_exporta(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), dialogos_(dialogos) {
     setObjectName("frm_exporta");
     setWindowTitle("Exportacion");
-    const Fecha hoy = ctx_.reloj.hoy();
+    const core::Fecha hoy = ctx_.reloj.hoy();
 
     auto* marco = new QGroupBox("Fecha", this);
     marco->setObjectName("Frame2");
     chk_desde_ = new QCheckBox("desde", marco);
     chk_desde_->setObjectName("chk_desde");
-    DTP_desde_ = selectorFecha("DTP_desde", sumarDias(hoy, -30), chk_desde_, marco);
+    DTP_desde_ = selectorFecha("DTP_desde", core::sumarDias(hoy, -30), chk_desde_, marco);
     chk_hasta_ = new QCheckBox("hasta", marco);
     chk_hasta_->setObjectName("chk_hasta");
     DTP_hasta_ = selectorFecha("DTP_hasta", hoy, chk_hasta_, marco);
@@ -86,6 +92,8 @@ PeriodoExportacion frm_exporta::periodo() const {
 void frm_exporta::cmd_exportar_Click() {
     const PeriodoExportacion p = periodo();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ExportarXML(ctx_, FiltroExportacion(p), p);
+    ExportarXML(ctx_, dialogos_, FiltroExportacion(p), p);
     QApplication::restoreOverrideCursor();
 }
+
+} // namespace exportacion::ui

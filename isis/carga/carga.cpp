@@ -1,54 +1,66 @@
-#include "carga.h"
+#include "isis/carga/carga.h"
 
-#include "almacen.h"
-#include "archivo_ini.h"
-#include "contexto.h"
-#include "escritura_presta.h"
-#include "lectura_isis.h"
-#include "modulo_isis.h"
-#include "progreso_carga.h"
-#include "reloj.h"
+#include "core/archivo_ini.h"
+#include "core/reloj.h"
+#include "isis/carga/escritura_presta.h"
+#include "isis/carga/lectura_isis.h"
+#include "isis/carga/progreso_carga.h"
+#include "isis/modulo_isis.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+
+namespace carga {
 
 namespace {
 
-ResultadoCarga Ejecutar(Contexto& ctx, ProgresoCarga& progreso) {
-    const Archivo_Ini& ini = *ctx.ArchivoIni;
+// The run itself; it sets the outcome in `resultado` (Exito until then).
+void Ejecutar(store::Contexto& ctx, isis::ModuloIsis& isis, ProgresoCarga& progreso,
+              ResultadoCarga& resultado) {
+    const core::Archivo_Ini& ini = *ctx.ArchivoIni;
     for (const std::string* ruta : {&ini.RutaPresta, &ini.RutaUsua, &ini.RutaMarc}) {
-        if (!ExisteArchivo(*ruta)) {
-            return {ResultadoCarga::Tipo::FaltaRuta, 0, std::nullopt};
+        if (!store::ExisteArchivo(*ruta)) {
+            resultado.tipo = ResultadoCarga::Tipo::FaltaRuta;
+            return;
         }
     }
-    ModuloIsis isis(ctx.dialogos);
     const TablaCarga tabla = LeerTablaCarga(isis, {ini.RutaPresta, ini.RutaUsua, ini.RutaMarc},
-                                            textoAAAAMMDD(ctx.reloj.hoy()), progreso);
-    if (!AbrirBaseDatos(ctx)) {
-        return {ResultadoCarga::Tipo::SinAlmacen, 0, std::nullopt};
+                                            core::textoAAAAMMDD(ctx.reloj.hoy()), progreso);
+    try {
+        store::AbrirBaseDatos(ctx);
+    } catch (const core::Error& e) {
+        resultado.tipo = ResultadoCarga::Tipo::SinAlmacen;
+        resultado.error = e;
+        return;
     }
     EscribirPresta(ctx, tabla, progreso);
     // The ranking's base always matches what presta holds.
     ctx.TotalPrestamos = static_cast<std::int32_t>(tabla.size());
-    return {ResultadoCarga::Tipo::Exito, static_cast<int>(tabla.size()), std::nullopt};
+    resultado.filas = static_cast<int>(tabla.size());
 }
 
 } // namespace
 
-ResultadoCarga CargarDatos(Contexto& ctx, const AvisoCarga& aviso) {
+ResultadoCarga CargarDatos(store::Contexto& ctx, const AvisoCarga& aviso) {
     ProgresoCarga progreso(aviso);
+    isis::ModuloIsis isis;
     ResultadoCarga resultado;
     try {
         progreso.valor(0);
-        ctx.ArchivoIni = std::make_unique<Archivo_Ini>(ctx.carpeta);
+        ctx.ArchivoIni = std::make_unique<core::Archivo_Ini>(ctx.carpeta);
         ctx.ArchivoIni->Cargar("LINK");
-        resultado = Ejecutar(ctx, progreso);
-    } catch (const Error& e) {
+        Ejecutar(ctx, isis, progreso, resultado);
+    } catch (const core::Error& e) {
         // A path that cannot be split or that the system cannot find is a
         // missing path; anything else is reported as it is.
-        const bool rutaInvalida =
-            e.numero() == Error::ArgumentoInvalido || e.numero() == Error::RutaNoEncontrada;
+        const bool rutaInvalida = e.numero() == core::Error::ArgumentoInvalido ||
+                                  e.numero() == core::Error::RutaNoEncontrada;
         resultado.tipo =
             rutaInvalida ? ResultadoCarga::Tipo::FaltaRuta : ResultadoCarga::Tipo::Error;
         resultado.error = e;
     }
+    resultado.avisos = std::move(isis.Avisos);
     ctx.ArchivoIni.reset();
     return resultado;
 }
+
+} // namespace carga

@@ -1,12 +1,17 @@
 #pragma once
 
-#include "error.h"
+#include "core/error.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+namespace store {
 struct Contexto;
+}
+
+namespace carga {
 
 // What the load window shows while the run works: the status text, the
 // progress maximum and value. Called on every change; the window decides how
@@ -19,11 +24,14 @@ struct ResultadoCarga {
         Exito,      // presta holds the new load; show the main window, menus on
         FaltaRuta,  // a database path is missing or unusable; show the paths dialog
         Error,      // any other failure, in `error`; presta is unchanged
-        SinAlmacen, // the store could not be opened (already reported); the program ends
+        SinAlmacen, // the store could not be opened, in `error`; the program ends
     };
     Tipo tipo = Tipo::Exito;
     int filas = 0; // rows written into presta
-    std::optional<Error> error;
+    std::optional<core::Error> error;
+    // What the ISIS layer noted on the way ("No existe la base de datos ..."),
+    // in order: shown before anything the outcome itself leads to.
+    std::vector<std::string> avisos;
 };
 
 // The caption the paths dialog gets when a database path is missing.
@@ -34,4 +42,6 @@ inline constexpr const char* MensajeFaltaRuta =
 // in block "LINK" of the settings and replaces presta with one row per loan,
 // in one transaction, so a run that fails anywhere leaves presta as it was.
 // Sets ctx.TotalPrestamos to the rows written when it succeeds.
-ResultadoCarga CargarDatos(Contexto& ctx, const AvisoCarga& aviso = {});
+ResultadoCarga CargarDatos(store::Contexto& ctx, const AvisoCarga& aviso = {});
+
+} // namespace carga

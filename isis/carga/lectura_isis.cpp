@@ -1,10 +1,12 @@
-#include "lectura_isis.h"
+#include "isis/carga/lectura_isis.h"
 
-#include "isis32.h"
-#include "modulo_isis.h"
-#include "progreso_carga.h"
-#include "ruta_base.h"
-#include "texto.h"
+#include "core/texto.h"
+#include "isis/carga/progreso_carga.h"
+#include "isis/carga/ruta_base.h"
+#include "isis/isis32.h"
+#include "isis/modulo_isis.h"
+
+namespace carga {
 
 namespace {
 
@@ -38,20 +40,21 @@ constexpr Origen DelUsuario[] = {{FilaCarga::apellido, 10},  {FilaCarga::nombre,
 
 // Copies the fields of the current record, an absent one as the empty text.
 template <std::size_t N>
-void Copiar(ModuloIsis& isis, BaseIsis& base, const Origen (&origenes)[N], FilaCarga& fila) {
+void Copiar(isis::ModuloIsis& isis, isis::BaseIsis& base, const Origen (&origenes)[N],
+            FilaCarga& fila) {
     for (const Origen& o : origenes) {
         fila[o.columna] = isis.LeerCampo(base, o.tag, 1);
     }
 }
 
 // The space keeps one format, so each formatting sets its own just before.
-std::string Formatear(ModuloIsis& isis, BaseIsis& base, const char* formato) {
-    IsisSpaPft(base.Espacio, formato);
+std::string Formatear(isis::ModuloIsis& isis, isis::BaseIsis& base, const char* formato) {
+    isis::IsisSpaPft(base.Espacio, formato);
     return isis.FormatearRegistro(base);
 }
 
-void LeerPrestamos(ModuloIsis& isis, TablaCarga& tabla, ProgresoCarga& progreso) {
-    BaseIsis& base = isis.Bases[Prestamos];
+void LeerPrestamos(isis::ModuloIsis& isis, TablaCarga& tabla, ProgresoCarga& progreso) {
+    isis::BaseIsis& base = isis.Bases[Prestamos];
     isis.AbrirBase(base);
     const std::int32_t ultimo = isis.UltimoMfn(base);
     progreso.maximo(4 * ultimo + 10);
@@ -70,9 +73,9 @@ void LeerPrestamos(ModuloIsis& isis, TablaCarga& tabla, ProgresoCarga& progreso)
     }
 }
 
-void LeerUsuarios(ModuloIsis& isis, TablaCarga& tabla, const std::string& hoy,
+void LeerUsuarios(isis::ModuloIsis& isis, TablaCarga& tabla, const std::string& hoy,
                   ProgresoCarga& progreso) {
-    BaseIsis& base = isis.Bases[Usuarios];
+    isis::BaseIsis& base = isis.Bases[Usuarios];
     isis.AbrirBase(base);
     progreso.etiqueta("Cargando datos de usuarios");
     for (FilaCarga& fila : tabla) {
@@ -87,26 +90,26 @@ void LeerUsuarios(ModuloIsis& isis, TablaCarga& tabla, const std::string& hoy,
     }
 }
 
-void LeerTitulos(ModuloIsis& isis, TablaCarga& tabla, ProgresoCarga& progreso) {
-    BaseIsis& base = isis.Bases[Marc];
+void LeerTitulos(isis::ModuloIsis& isis, TablaCarga& tabla, ProgresoCarga& progreso) {
+    isis::BaseIsis& base = isis.Bases[Marc];
     isis.AbrirBase(base);
     progreso.etiqueta("Cargando datos bibliograficos");
     for (FilaCarga& fila : tabla) {
         progreso.avanzar();
         // A member found without field 20 has emptied dni: that loan stays as it is.
         if (fila[FilaCarga::dni].empty() ||
-            isis.BuscarClave(base, "I:" + texto::recortarBlancos(fila[FilaCarga::inventario])) <=
-                0) {
+            isis.BuscarClave(
+                base, "I:" + core::texto::recortarBlancos(fila[FilaCarga::inventario])) <= 0) {
             continue;
         }
         fila[FilaCarga::titulo] = Formatear(isis, base, FormatoTitulo);
-        fila[FilaCarga::autor] = texto::recortarBlancos(Formatear(isis, base, FormatoAutor));
+        fila[FilaCarga::autor] = core::texto::recortarBlancos(Formatear(isis, base, FormatoAutor));
         fila[FilaCarga::tematica] = Formatear(isis, base, FormatoTematica);
         fila[FilaCarga::isbn] = Formatear(isis, base, FormatoIsbn);
     }
 }
 
-TablaCarga Leer(ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
+TablaCarga Leer(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
                 ProgresoCarga& progreso) {
     DividirRuta(rutas.usuarios, isis.Bases[Usuarios]);
     DividirRuta(rutas.presta, isis.Bases[Prestamos]);
@@ -120,7 +123,7 @@ TablaCarga Leer(ModuloIsis& isis, const RutasCarga& rutas, const std::string& ho
 
 } // namespace
 
-TablaCarga LeerTablaCarga(ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
+TablaCarga LeerTablaCarga(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
                           ProgresoCarga& progreso) {
     isis.IniciarIsis(2);
     TablaCarga tabla;
@@ -134,3 +137,5 @@ TablaCarga LeerTablaCarga(ModuloIsis& isis, const RutasCarga& rutas, const std::
     isis.CerrarIsis();
     return tabla;
 }
+
+} // namespace carga

@@ -1,10 +1,15 @@
 #pragma once
 
-#include "tabla_carga.h"
+#include "isis/carga/tabla_carga.h"
 
 #include <string>
 
+namespace isis {
 class ModuloIsis;
+}
+
+namespace carga {
+
 class ProgresoCarga;
 
 // The three ISIS databases of a load run, as full master file paths.
@@ -17,5 +22,7 @@ struct RutasCarga {
 // Reads every loan that names a member (field 20) and completes it with its
 // member and catalogue record. `hoy` is today as "yyyymmdd", for the
 // suspension. The ISIS spaces are deleted before it returns, failures included.
-TablaCarga LeerTablaCarga(ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
+TablaCarga LeerTablaCarga(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
                           ProgresoCarga& progreso);
+
+} // namespace carga

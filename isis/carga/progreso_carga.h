@@ -1,8 +1,10 @@
 #pragma once
 
-#include "carga.h"
+#include "isis/carga/carga.h"
 
 #include <string>
+
+namespace carga {
 
 // The load run's status text and progress bar, passed on to the window.
 class ProgresoCarga {
@@ -36,3 +38,5 @@ private:
     int maximo_ = 100;
     int valor_ = 0;
 };
+
+} // namespace carga

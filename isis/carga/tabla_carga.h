@@ -1,10 +1,12 @@
 #pragma once
 
-#include "esquema.h"
+#include "store/esquema.h"
 
 #include <array>
 #include <string>
 #include <vector>
+
+namespace carga {
 
 // One loan with its member and title data: the 17 values of a presta row, in
 // the order of ColumnasPresta. An empty value is written as NULL.
@@ -28,7 +30,7 @@ struct FilaCarga {
         nro_renovaciones,
         fecha_devolucion,
     };
-    std::array<std::string, ColumnasPresta.size()> valores;
+    std::array<std::string, store::ColumnasPresta.size()> valores;
 
     std::string& operator[](Columna c) { return valores[c]; }
     const std::string& operator[](Columna c) const { return valores[c]; }
@@ -36,3 +38,5 @@ struct FilaCarga {
 
 // The kept loans in the order of their MFNs.
 using TablaCarga = std::vector<FilaCarga>;
+
+} // namespace carga

@@ -1,17 +1,17 @@
 // Search parser and evaluator: the input is an expression, run on a small dictionary.
-#include "busqueda.h"
-#include "error.h"
+#include "core/error.h"
+#include "isis/busqueda.h"
 
 #include <map>
 #include <string>
 
 namespace {
 
-class DiccionarioFijo : public Diccionario {
+class DiccionarioFijo : public isis::Diccionario {
 public:
-    std::vector<Posting> postings(std::string_view clave) const override {
+    std::vector<isis::Posting> postings(std::string_view clave) const override {
         const auto it = claves_.find(std::string(clave));
-        return it == claves_.end() ? std::vector<Posting>{} : it->second;
+        return it == claves_.end() ? std::vector<isis::Posting>{} : it->second;
     }
     void recorrer(std::string_view prefijo, const Visita& visita) const override {
         for (auto it = claves_.lower_bound(std::string(prefijo));
@@ -21,22 +21,23 @@ public:
     }
 
 private:
-    std::map<std::string, std::vector<Posting>> claves_{{"PLANT", {{1, 24, 1, 1}, {3, 24, 1, 2}}},
-                                                        {"PLANTS", {{2, 24, 1, 1}}},
-                                                        {"WATER", {{2, 24, 1, 3}, {3, 69, 1, 1}}},
-                                                        {"I:1234", {{4, 1, 1, 1}}},
-                                                        {"PLANT PHYSIOLOGY", {{5, 69, 1, 1}}}};
+    std::map<std::string, std::vector<isis::Posting>> claves_{
+        {"PLANT", {{1, 24, 1, 1}, {3, 24, 1, 2}}},
+        {"PLANTS", {{2, 24, 1, 1}}},
+        {"WATER", {{2, 24, 1, 3}, {3, 69, 1, 1}}},
+        {"I:1234", {{4, 1, 1, 1}}},
+        {"PLANT PHYSIOLOGY", {{5, 69, 1, 1}}}};
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo) {
     static const DiccionarioFijo diccionario;
-    static const CodigoPagina codigo;
+    static const isis::CodigoPagina codigo;
     try {
-        buscarExpresion(std::string_view(reinterpret_cast<const char*>(datos), largo), diccionario,
-                        codigo, [](std::int32_t mfn) { return mfn != 3; });
-    } catch (const Error&) {
+        isis::buscarExpresion(std::string_view(reinterpret_cast<const char*>(datos), largo),
+                              diccionario, codigo, [](std::int32_t mfn) { return mfn != 3; });
+    } catch (const core::Error&) {
     }
     return 0;
 }

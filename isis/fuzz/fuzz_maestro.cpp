@@ -1,22 +1,22 @@
 // Master file reader: the input is an .XRF and an .MST (see partes.h).
-#include "error.h"
-#include "maestro.h"
-#include "partes.h"
+#include "core/error.h"
+#include "isis/fuzz/partes.h"
+#include "isis/maestro.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo) {
-    const auto p = partes(datos, largo, 2);
+    const auto p = fuzz::partes(datos, largo, 2);
     if (p.size() != 2) {
         return 0;
     }
     try {
-        const ArchivoMaestro m(ArchivoMapeado::enMemoria("x.mst", p[1]),
-                               ArchivoMapeado::enMemoria("x.xrf", p[0]));
-        Registro r;
+        const isis::ArchivoMaestro m(isis::ArchivoMapeado::enMemoria("x.mst", p[1]),
+                                     isis::ArchivoMapeado::enMemoria("x.xrf", p[0]));
+        isis::Registro r;
         for (std::int32_t mfn = 0; mfn < m.siguienteMfn() && mfn < 4096; ++mfn) {
             m.leer(mfn, r);
             m.activo(mfn);
         }
-    } catch (const Error&) {
+    } catch (const core::Error&) {
     }
     return 0;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace fuzz {
+
 // A fuzz input holding several files: `n` little-endian 32-bit lengths,
 // then the files one after another (the last takes what is left).
 inline std::vector<std::string> partes(const std::uint8_t* datos, std::size_t largo, int n) {
@@ -23,3 +25,5 @@ inline std::vector<std::string> partes(const std::uint8_t* datos, std::size_t la
     }
     return r;
 }
+
+} // namespace fuzz

@@ -1,7 +1,8 @@
-#include "frm_carga.h"
+#include "isis/ui/frm_carga.h"
 
-#include "contexto.h"
-#include "dialogos.h"
+#include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
+#include "store/contexto.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,14 +10,17 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace isis::ui {
+
 namespace {
 // Repainting on every record would cost more than the load itself.
 constexpr int MilisegundosEntreRepintados = 40;
 } // namespace
 
-frm_carga::frm_carga(Contexto& ctx, QWidget* parent)
+frm_carga::frm_carga(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
     : QWidget(parent, Qt::Window), lbl1(new QLabel("Cargando datos de prestamos", this)),
-      ProgressBar(new QProgressBar(this)), Timer1(new QTimer(this)), ctx_(ctx) {
+      ProgressBar(new QProgressBar(this)), Timer1(new QTimer(this)), ctx_(ctx),
+      dialogos_(dialogos) {
     setObjectName("frm_carga");
     setWindowTitle("Cargando datos Estadisticos");
     lbl1->setObjectName("lbl1");
@@ -39,20 +43,30 @@ void frm_carga::Timer1_Timer() {
     Timer1->stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     desdeRepintado_.start();
-    const ResultadoCarga resultado =
-        CargarDatos(ctx_, [this](const std::string& etiqueta, int maximo, int valor) {
+    const carga::ResultadoCarga resultado =
+        carga::CargarDatos(ctx_, [this](const std::string& etiqueta, int maximo, int valor) {
             mostrarAvance(etiqueta, maximo, valor);
         });
     QApplication::restoreOverrideCursor();
-    if (resultado.tipo == ResultadoCarga::Tipo::Error) {
-        ctx_.dialogos.mensaje(resultado.error->descripcion(),
-                              "Error " + std::to_string(resultado.error->numero()),
-                              Dialogos::Botones::Aceptar, Dialogos::Icono::Informacion);
-    }
+    mostrarResultado(resultado);
     if (alTerminar) {
         alTerminar(resultado);
     }
     close();
+}
+
+// What the run noted comes first, as it happened before the run ended; then
+// the error it ended with, in the style of its kind.
+void frm_carga::mostrarResultado(const carga::ResultadoCarga& resultado) {
+    for (const std::string& aviso : resultado.avisos) {
+        dialogos_.mensaje(aviso);
+    }
+    using Tipo = carga::ResultadoCarga::Tipo;
+    if (resultado.tipo == Tipo::Error) {
+        core::ui::mostrarError(dialogos_, *resultado.error, core::ui::EstiloError::TituloError);
+    } else if (resultado.tipo == Tipo::SinAlmacen) {
+        core::ui::mostrarError(dialogos_, *resultado.error, core::ui::EstiloError::TituloNumero);
+    }
 }
 
 void frm_carga::mostrarAvance(const std::string& etiqueta, int maximo, int valor) {
@@ -70,3 +84,5 @@ void frm_carga::mostrarAvance(const std::string& etiqueta, int maximo, int valor
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     desdeRepintado_.restart();
 }
+
+} // namespace isis::ui

@@ -1,27 +1,35 @@
 #pragma once
 
-#include "carga.h"
+#include "isis/carga/carga.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
 
 #include <functional>
 
-struct Contexto;
 class QLabel;
 class QProgressBar;
 class QTimer;
 
+namespace core::ui {
+class Dialogos;
+}
+namespace store {
+struct Contexto;
+}
+
+namespace isis::ui {
+
 // The load window: shows the progress of one load run, which its timer starts
-// as soon as the window is up. Reports an error of the run itself, hands the
-// outcome on through alTerminar and closes.
+// as soon as the window is up. Shows what the run noted and the error it
+// ended with, hands the outcome on through alTerminar and closes.
 class frm_carga : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_carga(Contexto& ctx, QWidget* parent = nullptr);
+    frm_carga(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
     // Called with the outcome before the window closes.
-    std::function<void(const ResultadoCarga&)> alTerminar;
+    std::function<void(const carga::ResultadoCarga&)> alTerminar;
 
     QLabel* lbl1;
     QProgressBar* ProgressBar;
@@ -30,7 +38,11 @@ public:
 private:
     void Timer1_Timer();
     void mostrarAvance(const std::string& etiqueta, int maximo, int valor);
+    void mostrarResultado(const carga::ResultadoCarga& resultado);
 
-    Contexto& ctx_;
+    store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
     QElapsedTimer desdeRepintado_;
 };
+
+} // namespace isis::ui

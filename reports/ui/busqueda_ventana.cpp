@@ -1,8 +1,10 @@
-#include "busqueda_ventana.h"
+#include "reports/ui/busqueda_ventana.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+
+namespace reports::ui {
 
 void prepararBusqueda(VentanaGrilla& ventana, std::initializer_list<QComboBox*> listas) {
     const QDate guardada(2005, 9, 8);
@@ -13,3 +15,5 @@ void prepararBusqueda(VentanaGrilla& ventana, std::initializer_list<QComboBox*> 
                          [&ventana] { ventana.Lista("fecha_presta"); });
     }
 }
+
+} // namespace reports::ui

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "grilla_ventana.h"
+#include "reports/ui/grilla_ventana.h"
 
 #include <initializer_list>
 
 class QComboBox;
+
+namespace reports::ui {
 
 // The two searches' frame of three rows and their taller grid.
 inline constexpr DisenoVentanaGrilla DisenoBusqueda{1635, 1860, 6195, 5925, 2565};
@@ -13,3 +15,5 @@ inline constexpr DisenoVentanaGrilla DisenoBusqueda{1635, 1860, 6195, 5925, 2565
 // typing into the edit field of each of `listas` searches again at every
 // keystroke, ordered by loan date (choosing an item starts nothing).
 void prepararBusqueda(VentanaGrilla& ventana, std::initializer_list<QComboBox*> listas);
+
+} // namespace reports::ui

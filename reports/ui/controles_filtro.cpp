@@ -1,11 +1,13 @@
-#include "controles_filtro.h"
+#include "reports/ui/controles_filtro.h"
 
-#include "listas_clasificacion.h"
+#include "reports/listas_clasificacion.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+
+namespace reports::ui {
 
 namespace {
 
@@ -31,9 +33,10 @@ QDateEdit* selectorFecha(QWidget* padre, const char* nombre) {
     return fecha;
 }
 
-Fecha aFecha(const QDate& d) {
-    return Fecha{std::chrono::year{d.year()}, std::chrono::month{static_cast<unsigned>(d.month())},
-                 std::chrono::day{static_cast<unsigned>(d.day())}};
+core::Fecha aFecha(const QDate& d) {
+    return core::Fecha{std::chrono::year{d.year()},
+                       std::chrono::month{static_cast<unsigned>(d.month())},
+                       std::chrono::day{static_cast<unsigned>(d.day())}};
 }
 
 } // namespace
@@ -72,10 +75,12 @@ EstadoFiltros ControlesFiltro::estado() const {
     return e;
 }
 
-void ControlesFiltro::fechasEn(Fecha hoy) {
+void ControlesFiltro::fechasEn(core::Fecha hoy) {
     const QDate d(static_cast<int>(hoy.year()),
                   static_cast<int>(static_cast<unsigned>(hoy.month())),
                   static_cast<int>(static_cast<unsigned>(hoy.day())));
     DTP_desde->setDate(d);
     DTP_hasta->setDate(d);
 }
+
+} // namespace reports::ui

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "condicion_filtros.h"
+#include "reports/condicion_filtros.h"
 
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QWidget;
+
+namespace reports::ui {
 
 // The filter controls every report window carries, under their own names.
 // Each window lays them out in its own frame; the lists and their reading
@@ -26,9 +28,11 @@ struct ControlesFiltro {
 
     EstadoFiltros estado() const;
     // Both pickers on `hoy`, as the ranking and the loan lists open.
-    void fechasEn(Fecha hoy);
+    void fechasEn(core::Fecha hoy);
 };
 
 // The chosen position of a list box: -1 while its text is not an item
 // chosen from the list (typed text never filters).
 int posicionElegida(const QComboBox* lista);
+
+} // namespace reports::ui

@@ -1,4 +1,4 @@
-#include "fabrica_grafico.h"
+#include "reports/ui/fabrica_grafico.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -11,6 +11,8 @@
 #include <QValueAxis>
 
 #include <algorithm>
+
+namespace reports::ui {
 
 namespace {
 
@@ -140,3 +142,5 @@ void DibujarGrafico(QChartView* vista, const DatosGrafico& d) {
 QImage ImagenGrafico(QChartView* vista) {
     return vista->grab().toImage();
 }
+
+} // namespace reports::ui

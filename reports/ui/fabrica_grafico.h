@@ -1,10 +1,12 @@
 #pragma once
 
-#include "grafico_ranking.h"
+#include "reports/grafico_ranking.h"
 
 class QChartView;
 class QImage;
 class QWidget;
+
+namespace reports::ui {
 
 // Every call into the chart component sits here: the window only hands over
 // the chart-data grid and asks for the chart's picture.
@@ -16,3 +18,5 @@ void DibujarGrafico(QChartView* vista, const ranking::DatosGrafico& datos);
 
 // The chart as it looks on screen, for the clipboard and the printer.
 QImage ImagenGrafico(QChartView* vista);
+
+} // namespace reports::ui

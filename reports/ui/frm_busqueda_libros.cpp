@@ -1,13 +1,16 @@
-#include "frm_busqueda_libros.h"
+#include "reports/ui/frm_busqueda_libros.h"
 
-#include "busqueda_ventana.h"
+#include "reports/ui/busqueda_ventana.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-frm_busqueda_libros::frm_busqueda_libros(Contexto& ctx, QWidget* padre)
-    : VentanaGrilla(ctx, ColumnasPrestamos(), DisenoBusqueda, padre) {
+namespace reports::ui {
+
+frm_busqueda_libros::frm_busqueda_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                                         QWidget* padre)
+    : VentanaGrilla(ctx, dialogos, ColumnasPrestamos(), DisenoBusqueda, padre) {
     setObjectName("frm_busqueda_libros");
     setWindowTitle("Búsqueda de Libros");
     txt_titulo = cuadroTexto("txt_titulo", "Titulo", 0);
@@ -33,3 +36,5 @@ std::string frm_busqueda_libros::Sentencia(const std::string& VOrden) const {
     f.inventario = txt_inventario->text().toStdString();
     return SentenciaBusquedaLibros(f, VOrden);
 }
+
+} // namespace reports::ui

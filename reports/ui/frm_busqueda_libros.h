@@ -1,12 +1,15 @@
 #pragma once
 
-#include "grilla_ventana.h"
+#include "reports/ui/grilla_ventana.h"
+
+namespace reports::ui {
 
 // Finds loans by title, author or inventory number.
 class frm_busqueda_libros : public VentanaGrilla {
     Q_OBJECT
 public:
-    explicit frm_busqueda_libros(Contexto& ctx, QWidget* padre = nullptr);
+    frm_busqueda_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                        QWidget* padre = nullptr);
 
     QLineEdit* txt_titulo;
     QLineEdit* txt_autor;
@@ -15,3 +18,5 @@ public:
 protected:
     std::string Sentencia(const std::string& VOrden) const override;
 };
+
+} // namespace reports::ui

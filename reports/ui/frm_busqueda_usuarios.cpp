@@ -1,13 +1,16 @@
-#include "frm_busqueda_usuarios.h"
+#include "reports/ui/frm_busqueda_usuarios.h"
 
-#include "busqueda_ventana.h"
+#include "reports/ui/busqueda_ventana.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-frm_busqueda_usuarios::frm_busqueda_usuarios(Contexto& ctx, QWidget* padre)
-    : VentanaGrilla(ctx, ColumnasUsuarios(), DisenoBusqueda, padre) {
+namespace reports::ui {
+
+frm_busqueda_usuarios::frm_busqueda_usuarios(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                                             QWidget* padre)
+    : VentanaGrilla(ctx, dialogos, ColumnasUsuarios(), DisenoBusqueda, padre) {
     setObjectName("frm_busqueda_usuarios");
     setWindowTitle("Búsqueda de Usuarios");
     txt_apellido = cuadroTexto("txt_apellido", "Apellido", 0);
@@ -34,3 +37,5 @@ std::string frm_busqueda_usuarios::Sentencia(const std::string& VOrden) const {
     f.legajo = txt_legajo->text().toStdString();
     return SentenciaBusquedaUsuarios(f, VOrden);
 }
+
+} // namespace reports::ui

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "grilla_ventana.h"
+#include "reports/ui/grilla_ventana.h"
+
+namespace reports::ui {
 
 // Finds the loans of members by surname, first name or member number, with
 // each member's suspension mark.
 class frm_busqueda_usuarios : public VentanaGrilla {
     Q_OBJECT
 public:
-    explicit frm_busqueda_usuarios(Contexto& ctx, QWidget* padre = nullptr);
+    frm_busqueda_usuarios(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                          QWidget* padre = nullptr);
 
     QLineEdit* txt_apellido;
     QLineEdit* txt_nombre;
@@ -16,3 +19,5 @@ public:
 protected:
     std::string Sentencia(const std::string& VOrden) const override;
 };
+
+} // namespace reports::ui

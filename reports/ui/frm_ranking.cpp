@@ -1,11 +1,12 @@
-#include "frm_ranking.h"
+#include "reports/ui/frm_ranking.h"
 
-#include "contexto.h"
-#include "dialogos.h"
-#include "error.h"
-#include "fabrica_grafico.h"
-#include "reloj.h"
-#include "twips.h"
+#include "core/error.h"
+#include "core/reloj.h"
+#include "core/twips.h"
+#include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
+#include "reports/ui/fabrica_grafico.h"
+#include "store/contexto.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -26,6 +27,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+namespace reports::ui {
+
 namespace {
 
 // The window's design size and the fixed places of its parts, in twips.
@@ -40,13 +43,10 @@ constexpr int ArribaGrafico = 4035;
 constexpr int AltoGraficoDiseno = 4335;
 constexpr int AnchoMinimoLista = 9975;
 
-// A printing failure other than a cancel, numbered as printer errors are.
-constexpr int ErrorImpresora = 482;
-
 } // namespace
 
-frm_ranking::frm_ranking(Contexto& ctx, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), filtros_(this) {
+frm_ranking::frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), dialogos_(dialogos), filtros_(this) {
     setObjectName("frm_ranking");
     setWindowTitle("Ranking");
     crearControles();
@@ -65,8 +65,8 @@ frm_ranking::~frm_ranking() {
 }
 
 QSize frm_ranking::sizeHint() const {
-    return {twips::aPixeles(AnchoDiseno, logicalDpiX()),
-            twips::aPixeles(AltoDiseno, logicalDpiY())};
+    return {core::twips::aPixeles(AnchoDiseno, logicalDpiX()),
+            core::twips::aPixeles(AltoDiseno, logicalDpiY())};
 }
 
 QGroupBox* frm_ranking::marco(const char* titulo) {
@@ -190,14 +190,14 @@ void frm_ranking::conectar() {
 void frm_ranking::colocar(QWidget* w, int x, int y, int ancho, int alto) {
     const double dx = logicalDpiX();
     const double dy = logicalDpiY();
-    w->setGeometry(twips::aPixeles(x, dx), twips::aPixeles(y, dy), twips::aPixeles(ancho, dx),
-                   twips::aPixeles(alto, dy));
+    w->setGeometry(core::twips::aPixeles(x, dx), core::twips::aPixeles(y, dy),
+                   core::twips::aPixeles(ancho, dx), core::twips::aPixeles(alto, dy));
 }
 
 void frm_ranking::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
-    const int ancho = twips::desdePixeles(width(), logicalDpiX());
-    const int alto = twips::desdePixeles(height(), logicalDpiY());
+    const int ancho = core::twips::desdePixeles(width(), logicalDpiX());
+    const int alto = core::twips::desdePixeles(height(), logicalDpiY());
     // List and chart grow with the window beyond the design width; the chart
     // alone takes the extra height.
     const int anchoLista = ancho <= AnchoMinimoLista + 375 ? AnchoMinimoLista : ancho - 375;
@@ -311,8 +311,8 @@ void frm_ranking::Lista() {
         texto.replace("\r\n", "\n");
         TextLista->setPlainText(texto);
         Graficar();
-    } catch (const Error& e) {
-        ctx_.dialogos.mensaje(e.descripcion());
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloPorDefecto);
     }
 }
 
@@ -332,8 +332,8 @@ void frm_ranking::cambiarTipo() {
         const int barras = ranking::SiguienteTipo(grafico_, ranking_, presentacion());
         txt_barras->setText(QString::number(barras));
         DibujarGrafico(char_socios, grafico_);
-    } catch (const Error& e) {
-        ctx_.dialogos.mensaje(e.descripcion());
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloPorDefecto);
     }
 }
 
@@ -343,7 +343,7 @@ void frm_ranking::copiar() {
 
 void frm_ranking::imprimir() {
     QPrinter impresora;
-    if (!ctx_.dialogos.elegirImpresora(impresora)) {
+    if (!dialogos_.elegirImpresora(impresora)) {
         return; // cancelled: nothing printed, nothing said
     }
     impresora.setPageOrientation(QPageLayout::Landscape);
@@ -352,16 +352,22 @@ void frm_ranking::imprimir() {
     QApplication::clipboard()->setImage(imagen);
     QPainter pintor;
     if (!pintor.begin(&impresora)) {
-        ctx_.dialogos.mensaje("No se pudo imprimir en la impresora elegida",
-                              std::to_string(ErrorImpresora));
+        core::ui::mostrarError(
+            dialogos_,
+            core::Error(core::Error::ErrorImpresora, "No se pudo imprimir en la impresora elegida"),
+            core::ui::EstiloError::TituloNumero);
         return;
     }
     // At (10, 10) twips, at the size it has on screen.
     const int ppp = impresora.resolution();
     const QRect destino(
-        twips::aPixeles(10, ppp), twips::aPixeles(10, ppp),
-        twips::aPixeles(twips::desdePixeles(imagen.width(), char_socios->logicalDpiX()), ppp),
-        twips::aPixeles(twips::desdePixeles(imagen.height(), char_socios->logicalDpiY()), ppp));
+        core::twips::aPixeles(10, ppp), core::twips::aPixeles(10, ppp),
+        core::twips::aPixeles(core::twips::desdePixeles(imagen.width(), char_socios->logicalDpiX()),
+                              ppp),
+        core::twips::aPixeles(
+            core::twips::desdePixeles(imagen.height(), char_socios->logicalDpiY()), ppp));
     pintor.drawImage(destino, imagen);
     pintor.end();
 }
+
+} // namespace reports::ui

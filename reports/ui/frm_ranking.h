@@ -1,11 +1,10 @@
 #pragma once
 
-#include "controles_filtro.h"
-#include "grafico_ranking.h"
+#include "reports/grafico_ranking.h"
+#include "reports/ui/controles_filtro.h"
 
 #include <QWidget>
 
-struct Contexto;
 class QButtonGroup;
 class QChartView;
 class QGroupBox;
@@ -13,6 +12,15 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace core::ui {
+class Dialogos;
+}
+namespace store {
+struct Contexto;
+}
+
+namespace reports::ui {
 
 // The ranking window: loans counted per member, title, subject, grade or
 // level, largest first, as a text list and a chart. Each window keeps its own
@@ -27,7 +35,7 @@ class QPushButton;
 class frm_ranking : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_ranking(Contexto& ctx, QWidget* parent = nullptr);
+    frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
     ~frm_ranking() override;
 
     // Selects option `agrupacion` as a click on it does, refresh included.
@@ -62,7 +70,8 @@ private:
     void copiar();
     void imprimir();
 
-    Contexto& ctx_;
+    store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
     ControlesFiltro filtros_;
     QButtonGroup* opt_agrupar = nullptr;
     QButtonGroup* chk_mostrar = nullptr;
@@ -83,3 +92,5 @@ private:
     ranking::Ranking ranking_;
     ranking::DatosGrafico grafico_;
 };
+
+} // namespace reports::ui

@@ -1,6 +1,6 @@
-#include "frm_usuarios_libros.h"
+#include "reports/ui/frm_usuarios_libros.h"
 
-#include "contexto.h"
+#include "store/contexto.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,8 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frm_usuarios_libros::frm_usuarios_libros(Contexto& ctx, QWidget* padre)
-    : VentanaGrilla(ctx, ColumnasPrestamos(), {1935, 2160, 5775, 5595, 2880}, padre) {
+namespace reports::ui {
+
+frm_usuarios_libros::frm_usuarios_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                                         QWidget* padre)
+    : VentanaGrilla(ctx, dialogos, ColumnasPrestamos(), {1935, 2160, 5775, 5595, 2880}, padre) {
     setObjectName("frm_usuarios_libros");
     setWindowTitle(ModosLista().front().titulo);
     txt_criterio = new QLineEdit("1", this);
@@ -54,3 +57,5 @@ void frm_usuarios_libros::limpiar() {
     }
     limpiarPanelYGrilla();
 }
+
+} // namespace reports::ui

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "grilla_ventana.h"
+#include "reports/ui/grilla_ventana.h"
+
+namespace reports::ui {
 
 // The loan list: one window for the five modes the menus open it in. The
 // hidden box txt_criterio holds the mode, "1" to "5".
 class frm_usuarios_libros : public VentanaGrilla {
     Q_OBJECT
 public:
-    explicit frm_usuarios_libros(Contexto& ctx, QWidget* padre = nullptr);
+    frm_usuarios_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                        QWidget* padre = nullptr);
 
     QLineEdit* txt_criterio;
     QLineEdit* txt_apellido;
@@ -21,3 +24,5 @@ protected:
 private:
     void limpiar();
 };
+
+} // namespace reports::ui

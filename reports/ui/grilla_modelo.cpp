@@ -1,6 +1,8 @@
-#include "grilla_modelo.h"
+#include "reports/ui/grilla_modelo.h"
 
 #include <utility>
+
+namespace reports::ui {
 
 void ModeloGrilla::reemplazar(Grilla nueva) {
     beginResetModel();
@@ -32,3 +34,5 @@ QVariant ModeloGrilla::headerData(int seccion, Qt::Orientation orientacion, int 
     }
     return QString::fromStdString(grilla_.texto(seccion + 1, 0));
 }
+
+} // namespace reports::ui

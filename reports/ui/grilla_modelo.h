@@ -1,8 +1,10 @@
 #pragma once
 
-#include "grilla.h"
+#include "reports/grilla.h"
 
 #include <QAbstractTableModel>
+
+namespace reports::ui {
 
 // Shows a Grilla in a QTableView: row 0 becomes the column header, column 0
 // the row header, the rest the cells. The view reads the text on demand, so a
@@ -27,3 +29,5 @@ public:
 private:
     Grilla grilla_;
 };
+
+} // namespace reports::ui

@@ -1,11 +1,12 @@
-#include "grilla_ventana.h"
+#include "reports/ui/grilla_ventana.h"
 
-#include "contexto.h"
-#include "dialogos.h"
-#include "error.h"
-#include "grilla_modelo.h"
-#include "impresion_grilla_qt.h"
-#include "twips.h"
+#include "core/error.h"
+#include "core/twips.h"
+#include "core/ui/dialogos.h"
+#include "core/ui/mostrar_error.h"
+#include "reports/ui/grilla_modelo.h"
+#include "reports/ui/impresion_grilla_qt.h"
+#include "store/contexto.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
+
+namespace reports::ui {
 
 namespace {
 
@@ -37,10 +40,11 @@ constexpr double OrigenImpresion = 400;
 
 } // namespace
 
-VentanaGrilla::VentanaGrilla(Contexto& ctx, const std::vector<ColumnaGrilla>& columnas,
+VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                             const std::vector<ColumnaGrilla>& columnas,
                              const DisenoVentanaGrilla& diseno, QWidget* padre)
     : QWidget(padre), Frame1(new QGroupBox("Filtrar datos", this)), filtros(Frame1), ctx_(ctx),
-      columnas_(columnas), diseno_(diseno), modelo_(new ModeloGrilla(this)) {
+      dialogos_(dialogos), columnas_(columnas), diseno_(diseno), modelo_(new ModeloGrilla(this)) {
     Frame1->setObjectName("Frame1");
     Frame1->setFont(QFont("Small Fonts", 7));
     ubicar(Frame1, IzquierdaMarco, 120, AnchoMarco, diseno.altoMarco);
@@ -99,10 +103,10 @@ const Grilla& VentanaGrilla::grilla() const {
 }
 
 int VentanaGrilla::px(int twipsX) const {
-    return twips::aPixeles(twipsX, logicalDpiX());
+    return core::twips::aPixeles(twipsX, logicalDpiX());
 }
 int VentanaGrilla::py(int twipsY) const {
-    return twips::aPixeles(twipsY, logicalDpiY());
+    return core::twips::aPixeles(twipsY, logicalDpiY());
 }
 
 void VentanaGrilla::ubicar(QWidget* w, int x, int y, int ancho, int alto) const {
@@ -148,11 +152,11 @@ void VentanaGrilla::Lista(const std::string& VOrden) {
         QApplication::restoreOverrideCursor();
         modelo_->reemplazar(std::move(nueva));
         mostrarGrilla();
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         if (QApplication::overrideCursor()) {
             QApplication::restoreOverrideCursor();
         }
-        ctx_.dialogos.mensaje(e.descripcion());
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloPorDefecto);
     }
 }
 
@@ -216,9 +220,9 @@ void VentanaGrilla::limpiarPanelYGrilla() {
 
 void VentanaGrilla::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
-    const Medida m = MedidaGrilla(twips::desdePixeles(width(), logicalDpiX()),
-                                  twips::desdePixeles(height(), logicalDpiY()), diseno_.altoMinimo,
-                                  diseno_.restaAlto);
+    const Medida m = MedidaGrilla(core::twips::desdePixeles(width(), logicalDpiX()),
+                                  core::twips::desdePixeles(height(), logicalDpiY()),
+                                  diseno_.altoMinimo, diseno_.restaAlto);
     fg_usu->resize(px(m.ancho), py(m.alto));
 }
 
@@ -228,13 +232,13 @@ void VentanaGrilla::imprimir() {
     }
     QPrinter impresora(QPrinter::HighResolution);
     // A cancelled printer dialog prints nothing and says nothing.
-    if (!ctx_.dialogos.elegirImpresora(impresora)) {
+    if (!dialogos_.elegirImpresora(impresora)) {
         return;
     }
     try {
         ImprimirGrilla(impresora, modelo_->grilla(), OrigenImpresion, OrigenImpresion);
-    } catch (const Error& e) {
-        ctx_.dialogos.mensaje(e.descripcion(), std::to_string(e.numero()));
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloNumero);
     }
 }
 
@@ -246,3 +250,5 @@ void VentanaGrilla::copiar() {
     portapapeles->clear();
     portapapeles->setText(QString::fromStdString(modelo_->grilla().textoSeleccion()));
 }
+
+} // namespace reports::ui

@@ -1,21 +1,30 @@
 #pragma once
 
-#include "controles_filtro.h"
-#include "grilla_prestamos.h"
-#include "lista_prestamos.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/lista_prestamos.h"
+#include "reports/ui/controles_filtro.h"
 
 #include <QWidget>
 
 #include <string>
 #include <vector>
 
-struct Contexto;
-class ModeloGrilla;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+
+namespace core::ui {
+class Dialogos;
+}
+namespace store {
+struct Contexto;
+}
+
+namespace reports::ui {
+
+class ModeloGrilla;
 
 // Where a window of the family puts its frame and grid, in twips, and how
 // its grid follows the window (see MedidaGrilla).
@@ -50,8 +59,9 @@ public:
     const Grilla& grilla() const;
 
 protected:
-    VentanaGrilla(Contexto& ctx, const std::vector<ColumnaGrilla>& columnas,
-                  const DisenoVentanaGrilla& diseno, QWidget* padre);
+    VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                  const std::vector<ColumnaGrilla>& columnas, const DisenoVentanaGrilla& diseno,
+                  QWidget* padre);
 
     virtual std::string Sentencia(const std::string& VOrden) const = 0;
 
@@ -65,7 +75,8 @@ protected:
     // items chosen, grid down to one cell, boxes unticked, pickers disabled.
     void limpiarPanelYGrilla();
 
-    Contexto& ctx_;
+    store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
 
     void resizeEvent(QResizeEvent* evento) override;
 
@@ -84,3 +95,5 @@ private:
     DisenoVentanaGrilla diseno_;
     ModeloGrilla* modelo_;
 };
+
+} // namespace reports::ui

@@ -1,19 +1,19 @@
-#include "impresion_grilla_qt.h"
+#include "reports/ui/impresion_grilla_qt.h"
 
-#include "error.h"
-#include "impresion_grilla.h"
-#include "twips.h"
+#include "core/error.h"
+#include "core/twips.h"
+#include "reports/impresion_grilla.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 
+namespace reports::ui {
+
 namespace {
 
-// The printer's own "printer error".
-constexpr int ErrorImpresora = 482;
 // 6 points are 120 twips; the painter draws in twips, so the font is sized in them.
-constexpr int FuenteEnTwips = 6 * twips::PorPulgada / 72;
+constexpr int FuenteEnTwips = 6 * core::twips::PorPulgada / 72;
 
 class MedidorQt : public MedidorTexto {
 public:
@@ -35,18 +35,19 @@ void ImprimirGrilla(QPrinter& impresora, const Grilla& grilla, double izquierda,
     QFont fuente("Verdana");
     fuente.setPixelSize(FuenteEnTwips);
     const MedidorQt medidor(fuente);
-    const double escala = impresora.resolution() / static_cast<double>(twips::PorPulgada);
+    const double escala = impresora.resolution() / static_cast<double>(core::twips::PorPulgada);
     const double altoPagina =
         impresora.pageLayout().paintRectPixels(impresora.resolution()).height() / escala;
     const auto paginas = ImprimirGrilla(medidor, grilla, izquierda, arriba, altoPagina);
 
     QPainter pintor;
     if (!pintor.begin(&impresora)) {
-        throw Error(ErrorImpresora, "No se pudo imprimir en la impresora elegida");
+        throw core::Error(core::Error::ErrorImpresora,
+                          "No se pudo imprimir en la impresora elegida");
     }
     for (std::size_t n = 0; n < paginas.size(); ++n) {
         if (n > 0 && !impresora.newPage()) {
-            throw Error(ErrorImpresora, "No se pudo comenzar una página nueva");
+            throw core::Error(core::Error::ErrorImpresora, "No se pudo comenzar una página nueva");
         }
         pintor.resetTransform();
         pintor.scale(escala, escala);
@@ -70,3 +71,5 @@ void ImprimirGrilla(QPrinter& impresora, const Grilla& grilla, double izquierda,
     }
     pintor.end();
 }
+
+} // namespace reports::ui

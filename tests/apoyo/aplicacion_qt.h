@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+namespace prueba {
+
 // The one QApplication of a GUI test program. It lives until the process
 // ends: destroyed among the exit handlers it would outlive Qt's own globals.
 inline QApplication& aplicacion() {
@@ -11,3 +13,5 @@ inline QApplication& aplicacion() {
     static auto* app = new QApplication(argc, argv);
     return *app;
 }
+
+} // namespace prueba

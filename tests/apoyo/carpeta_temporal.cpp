@@ -1,10 +1,12 @@
-#include "carpeta_temporal.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+namespace prueba {
 
 CarpetaTemporal::CarpetaTemporal() {
     std::string plantilla = (std::filesystem::temp_directory_path() / "estad-XXXXXX").string();
@@ -33,3 +35,5 @@ std::string CarpetaTemporal::leer(const std::string& nombre) const {
 std::string carpetaCompartida() {
     return ESTAD_SHARED_DIR;
 }
+
+} // namespace prueba

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace prueba {
+
 // A fresh folder under the system's temporary folder, removed with its
 // contents when the object goes away.
 class CarpetaTemporal {
@@ -22,3 +24,5 @@ private:
 
 // The shared test material beside the repository.
 std::string carpetaCompartida();
+
+} // namespace prueba

@@ -1,11 +1,11 @@
-#include "archivo_ini.h"
-#include "carpeta_temporal.h"
+#include "core/archivo_ini.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 #include <gtest/gtest.h>
 
 TEST(ArchivoIni, SinArchivoTodoVacioYGrabarCreaSoloSuSeccion) {
-    CarpetaTemporal c;
-    Archivo_Ini ini(c.ruta());
+    prueba::CarpetaTemporal c;
+    core::Archivo_Ini ini(c.ruta());
     EXPECT_TRUE(ini.Cargar("LINK"));
     EXPECT_TRUE(ini.Cargar("INICIO"));
     EXPECT_TRUE(ini.Cargar("HELPFILE"));
@@ -16,9 +16,9 @@ TEST(ArchivoIni, SinArchivoTodoVacioYGrabarCreaSoloSuSeccion) {
 }
 
 TEST(ArchivoIni, BloqueSinMayusculasYBloqueDesconocido) {
-    CarpetaTemporal c;
+    prueba::CarpetaTemporal c;
     c.escribir("configuracion.ini", "[link]\nrutapresta = /a/PRESTA.MST \nRutaUsua=/a/U.MST\n");
-    Archivo_Ini ini(c.ruta());
+    core::Archivo_Ini ini(c.ruta());
     ini.RutaMarc = "previo";
     ini.Cargar("link");
     EXPECT_EQ(ini.RutaPresta, "/a/PRESTA.MST");
@@ -33,22 +33,22 @@ TEST(ArchivoIni, BloqueSinMayusculasYBloqueDesconocido) {
 }
 
 TEST(ArchivoIni, ValorLargoSeLeeCortadoA254) {
-    CarpetaTemporal c;
-    Archivo_Ini ini(c.ruta());
+    prueba::CarpetaTemporal c;
+    core::Archivo_Ini ini(c.ruta());
     ini.Process = std::string(300, 'x');
     ini.Grabar("HELPFILE");
-    Archivo_Ini otro(c.ruta());
+    core::Archivo_Ini otro(c.ruta());
     otro.Cargar("HELPFILE");
     EXPECT_EQ(otro.Process, std::string(254, 'x'));
     EXPECT_NE(c.leer("configuracion.ini").find(std::string(300, 'x')), std::string::npos);
 }
 
 TEST(ArchivoIni, GrabarReemplazaEnSuLugarYConservaLoDemas) {
-    CarpetaTemporal c;
+    prueba::CarpetaTemporal c;
     c.escribir("configuracion.ini", "; comentario\r\n[Inicio]\r\nCUE=111\r\n\r\n[Link]\r\n"
                                     "RutaPresta=/viejo/P.MST\r\nOtra=1\r\n\r\n[HelpFile]\r\n"
                                     "Process=ayuda\r\n");
-    Archivo_Ini ini(c.ruta());
+    core::Archivo_Ini ini(c.ruta());
     ini.Cargar("LINK");
     ini.RutaPresta = "/nuevo/P.MST";
     ini.Grabar("LINK");
@@ -58,15 +58,15 @@ TEST(ArchivoIni, GrabarReemplazaEnSuLugarYConservaLoDemas) {
 }
 
 TEST(ArchivoIni, EspaciosSeRecortanAlLeer) {
-    CarpetaTemporal c;
-    Archivo_Ini ini(c.ruta());
+    prueba::CarpetaTemporal c;
+    core::Archivo_Ini ini(c.ruta());
     ini.Process = "  xdg-open manual.pdf  ";
     ini.Grabar("HELPFILE");
     ini.Cargar("HELPFILE");
     EXPECT_EQ(ini.Process, "xdg-open manual.pdf");
     ini.Process = "ñandú — ayuda";
     ini.Grabar("HelpFile");
-    Archivo_Ini otro(c.ruta());
+    core::Archivo_Ini otro(c.ruta());
     otro.Cargar("helpfile");
     EXPECT_EQ(otro.Process, "ñandú — ayuda");
 }

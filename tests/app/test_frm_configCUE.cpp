@@ -1,14 +1,14 @@
-#include "almacen.h"
-#include "aplicacion_qt.h"
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "formato_cue.h"
-#include "frm_configCUE.h"
-#include "frm_exporta.h"
-#include "frm_principal.h"
-#include "reloj.h"
-#include "twips.h"
+#include "app/ui/frm_configCUE.h"
+#include "app/ui/frm_principal.h"
+#include "core/formato_cue.h"
+#include "core/reloj.h"
+#include "core/twips.h"
+#include "export/ui/frm_exporta.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "tests/apoyo/aplicacion_qt.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,26 +23,26 @@
 namespace {
 
 TEST(FormatoCUE, SieteYDosCifrasSinCeroInicial) {
-    EXPECT_TRUE(FormatoCUEValido("1234567", "89"));
-    EXPECT_FALSE(FormatoCUEValido("0123456", "89"));
-    EXPECT_FALSE(FormatoCUEValido("1234567", "00"));
-    EXPECT_FALSE(FormatoCUEValido("1234567", "05"));
-    EXPECT_FALSE(FormatoCUEValido("123456", "89"));
-    EXPECT_FALSE(FormatoCUEValido("1234567", "8"));
-    EXPECT_FALSE(FormatoCUEValido("12345a7", "89"));
-    EXPECT_FALSE(FormatoCUEValido("1234567", " 8"));
-    EXPECT_FALSE(FormatoCUEValido("123456.", "89"));
+    EXPECT_TRUE(core::FormatoCUEValido("1234567", "89"));
+    EXPECT_FALSE(core::FormatoCUEValido("0123456", "89"));
+    EXPECT_FALSE(core::FormatoCUEValido("1234567", "00"));
+    EXPECT_FALSE(core::FormatoCUEValido("1234567", "05"));
+    EXPECT_FALSE(core::FormatoCUEValido("123456", "89"));
+    EXPECT_FALSE(core::FormatoCUEValido("1234567", "8"));
+    EXPECT_FALSE(core::FormatoCUEValido("12345a7", "89"));
+    EXPECT_FALSE(core::FormatoCUEValido("1234567", " 8"));
+    EXPECT_FALSE(core::FormatoCUEValido("123456.", "89"));
 }
 
 TEST(FormatoCUE, LaLecturaNumericaAceptaAlgunasFormasNoDecimales) {
-    EXPECT_TRUE(FormatoCUEValido("-123456", ".5"));
-    EXPECT_FALSE(FormatoCUEValido("+123456", "89"));
-    EXPECT_FALSE(FormatoCUEValido("1234567", "-0"));
-    EXPECT_FALSE(FormatoCUEValido("12345.0", "89"));
-    EXPECT_EQ(LecturaNumerica("0.50x"), ".5");
-    EXPECT_EQ(LecturaNumerica("-007.250"), "-7.25");
-    EXPECT_EQ(LecturaNumerica(""), "0");
-    EXPECT_EQ(LecturaNumerica("abc"), "0");
+    EXPECT_TRUE(core::FormatoCUEValido("-123456", ".5"));
+    EXPECT_FALSE(core::FormatoCUEValido("+123456", "89"));
+    EXPECT_FALSE(core::FormatoCUEValido("1234567", "-0"));
+    EXPECT_FALSE(core::FormatoCUEValido("12345.0", "89"));
+    EXPECT_EQ(core::LecturaNumerica("0.50x"), ".5");
+    EXPECT_EQ(core::LecturaNumerica("-007.250"), "-7.25");
+    EXPECT_EQ(core::LecturaNumerica(""), "0");
+    EXPECT_EQ(core::LecturaNumerica("abc"), "0");
 }
 
 class FrmConfigCUE : public ::testing::Test {
@@ -52,22 +52,23 @@ protected:
         EXPECT_NE(w, nullptr) << nombre;
         return w;
     }
-    QApplication& app = aplicacion();
-    CarpetaTemporal carpeta;
-    RelojFijo reloj{Fecha{std::chrono::year{2024}, std::chrono::month{3}, std::chrono::day{15}}};
-    DialogosGuionados dialogos;
-    Contexto ctx{carpeta.ruta(), reloj, dialogos};
+    QApplication& app = prueba::aplicacion();
+    prueba::CarpetaTemporal carpeta;
+    core::RelojFijo reloj{
+        core::Fecha{std::chrono::year{2024}, std::chrono::month{3}, std::chrono::day{15}}};
+    prueba::DialogosGuionados dialogos;
+    store::Contexto ctx{carpeta.ruta(), reloj};
 };
 
 TEST_F(FrmConfigCUE, SinConfiguracionAbreVacioYGrabaUnCodigoValido) {
     {
-        frm_configCUE ventana(ctx);
+        app::ui::frm_configCUE ventana(ctx, dialogos);
         EXPECT_EQ(ventana.windowTitle(), "Codigo CUE");
         EXPECT_EQ(control<QLabel>(ventana, "Label1")->text(), "CUE");
         EXPECT_EQ(control<QLabel>(ventana, "Label2")->text(), "Provincia");
         EXPECT_EQ(control<QLabel>(ventana, "Label3")->text(), "Ciudad");
-        EXPECT_EQ(ventana.width(), twips::aPixeles(5385, ventana.logicalDpiX()));
-        EXPECT_EQ(ventana.height(), twips::aPixeles(1635, ventana.logicalDpiY()));
+        EXPECT_EQ(ventana.width(), core::twips::aPixeles(5385, ventana.logicalDpiX()));
+        EXPECT_EQ(ventana.height(), core::twips::aPixeles(1635, ventana.logicalDpiY()));
         auto* cue1 = control<QLineEdit>(ventana, "txt_CUE1");
         auto* cue2 = control<QLineEdit>(ventana, "txt_CUE2");
         EXPECT_EQ(cue1->text(), "");
@@ -79,13 +80,13 @@ TEST_F(FrmConfigCUE, SinConfiguracionAbreVacioYGrabaUnCodigoValido) {
         EXPECT_TRUE(dialogos.mensajes.empty());
     }
     EXPECT_EQ(carpeta.leer("configuracion.ini"), "[Inicio]\nCUE=123456789\n");
-    frm_configCUE otra(ctx);
+    app::ui::frm_configCUE otra(ctx, dialogos);
     EXPECT_EQ(control<QLineEdit>(otra, "txt_CUE1")->text(), "1234567");
     EXPECT_EQ(control<QLineEdit>(otra, "txt_CUE2")->text(), "89");
 }
 
 TEST_F(FrmConfigCUE, UnCodigoMalFormadoSeRechazaYNoSeGraba) {
-    frm_configCUE ventana(ctx);
+    app::ui::frm_configCUE ventana(ctx, dialogos);
     ventana.show();
     control<QLineEdit>(ventana, "txt_CUE1")->setText("0123456");
     control<QLineEdit>(ventana, "txt_CUE2")->setText("89");
@@ -93,7 +94,7 @@ TEST_F(FrmConfigCUE, UnCodigoMalFormadoSeRechazaYNoSeGraba) {
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].texto, "Formato del CUE incorrecto");
     EXPECT_EQ(dialogos.mensajes[0].titulo, "Error");
-    EXPECT_EQ(dialogos.mensajes[0].botones, Dialogos::Botones::Aceptar);
+    EXPECT_EQ(dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
     EXPECT_TRUE(ventana.isVisible());
     EXPECT_EQ(control<QLineEdit>(ventana, "txt_CUE1")->text(), "0123456");
     EXPECT_FALSE(std::filesystem::exists(carpeta.archivo("configuracion.ini")));
@@ -101,14 +102,14 @@ TEST_F(FrmConfigCUE, UnCodigoMalFormadoSeRechazaYNoSeGraba) {
 
 TEST_F(FrmConfigCUE, UnCodigoLargoSeRepartePorPosiciones) {
     carpeta.escribir("configuracion.ini", "[Inicio]\nCUE=12345678901\n");
-    frm_configCUE ventana(ctx);
+    app::ui::frm_configCUE ventana(ctx, dialogos);
     EXPECT_EQ(control<QLineEdit>(ventana, "txt_CUE1")->text(), "1234567");
     EXPECT_EQ(control<QLineEdit>(ventana, "txt_CUE2")->text(), "89");
 }
 
 TEST_F(FrmConfigCUE, ElegirProvinciaLlenaSusCiudadesOrdenadas) {
-    ASSERT_TRUE(AbrirBaseDatos(ctx));
-    frm_configCUE ventana(ctx);
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
+    app::ui::frm_configCUE ventana(ctx, dialogos);
     auto* provincias = control<QComboBox>(ventana, "cmb_provincia");
     auto* ciudades = control<QComboBox>(ventana, "cmb_ciudad");
     EXPECT_EQ(provincias->count(), 24);
@@ -125,7 +126,7 @@ TEST_F(FrmConfigCUE, ElegirProvinciaLlenaSusCiudadesOrdenadas) {
 }
 
 TEST_F(FrmConfigCUE, SinBaseLaListaDeCiudadesQuedaVacia) {
-    frm_configCUE ventana(ctx);
+    app::ui::frm_configCUE ventana(ctx, dialogos);
     auto* provincias = control<QComboBox>(ventana, "cmb_provincia");
     provincias->setCurrentIndex(3);
     EXPECT_EQ(control<QComboBox>(ventana, "cmb_ciudad")->count(), 0);
@@ -135,7 +136,7 @@ TEST_F(FrmConfigCUE, SinBaseLaListaDeCiudadesQuedaVacia) {
 // The main window's commands for these windows.
 class MenuPrincipal : public FrmConfigCUE {
 protected:
-    frm_principal principal{ctx};
+    app::ui::frm_principal principal{ctx, dialogos};
 };
 
 TEST_F(MenuPrincipal, ExportarYCambiarCUEAbrenUnaVentanaQueCancelarCierra) {

@@ -1,12 +1,12 @@
-#include "almacen.h"
-#include "aplicacion_qt.h"
-#include "archivo_ini.h"
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "frmAbout.h"
-#include "frm_principal.h"
-#include "reloj.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/frm_principal.h"
+#include "core/archivo_ini.h"
+#include "core/reloj.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "tests/apoyo/aplicacion_qt.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,18 +17,20 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 struct Ventana : ::testing::Test {
-    CarpetaTemporal carpeta;
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx{carpeta.ruta(), reloj, dialogos};
-    std::unique_ptr<frm_principal> ventana;
+    prueba::CarpetaTemporal carpeta;
+    core::Reloj reloj;
+    prueba::DialogosGuionados dialogos;
+    store::Contexto ctx{carpeta.ruta(), reloj};
+    std::unique_ptr<app::ui::frm_principal> ventana;
 
     void SetUp() override {
-        aplicacion();
-        ventana = std::make_unique<frm_principal>(ctx);
+        prueba::aplicacion();
+        ventana = std::make_unique<app::ui::frm_principal>(ctx, dialogos);
     }
     std::string titulo(const char* objeto) { return ventana->accion(objeto)->text().toStdString(); }
 };
@@ -87,33 +89,68 @@ TEST_F(Ventana, LaCargaEnciendeYApagaCuatroMenus) {
 }
 
 TEST_F(Ventana, ResponderNoAlSalirNoTocaLaBase) {
-    ASSERT_TRUE(AbrirBaseDatos(ctx));
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
     ctx.Conexion->ejecutar("INSERT INTO presta (dni) VALUES ('1')");
     const std::string antes = carpeta.leer("base.mdb");
     ventana->show();
-    dialogos.respuestas.push_back(Dialogos::Respuesta::No);
+    dialogos.respuestas.push_back(core::ui::Dialogos::Respuesta::No);
     EXPECT_FALSE(ventana->close());
     EXPECT_TRUE(ventana->isVisible());
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].texto, "¿Está seguro?");
     EXPECT_EQ(dialogos.mensajes[0].titulo, "Salir");
-    EXPECT_EQ(dialogos.mensajes[0].botones, Dialogos::Botones::SiNo);
-    EXPECT_EQ(dialogos.mensajes[0].icono, Dialogos::Icono::Pregunta);
+    EXPECT_EQ(dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::SiNo);
+    EXPECT_EQ(dialogos.mensajes[0].icono, core::ui::Dialogos::Icono::Pregunta);
     EXPECT_NE(ctx.Conexion, nullptr);
     EXPECT_EQ(carpeta.leer("base.mdb"), antes);
 }
 
 TEST_F(Ventana, ResponderSiCompactaYCierra) {
-    ASSERT_TRUE(AbrirBaseDatos(ctx));
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
     ventana->show();
-    dialogos.respuestas.push_back(Dialogos::Respuesta::Si);
+    dialogos.respuestas.push_back(core::ui::Dialogos::Respuesta::Si);
     EXPECT_TRUE(ventana->close());
     EXPECT_EQ(ctx.Conexion, nullptr);
     EXPECT_EQ(dialogos.mensajes.size(), 1u);
 }
 
+TEST_F(Ventana, ResponderSiSinAlmacenCierraSinOtroMensaje) {
+    ventana->show();
+    EXPECT_TRUE(ventana->close());
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].texto, "¿Está seguro?");
+}
+
+TEST_F(Ventana, UnaCompactacionFallidaMuestraSuErrorYCierraIgual) {
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
+    // A folder where the store should be: the compacted copy cannot replace it.
+    std::filesystem::remove(ctx.rutaBase());
+    std::filesystem::create_directory(ctx.rutaBase());
+    ventana->show();
+    EXPECT_TRUE(ventana->close());
+    ASSERT_EQ(dialogos.mensajes.size(), 2u);
+    const auto& m = dialogos.mensajes[1];
+    EXPECT_EQ(m.titulo, "Error " + std::to_string(core::Error::RutaNoEncontrada));
+    EXPECT_FALSE(m.texto.empty());
+    EXPECT_EQ(m.botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_EQ(m.icono, core::ui::Dialogos::Icono::Informacion);
+    EXPECT_EQ(ctx.Conexion, nullptr);
+}
+
+TEST_F(Ventana, LeerUnaExportacionRotaMuestraSuLineaBajoElTituloDelPrograma) {
+    carpeta.escribir("exp.xml", "<Escuela>\r\n\t<CUE>1</Cue>\r\n</Escuela>");
+    ventana->accion("mnu_leer")->trigger();
+    carpeta.escribir("exp.xml", "<Escuela>\r\n\t<CUE>1</CUE>\r\n</Escuela>");
+    ventana->accion("mnu_leer")->trigger();
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].texto, "Ha ocurrido un error.\r\t<CUE>1</Cue>");
+    EXPECT_EQ(dialogos.mensajes[0].titulo, "");
+    EXPECT_EQ(dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_EQ(dialogos.mensajes[0].icono, core::ui::Dialogos::Icono::Ninguno);
+}
+
 TEST_F(Ventana, ArchivoDeAyudaCanceladoOVacioConservaElComando) {
-    Archivo_Ini ini(carpeta.ruta());
+    core::Archivo_Ini ini(carpeta.ruta());
     ini.Process = "xdg-open ayuda.pdf";
     ini.Grabar("HELPFILE");
     dialogos.entradas = {std::nullopt, std::string{}, std::string("okular manual.pdf")};
@@ -128,7 +165,7 @@ TEST_F(Ventana, ArchivoDeAyudaCanceladoOVacioConservaElComando) {
 }
 
 TEST_F(Ventana, AyudaQueNoArrancaMuestraElErrorConSuNumero) {
-    Archivo_Ini ini(carpeta.ruta());
+    core::Archivo_Ini ini(carpeta.ruta());
     ini.Process = "/no/existe/este-programa --ayuda";
     ini.Grabar("HELPFILE");
     ventana->accion("mnu_ayuda")->trigger();
@@ -138,7 +175,7 @@ TEST_F(Ventana, AyudaQueNoArrancaMuestraElErrorConSuNumero) {
     ASSERT_EQ(dialogos.mensajes.size(), 2u);
     EXPECT_EQ(dialogos.mensajes[0].titulo, "53");
     EXPECT_EQ(dialogos.mensajes[1].titulo, "5");
-    EXPECT_EQ(dialogos.mensajes[1].botones, Dialogos::Botones::Aceptar);
+    EXPECT_EQ(dialogos.mensajes[1].botones, core::ui::Dialogos::Botones::Aceptar);
 }
 
 TEST_F(Ventana, MosaicoApilaLasHijasATodoElAncho) {
@@ -159,7 +196,7 @@ TEST_F(Ventana, MosaicoApilaLasHijasATodoElAncho) {
 }
 
 TEST_F(Ventana, AcercaDe) {
-    frmAbout acerca(dialogos);
+    app::ui::frmAbout acerca(dialogos);
     EXPECT_EQ(acerca.windowTitle().toStdString(), "Acerca de Estadisticas Velmara ");
     EXPECT_EQ(acerca.findChild<QLabel*>("lblTitle")->text().toStdString(), "Estadisticas Velmara");
     EXPECT_EQ(acerca.findChild<QLabel*>("lblVersion")->text().toStdString(), "Versión 1.0.0");
@@ -176,7 +213,7 @@ TEST_F(Ventana, AcercaDe) {
 }
 
 TEST_F(Ventana, CadaHijaAbreConElTamanoDeSuDiseno) {
-    ASSERT_TRUE(AbrirBaseDatos(ctx));
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
     ventana->resize(1200, 900);
     ventana->show();
     for (const char* comando : {"mnu_usuariosRetrasados", "mnu_buscarLibros", "mnu_buscarUsuarios",

@@ -1,10 +1,10 @@
-#include "aplicacion_qt.h"
-#include "arranque.h"
-#include "carga.h"
-#include "entorno_carga.h"
-#include "frm_carga.h"
-#include "frm_configPath.h"
-#include "frm_principal.h"
+#include "app/ui/arranque.h"
+#include "app/ui/frm_configPath.h"
+#include "app/ui/frm_principal.h"
+#include "isis/carga/carga.h"
+#include "isis/ui/frm_carga.h"
+#include "tests/apoyo/aplicacion_qt.h"
+#include "tests/carga/entorno_carga.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,8 +19,8 @@
 
 namespace {
 
-BasesPrueba tresPrestamos() {
-    BasesPrueba b;
+prueba::BasesPrueba tresPrestamos() {
+    prueba::BasesPrueba b;
     b.prestamos = {{{10, "1"}, {20, "111"}}, {{10, "2"}, {20, "222"}}, {{10, "3"}, {20, "111"}}};
     b.usuarios = {{{10, "Gómez"}, {20, "111"}}, {{10, "Ruiz"}, {20, "222"}}};
     b.marc = {{{245, "^aFicciones"}, {900, "1"}}};
@@ -30,14 +30,14 @@ BasesPrueba tresPrestamos() {
 const char* const MenusDeLaCarga[] = {"mnu_usuarios", "mnu_libros", "mnu_exportar", "mnu_ventana"};
 
 struct Arranques : ::testing::Test {
-    EntornoCarga e;
-    std::unique_ptr<Arranque> arranque;
+    prueba::EntornoCarga e;
+    std::unique_ptr<app::ui::Arranque> arranque;
     std::vector<int> terminado;
 
-    void SetUp() override { aplicacion(); }
+    void SetUp() override { prueba::aplicacion(); }
 
     void iniciar() {
-        arranque = std::make_unique<Arranque>(e.carpeta.ruta(), e.reloj, e.dialogos);
+        arranque = std::make_unique<app::ui::Arranque>(e.carpeta.ruta(), e.reloj, e.dialogos);
         arranque->terminar = [this](int codigo) { terminado.push_back(codigo); };
         arranque->iniciar();
         esperarCarga();
@@ -50,7 +50,7 @@ struct Arranques : ::testing::Test {
         ASSERT_NE(arranque->carga(), nullptr);
         EXPECT_TRUE(QTest::qWaitFor([&] { return arranque->carga() == nullptr; }, 20000));
     }
-    frm_principal& principal() { return arranque->principal(); }
+    app::ui::frm_principal& principal() { return arranque->principal(); }
     bool menusActivos(bool activos) {
         for (const char* m : MenusDeLaCarga) {
             if (principal().accion(m)->isEnabled() != activos) {
@@ -59,7 +59,9 @@ struct Arranques : ::testing::Test {
         }
         return true;
     }
-    frm_configPath* dialogoRutas() { return principal().findChild<frm_configPath*>(); }
+    app::ui::frm_configPath* dialogoRutas() {
+        return principal().findChild<app::ui::frm_configPath*>();
+    }
     // Cuts the catalogue's first record short, just after the control record.
     void danarCatalogo() { std::filesystem::resize_file(e.ruta("MARC.MST"), 70); }
 };
@@ -80,7 +82,7 @@ TEST_F(Arranques, SinRutasMuestraElDialogoDeRutasConLosMenusApagados) {
     iniciar();
     EXPECT_TRUE(principal().isVisible());
     ASSERT_NE(dialogoRutas(), nullptr);
-    EXPECT_EQ(dialogoRutas()->windowTitle().toStdString(), MensajeFaltaRuta);
+    EXPECT_EQ(dialogoRutas()->windowTitle().toStdString(), carga::MensajeFaltaRuta);
     EXPECT_TRUE(menusActivos(false));
     for (const char* siempre : {"mnu_config", "mnu_recargar", "mnu_help"}) {
         EXPECT_TRUE(principal().accion(siempre)->isEnabled()) << siempre;
@@ -107,7 +109,7 @@ TEST_F(Arranques, UnErrorAlArrancarSeMuestraYTerminaElPrograma) {
     const auto& m = e.dialogos.mensajes[0];
     EXPECT_EQ(m.titulo.rfind("Error ", 0), 0u);
     EXPECT_FALSE(m.texto.empty());
-    EXPECT_EQ(m.icono, Dialogos::Icono::Informacion);
+    EXPECT_EQ(m.icono, core::ui::Dialogos::Icono::Informacion);
     EXPECT_EQ(terminado, std::vector<int>{1});
     EXPECT_FALSE(principal().isVisible());
 }
@@ -124,12 +126,47 @@ TEST_F(Arranques, UnErrorAlRecargarDejaLaVentanaPrincipalComoEstaba) {
     EXPECT_EQ(e.presta().size(), 3u);
 }
 
-TEST_F(Arranques, SinAlmacenElProgramaTermina) {
+TEST_F(Arranques, SinAlmacenMuestraElErrorConSuNumeroYElProgramaTermina) {
     e.escribirBases(tresPrestamos());
     std::filesystem::create_directory(e.ctx.rutaBase());
     iniciar();
+    ASSERT_EQ(e.dialogos.mensajes.size(), 1u);
+    const auto& m = e.dialogos.mensajes[0];
+    EXPECT_EQ(m.titulo, std::to_string(core::Error::ErrorBaseDatos));
+    EXPECT_FALSE(m.texto.empty());
+    EXPECT_EQ(m.botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_EQ(m.icono, core::ui::Dialogos::Icono::Ninguno);
     EXPECT_EQ(terminado, std::vector<int>{1});
     EXPECT_FALSE(principal().isVisible());
+}
+
+TEST_F(Arranques, LosAvisosDeLaCargaVanAntesQueLaVentanaPrincipal) {
+    e.escribirBases(tresPrestamos());
+    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    std::vector<bool> principalVisible;
+    e.dialogos.alMostrar = [&](const auto&) {
+        principalVisible.push_back(principal().isVisible());
+    };
+    iniciar();
+    ASSERT_EQ(e.dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(e.dialogos.mensajes[0].texto, e.avisoSinBase("USUARIOS"));
+    EXPECT_EQ(e.dialogos.mensajes[0].titulo, "");
+    EXPECT_EQ(e.dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_EQ(principalVisible, std::vector<bool>{false});
+    EXPECT_TRUE(principal().isVisible());
+    EXPECT_TRUE(menusActivos(true));
+}
+
+TEST_F(Arranques, LosAvisosVanAntesQueElErrorQueTerminaLaCarga) {
+    e.escribirBases(tresPrestamos());
+    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    danarCatalogo();
+    iniciar();
+    ASSERT_EQ(e.dialogos.mensajes.size(), 2u);
+    EXPECT_EQ(e.dialogos.mensajes[0].texto, e.avisoSinBase("USUARIOS"));
+    EXPECT_EQ(e.dialogos.mensajes[1].titulo.rfind("Error ", 0), 0u);
+    EXPECT_EQ(e.dialogos.mensajes[1].icono, core::ui::Dialogos::Icono::Informacion);
+    EXPECT_EQ(terminado, std::vector<int>{1});
 }
 
 TEST_F(Arranques, PathDbAbreElDialogoDeRutas) {
@@ -139,7 +176,7 @@ TEST_F(Arranques, PathDbAbreElDialogoDeRutas) {
     ASSERT_NE(dialogoRutas(), nullptr);
     EXPECT_EQ(dialogoRutas()->windowTitle().toStdString(), "Ubicacion de las Bases de Datos");
     principal().accion("mnu_path")->trigger();
-    EXPECT_EQ(principal().findChildren<frm_configPath*>().size(), 1);
+    EXPECT_EQ(principal().findChildren<app::ui::frm_configPath*>().size(), 1);
     // "Cancelar" closes the dialog's frame inside the main window too.
     dialogoRutas()->cmd_cancelar->click();
     EXPECT_TRUE(principal().area()->subWindowList().isEmpty());
@@ -147,31 +184,31 @@ TEST_F(Arranques, PathDbAbreElDialogoDeRutas) {
 }
 
 TEST(VentanaDeCarga, MuestraElAvanceDeTodaLaCarga) {
-    aplicacion();
-    EntornoCarga e;
+    prueba::aplicacion();
+    prueba::EntornoCarga e;
     e.escribirBases(tresPrestamos());
-    auto* carga = new frm_carga(e.ctx);
+    auto* carga = new isis::ui::frm_carga(e.ctx, e.dialogos);
     carga->setAttribute(Qt::WA_DeleteOnClose);
     EXPECT_EQ(carga->windowTitle().toStdString(), "Cargando datos Estadisticos");
     EXPECT_EQ(carga->lbl1->text().toStdString(), "Cargando datos de prestamos");
     EXPECT_EQ(carga->ProgressBar->value(), 0);
     EXPECT_TRUE(carga->Timer1->isActive());
     EXPECT_TRUE(carga->Timer1->isSingleShot());
-    std::optional<ResultadoCarga> resultado;
+    std::optional<carga::ResultadoCarga> resultado;
     int maximo = 0;
     int valor = 0;
     std::string etiqueta;
-    carga->alTerminar = [&](const ResultadoCarga& r) {
+    carga->alTerminar = [&](const carga::ResultadoCarga& r) {
         resultado = r;
         maximo = carga->ProgressBar->maximum();
         valor = carga->ProgressBar->value();
         etiqueta = carga->lbl1->text().toStdString();
     };
-    QPointer<frm_carga> vigilada(carga);
+    QPointer<isis::ui::frm_carga> vigilada(carga);
     carga->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return vigilada.isNull(); }, 20000));
     ASSERT_TRUE(resultado);
-    EXPECT_EQ(resultado->tipo, ResultadoCarga::Tipo::Exito);
+    EXPECT_EQ(resultado->tipo, carga::ResultadoCarga::Tipo::Exito);
     EXPECT_EQ(maximo, 4 * 3 + 10);
     EXPECT_EQ(valor, maximo);
     EXPECT_EQ(etiqueta, "Cargando datos a la base");

@@ -1,5 +1,5 @@
-#include "carga.h"
-#include "entorno_carga.h"
+#include "isis/carga/carga.h"
+#include "tests/carga/entorno_carga.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 
 namespace {
 
-using Tipo = ResultadoCarga::Tipo;
+using Tipo = carga::ResultadoCarga::Tipo;
 
-RegistroPrueba prestamo(const std::string& inventario, const std::string& dni) {
-    RegistroPrueba r{{10, inventario}};
+escritor::Registro prestamo(const std::string& inventario, const std::string& dni) {
+    escritor::Registro r{{10, inventario}};
     if (!dni.empty()) {
         r.push_back({20, dni});
     }
@@ -26,9 +26,9 @@ RegistroPrueba prestamo(const std::string& inventario, const std::string& dni) {
     return r;
 }
 
-RegistroPrueba usuario(const std::string& dni, const std::string& apellido,
-                       const std::string& finSuspension) {
-    RegistroPrueba r;
+escritor::Registro usuario(const std::string& dni, const std::string& apellido,
+                           const std::string& finSuspension) {
+    escritor::Registro r;
     if (!apellido.empty()) {
         r.push_back({10, apellido});
     }
@@ -40,7 +40,7 @@ RegistroPrueba usuario(const std::string& dni, const std::string& apellido,
     return r;
 }
 
-RegistroPrueba ejemplar(const std::string& inventario) {
+escritor::Registro ejemplar(const std::string& inventario) {
     return {{245, "^aCuentos^nTomo 2^pSelva"},
             {100, "^aQuiroga, Horacio"},
             {700, "^aPeña, Ñandú"},
@@ -50,8 +50,8 @@ RegistroPrueba ejemplar(const std::string& inventario) {
 }
 
 // Two complete loans and one whose member and copy are unknown.
-BasesPrueba tresPrestamos() {
-    BasesPrueba b;
+prueba::BasesPrueba tresPrestamos() {
+    prueba::BasesPrueba b;
     b.prestamos = {prestamo("100", "111"), prestamo("200", "222"), prestamo("300", "999")};
     b.usuarios = {usuario("111", "García", "20240601"), usuario("222", "López", "20240101")};
     b.marc = {ejemplar("100"), ejemplar("200")};
@@ -59,9 +59,9 @@ BasesPrueba tresPrestamos() {
 }
 
 TEST(CargarDatos, CompletaCadaPrestamoConSuUsuarioYSuEjemplar) {
-    EntornoCarga e;
+    prueba::EntornoCarga e;
     e.escribirBases(tresPrestamos());
-    const ResultadoCarga r = CargarDatos(e.ctx);
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
     ASSERT_EQ(r.tipo, Tipo::Exito);
     EXPECT_EQ(r.filas, 3);
     EXPECT_EQ(e.ctx.TotalPrestamos, 3);
@@ -90,9 +90,9 @@ TEST(CargarDatos, CompletaCadaPrestamoConSuUsuarioYSuEjemplar) {
 }
 
 TEST(CargarDatos, UnUsuarioOUnEjemplarDesconocidoDejaLosDatosDelPrestamo) {
-    EntornoCarga e;
+    prueba::EntornoCarga e;
     e.escribirBases(tresPrestamos());
-    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
     EXPECT_EQ(e.valor(2, "dni"), "999");
     EXPECT_EQ(e.valor(2, "apellido"), "Apellido del préstamo");
     for (const char* c : {"nombre", "legajo", "grado", "tipo_usu", "direccion", "suspendido"}) {
@@ -105,11 +105,11 @@ TEST(CargarDatos, UnUsuarioOUnEjemplarDesconocidoDejaLosDatosDelPrestamo) {
 }
 
 TEST(CargarDatos, UnPrestamoSinCampo20NoDaFila) {
-    EntornoCarga e;
-    BasesPrueba b = tresPrestamos();
+    prueba::EntornoCarga e;
+    prueba::BasesPrueba b = tresPrestamos();
     b.prestamos.insert(b.prestamos.begin() + 1, prestamo("100", ""));
     e.escribirBases(b);
-    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
     const auto filas = e.presta();
     ASSERT_EQ(filas.size(), 3u);
     EXPECT_EQ(e.valor(1, "dni"), "222");
@@ -117,23 +117,23 @@ TEST(CargarDatos, UnPrestamoSinCampo20NoDaFila) {
 }
 
 TEST(CargarDatos, UnValorVacioDelUsuarioOElEjemplarReemplazaAlDelPrestamo) {
-    EntornoCarga e;
-    BasesPrueba b;
+    prueba::EntornoCarga e;
+    prueba::BasesPrueba b;
     b.prestamos = {prestamo("100", "111")};
     b.usuarios = {usuario("111", "", "20240601")};
-    RegistroPrueba sinTema = ejemplar("100");
-    std::erase_if(sinTema, [](const CampoPrueba& c) { return c.first == 659; });
+    escritor::Registro sinTema = ejemplar("100");
+    std::erase_if(sinTema, [](const escritor::Campo& c) { return c.tag == 659; });
     b.marc = {sinTema};
     e.escribirBases(b);
-    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
     EXPECT_EQ(e.valor(0, "apellido"), std::nullopt);
     EXPECT_EQ(e.valor(0, "tematica"), std::nullopt);
     EXPECT_EQ(e.valor(0, "nombre"), "Ana");
 }
 
 TEST(CargarDatos, SuspendidoCuandoHoyPasaElFinDeLaSuspension) {
-    EntornoCarga e; // today is 20240515
-    BasesPrueba b;
+    prueba::EntornoCarga e; // today is 20240515
+    prueba::BasesPrueba b;
     const std::vector<std::pair<std::string, std::optional<std::string>>> casos{
         {"20240515", std::nullopt}, {"20240516", std::nullopt}, {"20240514", "SI"}, {"", "SI"}};
     for (std::size_t i = 0; i < casos.size(); ++i) {
@@ -142,7 +142,7 @@ TEST(CargarDatos, SuspendidoCuandoHoyPasaElFinDeLaSuspension) {
         b.usuarios.push_back(usuario(dni, "Pérez", casos[i].first));
     }
     e.escribirBases(b);
-    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
     for (std::size_t i = 0; i < casos.size(); ++i) {
         EXPECT_EQ(e.valor(static_cast<int>(i), "suspendido"), casos[i].second)
             << "campo 150 = " << casos[i].first;
@@ -150,27 +150,27 @@ TEST(CargarDatos, SuspendidoCuandoHoyPasaElFinDeLaSuspension) {
 }
 
 TEST(CargarDatos, ElAutorNuncaEmpiezaNiTerminaConBlancos) {
-    EntornoCarga e;
-    BasesPrueba b;
+    prueba::EntornoCarga e;
+    prueba::BasesPrueba b;
     b.prestamos = {prestamo("100", "111"), prestamo("200", "111")};
     b.usuarios = {usuario("111", "García", "")};
     b.marc = {{{245, "^aSólo coautor"}, {700, "^aBorges, Jorge Luis"}, {900, "100"}},
               {{245, "^aSólo entidad"}, {710, "^aMinisterio de Educación"}, {900, "200"}}};
     e.escribirBases(b);
-    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
     EXPECT_EQ(e.valor(0, "autor"), "Borges, Jorge Luis");
     EXPECT_EQ(e.valor(1, "autor"), "Ministerio de Educación");
     EXPECT_EQ(e.valor(0, "titulo"), "Sólo coautor");
 }
 
 TEST(CargarDatos, SinPrestamosConCampo20VaciaPresta) {
-    EntornoCarga e;
+    prueba::EntornoCarga e;
     e.sembrarPresta(5);
     e.ctx.TotalPrestamos = 5;
-    BasesPrueba b = tresPrestamos();
+    prueba::BasesPrueba b = tresPrestamos();
     b.prestamos = {prestamo("100", ""), prestamo("200", "")};
     e.escribirBases(b);
-    const ResultadoCarga r = CargarDatos(e.ctx);
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
     EXPECT_EQ(r.tipo, Tipo::Exito);
     EXPECT_EQ(r.filas, 0);
     EXPECT_EQ(e.ctx.TotalPrestamos, 0);
@@ -178,22 +178,22 @@ TEST(CargarDatos, SinPrestamosConCampo20VaciaPresta) {
 }
 
 TEST(CargarDatos, RecargarDosVecesDaLoMismoQueUnaVez) {
-    EntornoCarga e;
+    prueba::EntornoCarga e;
     e.escribirBases(tresPrestamos());
-    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
     const auto unaVez = e.presta();
-    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
-    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
+    ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
     EXPECT_EQ(e.presta(), unaVez);
     EXPECT_EQ(e.ctx.TotalPrestamos, 3);
 }
 
 TEST(CargarDatos, ReleeLasRutasEnCadaCarga) {
-    EntornoCarga e;
+    prueba::EntornoCarga e;
     e.escribirBases(tresPrestamos());
-    ASSERT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
     e.fijarRutas(e.ruta("PRESTA.MST"), e.ruta("USUARIOS.MST"), e.ruta("NOESTA.MST"));
-    EXPECT_EQ(CargarDatos(e.ctx).tipo, Tipo::FaltaRuta);
+    EXPECT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::FaltaRuta);
     EXPECT_EQ(e.ctx.ArchivoIni, nullptr);
 }
 
@@ -207,14 +207,14 @@ protected:
         antes = e.presta();
     }
     void esperarFaltaRuta() {
-        const ResultadoCarga r = CargarDatos(e.ctx);
+        const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
         EXPECT_EQ(r.tipo, Tipo::FaltaRuta);
         EXPECT_EQ(e.presta(), antes);
         EXPECT_EQ(e.ctx.TotalPrestamos, 4);
-        EXPECT_TRUE(e.dialogos.mensajes.empty());
+        EXPECT_TRUE(r.avisos.empty());
     }
-    EntornoCarga e;
-    std::vector<FilaPresta> antes;
+    prueba::EntornoCarga e;
+    std::vector<prueba::FilaPresta> antes;
 };
 
 TEST_F(RutaFaltante, MarcInexistente) {
@@ -247,8 +247,8 @@ TEST_F(RutaFaltante, BarraInvertidaTambienSepara) {
 }
 
 // Twenty-three loans, enough for every phase to notice progress several times.
-BasesPrueba veintitresPrestamos() {
-    BasesPrueba b = tresPrestamos();
+prueba::BasesPrueba veintitresPrestamos() {
+    prueba::BasesPrueba b = tresPrestamos();
     for (int i = 0; i < 20; ++i) {
         b.prestamos.push_back(prestamo(i % 2 ? "100" : "200", "111"));
     }
@@ -264,8 +264,8 @@ protected:
         e.ctx.TotalPrestamos = 6;
         antes = e.presta();
     }
-    EntornoCarga e;
-    std::vector<FilaPresta> antes;
+    prueba::EntornoCarga e;
+    std::vector<prueba::FilaPresta> antes;
 };
 
 TEST_F(FallaEnLaCarga, EnCualquierAvisoDelProgreso) {
@@ -273,26 +273,27 @@ TEST_F(FallaEnLaCarga, EnCualquierAvisoDelProgreso) {
     int total = 0;
     std::set<std::string> etapas;
     {
-        EntornoCarga conteo;
+        prueba::EntornoCarga conteo;
         conteo.escribirBases(veintitresPrestamos());
-        ASSERT_EQ(CargarDatos(conteo.ctx,
-                              [&](const std::string& etiqueta, int, int) {
-                                  ++total;
-                                  etapas.insert(etiqueta);
-                              })
+        ASSERT_EQ(carga::CargarDatos(conteo.ctx,
+                                     [&](const std::string& etiqueta, int, int) {
+                                         ++total;
+                                         etapas.insert(etiqueta);
+                                     })
                       .tipo,
                   Tipo::Exito);
     }
     ASSERT_EQ(etapas.size(), 4u);
     for (int n : {1, 2, total / 4, total / 2, 3 * total / 4, total - 2, total - 1, total}) {
         int avisos = 0;
-        const ResultadoCarga r = CargarDatos(e.ctx, [&](const std::string&, int, int) {
-            if (++avisos == n) {
-                throw Error(Error::ErrorIsis, "falla provocada");
-            }
-        });
+        const carga::ResultadoCarga r =
+            carga::CargarDatos(e.ctx, [&](const std::string&, int, int) {
+                if (++avisos == n) {
+                    throw core::Error(core::Error::ErrorIsis, "falla provocada");
+                }
+            });
         ASSERT_EQ(r.tipo, Tipo::Error) << "aviso " << n;
-        EXPECT_EQ(r.error->numero(), Error::ErrorIsis);
+        EXPECT_EQ(r.error->numero(), core::Error::ErrorIsis);
         EXPECT_EQ(e.presta(), antes) << "aviso " << n;
         EXPECT_EQ(e.ctx.TotalPrestamos, 6);
         EXPECT_EQ(e.ctx.ArchivoIni, nullptr);
@@ -300,28 +301,55 @@ TEST_F(FallaEnLaCarga, EnCualquierAvisoDelProgreso) {
         EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{}) << "aviso " << n;
     }
     // After all those failures the next run still loads.
-    EXPECT_EQ(CargarDatos(e.ctx).tipo, Tipo::Exito);
+    EXPECT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
     EXPECT_EQ(e.ctx.TotalPrestamos, 23);
 }
 
 TEST_F(FallaEnLaCarga, ArchivoMaestroDanado) {
     const auto largo = std::filesystem::file_size(e.ruta("MARC.MST"));
     std::filesystem::resize_file(e.ruta("MARC.MST"), largo / 2);
-    const ResultadoCarga r = CargarDatos(e.ctx);
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
     ASSERT_EQ(r.tipo, Tipo::Error);
     EXPECT_EQ(e.presta(), antes);
     EXPECT_EQ(e.ctx.TotalPrestamos, 6);
     EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{});
 }
 
+// Master files that are there but do not open: the run goes on and notes
+// each, in the order its steps meet them, members before titles.
+TEST(CargarDatos, LasBasesQueNoAbrenQuedanEnLosAvisosEnOrden) {
+    prueba::EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    std::filesystem::remove(e.ruta("MARC.XRF"));
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    EXPECT_EQ(r.tipo, Tipo::Exito);
+    EXPECT_EQ(r.avisos,
+              (std::vector<std::string>{e.avisoSinBase("USUARIOS"), e.avisoSinBase("MARC")}));
+    // Without members and titles each row keeps what its loan gave.
+    EXPECT_EQ(e.valor(0, "apellido"), "Apellido del préstamo");
+    EXPECT_EQ(e.valor(0, "titulo"), "Título del préstamo");
+    EXPECT_EQ(e.valor(0, "nombre"), std::nullopt);
+}
+
+TEST(CargarDatos, LosAvisosLleganAunqueLaCargaFalleDespues) {
+    prueba::EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    std::filesystem::resize_file(e.ruta("MARC.MST"), 70);
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    EXPECT_EQ(r.tipo, Tipo::Error);
+    EXPECT_EQ(r.avisos, std::vector<std::string>{e.avisoSinBase("USUARIOS")});
+}
+
 TEST(CargarDatos, SinAlmacenNoSeEscribeNada) {
-    EntornoCarga e;
+    prueba::EntornoCarga e;
     e.escribirBases(tresPrestamos());
     std::filesystem::create_directory(e.ctx.rutaBase());
-    const ResultadoCarga r = CargarDatos(e.ctx);
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
     EXPECT_EQ(r.tipo, Tipo::SinAlmacen);
-    ASSERT_EQ(e.dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(e.dialogos.mensajes[0].titulo, std::to_string(Error::ErrorBaseDatos));
+    ASSERT_TRUE(r.error.has_value());
+    EXPECT_EQ(r.error->numero(), core::Error::ErrorBaseDatos);
     EXPECT_EQ(e.ctx.TotalPrestamos, 0);
 }
 

@@ -1,6 +1,6 @@
-#include "carga.h"
-#include "comando_cargar.h"
-#include "entorno_carga.h"
+#include "app/cli/comando_cargar.h"
+#include "isis/carga/carga.h"
+#include "tests/carga/entorno_carga.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +15,15 @@ struct Salida {
     std::string errores;
 };
 
-Salida cargar(const EntornoCarga& e, const std::vector<std::string>& args = {}) {
+Salida cargar(const prueba::EntornoCarga& e, const std::vector<std::string>& args = {}) {
     std::ostringstream salida;
     std::ostringstream errores;
-    const int codigo = ComandoCargar(args, e.carpeta.ruta(), salida, errores);
+    const int codigo = app::cli::ComandoCargar(args, e.carpeta.ruta(), salida, errores);
     return {codigo, salida.str(), errores.str()};
 }
 
-BasesPrueba dosPrestamos() {
-    BasesPrueba b;
+prueba::BasesPrueba dosPrestamos() {
+    prueba::BasesPrueba b;
     b.prestamos = {{{10, "1"}, {20, "111"}}, {{10, "2"}, {20, "222"}}, {{10, "3"}}};
     b.usuarios = {{{10, "Gómez"}, {20, "111"}}};
     b.marc = {{{245, "^aFicciones"}, {900, "1"}}};
@@ -31,7 +31,7 @@ BasesPrueba dosPrestamos() {
 }
 
 TEST(ComandoCargar, ImprimeLasFilasEscritas) {
-    EntornoCarga e;
+    prueba::EntornoCarga e;
     e.escribirBases(dosPrestamos());
     const Salida s = cargar(e);
     EXPECT_EQ(s.codigo, 0) << s.errores;
@@ -40,25 +40,46 @@ TEST(ComandoCargar, ImprimeLasFilasEscritas) {
 }
 
 TEST(ComandoCargar, RutaFaltanteTerminaConCodigo2) {
-    EntornoCarga e;
+    prueba::EntornoCarga e;
     const Salida s = cargar(e);
     EXPECT_EQ(s.codigo, 2);
-    EXPECT_EQ(s.errores, std::string(MensajeFaltaRuta) + "\n");
+    EXPECT_EQ(s.errores, std::string(carga::MensajeFaltaRuta) + "\n");
     EXPECT_EQ(s.salida, "");
 }
 
 TEST(ComandoCargar, OtroErrorTerminaConCodigo1) {
-    EntornoCarga e;
+    prueba::EntornoCarga e;
     e.escribirBases(dosPrestamos());
     std::filesystem::create_directory(e.ctx.rutaBase());
     const Salida s = cargar(e);
     EXPECT_EQ(s.codigo, 1);
-    EXPECT_EQ(s.errores.rfind("Error " + std::to_string(Error::ErrorBaseDatos) + ": ", 0), 0u)
+    EXPECT_EQ(s.errores.rfind("Error " + std::to_string(core::Error::ErrorBaseDatos) + ": ", 0), 0u)
         << s.errores;
 }
 
+TEST(ComandoCargar, LosAvisosSeImprimenAntesDelResultado) {
+    prueba::EntornoCarga e;
+    e.escribirBases(dosPrestamos());
+    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    const Salida s = cargar(e);
+    EXPECT_EQ(s.codigo, 0);
+    EXPECT_EQ(s.salida, "2\n");
+    EXPECT_EQ(s.errores, e.avisoSinBase("USUARIOS") + "\n");
+    // They come first also when the run then finds no store.
+    std::filesystem::remove(e.ctx.rutaBase());
+    std::filesystem::create_directory(e.ctx.rutaBase());
+    const Salida sinAlmacen = cargar(e);
+    EXPECT_EQ(sinAlmacen.codigo, 1);
+    const std::string aviso = e.avisoSinBase("USUARIOS") + "\n";
+    EXPECT_EQ(sinAlmacen.errores.substr(0, aviso.size()), aviso);
+    EXPECT_EQ(
+        sinAlmacen.errores.find("Error " + std::to_string(core::Error::ErrorBaseDatos) + ": "),
+        aviso.size())
+        << sinAlmacen.errores;
+}
+
 TEST(ComandoCargar, NoAdmiteArgumentos) {
-    EntornoCarga e;
+    prueba::EntornoCarga e;
     e.escribirBases(dosPrestamos());
     EXPECT_EQ(cargar(e, {"--ya"}).codigo, 1);
     EXPECT_FALSE(std::filesystem::exists(e.ctx.rutaBase()));

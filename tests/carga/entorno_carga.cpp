@@ -1,17 +1,20 @@
-#include "entorno_carga.h"
+#include "tests/carga/entorno_carga.h"
 
-#include "archivo_ini.h"
-#include "esquema.h"
-#include "registros.h"
+#include "core/archivo_ini.h"
+#include "store/esquema.h"
+#include "store/registros.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
 using namespace std::chrono;
 
+namespace prueba {
+
 EntornoCarga::EntornoCarga()
-    : reloj(Fecha{year{2024}, May, day{15}}), ctx(carpeta.ruta(), reloj, dialogos) {}
+    : reloj(core::Fecha{year{2024}, May, day{15}}), ctx(carpeta.ruta(), reloj) {}
 
 void EntornoCarga::escribirBases(const BasesPrueba& bases) {
     bases.escribir(carpeta.ruta());
@@ -20,18 +23,26 @@ void EntornoCarga::escribirBases(const BasesPrueba& bases) {
 
 void EntornoCarga::fijarRutas(const std::string& presta, const std::string& usuarios,
                               const std::string& marc) {
-    Archivo_Ini ini(carpeta.ruta());
+    core::Archivo_Ini ini(carpeta.ruta());
     ini.RutaPresta = presta;
     ini.RutaUsua = usuarios;
     ini.RutaMarc = marc;
     ini.Grabar("LINK");
 }
 
+std::string EntornoCarga::avisoSinBase(const std::string& nombre) const {
+    std::string ruta = carpeta.ruta() + "/" + nombre;
+    for (char& c : ruta) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return "No existe la base de datos " + ruta;
+}
+
 void EntornoCarga::sembrarPresta(int n) const {
-    BaseDatos base(ctx.rutaBase(), reloj);
-    crearEsquema(base);
-    Transaccion t(base);
-    Sentencia insercion(base, "INSERT INTO presta (dni, apellido, titulo) VALUES (?, ?, ?)");
+    store::BaseDatos base(ctx.rutaBase(), reloj);
+    store::crearEsquema(base);
+    store::Transaccion t(base);
+    store::Sentencia insercion(base, "INSERT INTO presta (dni, apellido, titulo) VALUES (?, ?, ?)");
     for (int i = 0; i < n; ++i) {
         insercion.reiniciar();
         insercion.enlazar(1, "anterior-" + std::to_string(i));
@@ -43,8 +54,8 @@ void EntornoCarga::sembrarPresta(int n) const {
 }
 
 std::vector<FilaPresta> EntornoCarga::presta() const {
-    BaseDatos base(ctx.rutaBase(), reloj);
-    auto filas = Registros::lectura(base, "SELECT * FROM presta ORDER BY rowid");
+    store::BaseDatos base(ctx.rutaBase(), reloj);
+    auto filas = store::Registros::lectura(base, "SELECT * FROM presta ORDER BY rowid");
     std::vector<FilaPresta> resultado;
     for (; !filas->fin(); filas->siguiente()) {
         FilaPresta fila;
@@ -57,11 +68,11 @@ std::vector<FilaPresta> EntornoCarga::presta() const {
 }
 
 std::optional<std::string> EntornoCarga::valor(int fila, const char* columna) const {
-    const auto columnas = std::find_if(ColumnasPresta.begin(), ColumnasPresta.end(),
+    const auto columnas = std::find_if(store::ColumnasPresta.begin(), store::ColumnasPresta.end(),
                                        [&](const char* c) { return std::string(c) == columna; });
     return presta()
         .at(static_cast<std::size_t>(fila))
-        .at(static_cast<std::size_t>(columnas - ColumnasPresta.begin()));
+        .at(static_cast<std::size_t>(columnas - store::ColumnasPresta.begin()));
 }
 
 std::vector<std::string> EntornoCarga::archivosIsisAbiertos() const {
@@ -84,3 +95,5 @@ std::vector<std::string> EntornoCarga::archivosIsisAbiertos() const {
     }
     return abiertos;
 }
+
+} // namespace prueba

@@ -1,26 +1,24 @@
 #pragma once
 
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "store/contexto.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
+#include "tools/escritor/escritor_isis.h"
 
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
-// One field of a test record: tag and UTF-8 text.
-using CampoPrueba = std::pair<int, std::string>;
-using RegistroPrueba = std::vector<CampoPrueba>;
+namespace prueba {
 
 // The three ISIS databases of a load, written by the test writer into one
 // folder as PRESTA, USUARIOS and MARC, indexed as the load run expects:
-// members by field 20, copies by "I:" + field 900.
+// members by field 20, copies by "I:" + field 900. Texts are UTF-8.
 struct BasesPrueba {
-    std::vector<RegistroPrueba> prestamos;
-    std::vector<RegistroPrueba> usuarios;
-    std::vector<RegistroPrueba> marc;
+    std::vector<escritor::Registro> prestamos;
+    std::vector<escritor::Registro> usuarios;
+    std::vector<escritor::Registro> marc;
 
     void escribir(const std::string& carpeta) const;
 };
@@ -35,15 +33,18 @@ public:
     EntornoCarga();
 
     CarpetaTemporal carpeta;
-    RelojFijo reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx;
+    core::RelojFijo reloj;
+    prueba::DialogosGuionados dialogos;
+    store::Contexto ctx;
 
     // Writes the databases into the folder and points block "LINK" at them.
     void escribirBases(const BasesPrueba& bases);
     void fijarRutas(const std::string& presta, const std::string& usuarios,
                     const std::string& marc);
     std::string ruta(const std::string& nombre) const { return carpeta.archivo(nombre); }
+    // What the load run notes for a database of the folder whose master file
+    // does not open: the path upper-cased, without extension.
+    std::string avisoSinBase(const std::string& nombre) const;
 
     // Fills presta with n rows of a previous load, as a separate connection.
     void sembrarPresta(int n) const;
@@ -54,3 +55,5 @@ public:
     // The value of `columna` in row `fila`.
     std::optional<std::string> valor(int fila, const char* columna) const;
 };
+
+} // namespace prueba

@@ -1,8 +1,8 @@
-#include "aplicacion_qt.h"
-#include "archivo_ini.h"
-#include "entorno_carga.h"
-#include "frm_configPath.h"
-#include "twips.h"
+#include "app/ui/frm_configPath.h"
+#include "core/archivo_ini.h"
+#include "core/twips.h"
+#include "tests/apoyo/aplicacion_qt.h"
+#include "tests/carga/entorno_carga.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,13 +13,13 @@
 namespace {
 
 struct DialogoRutas : ::testing::Test {
-    EntornoCarga e;
-    std::unique_ptr<frm_configPath> dialogo;
+    prueba::EntornoCarga e;
+    std::unique_ptr<app::ui::frm_configPath> dialogo;
 
-    void SetUp() override { aplicacion(); }
-    void abrir() { dialogo = std::make_unique<frm_configPath>(e.ctx); }
-    Archivo_Ini leido() {
-        Archivo_Ini ini(e.carpeta.ruta());
+    void SetUp() override { prueba::aplicacion(); }
+    void abrir() { dialogo = std::make_unique<app::ui::frm_configPath>(e.ctx, e.dialogos); }
+    core::Archivo_Ini leido() {
+        core::Archivo_Ini ini(e.carpeta.ruta());
         ini.Cargar("LINK");
         return ini;
     }
@@ -64,7 +64,7 @@ TEST_F(DialogoRutas, IdaYVuelta) {
     EXPECT_EQ(dialogo->txt_usua->text().toStdString(), "/b/notas.txt");
 
     dialogo->cmd_grabar->click();
-    const Archivo_Ini ini = leido();
+    const core::Archivo_Ini ini = leido();
     EXPECT_EQ(ini.RutaPresta, "/a/PRESTA.MST");
     EXPECT_EQ(ini.RutaUsua, "/b/notas.txt");
     EXPECT_EQ(ini.RutaMarc, "/b/MARC.MST");
@@ -97,8 +97,8 @@ TEST_F(DialogoRutas, FilasYTamano) {
     }
     EXPECT_EQ(dialogo->cmd_grabar->text().toStdString(), "Grabar");
     EXPECT_EQ(dialogo->cmd_cancelar->text().toStdString(), "Cancelar");
-    EXPECT_EQ(dialogo->width(), twips::aPixeles(6075, dialogo->logicalDpiX()));
-    EXPECT_EQ(dialogo->height(), twips::aPixeles(2280, dialogo->logicalDpiY()));
+    EXPECT_EQ(dialogo->width(), core::twips::aPixeles(6075, dialogo->logicalDpiX()));
+    EXPECT_EQ(dialogo->height(), core::twips::aPixeles(2280, dialogo->logicalDpiY()));
 }
 
 } // namespace

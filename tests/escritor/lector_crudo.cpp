@@ -1,4 +1,4 @@
-#include "lector_crudo.h"
+#include "tests/escritor/lector_crudo.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -164,8 +164,8 @@ private:
         return o + 4 + 4 * static_cast<std::size_t>(w);
     }
 
-    std::vector<Posting> lista(std::int32_t b, std::int32_t w) {
-        std::vector<Posting> r;
+    std::vector<escritor::Posting> lista(std::int32_t b, std::int32_t w) {
+        std::vector<escritor::Posting> r;
         std::int32_t total = -1;
         while (true) {
             exigir(w <= 120, "una lista empieza tras la palabra 120");
@@ -183,9 +183,9 @@ private:
                 }
                 const std::size_t o = palabra(b, w);
                 palabra(b, w + 1);
-                Posting p{be(ifp_, o, 3), static_cast<std::uint16_t>(be(ifp_, o + 3, 2)),
-                          static_cast<std::uint8_t>(be(ifp_, o + 5, 1)),
-                          static_cast<std::uint16_t>(be(ifp_, o + 6, 2))};
+                escritor::Posting p{be(ifp_, o, 3), static_cast<std::uint16_t>(be(ifp_, o + 3, 2)),
+                                    static_cast<std::uint8_t>(be(ifp_, o + 5, 1)),
+                                    static_cast<std::uint16_t>(be(ifp_, o + 6, 2))};
                 exigir(r.empty() || r.back() < p, "postings fuera de orden");
                 r.push_back(p);
                 w += 2;

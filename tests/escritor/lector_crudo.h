@@ -1,7 +1,7 @@
 #pragma once
 
-#include "invertido.h"
-#include "maestro.h"
+#include "tools/escritor/invertido.h"
+#include "tools/escritor/maestro.h"
 
 #include <cstdint>
 #include <map>
@@ -24,7 +24,7 @@ struct Copia {
     std::int32_t atrasBloque = 0;
     int atrasDesplazamiento = 0;
     int estado = 0;
-    std::vector<CampoCrudo> campos;
+    std::vector<escritor::CampoCrudo> campos;
 };
 // The copy at a file offset, with its leader and directory checked.
 Copia copiaEn(const std::string& mst, std::int64_t posicion);
@@ -48,8 +48,9 @@ Maestro leerMaestro(const std::string& rutaSinExtension, const std::string& mst 
 // numbering, fill, key order, node keys against their subtrees, leaf chains
 // and posting list placement.
 struct Invertido {
-    std::vector<std::pair<std::string, std::vector<Posting>>> claves; // keys without padding
-    int niveles[2] = {-1, -1};                                        // LIV of each tree
+    std::vector<std::pair<std::string, std::vector<escritor::Posting>>>
+        claves;                // keys without padding
+    int niveles[2] = {-1, -1}; // LIV of each tree
     int hojas[2] = {0, 0};
     int segmentosEncadenados = 0;
 };

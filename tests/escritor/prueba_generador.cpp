@@ -1,8 +1,8 @@
-#include "carpeta_temporal.h"
-#include "generador_demo.h"
-#include "lector_crudo.h"
-#include "listas_clasificacion.h"
-#include "pagina_escrita.h"
+#include "reports/listas_clasificacion.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/escritor/lector_crudo.h"
+#include "tools/escritor/pagina_escrita.h"
+#include "tools/generar_demo/generador_demo.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ std::vector<Campos> registros(const std::string& ruta) {
     std::vector<Campos> r;
     for (const crudo::Entrada& e : m.xrf) {
         Campos c;
-        for (const CampoCrudo& f : crudo::copiaEn(m.mst, e.posicion).campos) {
+        for (const escritor::CampoCrudo& f : crudo::copiaEn(m.mst, e.posicion).campos) {
             c.emplace(f.tag, f.texto);
         }
         r.push_back(std::move(c));
@@ -29,7 +29,7 @@ std::vector<Campos> registros(const std::string& ruta) {
 std::map<std::string, std::vector<std::int32_t>> indice(const std::string& ruta) {
     std::map<std::string, std::vector<std::int32_t>> r;
     for (const auto& [clave, ps] : crudo::leerInvertido(ruta).claves) {
-        for (const Posting& p : ps) {
+        for (const escritor::Posting& p : ps) {
             r[clave].push_back(p.mfn);
         }
     }
@@ -44,18 +44,18 @@ std::string campo(const Campos& c, int tag) {
 class DemoGenerada : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        carpeta = new CarpetaTemporal;
-        generarDemo({.carpeta = carpeta->ruta(),
-                     .prestamos = 3000,
-                     .semilla = 5,
-                     .hoy = std::chrono::year{2026} / 10 / 15});
+        carpeta = new prueba::CarpetaTemporal;
+        demo::generarDemo({.carpeta = carpeta->ruta(),
+                           .prestamos = 3000,
+                           .semilla = 5,
+                           .hoy = std::chrono::year{2026} / 10 / 15});
         prestamos = registros(carpeta->archivo("PRESTA"));
         usuarios = registros(carpeta->archivo("USUARIOS"));
         catalogo = registros(carpeta->archivo("MARC"));
     }
     static void TearDownTestSuite() { delete carpeta; }
 
-    static inline CarpetaTemporal* carpeta = nullptr;
+    static inline prueba::CarpetaTemporal* carpeta = nullptr;
     static inline std::vector<Campos> prestamos, usuarios, catalogo;
 };
 
@@ -78,7 +78,7 @@ TEST_F(DemoGenerada, CadaPrestamoEncuentraSuUsuarioYSuEjemplar) {
         ASSERT_NE(copia, porInventario.end()) << inventario;
         ASSERT_EQ(copia->second.size(), 1u);
         const Campos& libro = catalogo.at(static_cast<std::size_t>(copia->second[0] - 1));
-        const auto [desde, hasta] = libro.equal_range(kTagInventario);
+        const auto [desde, hasta] = libro.equal_range(demo::kTagInventario);
         EXPECT_TRUE(
             std::any_of(desde, hasta, [&](const auto& f) { return f.second == inventario; }));
         EXPECT_EQ("^a" + campo(p, 40), campo(libro, 659).empty() ? "^a" : campo(libro, 659));
@@ -100,8 +100,9 @@ TEST_F(DemoGenerada, VocabularioDeLosFiltros) {
         conPunto += g.size() == 3 ? 1 : 0;
     }
     std::set<std::string> esperados;
-    for (std::size_t i = 1; i < listas::TiposUsuario().size(); ++i) {
-        esperados.insert(codificar(listas::TiposUsuario()[i], PaginaEscrita::Cp850));
+    for (std::size_t i = 1; i < reports::listas::TiposUsuario().size(); ++i) {
+        esperados.insert(escritor::codificar(reports::listas::TiposUsuario()[i],
+                                             escritor::PaginaEscrita::Cp850));
     }
     for (const auto& [t, n] : tipos) {
         EXPECT_TRUE(esperados.count(t)) << t;
@@ -113,8 +114,9 @@ TEST_F(DemoGenerada, VocabularioDeLosFiltros) {
     EXPECT_LT(conPunto * 4, static_cast<int>(usuarios.size()));
 
     std::set<std::string> tematicas;
-    for (std::size_t i = 1; i < listas::Tematicas().size(); ++i) {
-        tematicas.insert("^a" + codificar(listas::Tematicas()[i], PaginaEscrita::Cp850));
+    for (std::size_t i = 1; i < reports::listas::Tematicas().size(); ++i) {
+        tematicas.insert("^a" + escritor::codificar(reports::listas::Tematicas()[i],
+                                                    escritor::PaginaEscrita::Cp850));
     }
     ASSERT_EQ(tematicas.size(), 60u);
     for (const Campos& c : catalogo) {
@@ -158,11 +160,11 @@ TEST_F(DemoGenerada, PrestamosDeDosCiclosHastaHoy) {
 }
 
 TEST(GeneradorDemo, MismaSemillaMismosBytes) {
-    CarpetaTemporal a, b, c;
-    const Fecha hoy = std::chrono::year{2026} / 3 / 2;
-    generarDemo({.carpeta = a.ruta(), .prestamos = 300, .semilla = 9, .hoy = hoy});
-    generarDemo({.carpeta = b.ruta(), .prestamos = 300, .semilla = 9, .hoy = hoy});
-    generarDemo({.carpeta = c.ruta(), .prestamos = 300, .semilla = 10, .hoy = hoy});
+    prueba::CarpetaTemporal a, b, c;
+    const core::Fecha hoy = std::chrono::year{2026} / 3 / 2;
+    demo::generarDemo({.carpeta = a.ruta(), .prestamos = 300, .semilla = 9, .hoy = hoy});
+    demo::generarDemo({.carpeta = b.ruta(), .prestamos = 300, .semilla = 9, .hoy = hoy});
+    demo::generarDemo({.carpeta = c.ruta(), .prestamos = 300, .semilla = 10, .hoy = hoy});
     for (const char* archivo : {"PRESTA.MST", "USUARIOS.IFP", "MARC.L02"}) {
         EXPECT_TRUE(a.leer(archivo) == b.leer(archivo)) << archivo;
     }

@@ -1,7 +1,7 @@
-#include "carpeta_temporal.h"
-#include "error.h"
-#include "escritor_isis.h"
-#include "lector_crudo.h"
+#include "core/error.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/escritor/lector_crudo.h"
+#include "tools/escritor/escritor_isis.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using Esperado = std::map<std::string, std::set<Posting>>;
+using Esperado = std::map<std::string, std::set<escritor::Posting>>;
 
 // Bytes keys are made of: letters, digits, blanks, punctuation and CP850
 // capitals the upper-case table leaves alone.
@@ -35,19 +35,21 @@ std::string comoClave(std::string s) {
 Esperado leido(const crudo::Invertido& inv) {
     Esperado r;
     for (const auto& [clave, ps] : inv.claves) {
-        EXPECT_TRUE(r.emplace(clave, std::set<Posting>(ps.begin(), ps.end())).second) << clave;
+        EXPECT_TRUE(r.emplace(clave, std::set<escritor::Posting>(ps.begin(), ps.end())).second)
+            << clave;
     }
     return r;
 }
 
-class FormasDelArbol : public ::testing::TestWithParam<FormaInvertido> {};
+class FormasDelArbol : public ::testing::TestWithParam<escritor::FormaInvertido> {};
 
 TEST_P(FormasDelArbol, MilesDeClavesAlAzarSeRecorrenEnteras) {
-    CarpetaTemporal carpeta;
+    prueba::CarpetaTemporal carpeta;
     std::mt19937 azar(11);
     Esperado esperado;
-    EscritorIsis esc(carpeta.archivo("CLAVES"),
-                     {.codigoPagina = PaginaEscrita::SinConvertir, .forma = GetParam()});
+    escritor::EscritorIsis esc(
+        carpeta.archivo("CLAVES"),
+        {.codigoPagina = escritor::PaginaEscrita::SinConvertir, .forma = GetParam()});
     for (int i = 0; i < 3000; ++i) {
         esc.agregar({{1, "x"}});
     }
@@ -60,9 +62,9 @@ TEST_P(FormasDelArbol, MilesDeClavesAlAzarSeRecorrenEnteras) {
         // Some keys get long lists, which cross blocks.
         const int n = azar() % 50 == 0 ? 200 : 1 + static_cast<int>(azar() % 3);
         for (int p = 0; p < n; ++p) {
-            const Posting posting{static_cast<std::int32_t>(1 + azar() % 3000),
-                                  static_cast<std::uint16_t>(1 + azar() % 3), 1,
-                                  static_cast<std::uint16_t>(1 + azar() % 4)};
+            const escritor::Posting posting{static_cast<std::int32_t>(1 + azar() % 3000),
+                                            static_cast<std::uint16_t>(1 + azar() % 3), 1,
+                                            static_cast<std::uint16_t>(1 + azar() % 4)};
             esc.agregarClave(clave, posting);
             esperado[k].insert(posting);
         }
@@ -77,7 +79,7 @@ TEST_P(FormasDelArbol, MilesDeClavesAlAzarSeRecorrenEnteras) {
         enArbol2 = enArbol2 || clave.size() > 10;
         EXPECT_EQ(clave.size() > 10, enArbol2) << clave;
     }
-    const FormaInvertido f = GetParam();
+    const escritor::FormaInvertido f = GetParam();
     if (f.clavesPorHoja * f.entradasPorNodo < 100) {
         EXPECT_GE(inv.niveles[0], 2);
         EXPECT_GE(inv.niveles[1], 2);
@@ -86,9 +88,11 @@ TEST_P(FormasDelArbol, MilesDeClavesAlAzarSeRecorrenEnteras) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Escritor, FormasDelArbol,
-                         ::testing::Values(FormaInvertido{}, FormaInvertido{1, 2, 0},
-                                           FormaInvertido{5, 5, 0}, FormaInvertido{3, 4, 7},
-                                           FormaInvertido{10, 10, 1}),
+                         ::testing::Values(escritor::FormaInvertido{},
+                                           escritor::FormaInvertido{1, 2, 0},
+                                           escritor::FormaInvertido{5, 5, 0},
+                                           escritor::FormaInvertido{3, 4, 7},
+                                           escritor::FormaInvertido{10, 10, 1}),
                          [](const auto& i) {
                              return "hoja" + std::to_string(i.param.clavesPorHoja) + "_nodo" +
                                     std::to_string(i.param.entradasPorNodo) + "_segmento" +
@@ -96,8 +100,8 @@ INSTANTIATE_TEST_SUITE_P(Escritor, FormasDelArbol,
                          });
 
 TEST(InvertidoIsis, RaizUnicaYArbolesSeparados) {
-    CarpetaTemporal carpeta;
-    EscritorIsis esc(carpeta.archivo("CORTO"));
+    prueba::CarpetaTemporal carpeta;
+    escritor::EscritorIsis esc(carpeta.archivo("CORTO"));
     esc.agregar({{1, "x"}});
     esc.agregarClave("ABCDEFGHIJ", {.mfn = 1});                            // 10 bytes: tree 1
     esc.agregarClave("ABCDEFGHIJK", {.mfn = 1});                           // 11 bytes: tree 2
@@ -117,19 +121,19 @@ TEST(InvertidoIsis, RaizUnicaYArbolesSeparados) {
 }
 
 TEST(InvertidoIsis, FormaFueraDeRangoEsUnError) {
-    CarpetaTemporal carpeta;
-    EscritorIsis esc(carpeta.archivo("MAL"), {.forma = {.clavesPorHoja = 11}});
+    prueba::CarpetaTemporal carpeta;
+    escritor::EscritorIsis esc(carpeta.archivo("MAL"), {.forma = {.clavesPorHoja = 11}});
     esc.agregarClave("A", {.mfn = 1});
-    EXPECT_THROW(esc.cerrar(), Error);
+    EXPECT_THROW(esc.cerrar(), core::Error);
 }
 
 TEST(FstIsis, ClavesComoLasHaceLaInversion) {
-    CarpetaTemporal carpeta;
-    EscritorIsis esc(
+    prueba::CarpetaTemporal carpeta;
+    escritor::EscritorIsis esc(
         carpeta.archivo("FST"),
         {.fst = {{.id = 20, .tag = 20},
                  {.id = 900, .tag = 900, .prefijo = "I:"},
-                 {.id = 245, .tag = 245, .subcampo = 'a', .tecnica = Tecnica::Palabras},
+                 {.id = 245, .tag = 245, .subcampo = 'a', .tecnica = escritor::Tecnica::Palabras},
                  {.id = 700, .tag = 700}}});
     esc.agregar({{20, " 30111222 "},
                  {900, "1001"},
@@ -139,9 +143,10 @@ TEST(FstIsis, ClavesComoLasHaceLaInversion) {
                  {700, "^aPérez, Juan^bcomp."}});
     esc.cerrar();
     const crudo::Invertido inv = crudo::leerInvertido(carpeta.archivo("FST"));
-    std::map<std::string, std::vector<Posting>> claves(inv.claves.begin(), inv.claves.end());
+    std::map<std::string, std::vector<escritor::Posting>> claves(inv.claves.begin(),
+                                                                 inv.claves.end());
     const auto posting = [](std::uint16_t tag, std::uint16_t orden) {
-        return std::vector<Posting>{{1, tag, 1, orden}};
+        return std::vector<escritor::Posting>{{1, tag, 1, orden}};
     };
     EXPECT_EQ(claves["30111222"], posting(20, 1));
     EXPECT_EQ(claves["I:1001"], posting(900, 1));
@@ -159,17 +164,17 @@ TEST(FstIsis, ClavesComoLasHaceLaInversion) {
 }
 
 TEST(FstIsis, MayusculasDeWindows1252) {
-    EXPECT_EQ(normalizarClave("",
-                              "\xF1"
-                              "and\xFA \xC1rbol",
-                              PaginaEscrita::Windows1252),
+    EXPECT_EQ(escritor::normalizarClave("",
+                                        "\xF1"
+                                        "and\xFA \xC1rbol",
+                                        escritor::PaginaEscrita::Windows1252),
               "NANDU ARBOL");
-    EXPECT_EQ(normalizarClave("",
-                              "\xA4"
-                              "and\xA3 \xB5rbol",
-                              PaginaEscrita::Cp850),
+    EXPECT_EQ(escritor::normalizarClave("",
+                                        "\xA4"
+                                        "and\xA3 \xB5rbol",
+                                        escritor::PaginaEscrita::Cp850),
               "NANDU \xB5RBOL");
-    EXPECT_EQ(normalizarClave("P=", " a\tb ", PaginaEscrita::Cp850), "P=A B");
+    EXPECT_EQ(escritor::normalizarClave("P=", " a\tb ", escritor::PaginaEscrita::Cp850), "P=A B");
 }
 
 } // namespace

@@ -1,8 +1,8 @@
-#include "carpeta_temporal.h"
-#include "codigo_pagina.h"
-#include "error.h"
-#include "escritor_isis.h"
-#include "lector_crudo.h"
+#include "core/error.h"
+#include "isis/codigo_pagina.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/escritor/lector_crudo.h"
+#include "tools/escritor/escritor_isis.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +20,13 @@ std::string bytesAlAzar(std::mt19937& azar, std::size_t largo) {
 }
 
 TEST(MaestroIsis, MilesDeRegistrosAlAzarSeLeenByteAByte) {
-    CarpetaTemporal carpeta;
+    prueba::CarpetaTemporal carpeta;
     std::mt19937 azar(7);
-    std::vector<Registro> esperados;
-    EscritorIsis esc(carpeta.archivo("AZAR"), {.codigoPagina = PaginaEscrita::SinConvertir});
+    std::vector<escritor::Registro> esperados;
+    escritor::EscritorIsis esc(carpeta.archivo("AZAR"),
+                               {.codigoPagina = escritor::PaginaEscrita::SinConvertir});
     for (int i = 0; i < 4000; ++i) {
-        Registro r;
+        escritor::Registro r;
         const int campos = static_cast<int>(azar() % 12);
         for (int k = 0; k < campos; ++k) {
             // Mostly short fields, now and then one long enough to span blocks.
@@ -57,15 +58,16 @@ TEST(MaestroIsis, MilesDeRegistrosAlAzarSeLeenByteAByte) {
 }
 
 TEST(MaestroIsis, TextoEnCp850YEnWindows1252) {
-    EXPECT_EQ(codificar("ñÑáéíóúÁÍÓÚü¿¡º", PaginaEscrita::Cp850),
+    EXPECT_EQ(escritor::codificar("ñÑáéíóúÁÍÓÚü¿¡º", escritor::PaginaEscrita::Cp850),
               "\xA4\xA5\xA0\x82\xA1\xA2\xA3\xB5\xD6\xE0\xE9\x81\xA8\xAD\xA7");
-    EXPECT_EQ(codificar("ñÑáÁ€", PaginaEscrita::Windows1252), "\xF1\xD1\xE1\xC1\x80");
-    EXPECT_EQ(codificar("Año", PaginaEscrita::SinConvertir), "Año");
+    EXPECT_EQ(escritor::codificar("ñÑáÁ€", escritor::PaginaEscrita::Windows1252),
+              "\xF1\xD1\xE1\xC1\x80");
+    EXPECT_EQ(escritor::codificar("Año", escritor::PaginaEscrita::SinConvertir), "Año");
     try {
-        codificar("100 €", PaginaEscrita::Cp850);
+        escritor::codificar("100 €", escritor::PaginaEscrita::Cp850);
         FAIL() << "el euro no existe en CP850";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.numero(), Error::ArgumentoInvalido);
+    } catch (const core::Error& e) {
+        EXPECT_EQ(e.numero(), core::Error::ArgumentoInvalido);
         EXPECT_NE(e.descripcion().find("U+20AC"), std::string::npos);
     }
 }
@@ -73,19 +75,19 @@ TEST(MaestroIsis, TextoEnCp850YEnWindows1252) {
 // Every high byte the reader decodes is written back as the same byte.
 TEST(MaestroIsis, CadaByteAltoVaYVuelveIgual) {
     for (const auto& [escrita, tipo] :
-         {std::pair{PaginaEscrita::Cp850, CodigoPagina::Tipo::Cp850},
-          {PaginaEscrita::Windows1252, CodigoPagina::Tipo::Windows1252}}) {
-        const CodigoPagina lector(tipo);
+         {std::pair{escritor::PaginaEscrita::Cp850, isis::CodigoPagina::Tipo::Cp850},
+          {escritor::PaginaEscrita::Windows1252, isis::CodigoPagina::Tipo::Windows1252}}) {
+        const isis::CodigoPagina lector(tipo);
         for (int b = 0x80; b <= 0xFF; ++b) {
             const std::string byte(1, static_cast<char>(b));
-            EXPECT_EQ(codificar(lector.aUtf8(byte), escrita), byte) << b;
+            EXPECT_EQ(escritor::codificar(lector.aUtf8(byte), escrita), byte) << b;
         }
     }
 }
 
 TEST(MaestroIsis, BaseVaciaComoLaDejaIsis) {
-    CarpetaTemporal carpeta;
-    EscritorIsis(carpeta.archivo("VACIA")).cerrar();
+    prueba::CarpetaTemporal carpeta;
+    escritor::EscritorIsis(carpeta.archivo("VACIA")).cerrar();
     const std::string mst = carpeta.leer("VACIA.MST");
     ASSERT_EQ(mst.size(), 512u);
     EXPECT_EQ(crudo::le32(mst, 4), 1);   // NXTMFN
@@ -101,15 +103,15 @@ TEST(MaestroIsis, BaseVaciaComoLaDejaIsis) {
 }
 
 TEST(MaestroIsis, RegistroQueNoCabeEsUnError) {
-    CarpetaTemporal carpeta;
-    EscritorIsis esc(carpeta.archivo("GRANDE"));
+    prueba::CarpetaTemporal carpeta;
+    escritor::EscritorIsis esc(carpeta.archivo("GRANDE"));
     try {
         esc.agregar({{10, std::string(40000, 'x')}});
         FAIL() << "un registro ISIS no pasa de 32767 bytes";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.numero(), Error::ArgumentoInvalido);
+    } catch (const core::Error& e) {
+        EXPECT_EQ(e.numero(), core::Error::ArgumentoInvalido);
     }
-    EXPECT_THROW(esc.agregar({{0, "sin etiqueta"}}), Error);
+    EXPECT_THROW(esc.agregar({{0, "sin etiqueta"}}), core::Error);
     EXPECT_EQ(esc.siguienteMfn(), 1);
 }
 
@@ -118,8 +120,9 @@ TEST(MaestroIsis, RegistroQueNoCabeEsUnError) {
 class EstadosDeRegistro : public ::testing::Test {
 protected:
     void SetUp() override {
-        EscritorIsis esc(carpeta.archivo("ESTADOS"),
-                         {.fst = {{.id = 10, .tag = 10, .tecnica = Tecnica::Palabras}}});
+        escritor::EscritorIsis esc(
+            carpeta.archivo("ESTADOS"),
+            {.fst = {{.id = 10, .tag = 10, .tecnica = escritor::Tecnica::Palabras}}});
         esc.agregar({{10, "uno viejo"}});       // 1: updated, inverted again
         esc.agregar({{10, "dos viejo"}});       // 2: updated, inversion pending
         esc.agregar({{10, "tres"}});            // 3: logically deleted
@@ -133,7 +136,7 @@ protected:
         esc.eliminar(4);
         esc.bloquear(5);
         esc.modificar(6, {{10, "seis bis"}}, true);
-        EXPECT_THROW(esc.modificar(3, {{10, "x"}}), Error);
+        EXPECT_THROW(esc.modificar(3, {{10, "x"}}), core::Error);
         esc.cerrar();
         m = crudo::leerMaestro(carpeta.archivo("ESTADOS"));
         inv = crudo::leerInvertido(carpeta.archivo("ESTADOS"));
@@ -143,7 +146,7 @@ protected:
         for (const auto& [k, ps] : inv.claves) {
             if (k == clave) {
                 std::vector<std::int32_t> r;
-                for (const Posting& p : ps) {
+                for (const escritor::Posting& p : ps) {
                     r.push_back(p.mfn);
                 }
                 return r;
@@ -157,7 +160,7 @@ protected:
             .texto;
     }
 
-    CarpetaTemporal carpeta;
+    prueba::CarpetaTemporal carpeta;
     crudo::Maestro m;
     crudo::Invertido inv;
 };

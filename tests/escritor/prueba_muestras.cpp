@@ -1,19 +1,19 @@
 // Compares what the writer produces with databases that WinISIS wrote.
-#include "carpeta_temporal.h"
-#include "escritor_isis.h"
-#include "lector_crudo.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/escritor/lector_crudo.h"
+#include "tools/escritor/escritor_isis.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 std::string muestra() {
-    return carpetaCompartida() + "/testdata/isis-real/winisis-bibl/BIBL";
+    return prueba::carpetaCompartida() + "/testdata/isis-real/winisis-bibl/BIBL";
 }
 
-Registro comoRegistro(const crudo::Copia& c) {
-    Registro r;
-    for (const CampoCrudo& f : c.campos) {
+escritor::Registro comoRegistro(const crudo::Copia& c) {
+    escritor::Registro r;
+    for (const escritor::CampoCrudo& f : c.campos) {
         r.push_back({f.tag, f.texto});
     }
     return r;
@@ -33,15 +33,17 @@ TEST(MuestrasReales, ElRecorridoCrudoAceptaLaBaseDeWinIsis) {
 // for byte, and the same leaves wherever the sample's leaves are full.
 TEST(MuestrasReales, MismasClavesDanElMismoInvertido) {
     const crudo::Invertido real = crudo::leerInvertido(muestra());
-    CarpetaTemporal carpeta;
-    EscritorIsis esc(carpeta.archivo("BIBL"), {.codigoPagina = PaginaEscrita::SinConvertir});
+    prueba::CarpetaTemporal carpeta;
+    escritor::EscritorIsis esc(carpeta.archivo("BIBL"),
+                               {.codigoPagina = escritor::PaginaEscrita::SinConvertir});
     for (const auto& [clave, ps] : real.claves) {
-        for (const Posting& p : ps) {
+        for (const escritor::Posting& p : ps) {
             esc.agregarClave(clave, p);
         }
     }
     esc.cerrar();
-    const std::string carpetaReal = carpetaCompartida() + "/testdata/isis-real/winisis-bibl/";
+    const std::string carpetaReal =
+        prueba::carpetaCompartida() + "/testdata/isis-real/winisis-bibl/";
     EXPECT_TRUE(carpeta.leer("BIBL.IFP") == crudo::leerArchivo(carpetaReal + "BIBL.IFP"));
     const std::string hojas = carpeta.leer("BIBL.L01");
     const std::string hojasReales = crudo::leerArchivo(carpetaReal + "BIBL.l01");
@@ -64,8 +66,9 @@ TEST(MuestrasReales, MismasClavesDanElMismoInvertido) {
 // lock) lays the master file out byte for byte as WinISIS did.
 TEST(MuestrasReales, MismaHistoriaDaElMismoMaestro) {
     const crudo::Maestro real = crudo::leerMaestro(muestra(), ".mst", ".XRF");
-    CarpetaTemporal carpeta;
-    EscritorIsis esc(carpeta.archivo("BIBL"), {.codigoPagina = PaginaEscrita::SinConvertir});
+    prueba::CarpetaTemporal carpeta;
+    escritor::EscritorIsis esc(carpeta.archivo("BIBL"),
+                               {.codigoPagina = escritor::PaginaEscrita::SinConvertir});
     for (std::int64_t pos : {64, 648, 996, 1386, 1778}) {
         esc.agregar(comoRegistro(crudo::copiaEn(real.mst, pos)));
     }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "almacen.h"
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "exportacion.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "export/exportacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +15,20 @@
 
 using namespace std::chrono_literals;
 
+namespace prueba {
+
 // An application folder with an open store and a fixed today (15 March 2024),
 // whose presta the test fills itself.
 class PrestaPrueba : public ::testing::Test {
 protected:
     using Columnas = std::initializer_list<std::pair<const char*, const char*>>;
 
-    void SetUp() override { ASSERT_TRUE(AbrirBaseDatos(ctx)); }
+    void SetUp() override { ASSERT_NO_THROW(store::AbrirBaseDatos(ctx)); }
 
     // One loan; columns not named stay NULL.
     void agregar(Columnas columnas, int veces = 1) {
-        auto filas =
-            EjecutarConsulta(ctx, "SELECT * FROM presta", adOpenDynamic, adLockPessimistic);
+        auto filas = store::EjecutarConsulta(ctx, "SELECT * FROM presta", store::adOpenDynamic,
+                                             store::adLockPessimistic);
         for (int i = 0; i < veces; ++i) {
             filas->agregarNuevo();
             for (const auto& [columna, valor] : columnas) {
@@ -40,8 +42,9 @@ protected:
         carpeta.escribir("configuracion.ini", "[Inicio]\r\nCUE=" + cue + "\r\n");
     }
 
-    std::string documento(const PeriodoExportacion& periodo = {}) {
-        return DocumentoExportacion(ctx, FiltroExportacion(periodo), periodo);
+    std::string documento(const exportacion::PeriodoExportacion& periodo = {}) {
+        return exportacion::DocumentoExportacion(ctx, exportacion::FiltroExportacion(periodo),
+                                                 periodo);
     }
 
     // The text of the first element `elemento` after `desde` in the text.
@@ -66,7 +69,9 @@ protected:
     }
 
     CarpetaTemporal carpeta;
-    RelojFijo reloj{2024y / 3 / 15};
-    DialogosGuionados dialogos;
-    Contexto ctx{carpeta.ruta(), reloj, dialogos};
+    core::RelojFijo reloj{2024y / 3 / 15};
+    prueba::DialogosGuionados dialogos;
+    store::Contexto ctx{carpeta.ruta(), reloj};
 };
+
+} // namespace prueba

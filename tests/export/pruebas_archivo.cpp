@@ -1,7 +1,8 @@
-#include "presta_prueba.h"
+#include "tests/export/presta_prueba.h"
 
-#include "error.h"
-#include "lectura_exportacion.h"
+#include "core/error.h"
+#include "export/lectura_exportacion.h"
+#include "export/ui/exportar_xml.h"
 
 #include <filesystem>
 
@@ -9,7 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Archivo : public PrestaPrueba {
+class Archivo : public prueba::PrestaPrueba {
 protected:
     std::string carpetaExportaciones() const { return carpeta.archivo("exportaciones"); }
     std::string rutaDelDia() const { return carpetaExportaciones() + "/exp - 20240315.xml"; }
@@ -25,12 +26,12 @@ protected:
 
 TEST_F(Archivo, LaPrimeraExportacionCreaLaCarpetaYAvisa) {
     agregar({{"titulo", "Canción"}});
-    ExportarXML(ctx, "", {});
+    exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].texto,
               "Se creo el archivo exp - 20240315.xml\r\nen el directorio exportaciones ");
     EXPECT_EQ(dialogos.mensajes[0].titulo, "Archivo exportado exitosamente");
-    EXPECT_EQ(dialogos.mensajes[0].botones, Dialogos::Botones::Aceptar);
+    EXPECT_EQ(dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
     const std::string bytes = leerDelDia();
     EXPECT_EQ(bytes, documento() + "\r\n");
     // "ó" goes to the file as the bytes 195 179.
@@ -43,57 +44,59 @@ TEST_F(Archivo, LaPrimeraExportacionCreaLaCarpetaYAvisa) {
 
 TEST_F(Archivo, ExportarDosVecesElMismoDiaReemplazaElArchivo) {
     agregar({{"titulo", "Primero"}});
-    const std::string ruta = EscribirExportacion(ctx, "", {});
+    const std::string ruta = exportacion::EscribirExportacion(ctx, "", {});
     EXPECT_EQ(ruta, rutaDelDia());
     const std::string primero = leerDelDia();
     agregar({{"titulo", "Segundo"}});
-    EXPECT_EQ(EscribirExportacion(ctx, "", {}), ruta);
+    EXPECT_EQ(exportacion::EscribirExportacion(ctx, "", {}), ruta);
     EXPECT_EQ(archivosExportados(), std::vector<std::string>{"exp - 20240315.xml"});
     EXPECT_NE(leerDelDia(), primero);
     EXPECT_NE(leerDelDia().find("<Nombre>Segundo</Nombre>"), std::string::npos);
     // The same bytes whether the folder had to be created or not.
     fs::remove_all(carpetaExportaciones());
-    const std::string conCarpetaNueva = (EscribirExportacion(ctx, "", {}), leerDelDia());
-    EXPECT_EQ(conCarpetaNueva, (EscribirExportacion(ctx, "", {}), leerDelDia()));
+    const std::string conCarpetaNueva =
+        (exportacion::EscribirExportacion(ctx, "", {}), leerDelDia());
+    EXPECT_EQ(conCarpetaNueva, (exportacion::EscribirExportacion(ctx, "", {}), leerDelDia()));
 }
 
 TEST_F(Archivo, UnaSentenciaRechazadaNoDejaArchivoNiCarpeta) {
     ctx.Conexion->ejecutar("ALTER TABLE presta DROP COLUMN autor");
-    ExportarXML(ctx, "", {});
+    exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes[0].titulo, "Error " + std::to_string(Error::ErrorBaseDatos));
-    EXPECT_EQ(dialogos.mensajes[0].icono, Dialogos::Icono::Informacion);
+    EXPECT_EQ(dialogos.mensajes[0].titulo, "Error " + std::to_string(core::Error::ErrorBaseDatos));
+    EXPECT_EQ(dialogos.mensajes[0].icono, core::ui::Dialogos::Icono::Informacion);
     EXPECT_NE(dialogos.mensajes[0].texto.find("autor"), std::string::npos);
     EXPECT_FALSE(fs::exists(carpetaExportaciones()));
 }
 
 TEST_F(Archivo, UnaEscrituraFallidaDejaElArchivoAnteriorEntero) {
     agregar({{"titulo", "Anterior"}});
-    EscribirExportacion(ctx, "", {});
+    exportacion::EscribirExportacion(ctx, "", {});
     const std::string anterior = leerDelDia();
     ctx.Conexion->ejecutar("DROP TABLE presta");
-    ExportarXML(ctx, "", {});
+    exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes[0].titulo, "Error " + std::to_string(Error::ErrorBaseDatos));
+    EXPECT_EQ(dialogos.mensajes[0].titulo, "Error " + std::to_string(core::Error::ErrorBaseDatos));
     EXPECT_EQ(leerDelDia(), anterior);
     EXPECT_EQ(archivosExportados().size(), 1u);
 }
 
 TEST_F(Archivo, UnDestinoQueNoSePuedeReemplazarNoDejaArchivosAMedias) {
     fs::create_directories(rutaDelDia() + "/ocupado");
-    ExportarXML(ctx, "", {});
+    exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes[0].titulo, "Error " + std::to_string(Error::ErrorArchivo));
-    EXPECT_EQ(dialogos.mensajes[0].icono, Dialogos::Icono::Informacion);
+    EXPECT_EQ(dialogos.mensajes[0].titulo, "Error " + std::to_string(core::Error::ErrorArchivo));
+    EXPECT_EQ(dialogos.mensajes[0].icono, core::ui::Dialogos::Icono::Informacion);
     EXPECT_EQ(archivosExportados(), std::vector<std::string>{"exp - 20240315.xml"});
     EXPECT_TRUE(fs::is_directory(rutaDelDia()));
 }
 
 TEST_F(Archivo, UnaCarpetaExportacionesQueEsArchivoEsUnError) {
     carpeta.escribir("exportaciones", "");
-    ExportarXML(ctx, "", {});
+    exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes[0].titulo, "Error " + std::to_string(Error::RutaNoEncontrada));
+    EXPECT_EQ(dialogos.mensajes[0].titulo,
+              "Error " + std::to_string(core::Error::RutaNoEncontrada));
 }
 
 } // namespace

@@ -1,9 +1,9 @@
-#include "almacen.h"
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "exportacion.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "export/exportacion.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
 
 #include <gtest/gtest.h>
 
@@ -26,11 +26,11 @@ std::pair<std::string, int> ejecutar(const std::string& argumentos) {
 }
 
 TEST(ExportarCli, EscribeLoMismoQueElDialogoEImprimeLaRuta) {
-    CarpetaTemporal carpeta;
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx{carpeta.ruta(), reloj, dialogos};
-    ASSERT_TRUE(AbrirBaseDatos(ctx));
+    prueba::CarpetaTemporal carpeta;
+    core::Reloj reloj;
+    prueba::DialogosGuionados dialogos;
+    store::Contexto ctx{carpeta.ruta(), reloj};
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
     ctx.Conexion->ejecutar(
         "INSERT INTO presta (dni, grado, tipo_usu, titulo, tematica, fecha_presta, "
         "fecha_devolucion) VALUES ('1', '1.3', 'Alumno', 'Canción', 'Música', '20240105', "
@@ -41,20 +41,21 @@ TEST(ExportarCli, EscribeLoMismoQueElDialogoEImprimeLaRuta) {
         ejecutar("--carpeta '" + carpeta.ruta() + "' exportar --desde 20240101 --hasta 20240131");
     ASSERT_EQ(codigo, 0) << salida;
     const std::string ruta =
-        carpeta.ruta() + "/exportaciones/" + NombreArchivoExportacion(reloj.hoy());
+        carpeta.ruta() + "/exportaciones/" + exportacion::NombreArchivoExportacion(reloj.hoy());
     EXPECT_EQ(salida, ruta + "\n");
     const std::string delComando =
-        carpeta.leer("exportaciones/" + NombreArchivoExportacion(reloj.hoy()));
+        carpeta.leer("exportaciones/" + exportacion::NombreArchivoExportacion(reloj.hoy()));
 
-    const PeriodoExportacion periodo{fechaDesdeAAAAMMDD("20240101"),
-                                     fechaDesdeAAAAMMDD("20240131")};
-    EscribirExportacion(ctx, FiltroExportacion(periodo), periodo);
-    EXPECT_EQ(carpeta.leer("exportaciones/" + NombreArchivoExportacion(reloj.hoy())), delComando);
+    const exportacion::PeriodoExportacion periodo{core::fechaDesdeAAAAMMDD("20240101"),
+                                                  core::fechaDesdeAAAAMMDD("20240131")};
+    exportacion::EscribirExportacion(ctx, exportacion::FiltroExportacion(periodo), periodo);
+    EXPECT_EQ(carpeta.leer("exportaciones/" + exportacion::NombreArchivoExportacion(reloj.hoy())),
+              delComando);
     EXPECT_NE(delComando.find("<Prestados>1</Prestados>"), std::string::npos);
 }
 
 TEST(ExportarCli, UnaFechaMalEscritaEsUnError) {
-    CarpetaTemporal carpeta;
+    prueba::CarpetaTemporal carpeta;
     const auto [salida, codigo] =
         ejecutar("--carpeta '" + carpeta.ruta() + "' exportar --hasta 2024-01-31");
     EXPECT_EQ(codigo, 1);

@@ -1,8 +1,8 @@
-#include "presta_prueba.h"
+#include "tests/export/presta_prueba.h"
 
 namespace {
 
-using Documento = PrestaPrueba;
+using Documento = prueba::PrestaPrueba;
 
 const char* const Pares[] = {"00", "01", "02", "03", "11", "12", "13", "14", "15", "16", "17",
                              "21", "22", "23", "24", "25", "26", "31", "32", "33", "34", "41",
@@ -34,7 +34,7 @@ TEST_F(Documento, PrestaVaciaAbreYCierraCadaLista) {
 // Rows of a transaction still open are seen by the program's own connection
 // only: the export reads them all the same.
 TEST_F(Documento, LasFilasSinConfirmarEntranEnCadaSeccion) {
-    Transaccion transaccion(*ctx.Conexion);
+    store::Transaccion transaccion(*ctx.Conexion);
     agregar({{"titulo", "Rayuela"},
              {"dni", "30111222"},
              {"tipo_usu", "Docente"},

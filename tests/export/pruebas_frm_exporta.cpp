@@ -1,6 +1,6 @@
-#include "aplicacion_qt.h"
-#include "frm_exporta.h"
-#include "presta_prueba.h"
+#include "export/ui/frm_exporta.h"
+#include "tests/apoyo/aplicacion_qt.h"
+#include "tests/export/presta_prueba.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -9,15 +9,15 @@
 
 namespace {
 
-class FrmExporta : public PrestaPrueba {
+class FrmExporta : public prueba::PrestaPrueba {
 protected:
     template <typename W> W* control(const char* nombre) {
         auto* w = ventana.findChild<W*>(nombre);
         EXPECT_NE(w, nullptr) << nombre;
         return w;
     }
-    QApplication& app = aplicacion();
-    frm_exporta ventana{ctx};
+    QApplication& app = prueba::aplicacion();
+    exportacion::ui::frm_exporta ventana{ctx, dialogos};
 };
 
 TEST_F(FrmExporta, AbreConHoyYHoyMenosTreintaDiasSinCasillas) {

@@ -1,14 +1,16 @@
-#include "presta_prueba.h"
+#include "tests/export/presta_prueba.h"
 
-#include "lectura_exportacion.h"
+#include "core/error.h"
+#include "export/lectura_exportacion.h"
 
 #include <algorithm>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace {
 
-class Golden : public PrestaPrueba {
+class Golden : public prueba::PrestaPrueba {
 protected:
     // Three members of three types, three titles, three overdue loans; every
     // count in every list differs, so the order of each list is fixed.
@@ -28,8 +30,8 @@ protected:
             const char* autor = t == "Cuentos de la selva" ? "Quiroga, Horacio"
                                 : t == "Atlas escolar"     ? "Instituto Geográfico"
                                                            : "Saint-Exupéry, Antoine de";
-            auto filas =
-                EjecutarConsulta(ctx, "SELECT * FROM presta", adOpenDynamic, adLockPessimistic);
+            auto filas = store::EjecutarConsulta(ctx, "SELECT * FROM presta", store::adOpenDynamic,
+                                                 store::adLockPessimistic);
             filas->agregarNuevo();
             const std::pair<const char*, const char*> columnas[] = {
                 {"dni", dni},           {"nombre", socio},       {"apellido", apellido},
@@ -67,7 +69,7 @@ protected:
 
 TEST_F(Golden, LaBibliotecaChicaSeExportaByteAByte) {
     llenar();
-    EscribirExportacion(ctx, "", {});
+    exportacion::EscribirExportacion(ctx, "", {});
     const std::string escrito = carpeta.leer("exportaciones/exp - 20240315.xml");
     const std::string esperado = leerGolden();
     if (escrito != esperado) {
@@ -79,30 +81,37 @@ TEST_F(Golden, LaBibliotecaChicaSeExportaByteAByte) {
 
 TEST_F(Golden, LeerCargaUnaExportacionYRecorreSusTextos) {
     carpeta.escribir("exp.xml", leerGolden());
-    const auto textos = LeerExportacion(carpeta.ruta(), dialogos);
-    ASSERT_TRUE(textos.has_value());
-    EXPECT_TRUE(dialogos.mensajes.empty());
-    ASSERT_GE(textos->size(), 2u);
-    EXPECT_EQ((*textos)[0].elemento, "CUE");
-    EXPECT_EQ((*textos)[0].valor, "123456789");
-    EXPECT_EQ((*textos)[1].elemento, "Periodo");
-    EXPECT_EQ((*textos)[1].valor, "19000101-20240315");
-    const auto apellido = std::find_if(textos->begin(), textos->end(),
-                                       [](const NodoTexto& n) { return n.elemento == "Apellido"; });
-    ASSERT_NE(apellido, textos->end());
+    const std::vector<exportacion::NodoTexto> textos = exportacion::LeerExportacion(carpeta.ruta());
+    ASSERT_GE(textos.size(), 2u);
+    EXPECT_EQ(textos[0].elemento, "CUE");
+    EXPECT_EQ(textos[0].valor, "123456789");
+    EXPECT_EQ(textos[1].elemento, "Periodo");
+    EXPECT_EQ(textos[1].valor, "19000101-20240315");
+    const auto apellido =
+        std::find_if(textos.begin(), textos.end(),
+                     [](const exportacion::NodoTexto& n) { return n.elemento == "Apellido"; });
+    ASSERT_NE(apellido, textos.end());
     EXPECT_EQ(apellido->valor, "Pérez");
 }
 
 TEST_F(Golden, LeerSinArchivoOConArchivoRotoAvisaConLaLinea) {
-    EXPECT_FALSE(LeerExportacion(carpeta.ruta(), dialogos).has_value());
+    const auto errorAlLeer = [&]() -> std::optional<core::Error> {
+        try {
+            exportacion::LeerExportacion(carpeta.ruta());
+        } catch (const core::Error& e) {
+            return e;
+        }
+        return std::nullopt;
+    };
+    const std::optional<core::Error> sinArchivo = errorAlLeer();
+    ASSERT_TRUE(sinArchivo.has_value());
+    EXPECT_EQ(sinArchivo->numero(), core::Error::ErrorXml);
+    EXPECT_EQ(sinArchivo->descripcion(), "Ha ocurrido un error.\r");
     carpeta.escribir("exp.xml",
                      "<?xml version='1.0' ?>\r\n<Escuela>\r\n\t<CUE>1</Cue>\r\n</Escuela>");
-    EXPECT_FALSE(LeerExportacion(carpeta.ruta(), dialogos).has_value());
-    ASSERT_EQ(dialogos.mensajes.size(), 2u);
-    EXPECT_EQ(dialogos.mensajes[0].texto, "Ha ocurrido un error.\r");
-    EXPECT_EQ(dialogos.mensajes[1].texto, "Ha ocurrido un error.\r\t<CUE>1</Cue>");
-    EXPECT_EQ(dialogos.mensajes[1].titulo, "");
-    EXPECT_EQ(dialogos.mensajes[1].botones, Dialogos::Botones::Aceptar);
+    const std::optional<core::Error> roto = errorAlLeer();
+    ASSERT_TRUE(roto.has_value());
+    EXPECT_EQ(roto->descripcion(), "Ha ocurrido un error.\r\t<CUE>1</Cue>");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "exportacion.h"
-#include "sentencias_exportacion.h"
+#include "export/exportacion.h"
+#include "export/sentencias_exportacion.h"
 
 #include <gtest/gtest.h>
 
@@ -14,31 +14,34 @@ const std::string Mora = "(devuelto = '' OR devuelto IS NULL) AND "
 const std::string Ambas = " fecha_presta >= '20240101'  AND  fecha_presta <= '20240131' ";
 
 TEST(FiltroExportacion, SinCasillasEsVacio) {
-    EXPECT_EQ(FiltroExportacion({}), "");
+    EXPECT_EQ(exportacion::FiltroExportacion({}), "");
 }
 
 TEST(FiltroExportacion, AmbasFechasSeUnenConDosBlancosACadaLado) {
-    EXPECT_EQ(FiltroExportacion({2024y / 1 / 1, 2024y / 1 / 31}), Ambas);
+    EXPECT_EQ(exportacion::FiltroExportacion({2024y / 1 / 1, 2024y / 1 / 31}), Ambas);
 }
 
 TEST(FiltroExportacion, SoloHastaEmpiezaSinAnd) {
-    EXPECT_EQ(FiltroExportacion({std::nullopt, 2024y / 1 / 31}), " fecha_presta <= '20240131' ");
-    EXPECT_EQ(FiltroExportacion({2024y / 1 / 1, std::nullopt}), " fecha_presta >= '20240101' ");
+    EXPECT_EQ(exportacion::FiltroExportacion({std::nullopt, 2024y / 1 / 31}),
+              " fecha_presta <= '20240131' ");
+    EXPECT_EQ(exportacion::FiltroExportacion({2024y / 1 / 1, std::nullopt}),
+              " fecha_presta >= '20240101' ");
 }
 
 TEST(TextoPeriodo, LasCasillasSinMarcarDan19000101YHoy) {
-    const Fecha hoy = 2024y / 3 / 15;
-    EXPECT_EQ(TextoPeriodo({}, hoy), "19000101-20240315");
-    EXPECT_EQ(TextoPeriodo({2023y / 12 / 1, 2024y / 2 / 29}, hoy), "20231201-20240229");
-    EXPECT_EQ(TextoPeriodo({std::nullopt, 2024y / 2 / 29}, hoy), "19000101-20240229");
+    const core::Fecha hoy = 2024y / 3 / 15;
+    EXPECT_EQ(exportacion::TextoPeriodo({}, hoy), "19000101-20240315");
+    EXPECT_EQ(exportacion::TextoPeriodo({2023y / 12 / 1, 2024y / 2 / 29}, hoy),
+              "20231201-20240229");
+    EXPECT_EQ(exportacion::TextoPeriodo({std::nullopt, 2024y / 2 / 29}, hoy), "19000101-20240229");
 }
 
 TEST(NombreArchivoExportacion, UnArchivoPorDia) {
-    EXPECT_EQ(NombreArchivoExportacion(2024y / 3 / 5), "exp - 20240305.xml");
+    EXPECT_EQ(exportacion::NombreArchivoExportacion(2024y / 3 / 5), "exp - 20240305.xml");
 }
 
 TEST(SentenciasExportacion, SinFiltroNingunaLlevaPiezaDeFiltro) {
-    const SentenciasExportacion s("");
+    const exportacion::SentenciasExportacion s("");
     EXPECT_EQ(s.L1(),
               Libros + "GROUP BY titulo, isbn, tematica, autor ORDER BY COUNT(titulo) DESC");
     EXPECT_EQ(s.M1(), Libros + "WHERE " + Mora +
@@ -51,7 +54,7 @@ TEST(SentenciasExportacion, SinFiltroNingunaLlevaPiezaDeFiltro) {
 }
 
 TEST(SentenciasExportacion, ElFiltroEntraTrasWhereAndOBlancoAnd) {
-    const SentenciasExportacion s(Ambas);
+    const exportacion::SentenciasExportacion s(Ambas);
     EXPECT_EQ(s.L1(), Libros + "WHERE " + Ambas +
                           "GROUP BY titulo, isbn, tematica, autor ORDER BY COUNT(titulo) DESC");
     EXPECT_EQ(s.M1(), Libros + "WHERE " + Mora + " AND " + Ambas +
@@ -69,16 +72,17 @@ TEST(SentenciasExportacion, ElFiltroEntraTrasWhereAndOBlancoAnd) {
 }
 
 TEST(SentenciasExportacion, UnApostrofeDelValorSeDuplica) {
-    const SentenciasExportacion s("");
+    const exportacion::SentenciasExportacion s("");
     EXPECT_EQ(s.L5("D'Artagnan"), Libros + "WHERE tematica = 'D''Artagnan' GROUP BY titulo, isbn, "
                                            "tematica, autor ORDER BY COUNT(titulo) DESC");
     EXPECT_NE(s.D8("O'Higgins").find("WHERE tipo_usu = 'O''Higgins' AND "), std::string::npos);
 }
 
 TEST(CodificarUTF8, DejaElUtf8ComoEstaYConvierteBytesSueltos) {
-    EXPECT_EQ(CodificarUTF8("Canción"), "Canci\xC3\xB3n");
-    EXPECT_EQ(CodificarUTF8("\xF3"), "\xC3\xB3");
-    EXPECT_EQ(CodificarUTF8("\xE2\x82\xAC y \xF0\x9F\x93\x9A"), "\xE2\x82\xAC y \xF0\x9F\x93\x9A");
+    EXPECT_EQ(exportacion::CodificarUTF8("Canción"), "Canci\xC3\xB3n");
+    EXPECT_EQ(exportacion::CodificarUTF8("\xF3"), "\xC3\xB3");
+    EXPECT_EQ(exportacion::CodificarUTF8("\xE2\x82\xAC y \xF0\x9F\x93\x9A"),
+              "\xE2\x82\xAC y \xF0\x9F\x93\x9A");
 }
 
 } // namespace

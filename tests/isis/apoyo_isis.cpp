@@ -1,16 +1,18 @@
-#include "apoyo_isis.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <filesystem>
 #include <fstream>
 
 namespace fs = std::filesystem;
 
+namespace prueba {
+
 std::string muestra(const std::string& base) {
     return carpetaCompartida() + "/testdata/isis-real/" + base;
 }
 
-std::unique_ptr<BaseAbierta> abrirMuestra(const std::string& base) {
-    auto b = BaseAbierta::abrir(muestra(base));
+std::unique_ptr<isis::BaseAbierta> abrirMuestra(const std::string& base) {
+    auto b = isis::BaseAbierta::abrir(muestra(base));
     if (b) {
         b->abrirInvertido(muestra(base));
     }
@@ -36,3 +38,5 @@ void sobrescribir(const std::string& archivo, std::size_t posicion, const std::s
 void truncar(const std::string& archivo, std::size_t largo) {
     fs::resize_file(archivo, largo);
 }
+
+} // namespace prueba

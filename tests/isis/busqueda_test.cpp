@@ -1,5 +1,5 @@
-#include "apoyo_isis.h"
-#include "error.h"
+#include "core/error.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -10,8 +10,8 @@ using testing::ElementsAre;
 
 class Busqueda : public testing::Test {
 protected:
-    std::unique_ptr<BaseAbierta> cds = abrirMuestra("cisis-cds-packed/cds");
-    std::unique_ptr<BaseAbierta> bibl = abrirMuestra("winisis-bibl/BIBL");
+    std::unique_ptr<isis::BaseAbierta> cds = prueba::abrirMuestra("cisis-cds-packed/cds");
+    std::unique_ptr<isis::BaseAbierta> bibl = prueba::abrirMuestra("winisis-bibl/BIBL");
 };
 
 TEST_F(Busqueda, OperadoresYPrecedencia) {
@@ -42,10 +42,10 @@ TEST_F(Busqueda, ClavesConAcentosYRegistrosBorrados) {
 TEST_F(Busqueda, SintaxisNoAdmitidaEsUnError) {
     for (const char* mala : {"plants +", "(plants", "plants)", "* water", "plants (G) water",
                              "plants . water", "plants $ water", "\"plants", "plants/(24)"}) {
-        EXPECT_THROW(cds->buscar(mala), Error) << mala;
+        EXPECT_THROW(cds->buscar(mala), core::Error) << mala;
     }
     std::string profunda(1000, '(');
-    EXPECT_THROW(cds->buscar(profunda + "plants"), Error);
+    EXPECT_THROW(cds->buscar(profunda + "plants"), core::Error);
 }
 
 } // namespace

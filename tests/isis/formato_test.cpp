@@ -1,6 +1,6 @@
-#include "codigo_pagina.h"
-#include "error.h"
-#include "formato.h"
+#include "core/error.h"
+#include "isis/codigo_pagina.h"
+#include "isis/formato.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,14 @@ class RegistroDePrueba {
 public:
     RegistroDePrueba& campo(std::int32_t tag, const std::string& utf8) {
         textos_.push_back(codigo.desdeUtf8(utf8));
-        registro.campos.push_back(Campo{tag, textos_.back()});
+        registro.campos.push_back(isis::Campo{tag, textos_.back()});
         return *this;
     }
     std::string formatear(const std::string& formato) const {
-        return codigo.aUtf8(Formato(codigo.desdeUtf8(formato)).aplicar(registro, codigo));
+        return codigo.aUtf8(isis::Formato(codigo.desdeUtf8(formato)).aplicar(registro, codigo));
     }
-    CodigoPagina codigo;
-    Registro registro;
+    isis::CodigoPagina codigo;
+    isis::Registro registro;
 
 private:
     std::deque<std::string> textos_;
@@ -110,7 +110,7 @@ TEST(Formato, LoQueNoEstaAdmitidoEsUnError) {
     const RegistroDePrueba r = mfn1();
     for (const char* malo : {"if p(v10) then v10 fi", "mfn", "v10,|x|", "\"x\"", "'sin cerrar", "v",
                              "v10^", "f(val(v10),2,0)", "((v10))", "v10[2", "|x|+'y'", "v10)"}) {
-        EXPECT_THROW(r.formatear(malo), Error) << malo;
+        EXPECT_THROW(r.formatear(malo), core::Error) << malo;
     }
 }
 

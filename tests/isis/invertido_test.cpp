@@ -1,7 +1,7 @@
-#include "apoyo_isis.h"
-#include "error.h"
-#include "indice_memoria.h"
-#include "invertido.h"
+#include "core/error.h"
+#include "isis/indice_memoria.h"
+#include "isis/invertido.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,11 +12,11 @@ namespace {
 
 using Claves = std::map<std::string, std::vector<std::int32_t>>;
 
-Claves todas(const Diccionario& d, std::string_view prefijo = "") {
+Claves todas(const isis::Diccionario& d, std::string_view prefijo = "") {
     Claves r;
-    d.recorrer(prefijo, [&](std::string_view k, const std::vector<Posting>& ps) {
+    d.recorrer(prefijo, [&](std::string_view k, const std::vector<isis::Posting>& ps) {
         auto& mfns = r[std::string(k)];
-        for (const Posting& p : ps) {
+        for (const isis::Posting& p : ps) {
             mfns.push_back(p.mfn);
         }
     });
@@ -24,9 +24,9 @@ Claves todas(const Diccionario& d, std::string_view prefijo = "") {
 }
 
 // The distinct MFNs of a posting list (a record posts a key once per field).
-std::vector<std::int32_t> mfns(const std::vector<Posting>& ps) {
+std::vector<std::int32_t> mfns(const std::vector<isis::Posting>& ps) {
     std::vector<std::int32_t> r;
-    for (const Posting& p : ps) {
+    for (const isis::Posting& p : ps) {
         if (r.empty() || r.back() != p.mfn) {
             r.push_back(p.mfn);
         }
@@ -35,28 +35,28 @@ std::vector<std::int32_t> mfns(const std::vector<Posting>& ps) {
 }
 
 TEST(Invertido, CadaMuestraTieneSusClaves) {
-    EXPECT_EQ(todas(abrirMuestra("winisis-bibl/BIBL")->diccionario()).size(), 107U);
-    EXPECT_EQ(todas(abrirMuestra("cisis-cds-aligned/cds")->diccionario()).size(), 1309U);
+    EXPECT_EQ(todas(prueba::abrirMuestra("winisis-bibl/BIBL")->diccionario()).size(), 107U);
+    EXPECT_EQ(todas(prueba::abrirMuestra("cisis-cds-aligned/cds")->diccionario()).size(), 1309U);
     // Without .CNT: the layout and the roots come from the other files.
-    EXPECT_EQ(todas(abrirMuestra("cisis-cds-packed/cds")->diccionario()).size(), 1324U);
+    EXPECT_EQ(todas(prueba::abrirMuestra("cisis-cds-packed/cds")->diccionario()).size(), 1324U);
 }
 
 TEST(Invertido, BuscaClavesDeAmbosArboles) {
-    const auto b = abrirMuestra("winisis-bibl/BIBL");
-    const Diccionario& d = b->diccionario();
+    const auto b = prueba::abrirMuestra("winisis-bibl/BIBL");
+    const isis::Diccionario& d = b->diccionario();
     EXPECT_THAT(mfns(d.postings("2140")), testing::ElementsAre(1, 2, 3, 4));
     EXPECT_THAT(mfns(d.postings("ANDRE")), testing::ElementsAre(1));
     EXPECT_THAT(mfns(d.postings("CONTROVERSIES IN PSYCHOANALYTI")), testing::ElementsAre(1));
     EXPECT_TRUE(d.postings("NOESTA").empty());
     EXPECT_TRUE(d.postings("").empty());
-    const std::vector<Posting> ps = d.postings("2140");
+    const std::vector<isis::Posting> ps = d.postings("2140");
     EXPECT_EQ(ps[0].tag, 686);
     // Keys are bytes in the database's code page: "Opća" upper-cased by the DOS table.
     EXPECT_THAT(mfns(d.postings("OPAA PSIHOLOGIJA")), testing::ElementsAre(4, 5));
 }
 
 TEST(Invertido, ListasQueCruzanBloquesYTruncamiento) {
-    const auto b = abrirMuestra("cisis-cds-aligned/cds");
+    const auto b = prueba::abrirMuestra("cisis-cds-aligned/cds");
     std::size_t total = 0;
     for (const auto& [k, lista] : todas(b->diccionario())) {
         EXPECT_EQ(lista.size(), b->diccionario().postings(k).size()) << k;
@@ -71,15 +71,16 @@ TEST(Invertido, ListasQueCruzanBloquesYTruncamiento) {
 TEST(Invertido, ElIndiceEnMemoriaReproduceElInvertido) {
     // Inverting the master file with its own .FST and .STW gives back the
     // inverted file that CISIS wrote, postings and their order included.
-    const auto b = abrirMuestra("cisis-cds-aligned/cds");
-    CarpetaTemporal t;
-    const std::string fst = muestra("cisis-cds-aligned/cds.fst");
-    const std::string stw = muestra("cisis-cds-aligned/cds.stw");
-    const IndiceMemoria indice(b->maestro(), b->codigo(), ArchivoMapeado::abrir(fst).datos(),
-                               ArchivoMapeado::abrir(stw).datos(), fst);
+    const auto b = prueba::abrirMuestra("cisis-cds-aligned/cds");
+    prueba::CarpetaTemporal t;
+    const std::string fst = prueba::muestra("cisis-cds-aligned/cds.fst");
+    const std::string stw = prueba::muestra("cisis-cds-aligned/cds.stw");
+    const isis::IndiceMemoria indice(b->maestro(), b->codigo(),
+                                     isis::ArchivoMapeado::abrir(fst).datos(),
+                                     isis::ArchivoMapeado::abrir(stw).datos(), fst);
     const Claves archivo = todas(b->diccionario());
     EXPECT_EQ(todas(indice), archivo);
-    const auto igual = [](const Posting& x, const Posting& y) {
+    const auto igual = [](const isis::Posting& x, const isis::Posting& y) {
         return x.mfn == y.mfn && x.tag == y.tag && x.ocurrencia == y.ocurrencia &&
                x.contador == y.contador;
     };
@@ -91,41 +92,41 @@ TEST(Invertido, ElIndiceEnMemoriaReproduceElInvertido) {
 }
 
 TEST(Invertido, SinInvertidoSeIndexaConLaFst) {
-    CarpetaTemporal t;
-    const std::string ruta = copiarMuestra(t, "cisis-cds-ffi/cdsffi");
+    prueba::CarpetaTemporal t;
+    const std::string ruta = prueba::copiarMuestra(t, "cisis-cds-ffi/cdsffi");
     t.escribir("cdsffi.fst", "24 4 MHU,V24\n70 0 MHU,(V70/)\n90 0 'I:',v70[1]\n");
-    auto b = BaseAbierta::abrir(ruta);
+    auto b = isis::BaseAbierta::abrir(ruta);
     EXPECT_THAT(b->buscar("transpiration"), testing::Contains(1));
     EXPECT_THAT(b->buscar("edson arantes do nascimento"), testing::ElementsAre(156));
     EXPECT_THAT(b->buscar("I:Edson Arantes do Nascimento"), testing::ElementsAre(156));
 }
 
 TEST(Invertido, SinInvertidoNiFstEsUnErrorClaro) {
-    auto b = abrirMuestra("cisis-lilacs/lilacs");
+    auto b = prueba::abrirMuestra("cisis-lilacs/lilacs");
     try {
         b->buscar("BANTA, DAVID");
         FAIL();
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_THAT(e.descripcion(), testing::HasSubstr("no tiene archivo invertido"));
     }
 }
 
 void danarYRecorrer(const std::string& extension, std::size_t posicion, const std::string& bytes,
                     bool truncando) {
-    CarpetaTemporal t;
-    const std::string ruta = copiarMuestra(t, "cisis-cds-aligned/cds");
+    prueba::CarpetaTemporal t;
+    const std::string ruta = prueba::copiarMuestra(t, "cisis-cds-aligned/cds");
     const std::string archivo = ruta + extension;
     if (truncando) {
-        truncar(archivo, posicion);
+        prueba::truncar(archivo, posicion);
     } else {
-        sobrescribir(archivo, posicion, bytes);
+        prueba::sobrescribir(archivo, posicion, bytes);
     }
     try {
-        auto b = BaseAbierta::abrir(ruta);
+        auto b = isis::BaseAbierta::abrir(ruta);
         b->abrirInvertido(ruta);
         todas(b->diccionario());
         FAIL() << "sin error";
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_THAT(e.descripcion(), testing::HasSubstr(archivo));
     }
 }

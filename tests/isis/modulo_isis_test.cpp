@@ -1,7 +1,6 @@
-#include "apoyo_isis.h"
-#include "dialogos_guionados.h"
-#include "isis32.h"
-#include "modulo_isis.h"
+#include "isis/isis32.h"
+#include "isis/modulo_isis.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -14,29 +13,28 @@ class Modulo : public testing::Test {
 protected:
     void SetUp() override {
         isis.IniciarIsis(2);
-        ruta = copiarMuestra(carpeta, "winisis-bibl/BIBL");
+        ruta = prueba::copiarMuestra(carpeta, "winisis-bibl/BIBL");
         base().Carpeta = carpeta.ruta() + "/";
         base().Nombre = "bibl.mst";
         isis.AbrirBase(base());
     }
     void TearDown() override { isis.CerrarIsis(); }
-    BaseIsis& base() { return isis.Bases[1]; }
+    isis::BaseIsis& base() { return isis.Bases[1]; }
 
-    DialogosGuionados dialogos;
-    ModuloIsis isis{dialogos};
-    CarpetaTemporal carpeta;
+    isis::ModuloIsis isis;
+    prueba::CarpetaTemporal carpeta;
     std::string ruta;
 };
 
 TEST_F(Modulo, AbreLaBaseSinMirarMayusculasYSinExtension) {
     EXPECT_EQ(isis.Bases.size(), 3U);
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(isis.Avisos.empty());
     EXPECT_EQ(isis.UltimoMfn(base()), 5);
-    BaseIsis otra = base();
+    isis::BaseIsis otra = base();
     otra.Nombre = "BIBL";
     otra.Espacio = isis.Bases[2].Espacio;
     isis.AbrirBase(otra);
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(isis.Avisos.empty());
     isis.LeerRegistro(otra, 1);
     EXPECT_EQ(isis.LeerCampo(otra, 700, 1), "^aHaynal^bAndré");
 }
@@ -57,7 +55,7 @@ TEST_F(Modulo, LeerCampo) {
 TEST_F(Modulo, LeerCampoRecortaLosBlancos) {
     // MFN 2 starts at byte 648 with 16 fields: its data at 648 + 18 + 6 * 16,
     // field 1 first ("00000000000002", 14 bytes).
-    sobrescribir(ruta + ".mst", 648 + 18 + 6 * 16, "  0000000002  ");
+    prueba::sobrescribir(ruta + ".mst", 648 + 18 + 6 * 16, "  0000000002  ");
     isis.AbrirBase(base());
     isis.LeerRegistro(base(), 2);
     EXPECT_EQ(isis.LeerCampo(base(), 1, 1), "0000000002");
@@ -65,22 +63,20 @@ TEST_F(Modulo, LeerCampoRecortaLosBlancos) {
 
 TEST_F(Modulo, FormatearConLosFormatosDeLaCarga) {
     isis.LeerRegistro(base(), 1);
-    IsisSpaPft(base().Espacio, "v700^b,|  |v702^b");
+    isis::IsisSpaPft(base().Espacio, "v700^b,|  |v702^b");
     EXPECT_EQ(isis.FormatearRegistro(base()), "André  Elizabeth");
-    IsisSpaPft(base().Espacio, "||v990");
+    isis::IsisSpaPft(base().Espacio, "||v990");
     EXPECT_EQ(isis.FormatearRegistro(base()), "214088HAY");
-    IsisSpaPft(base().Espacio, "v999^a,");
+    isis::IsisSpaPft(base().Espacio, "v999^a,");
     EXPECT_EQ(isis.FormatearRegistro(base()), "");
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(isis.Avisos.empty());
 }
 
-TEST_F(Modulo, FormatoNoAdmitidoMuestraElMensaje) {
+TEST_F(Modulo, FormatoNoAdmitidoDejaSuAviso) {
     isis.LeerRegistro(base(), 1);
-    IsisSpaPft(base().Espacio, "if p(v700) then v700 fi");
+    isis::IsisSpaPft(base().Espacio, "if p(v700) then v700 fi");
     EXPECT_EQ(isis.FormatearRegistro(base()), "");
-    ASSERT_EQ(dialogos.mensajes.size(), 1U);
-    EXPECT_EQ(dialogos.mensajes[0].texto, "Hubo un error en el formato");
-    EXPECT_EQ(dialogos.mensajes[0].botones, Dialogos::Botones::Aceptar);
+    EXPECT_THAT(isis.Avisos, testing::ElementsAre("Hubo un error en el formato"));
 }
 
 TEST_F(Modulo, BuscarClaveLeeElUltimoPosting) {
@@ -104,16 +100,16 @@ TEST_F(Modulo, BuscarExpresion) {
 }
 
 TEST_F(Modulo, BaseInexistente) {
-    BaseIsis& falta = isis.Bases[0];
+    isis::BaseIsis& falta = isis.Bases[0];
     falta.Carpeta = carpeta.ruta() + "/";
     falta.Nombre = "noesta.mst";
     isis.AbrirBase(falta);
-    ASSERT_EQ(dialogos.mensajes.size(), 1U);
     std::string carpetaMayus = carpeta.ruta();
     for (char& c : carpetaMayus) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
-    EXPECT_EQ(dialogos.mensajes[0].texto, "No existe la base de datos " + carpetaMayus + "/NOESTA");
+    EXPECT_THAT(isis.Avisos,
+                testing::ElementsAre("No existe la base de datos " + carpetaMayus + "/NOESTA"));
     EXPECT_EQ(isis.UltimoMfn(falta), 0);
     isis.LeerRegistro(falta, 1);
     EXPECT_EQ(isis.LeerCampo(falta, 1, 1), "");
@@ -122,17 +118,17 @@ TEST_F(Modulo, BaseInexistente) {
 }
 
 TEST_F(Modulo, MaestroVacio) {
-    CarpetaTemporal t;
+    prueba::CarpetaTemporal t;
     std::string control(512, '\0');
     control[4] = 1;
     control[8] = 1;
     t.escribir("VACIA.MST", control);
     t.escribir("VACIA.XRF", std::string("\xff\xff\xff\xff", 4) + std::string(508, '\0'));
-    BaseIsis& vacia = isis.Bases[0];
+    isis::BaseIsis& vacia = isis.Bases[0];
     vacia.Carpeta = t.ruta() + "/";
     vacia.Nombre = "vacia";
     isis.AbrirBase(vacia);
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(isis.Avisos.empty());
     EXPECT_EQ(isis.UltimoMfn(vacia), 0);
 }
 

@@ -1,19 +1,17 @@
-#include "presta_prueba.h"
+#include "tests/reports/presta_prueba.h"
 
-#include "almacen.h"
+#include "store/almacen.h"
 
-#include <stdexcept>
+namespace prueba {
 
 namespace {
-Fecha dia(int a, unsigned m, unsigned d) {
-    return Fecha{std::chrono::year{a}, std::chrono::month{m}, std::chrono::day{d}};
+core::Fecha dia(int a, unsigned m, unsigned d) {
+    return core::Fecha{std::chrono::year{a}, std::chrono::month{m}, std::chrono::day{d}};
 }
 } // namespace
 
-PrestaPrueba::PrestaPrueba() : reloj(dia(2024, 5, 10)), ctx(carpeta.ruta(), reloj, dialogos) {
-    if (!AbrirBaseDatos(ctx)) {
-        throw std::runtime_error("no se pudo abrir la base de prueba");
-    }
+PrestaPrueba::PrestaPrueba() : reloj(dia(2024, 5, 10)), ctx(carpeta.ruta(), reloj) {
+    store::AbrirBaseDatos(ctx);
     ctx.Conexion->ejecutar(
         "INSERT INTO presta (dni, legajo, nombre, apellido, grado, tipo_usu, titulo, tematica, "
         "autor, inventario, fecha_presta, fecha_devolucion, devuelto, nro_renovaciones, "
@@ -27,3 +25,5 @@ PrestaPrueba::PrestaPrueba() : reloj(dia(2024, 5, 10)), ctx(carpeta.ruta(), relo
         "('1', '100', 'Ana', 'Gomez', '21', 'Alumno', 'Ficciones', 'HISTORIA', 'Borges', 'A4', "
         "'20240410', '20240420', '20240420', '', 'SI')");
 }
+
+} // namespace prueba

@@ -1,15 +1,15 @@
-#include "presta_ranking.h"
+#include "tests/reports/presta_ranking.h"
 
-#include "almacen.h"
+#include "store/almacen.h"
 
 #include <gtest/gtest.h>
 
+namespace prueba {
+
 PrestaRanking::PrestaRanking()
-    : reloj(Fecha{std::chrono::year{2024}, std::chrono::month{6}, std::chrono::day{1}}),
-      ctx(carpeta.ruta(), reloj, dialogos) {
-    if (!AbrirBaseDatos(ctx)) {
-        throw std::runtime_error("no se pudo abrir la base de prueba");
-    }
+    : reloj(core::Fecha{std::chrono::year{2024}, std::chrono::month{6}, std::chrono::day{1}}),
+      ctx(carpeta.ruta(), reloj) {
+    store::AbrirBaseDatos(ctx);
     ctx.Conexion->ejecutar(
         "INSERT INTO presta (dni, nombre, apellido, grado, tipo_usu, titulo, tematica, autor, "
         "fecha_presta) VALUES "
@@ -35,3 +35,5 @@ PrestaRanking::PrestaRanking()
         "('600','Tomás','Díaz','32','Curso','Rayuela','ARTE','Cortázar','20220511')");
     ctx.TotalPrestamos = 12;
 }
+
+} // namespace prueba

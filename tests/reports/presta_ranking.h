@@ -1,9 +1,11 @@
 #pragma once
 
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "store/contexto.h"
+#include "tests/apoyo/carpeta_temporal.h"
+#include "tests/apoyo/dialogos_guionados.h"
+
+namespace prueba {
 
 // A store on a temporary folder holding twelve loans with known counts:
 //   by member: 100 Ana Paz 4, 200 Luis Gil 3, 300 Eva Sosa 2, 400, 500, 600 one each;
@@ -15,7 +17,9 @@ struct PrestaRanking {
     PrestaRanking();
 
     CarpetaTemporal carpeta;
-    RelojFijo reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx;
+    core::RelojFijo reloj;
+    prueba::DialogosGuionados dialogos;
+    store::Contexto ctx;
 };
+
+} // namespace prueba

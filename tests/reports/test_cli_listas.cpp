@@ -1,4 +1,4 @@
-#include "presta_prueba.h"
+#include "tests/reports/presta_prueba.h"
 
 #include <cstdio>
 #include <string>
@@ -13,7 +13,7 @@ struct Salida {
 };
 
 // Runs estadisticas-cli on the test store's folder.
-Salida cli(const PrestaPrueba& p, const std::string& argumentos) {
+Salida cli(const prueba::PrestaPrueba& p, const std::string& argumentos) {
     const std::string orden =
         std::string(ESTAD_CLI) + " --carpeta '" + p.carpeta.ruta() + "' " + argumentos + " 2>&1";
     FILE* tubo = popen(orden.c_str(), "r");
@@ -34,7 +34,7 @@ const std::string Encabezado = "\tDNI\tLegajo\tNombre\tApellido\tGrado\tTipo Usu
 } // namespace
 
 TEST(CliListas, ListaImprimeLaGrillaSinLaFilaVaciaFinal) {
-    PrestaPrueba p;
+    prueba::PrestaPrueba p;
     const Salida s = cli(p, "lista --modo 5");
     EXPECT_EQ(s.codigo, 0);
     EXPECT_EQ(s.texto, Encabezado + "1\t1\t100\tAna\tGomez\t21\tAlumno\tLa luna\tHISTORIA\tBorges\t"
@@ -43,7 +43,7 @@ TEST(CliListas, ListaImprimeLaGrillaSinLaFilaVaciaFinal) {
 }
 
 TEST(CliListas, BusquedasConSusOpcionesYOrden) {
-    PrestaPrueba p;
+    prueba::PrestaPrueba p;
     const Salida s = cli(p, "buscar-usuarios --legajo 100 --orden inventario");
     EXPECT_EQ(s.codigo, 0);
     EXPECT_NE(s.texto.find("\tSuspendido\n"), std::string::npos);
@@ -52,7 +52,7 @@ TEST(CliListas, BusquedasConSusOpcionesYOrden) {
 }
 
 TEST(CliListas, SqlImprimeLaSentenciaSinEjecutarla) {
-    PrestaPrueba p;
+    prueba::PrestaPrueba p;
     const Salida s = cli(p, "buscar-libros --titulo luna --autor ana --sql");
     EXPECT_EQ(s.texto, "SELECT dni, legajo, nombre, apellido, grado, tipo_usu, titulo, tematica, "
                        "autor, nro_renovaciones, fecha_devolucion, devuelto, fecha_presta, "
@@ -61,7 +61,7 @@ TEST(CliListas, SqlImprimeLaSentenciaSinEjecutarla) {
 }
 
 TEST(CliListas, OpcionesNoValidasSonError5) {
-    PrestaPrueba p;
+    prueba::PrestaPrueba p;
     for (const char* malas :
          {"lista --modo 6", "lista --modo 1 --orden 'titulo; DROP TABLE presta'",
           "buscar-usuarios --grado 45", "buscar-libros --tematica ARTES",

@@ -1,4 +1,4 @@
-#include "presta_ranking.h"
+#include "tests/reports/presta_ranking.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -28,7 +28,7 @@ Salida cli(const std::string& carpeta, const std::string& argumentos) {
 } // namespace
 
 TEST(CliRanking, ListaLasLineasDelRanking) {
-    PrestaRanking base;
+    prueba::PrestaRanking base;
     const std::string d = base.carpeta.ruta();
     Salida s = cli(d, "ranking --agrupar libro");
     EXPECT_EQ(s.codigo, 0);
@@ -48,7 +48,7 @@ TEST(CliRanking, ListaLasLineasDelRanking) {
 }
 
 TEST(CliRanking, SqlMuestraLaSentenciaSinEjecutarNada) {
-    CarpetaTemporal vacia;
+    prueba::CarpetaTemporal vacia;
     const Salida s = cli(vacia.ruta(), "ranking --agrupar tema --mostrar 4,6 --tematica "
                                        "'LITERATURA - CUENTOS' --sql");
     EXPECT_EQ(s.codigo, 0);
@@ -59,7 +59,7 @@ TEST(CliRanking, SqlMuestraLaSentenciaSinEjecutarNada) {
 }
 
 TEST(CliRanking, OpcionesInvalidasConMensajeClaro) {
-    CarpetaTemporal vacia;
+    prueba::CarpetaTemporal vacia;
     const struct {
         const char* argumentos;
         const char* mensaje;

@@ -1,10 +1,10 @@
-#include "frm_busqueda_libros.h"
-#include "frm_busqueda_usuarios.h"
-#include "frm_principal.h"
-#include "frm_usuarios_libros.h"
-#include "menus_listas.h"
-#include "presta_prueba.h"
-#include "twips.h"
+#include "app/ui/frm_principal.h"
+#include "app/ui/menus_listas.h"
+#include "core/twips.h"
+#include "reports/ui/frm_busqueda_libros.h"
+#include "reports/ui/frm_busqueda_usuarios.h"
+#include "reports/ui/frm_usuarios_libros.h"
+#include "tests/reports/presta_prueba.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +23,7 @@
 
 #include <filesystem>
 
-#include "aplicacion_qt.h"
+#include "tests/apoyo/aplicacion_qt.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ namespace {
 
 class EntornoQt : public ::testing::Environment {
 public:
-    void SetUp() override { aplicacion(); }
+    void SetUp() override { prueba::aplicacion(); }
 };
 [[maybe_unused]] auto* const entorno = ::testing::AddGlobalTestEnvironment(new EntornoQt);
 
@@ -53,17 +53,17 @@ void dobleClicCelda(QTableView* grilla, int fila, int columna) {
 
 class VentanasListas : public ::testing::Test {
 protected:
-    PrestaPrueba p;
+    prueba::PrestaPrueba p;
 };
 
 } // namespace
 
 TEST_F(VentanasListas, LosComandosReusanLaUnicaListaYCambianSuModo) {
-    frm_principal principal(p.ctx);
+    app::ui::frm_principal principal(p.ctx, p.dialogos);
     principal.accion("mnu_librosPrestados")->trigger();
     ASSERT_EQ(principal.area()->subWindowList().size(), 1);
-    auto* lista =
-        qobject_cast<frm_usuarios_libros*>(principal.area()->subWindowList()[0]->widget());
+    auto* lista = qobject_cast<reports::ui::frm_usuarios_libros*>(
+        principal.area()->subWindowList()[0]->widget());
     ASSERT_NE(lista, nullptr);
     EXPECT_EQ(lista->windowTitle(), "Libros prestados");
     EXPECT_EQ(lista->txt_criterio->text(), "4");
@@ -78,7 +78,7 @@ TEST_F(VentanasListas, LosComandosReusanLaUnicaListaYCambianSuModo) {
 
     // "Renovados" cannot be chosen; its handler still opens mode 2.
     EXPECT_FALSE(principal.accion("mnu_librosRenovados")->isEnabled());
-    AbrirListaPrestamos(principal, p.ctx, "2");
+    app::ui::AbrirListaPrestamos(principal, p.ctx, p.dialogos, "2");
     EXPECT_EQ(lista->windowTitle(), "Libros renovados");
     EXPECT_EQ(lista->grilla().texto(1, 10), "A1");
     EXPECT_EQ(lista->grilla().filas(), 3);
@@ -91,7 +91,7 @@ TEST_F(VentanasListas, LosComandosReusanLaUnicaListaYCambianSuModo) {
 }
 
 TEST_F(VentanasListas, ManejadoresDeLaListaDePrestamos) {
-    frm_usuarios_libros w(p.ctx);
+    reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     EXPECT_EQ(w.filtros.DTP_desde->date(), QDate(2024, 5, 10));
     EXPECT_NE(w.findChild<QGroupBox*>("Frame1"), nullptr);
     EXPECT_EQ(w.cmd_print->toolTip(), "Imprimir");
@@ -128,7 +128,7 @@ TEST_F(VentanasListas, ManejadoresDeLaListaDePrestamos) {
 }
 
 TEST_F(VentanasListas, DobleClicEnEncabezadoReordena) {
-    frm_usuarios_libros w(p.ctx);
+    reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     w.show();
     w.Lista("devuelto");
     dobleClicEncabezado(w.fg_usu, 8); // "Autor"
@@ -140,7 +140,7 @@ TEST_F(VentanasListas, DobleClicEnEncabezadoReordena) {
 }
 
 TEST_F(VentanasListas, CopiaLaSeleccionYNadaBajoDosFilas) {
-    frm_usuarios_libros w(p.ctx);
+    reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     QClipboard* portapapeles = QGuiApplication::clipboard();
     portapapeles->setText("previo");
     QTest::mouseClick(w.cmd_copy, Qt::LeftButton);
@@ -159,7 +159,7 @@ TEST_F(VentanasListas, CopiaLaSeleccionYNadaBajoDosFilas) {
 }
 
 TEST_F(VentanasListas, ImprimeEnLaImpresoraElegidaYCallaAlCancelar) {
-    frm_usuarios_libros w(p.ctx);
+    reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     QTest::mouseClick(w.cmd_print, Qt::LeftButton);
     EXPECT_EQ(p.dialogos.impresionesPedidas, 0); // fewer than two rows
 
@@ -181,7 +181,7 @@ TEST_F(VentanasListas, ImprimeEnLaImpresoraElegidaYCallaAlCancelar) {
 }
 
 TEST_F(VentanasListas, SentenciaRechazadaSeMuestraYLaGrillaQuedaComoEstaba) {
-    frm_busqueda_usuarios w(p.ctx);
+    reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
     QTest::mouseClick(w.cmd_buscar, Qt::LeftButton);
     ASSERT_EQ(w.grilla().filas(), 6);
     p.ctx.Conexion->ejecutar("DROP TABLE presta");
@@ -193,7 +193,7 @@ TEST_F(VentanasListas, SentenciaRechazadaSeMuestraYLaGrillaQuedaComoEstaba) {
 }
 
 TEST_F(VentanasListas, BusquedaDeLibros) {
-    frm_busqueda_libros w(p.ctx);
+    reports::ui::frm_busqueda_libros w(p.ctx, p.dialogos);
     EXPECT_EQ(w.windowTitle(), "Búsqueda de Libros");
     EXPECT_EQ(w.filtros.DTP_desde->date(), QDate(2005, 9, 8));
     EXPECT_EQ(w.filtros.DTP_hasta->date(), QDate(2005, 9, 8));
@@ -230,7 +230,7 @@ TEST_F(VentanasListas, BusquedaDeLibros) {
 }
 
 TEST_F(VentanasListas, BusquedaDeUsuarios) {
-    frm_busqueda_usuarios w(p.ctx);
+    reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
     w.show();
     QSignalSpy corridas(w.fg_usu->model(), &QAbstractItemModel::modelReset);
     QTest::keyClicks(w.filtros.cmb_grado->lineEdit(), "PRI");
@@ -262,10 +262,10 @@ TEST_F(VentanasListas, BusquedaDeUsuarios) {
 }
 
 TEST_F(VentanasListas, LaGrillaSigueAlTamanoDeLaVentana) {
-    frm_busqueda_libros w(p.ctx);
+    reports::ui::frm_busqueda_libros w(p.ctx, p.dialogos);
     w.show();
-    const auto px = [&](int t) { return twips::aPixeles(t, w.logicalDpiX()); };
-    const auto py = [&](int t) { return twips::aPixeles(t, w.logicalDpiY()); };
+    const auto px = [&](int t) { return core::twips::aPixeles(t, w.logicalDpiX()); };
+    const auto py = [&](int t) { return core::twips::aPixeles(t, w.logicalDpiY()); };
     // Opened as wide as its filter frame, so every button shows; the grid
     // then follows the window's width.
     for (const QWidget* boton : {w.cmd_buscar, w.cmd_copy, w.cmd_print, w.cmd_reload}) {

@@ -1,8 +1,8 @@
-#include "fabrica_grafico.h"
-#include "frm_principal.h"
-#include "frm_ranking.h"
-#include "presta_ranking.h"
-#include "twips.h"
+#include "app/ui/frm_principal.h"
+#include "core/twips.h"
+#include "reports/ui/fabrica_grafico.h"
+#include "reports/ui/frm_ranking.h"
+#include "tests/reports/presta_ranking.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,7 +27,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "aplicacion_qt.h"
+#include "tests/apoyo/aplicacion_qt.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -37,61 +37,63 @@ namespace {
 
 class FrmRanking : public ::testing::Test {
 protected:
-    void SetUp() override { aplicacion(); }
+    void SetUp() override { prueba::aplicacion(); }
 
     template <typename T> static T* control(QWidget* w, const char* nombre) {
         auto* c = w->findChild<T*>(nombre);
         EXPECT_NE(c, nullptr) << nombre;
         return c;
     }
-    static QStringList lineas(frm_ranking& v) {
+    static QStringList lineas(reports::ui::frm_ranking& v) {
         // Every line ends with a line break; the numbers use the system's separator.
         QString t = control<QPlainTextEdit>(&v, "TextLista")->toPlainText();
         t.replace(QLocale::system().decimalPoint(), ",");
         return t.split('\n', Qt::SkipEmptyParts);
     }
-    static QString barras(frm_ranking& v) { return control<QLineEdit>(&v, "txt_barras")->text(); }
-    static QAbstractButton* casilla(frm_ranking& v, int i) {
+    static QString barras(reports::ui::frm_ranking& v) {
+        return control<QLineEdit>(&v, "txt_barras")->text();
+    }
+    static QAbstractButton* casilla(reports::ui::frm_ranking& v, int i) {
         return control<QButtonGroup>(&v, "chk_mostrar")->button(i);
     }
-    static QChart* grafico(frm_ranking& v) {
+    static QChart* grafico(reports::ui::frm_ranking& v) {
         return control<QChartView>(&v, "char_socios")->chart();
     }
 
-    PrestaRanking base;
+    prueba::PrestaRanking base;
 };
 
 // Three rows drawn through the factory in the given type.
-QChart* dibujarTres(QChartView* vista, ranking::TipoGrafico tipo) {
-    ranking::Ranking r;
-    r.campos = ranking::Campos(ranking::PorTema, {});
+QChart* dibujarTres(QChartView* vista, reports::ranking::TipoGrafico tipo) {
+    reports::ranking::Ranking r;
+    r.campos = reports::ranking::Campos(reports::ranking::PorTema, {});
     for (auto [tema, cant] : {std::pair{"A", 5}, {"B", 3}, {"C", 2}}) {
-        ranking::FilaRanking f;
+        reports::ranking::FilaRanking f;
         f.valores[6] = tema;
         f.cant = cant;
         r.filas.push_back(f);
     }
-    ranking::DatosGrafico d;
+    reports::ranking::DatosGrafico d;
     d.tipo = tipo;
-    ranking::Graficar(d, r, {false, 10, ","});
-    DibujarGrafico(vista, d);
+    reports::ranking::Graficar(d, r, {false, 10, ","});
+    reports::ui::DibujarGrafico(vista, d);
     return vista->chart();
 }
 
 } // namespace
 
 TEST_F(FrmRanking, RankingDeLibrosDesdeElMenu) {
-    frm_principal principal(base.ctx);
+    app::ui::frm_principal principal(base.ctx, base.dialogos);
     QAction* libros = principal.accion("mnu_librosRanking");
     libros->trigger();
     libros->trigger();
-    QList<frm_ranking*> ventanas;
+    QList<reports::ui::frm_ranking*> ventanas;
     for (QMdiSubWindow* sub : principal.area()->subWindowList()) {
-        ventanas << qobject_cast<frm_ranking*>(sub->widget());
+        ventanas << qobject_cast<reports::ui::frm_ranking*>(sub->widget());
         EXPECT_EQ(sub->windowTitle(), "Ranking de Libros");
     }
     ASSERT_EQ(ventanas.size(), 2);
-    frm_ranking& v = *ventanas[0];
+    reports::ui::frm_ranking& v = *ventanas[0];
     EXPECT_EQ(control<QButtonGroup>(&v, "opt_agrupar")->checkedId(), 1);
     EXPECT_EQ(lineas(v), (QStringList{"El Principito -  (41,67) ", "Martín Fierro -  (25) ",
                                       "Cosmos -  (16,67) ", "Rayuela -  (16,67) "}));
@@ -103,15 +105,16 @@ TEST_F(FrmRanking, RankingDeLibrosDesdeElMenu) {
     }
 
     principal.accion("mnu_usuariosRanking")->trigger();
-    auto* usuarios = qobject_cast<frm_ranking*>(principal.area()->activeSubWindow()->widget());
+    auto* usuarios =
+        qobject_cast<reports::ui::frm_ranking*>(principal.area()->activeSubWindow()->widget());
     ASSERT_NE(usuarios, nullptr);
     EXPECT_EQ(usuarios->windowTitle(), "Ranking de Usuarios");
     EXPECT_EQ(lineas(*usuarios).first(), "100 -  (33,33) ");
 }
 
 TEST_F(FrmRanking, CambiarDeAgrupacionQuitaLasColumnasDeUsuario) {
-    frm_ranking v(base.ctx);
-    v.elegirAgrupacion(ranking::PorUsuario);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.elegirAgrupacion(reports::ranking::PorUsuario);
     casilla(v, 1)->click();
     EXPECT_EQ(lineas(v).first(), "100 - Ana - Paz -  (33,33) ");
     EXPECT_EQ(barras(v), "5");
@@ -136,8 +139,8 @@ TEST_F(FrmRanking, CambiarDeAgrupacionQuitaLasColumnasDeUsuario) {
 }
 
 TEST_F(FrmRanking, CadaCambioPideCincoBarrasDeNuevo) {
-    frm_ranking v(base.ctx);
-    v.elegirAgrupacion(ranking::PorUsuario);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.elegirAgrupacion(reports::ranking::PorUsuario);
     auto* txt = control<QLineEdit>(&v, "txt_barras");
     txt->setText("2");
     QTest::keyClick(txt, Qt::Key_Return);
@@ -159,8 +162,8 @@ TEST_F(FrmRanking, CadaCambioPideCincoBarrasDeNuevo) {
 }
 
 TEST_F(FrmRanking, LaCajaDeBarrasSoloAceptaDigitos) {
-    frm_ranking v(base.ctx);
-    v.elegirAgrupacion(ranking::PorNivel);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.elegirAgrupacion(reports::ranking::PorNivel);
     auto* txt = control<QLineEdit>(&v, "txt_barras");
     txt->clear();
     QTest::keyClicks(txt, "a1-x2 .");
@@ -175,8 +178,8 @@ TEST_F(FrmRanking, LaCajaDeBarrasSoloAceptaDigitos) {
 }
 
 TEST_F(FrmRanking, ResultadoVacioBlanqueaElGraficoSinCambiarSusFilas) {
-    frm_ranking v(base.ctx);
-    v.elegirAgrupacion(ranking::PorTema);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.elegirAgrupacion(reports::ranking::PorTema);
     ASSERT_EQ(v.datosGrafico().filas(), 4);
     auto* desde = control<QDateEdit>(&v, "DTP_desde");
     EXPECT_EQ(desde->date(), QDate(2024, 6, 1)); // the program's today
@@ -196,8 +199,8 @@ TEST_F(FrmRanking, ResultadoVacioBlanqueaElGraficoSinCambiarSusFilas) {
 }
 
 TEST_F(FrmRanking, ElCicloDeTiposDibujaLineaTortaYBarras) {
-    frm_ranking v(base.ctx);
-    v.elegirAgrupacion(ranking::PorLibro);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.elegirAgrupacion(reports::ranking::PorLibro);
     auto* ciclo = control<QPushButton>(&v, "cmd_Vgrafico");
     ciclo->click();
     auto* linea = qobject_cast<QLineSeries*>(grafico(v)->series().value(0));
@@ -222,7 +225,7 @@ TEST_F(FrmRanking, FabricaDibujaTresFilasEnCadaTipo) {
     QChartView vista;
     const QList<QColor> paleta{QColor(102, 102, 102), QColor(255, 204, 153), QColor(102, 102, 51)};
 
-    QChart* g = dibujarTres(&vista, ranking::TipoGrafico::Barras);
+    QChart* g = dibujarTres(&vista, reports::ranking::TipoGrafico::Barras);
     ASSERT_EQ(g->series().size(), 1);
     auto* barrasSerie = qobject_cast<QBarSeries*>(g->series()[0]);
     ASSERT_NE(barrasSerie, nullptr);
@@ -233,7 +236,7 @@ TEST_F(FrmRanking, FabricaDibujaTresFilasEnCadaTipo) {
     EXPECT_EQ(barrasSerie->barSets()[0]->label(), "A -  (5) ");
     EXPECT_TRUE(g->legend()->isVisible());
 
-    g = dibujarTres(&vista, ranking::TipoGrafico::Linea);
+    g = dibujarTres(&vista, reports::ranking::TipoGrafico::Linea);
     ASSERT_EQ(g->series().size(), 1);
     auto* linea = qobject_cast<QLineSeries*>(g->series()[0]);
     ASSERT_NE(linea, nullptr);
@@ -241,7 +244,7 @@ TEST_F(FrmRanking, FabricaDibujaTresFilasEnCadaTipo) {
     EXPECT_EQ(linea->at(2).y(), 2.0);
     EXPECT_FALSE(g->legend()->isVisible());
 
-    g = dibujarTres(&vista, ranking::TipoGrafico::Torta);
+    g = dibujarTres(&vista, reports::ranking::TipoGrafico::Torta);
     auto* torta = qobject_cast<QPieSeries*>(g->series().value(0));
     ASSERT_NE(torta, nullptr);
     ASSERT_EQ(torta->count(), 3);
@@ -253,16 +256,16 @@ TEST_F(FrmRanking, FabricaDibujaTresFilasEnCadaTipo) {
 }
 
 TEST_F(FrmRanking, ImprimirCanceladoNoDiceNada) {
-    frm_ranking v(base.ctx);
-    v.elegirAgrupacion(ranking::PorUsuario);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.elegirAgrupacion(reports::ranking::PorUsuario);
     control<QPushButton>(&v, "cmd_print")->click();
     EXPECT_EQ(base.dialogos.impresionesPedidas, 1);
     EXPECT_TRUE(base.dialogos.mensajes.empty());
 }
 
 TEST_F(FrmRanking, ImprimirApaisadoYCopiarLaImagen) {
-    frm_ranking v(base.ctx);
-    v.elegirAgrupacion(ranking::PorUsuario);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.elegirAgrupacion(reports::ranking::PorUsuario);
     const std::string pdf = base.carpeta.archivo("grafico.pdf");
     base.dialogos.impresora = [&](QPrinter& p) {
         p.setOutputFormat(QPrinter::PdfFormat);
@@ -292,9 +295,9 @@ TEST_F(FrmRanking, ImprimirApaisadoYCopiarLaImagen) {
 }
 
 TEST_F(FrmRanking, FalloDeLaListaSeMuestraConElTituloPorOmision) {
-    frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     base.ctx.Conexion->ejecutar("DROP TABLE presta");
-    v.elegirAgrupacion(ranking::PorLibro);
+    v.elegirAgrupacion(reports::ranking::PorLibro);
     ASSERT_EQ(base.dialogos.mensajes.size(), 1u);
     EXPECT_NE(base.dialogos.mensajes[0].texto.find("presta"), std::string::npos);
     EXPECT_EQ(base.dialogos.mensajes[0].titulo, "");
@@ -302,11 +305,11 @@ TEST_F(FrmRanking, FalloDeLaListaSeMuestraConElTituloPorOmision) {
 }
 
 TEST_F(FrmRanking, VentanasIndependientes) {
-    frm_ranking a(base.ctx);
-    frm_ranking b(base.ctx);
-    a.elegirAgrupacion(ranking::PorUsuario);
+    reports::ui::frm_ranking a(base.ctx, base.dialogos);
+    reports::ui::frm_ranking b(base.ctx, base.dialogos);
+    a.elegirAgrupacion(reports::ranking::PorUsuario);
     casilla(a, 1)->click();
-    b.elegirAgrupacion(ranking::PorTema);
+    b.elegirAgrupacion(reports::ranking::PorTema);
     control<QPushButton>(&b, "cmd_porcentual")->click();
     control<QPushButton>(&b, "cmd_Vgrafico")->click();
 
@@ -314,16 +317,16 @@ TEST_F(FrmRanking, VentanasIndependientes) {
     EXPECT_TRUE(casilla(a, 1)->isChecked());
     EXPECT_TRUE(casilla(a, 1)->isEnabled());
     EXPECT_EQ(control<QPushButton>(&a, "cmd_porcentual")->text(), "%");
-    EXPECT_EQ(a.datosGrafico().tipo, ranking::TipoGrafico::Barras);
+    EXPECT_EQ(a.datosGrafico().tipo, reports::ranking::TipoGrafico::Barras);
     EXPECT_EQ(lineas(a).first(), "100 - Ana - Paz -  (33,33) ");
     EXPECT_EQ(lineas(b).first(), "LITERATURA - NOVELAS -  (6) ");
-    EXPECT_EQ(b.datosGrafico().tipo, ranking::TipoGrafico::Linea);
+    EXPECT_EQ(b.datosGrafico().tipo, reports::ranking::TipoGrafico::Linea);
 }
 
 TEST_F(FrmRanking, CerrarConElFocoEnUnaListaNoRefresca) {
-    auto* v = new frm_ranking(base.ctx);
+    auto* v = new reports::ui::frm_ranking(base.ctx, base.dialogos);
     v->show();
-    v->elegirAgrupacion(ranking::PorLibro);
+    v->elegirAgrupacion(reports::ranking::PorLibro);
     control<QComboBox>(v, "cmb_grado")->setFocus();
     QApplication::processEvents();
     base.ctx.TextoSql = "sin cambios";
@@ -332,17 +335,18 @@ TEST_F(FrmRanking, CerrarConElFocoEnUnaListaNoRefresca) {
 }
 
 TEST_F(FrmRanking, ListaYGraficoSiguenAlTamanoDeLaVentana) {
-    frm_ranking v(base.ctx);
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
     v.show();
     const double dpi = v.logicalDpiX();
     auto* lista = control<QPlainTextEdit>(&v, "TextLista");
     auto* vista = control<QChartView>(&v, "char_socios");
-    v.resize(twips::aPixeles(9000, dpi), twips::aPixeles(6000, v.logicalDpiY()));
-    EXPECT_NEAR(twips::desdePixeles(lista->width(), dpi), 9975, 15);
-    EXPECT_NEAR(twips::desdePixeles(vista->height(), v.logicalDpiY()), 4335, 15);
-    v.resize(twips::aPixeles(15000, dpi), twips::aPixeles(10000, v.logicalDpiY()));
-    EXPECT_NEAR(twips::desdePixeles(lista->width(), dpi), 15000 - 375, 30);
-    EXPECT_NEAR(twips::desdePixeles(vista->width(), dpi), 15000 - 375, 30);
-    EXPECT_NEAR(twips::desdePixeles(vista->height(), v.logicalDpiY()), 10000 - 8490 + 4335, 30);
-    EXPECT_NEAR(twips::desdePixeles(lista->height(), v.logicalDpiY()), 1095, 15);
+    v.resize(core::twips::aPixeles(9000, dpi), core::twips::aPixeles(6000, v.logicalDpiY()));
+    EXPECT_NEAR(core::twips::desdePixeles(lista->width(), dpi), 9975, 15);
+    EXPECT_NEAR(core::twips::desdePixeles(vista->height(), v.logicalDpiY()), 4335, 15);
+    v.resize(core::twips::aPixeles(15000, dpi), core::twips::aPixeles(10000, v.logicalDpiY()));
+    EXPECT_NEAR(core::twips::desdePixeles(lista->width(), dpi), 15000 - 375, 30);
+    EXPECT_NEAR(core::twips::desdePixeles(vista->width(), dpi), 15000 - 375, 30);
+    EXPECT_NEAR(core::twips::desdePixeles(vista->height(), v.logicalDpiY()), 10000 - 8490 + 4335,
+                30);
+    EXPECT_NEAR(core::twips::desdePixeles(lista->height(), v.logicalDpiY()), 1095, 15);
 }

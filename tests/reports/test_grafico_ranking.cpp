@@ -1,8 +1,8 @@
-#include "grafico_ranking.h"
+#include "reports/grafico_ranking.h"
 
 #include <gtest/gtest.h>
 
-using namespace ranking;
+using namespace reports::ranking;
 
 namespace {
 

@@ -1,27 +1,27 @@
-#include "error.h"
-#include "grilla.h"
-#include "grilla_prestamos.h"
-#include "impresion_grilla.h"
-#include "texto.h"
+#include "core/error.h"
+#include "core/texto.h"
+#include "reports/grilla.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/impresion_grilla.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 // 100 twips a character, lines 150 high: easy coordinates to check.
-class MedidorFijo : public MedidorTexto {
+class MedidorFijo : public reports::MedidorTexto {
 public:
     double ancho(const std::string& t) const override {
-        return 100.0 * static_cast<double>(texto::largoUtf8(t));
+        return 100.0 * static_cast<double>(core::texto::largoUtf8(t));
     }
     double altoLinea() const override { return 150; }
 };
 
-Grilla grillaDe(int filas, const std::vector<ColumnaGrilla>& columnas) {
-    Grilla g;
+reports::Grilla grillaDe(int filas, const std::vector<reports::ColumnaGrilla>& columnas) {
+    reports::Grilla g;
     g.fijarColumnas(static_cast<int>(columnas.size()) + 1);
     g.fijarFilas(filas);
-    g.fijarAncho(0, AnchoNumeroFila);
+    g.fijarAncho(0, reports::AnchoNumeroFila);
     for (std::size_t c = 0; c < columnas.size(); ++c) {
         g.fijarAncho(static_cast<int>(c) + 1, columnas[c].ancho);
         g.fijarTexto(0, static_cast<int>(c) + 1, columnas[c].titulo);
@@ -29,8 +29,9 @@ Grilla grillaDe(int filas, const std::vector<ColumnaGrilla>& columnas) {
     return g;
 }
 
-std::vector<OperacionDibujo> deTipo(const PaginaImpresa& p, OperacionDibujo::Tipo tipo) {
-    std::vector<OperacionDibujo> r;
+std::vector<reports::OperacionDibujo> deTipo(const reports::PaginaImpresa& p,
+                                             reports::OperacionDibujo::Tipo tipo) {
+    std::vector<reports::OperacionDibujo> r;
     for (const auto& op : p) {
         if (op.tipo == tipo) {
             r.push_back(op);
@@ -42,7 +43,7 @@ std::vector<OperacionDibujo> deTipo(const PaginaImpresa& p, OperacionDibujo::Tip
 } // namespace
 
 TEST(Grilla, CopiaUnaSeleccionDeDosPorTres) {
-    Grilla g;
+    reports::Grilla g;
     g.fijarColumnas(5);
     g.fijarFilas(4);
     const char* valores[2][3] = {{"a", "b", "c"}, {"d", "e", "f"}};
@@ -59,7 +60,7 @@ TEST(Grilla, CopiaUnaSeleccionDeDosPorTres) {
 }
 
 TEST(Grilla, AchicarYAgrandarConservaLoComunYVaciaLoNuevo) {
-    Grilla g;
+    reports::Grilla g;
     g.fijarColumnas(3);
     g.fijarFilas(3);
     g.fijarTexto(1, 1, "x");
@@ -73,77 +74,77 @@ TEST(Grilla, AchicarYAgrandarConservaLoComunYVaciaLoNuevo) {
     g.fijarFilas(3);
     EXPECT_EQ(g.texto(1, 1), "");
     EXPECT_EQ(g.texto(2, 2), "");
-    EXPECT_THROW(g.texto(3, 0), Error);
+    EXPECT_THROW(g.texto(3, 0), core::Error);
 }
 
 TEST(GrillaPrestamos, ClaveDeOrdenSoloConFilaUnoYColumnaDeDatos) {
-    Grilla g = grillaDe(7, ColumnasPrestamos());
+    reports::Grilla g = grillaDe(7, reports::ColumnasPrestamos());
     g.fijarCelda(1, 9);
-    EXPECT_EQ(ClaveOrden(g, ColumnasPrestamos()), "autor");
+    EXPECT_EQ(reports::ClaveOrden(g, reports::ColumnasPrestamos()), "autor");
     g.fijarCelda(5, 9);
-    EXPECT_EQ(ClaveOrden(g, ColumnasPrestamos()), std::nullopt);
+    EXPECT_EQ(reports::ClaveOrden(g, reports::ColumnasPrestamos()), std::nullopt);
     g.fijarCelda(1, 0);
-    EXPECT_EQ(ClaveOrden(g, ColumnasPrestamos()), std::nullopt);
+    EXPECT_EQ(reports::ClaveOrden(g, reports::ColumnasPrestamos()), std::nullopt);
 
-    Grilla u = grillaDe(3, ColumnasUsuarios());
+    reports::Grilla u = grillaDe(3, reports::ColumnasUsuarios());
     u.fijarCelda(1, 14);
-    EXPECT_EQ(ClaveOrden(u, ColumnasUsuarios()), "suspendido");
+    EXPECT_EQ(reports::ClaveOrden(u, reports::ColumnasUsuarios()), "suspendido");
 }
 
 TEST(GrillaPrestamos, ColumnasDeLasDosGrillas) {
-    ASSERT_EQ(ColumnasPrestamos().size(), 13u);
-    ASSERT_EQ(ColumnasUsuarios().size(), 14u);
-    int total = AnchoNumeroFila;
-    for (const auto& c : ColumnasPrestamos()) {
+    ASSERT_EQ(reports::ColumnasPrestamos().size(), 13u);
+    ASSERT_EQ(reports::ColumnasUsuarios().size(), 14u);
+    int total = reports::AnchoNumeroFila;
+    for (const auto& c : reports::ColumnasPrestamos()) {
         total += c.ancho;
     }
     EXPECT_EQ(total, 17000);
-    EXPECT_EQ(ColumnasPrestamos()[9].ancho, 1200);
-    EXPECT_EQ(ColumnasUsuarios()[9].ancho, 850);
-    EXPECT_STREQ(ColumnasUsuarios()[13].titulo, "Suspendido");
+    EXPECT_EQ(reports::ColumnasPrestamos()[9].ancho, 1200);
+    EXPECT_EQ(reports::ColumnasUsuarios()[9].ancho, 850);
+    EXPECT_STREQ(reports::ColumnasUsuarios()[13].titulo, "Suspendido");
 }
 
 TEST(GrillaPrestamos, MedidaSigueALaVentanaSoloPasadoElMinimo) {
-    const Medida chica = MedidaGrilla(10350, 8490, 5595, 2880);
+    const reports::Medida chica = reports::MedidaGrilla(10350, 8490, 5595, 2880);
     EXPECT_EQ(chica.ancho, 9975);
     EXPECT_EQ(chica.alto, 5595);
-    const Medida grande = MedidaGrilla(12000, 9000, 5925, 2565);
+    const reports::Medida grande = reports::MedidaGrilla(12000, 9000, 5925, 2565);
     EXPECT_EQ(grande.ancho, 11625);
     EXPECT_EQ(grande.alto, 6435);
 }
 
 TEST(GrillaPrestamos, TextoTabuladoSinLaFilaVaciaFinal) {
-    Grilla g;
+    reports::Grilla g;
     g.fijarColumnas(3);
     g.fijarFilas(3);
     g.fijarTexto(0, 1, "DNI");
     g.fijarTexto(0, 2, "Legajo");
     g.fijarTexto(1, 0, "1");
     g.fijarTexto(1, 2, "100");
-    EXPECT_EQ(TextoTabulado(g), "\tDNI\tLegajo\n1\t\t100\n");
+    EXPECT_EQ(reports::TextoTabulado(g), "\tDNI\tLegajo\n1\t\t100\n");
 }
 
 TEST(AjustarAncho, CortaPorCaracteresHastaQueEntra) {
     const MedidorFijo m;
-    EXPECT_EQ(AjustarAncho(m, "Año nuevo", 300), "Año");
-    EXPECT_EQ(AjustarAncho(m, "Año", 250), "Añ");
-    EXPECT_EQ(AjustarAncho(m, "Año", 300), "Año");
-    EXPECT_EQ(AjustarAncho(m, "", 0), "");
-    EXPECT_EQ(AjustarAncho(m, "abc", 50), "");
+    EXPECT_EQ(reports::AjustarAncho(m, "Año nuevo", 300), "Año");
+    EXPECT_EQ(reports::AjustarAncho(m, "Año", 250), "Añ");
+    EXPECT_EQ(reports::AjustarAncho(m, "Año", 300), "Año");
+    EXPECT_EQ(reports::AjustarAncho(m, "", 0), "");
+    EXPECT_EQ(reports::AjustarAncho(m, "abc", 50), "");
 }
 
 TEST(ImprimirGrilla, TablaDeCatorceColumnasTerminaEn19140) {
-    Grilla g = grillaDe(2, ColumnasPrestamos());
-    const auto paginas = ImprimirGrilla(MedidorFijo{}, g, 400, 400);
+    reports::Grilla g = grillaDe(2, reports::ColumnasPrestamos());
+    const auto paginas = reports::ImprimirGrilla(MedidorFijo{}, g, 400, 400);
     ASSERT_EQ(paginas.size(), 1u);
-    const auto cajas = deTipo(paginas[0], OperacionDibujo::Tipo::Caja);
+    const auto cajas = deTipo(paginas[0], reports::OperacionDibujo::Tipo::Caja);
     ASSERT_EQ(cajas.size(), 1u);
     EXPECT_EQ(cajas[0].x1, 400);
     EXPECT_EQ(cajas[0].y1, 400);
     EXPECT_EQ(cajas[0].x2, 19140);
     EXPECT_EQ(cajas[0].y2, 400 + 2 * (120 + 150));
 
-    const auto lineas = deTipo(paginas[0], OperacionDibujo::Tipo::Linea);
+    const auto lineas = deTipo(paginas[0], reports::OperacionDibujo::Tipo::Linea);
     // One rule between the two rows, thirteen between the fourteen columns.
     ASSERT_EQ(lineas.size(), 14u);
     EXPECT_EQ(lineas[0].y1, 670);
@@ -151,7 +152,7 @@ TEST(ImprimirGrilla, TablaDeCatorceColumnasTerminaEn19140) {
     EXPECT_EQ(lineas[1].x1, 820);
     EXPECT_EQ(lineas.back().x1, 19140 - 60 - 900 - 120);
 
-    const auto textos = deTipo(paginas[0], OperacionDibujo::Tipo::Texto);
+    const auto textos = deTipo(paginas[0], reports::OperacionDibujo::Tipo::Texto);
     // The captions only: the empty corner and the empty row print nothing.
     ASSERT_EQ(textos.size(), 13u);
     EXPECT_EQ(textos[0].texto, "DNI");
@@ -161,12 +162,12 @@ TEST(ImprimirGrilla, TablaDeCatorceColumnasTerminaEn19140) {
 }
 
 TEST(ImprimirGrilla, TituloLargoCortadoAlAnchoDeSuColumna) {
-    Grilla g = grillaDe(3, ColumnasPrestamos());
+    reports::Grilla g = grillaDe(3, reports::ColumnasPrestamos());
     const std::string largo = "Cien años de soledad, edición conmemorativa"; // 43 characters
     g.fijarTexto(1, 7, largo);
     g.fijarTexto(1, 8, "ARTE");
-    const auto textos =
-        deTipo(ImprimirGrilla(MedidorFijo{}, g, 400, 400)[0], OperacionDibujo::Tipo::Texto);
+    const auto textos = deTipo(reports::ImprimirGrilla(MedidorFijo{}, g, 400, 400)[0],
+                               reports::OperacionDibujo::Tipo::Texto);
     std::vector<std::string> fila1;
     for (const auto& t : textos) {
         if (t.y1 == 400 + 270 + 60) {
@@ -174,27 +175,27 @@ TEST(ImprimirGrilla, TituloLargoCortadoAlAnchoDeSuColumna) {
         }
     }
     ASSERT_EQ(fila1.size(), 2u);
-    EXPECT_EQ(fila1[0], texto::prefijoUtf8(largo, 30));
+    EXPECT_EQ(fila1[0], core::texto::prefijoUtf8(largo, 30));
     EXPECT_EQ(fila1[1], "ARTE");
 }
 
 TEST(ImprimirGrilla, FilasQueNoEntranSiguenEnOtraPaginaConEncabezado) {
-    Grilla g = grillaDe(5, ColumnasPrestamos());
+    reports::Grilla g = grillaDe(5, reports::ColumnasPrestamos());
     for (int f = 1; f < 5; ++f) {
         g.fijarTexto(f, 0, std::to_string(f));
     }
-    const auto paginas = ImprimirGrilla(MedidorFijo{}, g, 400, 400, 400 + 3 * 270);
+    const auto paginas = reports::ImprimirGrilla(MedidorFijo{}, g, 400, 400, 400 + 3 * 270);
     ASSERT_EQ(paginas.size(), 2u);
     for (const auto& p : paginas) {
-        const auto cajas = deTipo(p, OperacionDibujo::Tipo::Caja);
+        const auto cajas = deTipo(p, reports::OperacionDibujo::Tipo::Caja);
         ASSERT_EQ(cajas.size(), 1u);
         EXPECT_EQ(cajas[0].y1, 400);
         EXPECT_EQ(cajas[0].y2, 400 + 3 * 270);
-        const auto textos = deTipo(p, OperacionDibujo::Tipo::Texto);
+        const auto textos = deTipo(p, reports::OperacionDibujo::Tipo::Texto);
         EXPECT_EQ(textos[0].texto, "DNI");
         EXPECT_EQ(textos[0].y1, 460);
     }
-    const auto segunda = deTipo(paginas[1], OperacionDibujo::Tipo::Texto);
+    const auto segunda = deTipo(paginas[1], reports::OperacionDibujo::Tipo::Texto);
     EXPECT_EQ(segunda[13].texto, "3");
     EXPECT_EQ(segunda[13].y1, 400 + 270 + 60);
 }

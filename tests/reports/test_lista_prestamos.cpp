@@ -1,4 +1,4 @@
-#include "lista_prestamos.h"
+#include "reports/lista_prestamos.h"
 
 #include <gtest/gtest.h>
 
@@ -12,25 +12,26 @@ const std::string SeleccionUsuarios =
     "nro_renovaciones, fecha_devolucion, devuelto, fecha_presta, inventario, suspendido "
     "FROM presta ";
 
-Fecha dia(int a, unsigned m, unsigned d) {
-    return Fecha{std::chrono::year{a}, std::chrono::month{m}, std::chrono::day{d}};
+core::Fecha dia(int a, unsigned m, unsigned d) {
+    return core::Fecha{std::chrono::year{a}, std::chrono::month{m}, std::chrono::day{d}};
 }
 
 } // namespace
 
 TEST(SentenciaListaPrestamos, SinFiltrosNiModoNoLlevaWhere) {
-    EXPECT_EQ(SentenciaListaPrestamos("1", {}, "devuelto"), Seleccion + "ORDER BY devuelto");
+    EXPECT_EQ(reports::SentenciaListaPrestamos("1", {}, "devuelto"),
+              Seleccion + "ORDER BY devuelto");
     // Any text other than "2" to "5" adds no mode condition.
-    EXPECT_EQ(SentenciaListaPrestamos("7", {}, "legajo"), Seleccion + "ORDER BY legajo");
-    EXPECT_EQ(SentenciaListaPrestamos("2", {}, "devuelto"),
+    EXPECT_EQ(reports::SentenciaListaPrestamos("7", {}, "legajo"), Seleccion + "ORDER BY legajo");
+    EXPECT_EQ(reports::SentenciaListaPrestamos("2", {}, "devuelto"),
               Seleccion + "WHERE nro_renovaciones<>'' ORDER BY devuelto");
 }
 
 TEST(SentenciaListaPrestamos, ModoTresConApellidoYTipo) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.apellido = "per";
     f.panel.tipoUsuario = 1;
-    EXPECT_EQ(SentenciaListaPrestamos("3", f, "devuelto"),
+    EXPECT_EQ(reports::SentenciaListaPrestamos("3", f, "devuelto"),
               Seleccion +
                   "WHERE (devuelto = '' OR devuelto IS NULL) AND "
                   "fecha_devolucion<format(date(),'yyyymmdd') AND tipo_usu='Alumno' AND  apellido "
@@ -38,121 +39,123 @@ TEST(SentenciaListaPrestamos, ModoTresConApellidoYTipo) {
 }
 
 TEST(SentenciaListaPrestamos, TipoTrasModoCuatroOPrimeraCondicion) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.panel.tipoUsuario = 4;
-    EXPECT_EQ(SentenciaListaPrestamos("4", f, "devuelto"),
+    EXPECT_EQ(reports::SentenciaListaPrestamos("4", f, "devuelto"),
               Seleccion +
                   "WHERE (devuelto = '' OR devuelto IS NULL) AND tipo_usu='Docente' ORDER BY "
                   "devuelto");
-    EXPECT_EQ(SentenciaListaPrestamos("1", f, "devuelto"),
+    EXPECT_EQ(reports::SentenciaListaPrestamos("1", f, "devuelto"),
               Seleccion + "WHERE tipo_usu='Docente' ORDER BY devuelto");
 }
 
 TEST(SentenciaListaPrestamos, ApellidoYNombreConSusDobleBlancos) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.apellido = "Gomez";
     f.nombre = "Ana";
-    EXPECT_EQ(SentenciaListaPrestamos("1", f, "fecha_presta"),
+    EXPECT_EQ(reports::SentenciaListaPrestamos("1", f, "fecha_presta"),
               Seleccion +
                   "WHERE  apellido LIKE '%Gomez%'AND  nombre LIKE '%Ana%'ORDER BY fecha_presta");
 }
 
 TEST(SentenciaListaPrestamos, EncabezadoDeNivelYGradoSuelto) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.panel.grado = 14;
-    EXPECT_EQ(SentenciaListaPrestamos("1", f, "devuelto"),
+    EXPECT_EQ(reports::SentenciaListaPrestamos("1", f, "devuelto"),
               Seleccion + "WHERE grado LIKE  '2%' ORDER BY devuelto");
     f.panel.grado = 15; // "  21 Primer año - EGB3"
-    EXPECT_EQ(SentenciaListaPrestamos("5", f, "devuelto"),
+    EXPECT_EQ(reports::SentenciaListaPrestamos("5", f, "devuelto"),
               Seleccion + "WHERE fecha_devolucion<devuelto AND grado LIKE '21' ORDER BY devuelto");
     f.panel.grado = 0;
-    EXPECT_EQ(SentenciaListaPrestamos("1", f, "devuelto"), Seleccion + "ORDER BY devuelto");
+    EXPECT_EQ(reports::SentenciaListaPrestamos("1", f, "devuelto"),
+              Seleccion + "ORDER BY devuelto");
 }
 
 TEST(SentenciaListaPrestamos, TodasLasPiezasEnSuOrden) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.inventario = "A1";
     f.legajo = "100";
     f.panel.tematica = 24; // "HISTORIA"
     f.panel.desde = dia(2024, 3, 1);
     f.panel.hasta = dia(2024, 3, 31);
-    EXPECT_EQ(SentenciaListaPrestamos("1", f, "legajo"),
+    EXPECT_EQ(reports::SentenciaListaPrestamos("1", f, "legajo"),
               Seleccion +
                   "WHERE  inventario = 'A1'AND tematica='HISTORIA' AND fecha_presta >= '20240301' "
                   "AND  fecha_presta <= '20240331' AND legajo = '100' ORDER BY legajo");
 }
 
 TEST(SentenciaListaPrestamos, SoloFechas) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.panel.desde = dia(2024, 3, 1);
     f.panel.hasta = dia(2024, 3, 1);
-    EXPECT_EQ(SentenciaListaPrestamos("1", f, "fecha_presta"),
+    EXPECT_EQ(reports::SentenciaListaPrestamos("1", f, "fecha_presta"),
               Seleccion +
                   "WHERE fecha_presta >= '20240301' AND  fecha_presta <= '20240301' ORDER BY "
                   "fecha_presta");
 }
 
 TEST(SentenciaBusquedaLibros, TituloYAutor) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.titulo = "luna";
     f.autor = "ana";
-    EXPECT_EQ(SentenciaBusquedaLibros(f, "titulo"),
+    EXPECT_EQ(reports::SentenciaBusquedaLibros(f, "titulo"),
               Seleccion + "WHERE  titulo LIKE '%luna%'AND  autor LIKE '%ana%' ORDER BY titulo");
-    EXPECT_EQ(SentenciaBusquedaLibros({}, "titulo"), Seleccion + " ORDER BY titulo");
+    EXPECT_EQ(reports::SentenciaBusquedaLibros({}, "titulo"), Seleccion + " ORDER BY titulo");
 }
 
 TEST(SentenciaBusquedaLibros, SoloFechasConSusBlancos) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.panel.desde = dia(2005, 9, 8);
     f.panel.hasta = dia(2005, 9, 30);
-    EXPECT_EQ(SentenciaBusquedaLibros(f, "fecha_presta"),
+    EXPECT_EQ(reports::SentenciaBusquedaLibros(f, "fecha_presta"),
               Seleccion +
                   " WHERE fecha_presta >= '20050908'  AND  fecha_presta <= '20050930'  ORDER BY "
                   "fecha_presta");
 }
 
 TEST(SentenciaBusquedaLibros, PanelPrimeroLuegoTextos) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.panel.tipoUsuario = 1;
     f.panel.grado = 6;
     f.panel.tematica = 24;
     f.inventario = "A7";
-    EXPECT_EQ(SentenciaBusquedaLibros(f, "inventario"),
+    EXPECT_EQ(reports::SentenciaBusquedaLibros(f, "inventario"),
               Seleccion +
                   "WHERE tipo_usu='Alumno' AND grado LIKE  '1%' AND tematica='HISTORIA' AND  "
                   "inventario = 'A7' ORDER BY inventario");
 }
 
 TEST(SentenciaBusquedaUsuarios, ApellidoYDesde) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.apellido = "per";
     f.panel.desde = dia(2024, 3, 1);
-    EXPECT_EQ(SentenciaBusquedaUsuarios(f, "apellido"),
+    EXPECT_EQ(reports::SentenciaBusquedaUsuarios(f, "apellido"),
               SeleccionUsuarios +
                   "WHERE  apellido LIKE '%per%' AND fecha_presta >= '20240301'  ORDER BY apellido");
-    EXPECT_EQ(SentenciaBusquedaUsuarios({}, "apellido"), SeleccionUsuarios + " ORDER BY apellido");
+    EXPECT_EQ(reports::SentenciaBusquedaUsuarios({}, "apellido"),
+              SeleccionUsuarios + " ORDER BY apellido");
 }
 
 TEST(SentenciaBusquedaUsuarios, NombreYLegajo) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.nombre = "Ana";
     f.legajo = "100";
     f.panel.grado = 37; // "  62 Institución escolar"
-    EXPECT_EQ(SentenciaBusquedaUsuarios(f, "legajo"),
+    EXPECT_EQ(reports::SentenciaBusquedaUsuarios(f, "legajo"),
               SeleccionUsuarios +
                   "WHERE grado LIKE '62' AND  nombre LIKE '%Ana%'AND  legajo = '100' ORDER BY "
                   "legajo");
 }
 
 TEST(SentenciasPrestamos, ApostrofesTecleadosSeDuplican) {
-    FiltrosPrestamos f;
+    reports::FiltrosPrestamos f;
     f.apellido = "D'Angelo";
     f.titulo = "l'";
     f.legajo = "1' OR '1'='1";
-    EXPECT_EQ(SentenciaListaPrestamos("1", f, "devuelto"),
+    EXPECT_EQ(reports::SentenciaListaPrestamos("1", f, "devuelto"),
               Seleccion +
                   "WHERE  apellido LIKE '%D''Angelo%'AND legajo = '1'' OR ''1''=''1' ORDER BY "
                   "devuelto");
-    EXPECT_EQ(SentenciaBusquedaLibros(f, "titulo"),
+    EXPECT_EQ(reports::SentenciaBusquedaLibros(f, "titulo"),
               Seleccion + "WHERE  titulo LIKE '%l''%' ORDER BY titulo");
 }

@@ -1,12 +1,12 @@
-#include "ranking_filas.h"
+#include "reports/ranking_filas.h"
 
-#include "almacen.h"
-#include "error.h"
-#include "presta_ranking.h"
+#include "core/error.h"
+#include "store/almacen.h"
+#include "tests/reports/presta_ranking.h"
 
 #include <gtest/gtest.h>
 
-using namespace ranking;
+using namespace reports::ranking;
 
 namespace {
 
@@ -54,7 +54,7 @@ TEST(ValorMostrado, PorcentajeSinPrestamosCargadosEsUnError) {
     try {
         ValorMostrado(3, {true, 0, ","});
         FAIL();
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_EQ(e.numero(), 11);
     }
 }
@@ -82,7 +82,7 @@ TEST(BarrasPedidas, SoloDigitosRetrocesoYEnter) {
 }
 
 TEST(EjecutarRanking, UsuariosConNombreYApellido) {
-    PrestaRanking base;
+    prueba::PrestaRanking base;
     const Ranking r = EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {1}), {}, 3);
     EXPECT_EQ(base.ctx.TextoSql, SentenciaRanking(PorUsuario, marcasTras(PorUsuario, {1}), {}));
     // Document number, first name, surname.
@@ -95,7 +95,7 @@ TEST(EjecutarRanking, UsuariosConNombreYApellido) {
 }
 
 TEST(EjecutarRanking, MenosFilasQueBarras) {
-    PrestaRanking base;
+    prueba::PrestaRanking base;
     const Ranking r = EjecutarRanking(base.ctx, PorTema, marcasTras(PorTema, {}), {}, 5);
     EXPECT_EQ(
         lineas(r, Cantidades),
@@ -104,18 +104,18 @@ TEST(EjecutarRanking, MenosFilasQueBarras) {
 }
 
 TEST(EjecutarRanking, MasFilasQueBarrasDejaLasMayores) {
-    PrestaRanking base;
+    prueba::PrestaRanking base;
     const Ranking r = EjecutarRanking(base.ctx, PorLibro, marcasTras(PorLibro, {}), {}, 2);
     EXPECT_EQ(lineas(r, Porcentajes),
               (std::vector<std::string>{"El Principito -  (41,67) ", "Martín Fierro -  (25) "}));
 }
 
 TEST(EjecutarRanking, PorcentajesSobreTodosLosPrestamosAunConFiltros) {
-    PrestaRanking base;
-    EstadoFiltros f;
+    prueba::PrestaRanking base;
+    reports::EstadoFiltros f;
     f.tipoUsuario = 1; // Alumno
     f.grado = 6;       // PRIMARIA
-    f.desde = Fecha{std::chrono::year{2024}, std::chrono::month{3}, std::chrono::day{1}};
+    f.desde = core::Fecha{std::chrono::year{2024}, std::chrono::month{3}, std::chrono::day{1}};
     const Ranking r = EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {}), f, 5);
     // 3 and 2 of the 12 loans loaded: the shares add up to 41.67, not 100.
     EXPECT_EQ(lineas(r, Porcentajes),
@@ -123,7 +123,7 @@ TEST(EjecutarRanking, PorcentajesSobreTodosLosPrestamosAunConFiltros) {
 }
 
 TEST(EjecutarRanking, NivelesYGradosConLasColumnasElegidas) {
-    PrestaRanking base;
+    prueba::PrestaRanking base;
     const Ranking niveles = EjecutarRanking(base.ctx, PorNivel, marcasTras(PorNivel, {}), {}, 255);
     ASSERT_EQ(niveles.filas.size(), 4u); // one per first character of grado
     EXPECT_EQ(lineas(niveles, Cantidades)[0], "1 -  (7) ");
@@ -139,12 +139,12 @@ TEST(EjecutarRanking, NivelesYGradosConLasColumnasElegidas) {
 }
 
 TEST(EjecutarRanking, EmpatesEnElOrdenDeLaBase) {
-    PrestaRanking base;
+    prueba::PrestaRanking base;
     const Marcas m = marcasTras(PorLibro, {});
     const Ranking r = EjecutarRanking(base.ctx, PorLibro, m, {}, 4);
     // The store's own order for the whole result, read directly.
     std::vector<std::string> deLaBase;
-    for (auto filas = EjecutarConsulta(base.ctx, SentenciaRanking(PorLibro, m, {}), 0, 1);
+    for (auto filas = store::EjecutarConsulta(base.ctx, SentenciaRanking(PorLibro, m, {}), 0, 1);
          !filas->fin(); filas->siguiente()) {
         deLaBase.push_back(filas->texto("titulo"));
     }
@@ -158,13 +158,14 @@ TEST(EjecutarRanking, EmpatesEnElOrdenDeLaBase) {
 }
 
 TEST(EjecutarRanking, SinFilasYConSentenciaRechazada) {
-    PrestaRanking base;
-    EstadoFiltros f;
-    f.desde = Fecha{std::chrono::year{2025}, std::chrono::month{1}, std::chrono::day{1}};
-    f.hasta = Fecha{std::chrono::year{2024}, std::chrono::month{1}, std::chrono::day{1}};
+    prueba::PrestaRanking base;
+    reports::EstadoFiltros f;
+    f.desde = core::Fecha{std::chrono::year{2025}, std::chrono::month{1}, std::chrono::day{1}};
+    f.hasta = core::Fecha{std::chrono::year{2024}, std::chrono::month{1}, std::chrono::day{1}};
     EXPECT_TRUE(
         EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {}), f, 5).filas.empty());
 
     base.ctx.Conexion->ejecutar("DROP TABLE presta");
-    EXPECT_THROW(EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {}), {}, 5), Error);
+    EXPECT_THROW(EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {}), {}, 5),
+                 core::Error);
 }

@@ -1,15 +1,15 @@
-#include "ranking.h"
+#include "reports/ranking.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <gtest/gtest.h>
 
-using namespace ranking;
+using namespace reports::ranking;
 
 namespace {
 
-Fecha dia(int a, unsigned m, unsigned d) {
-    return Fecha{std::chrono::year{a}, std::chrono::month{m}, std::chrono::day{d}};
+core::Fecha dia(int a, unsigned m, unsigned d) {
+    return core::Fecha{std::chrono::year{a}, std::chrono::month{m}, std::chrono::day{d}};
 }
 
 // The boxes as a refresh leaves them after a click on `agrupacion` and the
@@ -28,32 +28,32 @@ Marcas marcasTras(int agrupacion, std::initializer_list<int> marcadas) {
 struct CasoSentencia {
     int agrupacion;
     std::initializer_list<int> marcadas;
-    EstadoFiltros filtros;
+    reports::EstadoFiltros filtros;
     const char* esperada;
 };
 
-EstadoFiltros alumnos() {
-    EstadoFiltros f;
+reports::EstadoFiltros alumnos() {
+    reports::EstadoFiltros f;
     f.tipoUsuario = 1;
     return f;
 }
 
-EstadoFiltros primariaDesdeMarzo() {
-    EstadoFiltros f;
+reports::EstadoFiltros primariaDesdeMarzo() {
+    reports::EstadoFiltros f;
     f.grado = 6;
     f.desde = dia(2024, 3, 1);
     return f;
 }
 
-EstadoFiltros cuartoGradoDesdeMarzo() {
-    EstadoFiltros f;
+reports::EstadoFiltros cuartoGradoDesdeMarzo() {
+    reports::EstadoFiltros f;
     f.grado = 10; // "  14  Cuarto grado - EGB2"
     f.desde = dia(2024, 3, 1);
     return f;
 }
 
-EstadoFiltros cuentosHastaFin() {
-    EstadoFiltros f;
+reports::EstadoFiltros cuentosHastaFin() {
+    reports::EstadoFiltros f;
     f.tematica = 32; // "LITERATURA - CUENTOS"
     f.hasta = dia(2024, 12, 31);
     return f;
@@ -212,7 +212,7 @@ TEST(SentenciaRanking, AgrupacionDesconocidaEsUnError) {
     try {
         SentenciaRanking(5, {}, {});
         FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(e.numero(), Error::ArgumentoInvalido);
+    } catch (const core::Error& e) {
+        EXPECT_EQ(e.numero(), core::Error::ArgumentoInvalido);
     }
 }

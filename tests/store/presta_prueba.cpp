@@ -1,17 +1,16 @@
-#include "presta_prueba.h"
+#include "tests/store/presta_prueba.h"
 
-#include "almacen.h"
+#include "store/almacen.h"
 
-#include <stdexcept>
+namespace prueba {
 
 AlmacenDePrueba::AlmacenDePrueba() {
-    if (!AbrirBaseDatos(ctx)) {
-        throw std::runtime_error("no se pudo abrir el almacén de prueba");
-    }
+    store::AbrirBaseDatos(ctx);
 }
 
 void AlmacenDePrueba::agregar(const std::map<std::string, std::string>& fila) {
-    auto anexo = EjecutarConsulta(ctx, "SELECT * FROM presta;", adOpenDynamic, adLockPessimistic);
+    auto anexo = store::EjecutarConsulta(ctx, "SELECT * FROM presta;", store::adOpenDynamic,
+                                         store::adLockPessimistic);
     anexo->agregarNuevo();
     for (const auto& [columna, valor] : fila) {
         anexo->fijar(columna, valor);
@@ -21,7 +20,8 @@ void AlmacenDePrueba::agregar(const std::map<std::string, std::string>& fila) {
 
 std::vector<std::vector<std::string>> AlmacenDePrueba::filas(const std::string& sql) {
     ctx.TextoSql = sql;
-    auto r = EjecutarConsulta(ctx, ctx.TextoSql, adOpenForwardOnly, adLockReadOnly);
+    auto r =
+        store::EjecutarConsulta(ctx, ctx.TextoSql, store::adOpenForwardOnly, store::adLockReadOnly);
     std::vector<std::vector<std::string>> salida;
     for (; !r->fin(); r->siguiente()) {
         std::vector<std::string> fila;
@@ -32,3 +32,5 @@ std::vector<std::vector<std::string>> AlmacenDePrueba::filas(const std::string& 
     }
     return salida;
 }
+
+} // namespace prueba

@@ -1,20 +1,21 @@
 #pragma once
 
-#include "carpeta_temporal.h"
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "store/contexto.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
+namespace prueba {
+
 // A store in a temporary application folder, opened, with a fixed today.
 struct AlmacenDePrueba {
     CarpetaTemporal carpeta;
-    RelojFijo reloj{Fecha{std::chrono::year{2026}, std::chrono::month{5}, std::chrono::day{20}}};
-    DialogosGuionados dialogos;
-    Contexto ctx{carpeta.ruta(), reloj, dialogos};
+    core::RelojFijo reloj{
+        core::Fecha{std::chrono::year{2026}, std::chrono::month{5}, std::chrono::day{20}}};
+    store::Contexto ctx{carpeta.ruta(), reloj};
 
     AlmacenDePrueba();
     // Appends one presta row; columns not given stay NULL.
@@ -22,3 +23,5 @@ struct AlmacenDePrueba {
     // Runs a statement through EjecutarConsulta and returns every row, NULL as "<null>".
     std::vector<std::vector<std::string>> filas(const std::string& sql);
 };
+
+} // namespace prueba

@@ -1,6 +1,6 @@
-#include "almacen.h"
-#include "error.h"
-#include "presta_prueba.h"
+#include "core/error.h"
+#include "store/almacen.h"
+#include "tests/store/presta_prueba.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ using Filas = std::vector<std::vector<std::string>>;
 
 class Almacen : public ::testing::Test {
 protected:
-    AlmacenDePrueba a;
+    prueba::AlmacenDePrueba a;
 
     void SetUp() override {
         // Today is 2026-05-20.
@@ -62,7 +62,7 @@ TEST_F(Almacen, MorososContraLaFechaDelPrograma) {
     ASSERT_EQ(filas.size(), 1u);
     EXPECT_EQ(filas[0][0], "1");
     // Moving today past the second loan's due date makes it overdue too.
-    a.reloj.fijar(Fecha{std::chrono::year{2026}, std::chrono::month{6}, std::chrono::day{1}});
+    a.reloj.fijar(core::Fecha{std::chrono::year{2026}, std::chrono::month{6}, std::chrono::day{1}});
     EXPECT_EQ(a.filas(sql).size(), 2u);
 }
 
@@ -91,7 +91,8 @@ TEST_F(Almacen, VacioEsNuloYSeEncuentraConAmbasPruebas) {
 
 TEST_F(Almacen, SelectSinFilasQuedaAlFinal) {
     a.ctx.TextoSql = "SELECT * FROM presta WHERE dni='no existe'";
-    auto r = EjecutarConsulta(a.ctx, a.ctx.TextoSql, adOpenForwardOnly, adLockReadOnly);
+    auto r = store::EjecutarConsulta(a.ctx, a.ctx.TextoSql, store::adOpenForwardOnly,
+                                     store::adLockReadOnly);
     ASSERT_NE(r, nullptr);
     EXPECT_TRUE(r->fin());
     EXPECT_EQ(r->columnas(), 17);
@@ -105,8 +106,8 @@ TEST_F(Almacen, InstruccionInvalidaLanzaErrorDeBase) {
     try {
         a.filas("SELECT * FROM noexiste");
         FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(e.numero(), Error::ErrorBaseDatos);
+    } catch (const core::Error& e) {
+        EXPECT_EQ(e.numero(), core::Error::ErrorBaseDatos);
         EXPECT_NE(e.descripcion().find("noexiste"), std::string::npos);
     }
 }
@@ -119,42 +120,44 @@ TEST_F(Almacen, CiudadesPorProvincia) {
 }
 
 TEST(EjecutarConsulta, SinConexionEsError91) {
-    CarpetaTemporal carpeta;
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta.ruta(), reloj, dialogos);
+    prueba::CarpetaTemporal carpeta;
+    core::Reloj reloj;
+    store::Contexto ctx(carpeta.ruta(), reloj);
     try {
-        EjecutarConsulta(ctx, "SELECT 1", adOpenForwardOnly, adLockReadOnly);
+        store::EjecutarConsulta(ctx, "SELECT 1", store::adOpenForwardOnly, store::adLockReadOnly);
         FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(e.numero(), Error::ObjetoNoEstablecido);
+    } catch (const core::Error& e) {
+        EXPECT_EQ(e.numero(), core::Error::ObjetoNoEstablecido);
     }
 }
 
 TEST(ExisteArchivo, SigueLaBusquedaDelSistema) {
-    CarpetaTemporal carpeta;
+    prueba::CarpetaTemporal carpeta;
     carpeta.escribir("PRESTA.MST", "x");
     carpeta.escribir("a[1].txt", "x");
     std::filesystem::create_directory(carpeta.archivo("sub"));
-    EXPECT_TRUE(ExisteArchivo(carpeta.archivo("PRESTA.MST")));
-    EXPECT_TRUE(ExisteArchivo(carpeta.archivo("sub")));
-    EXPECT_TRUE(ExisteArchivo(carpeta.archivo("*.MST")));
-    EXPECT_TRUE(ExisteArchivo(carpeta.archivo("PRES?A.MST")));
-    EXPECT_TRUE(ExisteArchivo(carpeta.archivo("a[1].txt")));
-    EXPECT_FALSE(ExisteArchivo(carpeta.archivo("*.xrf")));
-    EXPECT_FALSE(ExisteArchivo(carpeta.archivo("falta.mst")));
-    EXPECT_FALSE(ExisteArchivo(""));
+    EXPECT_TRUE(store::ExisteArchivo(carpeta.archivo("PRESTA.MST")));
+    EXPECT_TRUE(store::ExisteArchivo(carpeta.archivo("sub")));
+    EXPECT_TRUE(store::ExisteArchivo(carpeta.archivo("*.MST")));
+    EXPECT_TRUE(store::ExisteArchivo(carpeta.archivo("PRES?A.MST")));
+    EXPECT_TRUE(store::ExisteArchivo(carpeta.archivo("a[1].txt")));
+    EXPECT_FALSE(store::ExisteArchivo(carpeta.archivo("*.xrf")));
+    EXPECT_FALSE(store::ExisteArchivo(carpeta.archivo("falta.mst")));
+    EXPECT_FALSE(store::ExisteArchivo(""));
 }
 
-TEST(AbrirBaseDatos, ArchivoQueNoEsBaseMuestraElErrorConSuNumero) {
-    CarpetaTemporal carpeta;
+TEST(AbrirBaseDatos, ArchivoQueNoEsBaseDaElErrorConSuNumero) {
+    prueba::CarpetaTemporal carpeta;
     carpeta.escribir("base.mdb", std::string(4096, 'x'));
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta.ruta(), reloj, dialogos);
-    EXPECT_FALSE(AbrirBaseDatos(ctx));
-    ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes[0].titulo, std::to_string(Error::ErrorBaseDatos));
+    core::Reloj reloj;
+    store::Contexto ctx(carpeta.ruta(), reloj);
+    try {
+        store::AbrirBaseDatos(ctx);
+        FAIL();
+    } catch (const core::Error& e) {
+        EXPECT_EQ(e.numero(), core::Error::ErrorBaseDatos);
+        EXPECT_FALSE(e.descripcion().empty());
+    }
     EXPECT_EQ(ctx.Conexion, nullptr);
 }
 

@@ -1,4 +1,4 @@
-#include "coleccion_espanol.h"
+#include "store/coleccion_espanol.h"
 
 #include <gtest/gtest.h>
 
@@ -7,43 +7,44 @@
 #include <vector>
 
 TEST(ColeccionEspanol, IgualdadSinMayusculasPeroConAcentos) {
-    EXPECT_EQ(compararEspanol("ALUMNO", "alumno"), 0);
-    EXPECT_EQ(compararEspanol("Ñandú", "ñANDÚ"), 0);
-    EXPECT_EQ(compararEspanol("DIRECCIÓN", "dirección"), 0);
-    EXPECT_NE(compararEspanol("Dirección", "Direccion"), 0);
-    EXPECT_NE(compararEspanol("a", "á"), 0);
+    EXPECT_EQ(store::compararEspanol("ALUMNO", "alumno"), 0);
+    EXPECT_EQ(store::compararEspanol("Ñandú", "ñANDÚ"), 0);
+    EXPECT_EQ(store::compararEspanol("DIRECCIÓN", "dirección"), 0);
+    EXPECT_NE(store::compararEspanol("Dirección", "Direccion"), 0);
+    EXPECT_NE(store::compararEspanol("a", "á"), 0);
 }
 
 TEST(ColeccionEspanol, OrdenEspanol) {
     std::vector<std::string> palabras{"ñu",    "oso",   "nube",  "Árbol", "abeja", "arbol",
                                       "Zorro", "éxito", "exito", "barco", "123",   "Ñandú"};
-    std::sort(palabras.begin(), palabras.end(),
-              [](const std::string& a, const std::string& b) { return compararEspanol(a, b) < 0; });
+    std::sort(palabras.begin(), palabras.end(), [](const std::string& a, const std::string& b) {
+        return store::compararEspanol(a, b) < 0;
+    });
     const std::vector<std::string> esperado{"123",   "abeja", "arbol", "Árbol", "barco", "exito",
                                             "éxito", "nube",  "Ñandú", "ñu",    "oso",   "Zorro"};
     EXPECT_EQ(palabras, esperado);
 }
 
 TEST(ColeccionEspanol, Parecido) {
-    EXPECT_TRUE(parecidoEspanol("Pérez", "%PÉR%"));
-    EXPECT_TRUE(parecidoEspanol("Peña", "pe_a"));
-    EXPECT_FALSE(parecidoEspanol("Perez", "%pér%"));
-    EXPECT_TRUE(parecidoEspanol("14", "14"));
-    EXPECT_FALSE(parecidoEspanol("140", "14"));
-    EXPECT_TRUE(parecidoEspanol("1.3", "1%"));
-    EXPECT_TRUE(parecidoEspanol("", "%"));
-    EXPECT_FALSE(parecidoEspanol("abc", "%d%"));
-    EXPECT_TRUE(parecidoEspanol("100%", "100!%", U'!'));
-    EXPECT_FALSE(parecidoEspanol("1000", "100!%", U'!'));
+    EXPECT_TRUE(store::parecidoEspanol("Pérez", "%PÉR%"));
+    EXPECT_TRUE(store::parecidoEspanol("Peña", "pe_a"));
+    EXPECT_FALSE(store::parecidoEspanol("Perez", "%pér%"));
+    EXPECT_TRUE(store::parecidoEspanol("14", "14"));
+    EXPECT_FALSE(store::parecidoEspanol("140", "14"));
+    EXPECT_TRUE(store::parecidoEspanol("1.3", "1%"));
+    EXPECT_TRUE(store::parecidoEspanol("", "%"));
+    EXPECT_FALSE(store::parecidoEspanol("abc", "%d%"));
+    EXPECT_TRUE(store::parecidoEspanol("100%", "100!%", U'!'));
+    EXPECT_FALSE(store::parecidoEspanol("1000", "100!%", U'!'));
 }
 
 TEST(ColeccionEspanol, PrefijoComunNoCambiaElResultado) {
     // The shared start ends inside a two-byte character in both pairs.
-    EXPECT_GT(compararEspanol("año", "aña"), 0);
-    EXPECT_LT(compararEspanol("aña", "año"), 0);
-    EXPECT_LT(compararEspanol("título á", "título b"), 0);
-    EXPECT_LT(compararEspanol("título", "títulos"), 0);
-    EXPECT_EQ(compararEspanol("LIBRO Ñ", "libro ñ"), 0);
-    EXPECT_GT(compararEspanol("Èl", "Él"), 0);
-    EXPECT_LT(compararEspanol("Él", "Èl"), 0);
+    EXPECT_GT(store::compararEspanol("año", "aña"), 0);
+    EXPECT_LT(store::compararEspanol("aña", "año"), 0);
+    EXPECT_LT(store::compararEspanol("título á", "título b"), 0);
+    EXPECT_LT(store::compararEspanol("título", "títulos"), 0);
+    EXPECT_EQ(store::compararEspanol("LIBRO Ñ", "libro ñ"), 0);
+    EXPECT_GT(store::compararEspanol("Èl", "Él"), 0);
+    EXPECT_LT(store::compararEspanol("Él", "Èl"), 0);
 }

@@ -1,5 +1,5 @@
-#include "almacen.h"
-#include "presta_prueba.h"
+#include "store/almacen.h"
+#include "tests/store/presta_prueba.h"
 
 #include <gtest/gtest.h>
 
@@ -10,63 +10,59 @@ namespace fs = std::filesystem;
 TEST(CompactarBase, ConservaCadaFilaYNoDejaCopia) {
     std::string ruta;
     {
-        AlmacenDePrueba a;
+        prueba::AlmacenDePrueba a;
         for (int i = 0; i < 50; ++i) {
             a.agregar({{"dni", std::to_string(i)}, {"titulo", "Título ñ " + std::to_string(i)}});
         }
-        a.ctx.ArchivoIni = std::make_unique<Archivo_Ini>(a.ctx.carpeta);
-        CompactarBase(a.ctx);
-        EXPECT_TRUE(a.dialogos.mensajes.empty());
+        a.ctx.ArchivoIni = std::make_unique<core::Archivo_Ini>(a.ctx.carpeta);
+        EXPECT_EQ(store::CompactarBase(a.ctx), std::nullopt);
         EXPECT_EQ(a.ctx.Conexion, nullptr);
         EXPECT_EQ(a.ctx.ArchivoIni, nullptr);
         EXPECT_FALSE(fs::exists(a.ctx.rutaCopia()));
-        ASSERT_TRUE(AbrirBaseDatos(a.ctx));
+        ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
         EXPECT_EQ(a.filas("SELECT COUNT(*), MAX(titulo) FROM presta"),
                   (std::vector<std::vector<std::string>>{{"50", "Título ñ 9"}}));
     }
 }
 
-TEST(CompactarBase, SinConexionTerminaSinMensajeNiTocarLaBase) {
-    CarpetaTemporal carpeta;
+TEST(CompactarBase, SinConexionTerminaSinErrorNiTocarLaBase) {
+    prueba::CarpetaTemporal carpeta;
     carpeta.escribir("base.mdb", "contenido previo");
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(carpeta.ruta(), reloj, dialogos);
-    CompactarBase(ctx);
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    core::Reloj reloj;
+    store::Contexto ctx(carpeta.ruta(), reloj);
+    EXPECT_EQ(store::CompactarBase(ctx), std::nullopt);
     EXPECT_EQ(carpeta.leer("base.mdb"), "contenido previo");
 }
 
 TEST(CompactarBase, UnaInterrupcionEntreLosPasosSeTerminaAlAbrir) {
-    AlmacenDePrueba a;
+    prueba::AlmacenDePrueba a;
     a.agregar({{"dni", "7"}});
-    CompactarBase(a.ctx);
+    ASSERT_EQ(store::CompactarBase(a.ctx), std::nullopt);
     // As if the program had stopped after writing the copy and before the rename.
     fs::rename(a.ctx.rutaBase(), a.ctx.rutaCopia());
-    ASSERT_TRUE(AbrirBaseDatos(a.ctx));
+    ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
     EXPECT_FALSE(fs::exists(a.ctx.rutaCopia()));
     EXPECT_EQ(a.filas("SELECT dni FROM presta"), (std::vector<std::vector<std::string>>{{"7"}}));
 }
 
 TEST(CompactarBase, UnaCopiaViejaNoImpideCompactar) {
-    AlmacenDePrueba a;
+    prueba::AlmacenDePrueba a;
     a.agregar({{"dni", "8"}});
     a.carpeta.escribir("base.bak", "restos de una salida anterior");
-    CompactarBase(a.ctx);
-    EXPECT_TRUE(a.dialogos.mensajes.empty());
-    ASSERT_TRUE(AbrirBaseDatos(a.ctx));
+    EXPECT_EQ(store::CompactarBase(a.ctx), std::nullopt);
+    ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
     EXPECT_EQ(a.filas("SELECT dni FROM presta"), (std::vector<std::vector<std::string>>{{"8"}}));
 }
 
-TEST(CompactarBase, FallaAlRenombrarMuestraElErrorYCierra) {
-    AlmacenDePrueba a;
+TEST(CompactarBase, FallaAlRenombrarDaElErrorYCierra) {
+    prueba::AlmacenDePrueba a;
     a.agregar({{"dni", "9"}});
     // A folder where the store should be: the copy cannot be renamed over it.
     fs::remove(a.ctx.rutaBase());
     fs::create_directory(a.ctx.rutaBase());
-    CompactarBase(a.ctx);
-    ASSERT_EQ(a.dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(a.dialogos.mensajes[0].titulo.rfind("Error ", 0), 0u);
-    EXPECT_EQ(a.dialogos.mensajes[0].icono, Dialogos::Icono::Informacion);
+    const std::optional<core::Error> error = store::CompactarBase(a.ctx);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->numero(), core::Error::RutaNoEncontrada);
+    EXPECT_FALSE(error->descripcion().empty());
     EXPECT_EQ(a.ctx.Conexion, nullptr);
 }

@@ -1,13 +1,14 @@
-#include "dialecto_jet.h"
+#include "store/dialecto_jet.h"
 
 #include <gtest/gtest.h>
 
 TEST(DialectoJet, ReescribeLeftFueraDeLiterales) {
-    EXPECT_EQ(traducirJet("SELECT LEFT(grado,1) AS nivel, COUNT(LEFT(grado,1)) AS cant FROM presta "
-                          "GROUP BY LEFT(grado,1) ORDER BY COUNT(LEFT(grado,1)) DESC"),
+    EXPECT_EQ(store::traducirJet(
+                  "SELECT LEFT(grado,1) AS nivel, COUNT(LEFT(grado,1)) AS cant FROM presta "
+                  "GROUP BY LEFT(grado,1) ORDER BY COUNT(LEFT(grado,1)) DESC"),
               "SELECT jet_left(grado,1) AS nivel, COUNT(jet_left(grado,1)) AS cant FROM presta "
               "GROUP BY jet_left(grado,1) ORDER BY COUNT(jet_left(grado,1)) DESC");
-    EXPECT_EQ(traducirJet("select left (x, 2) from t"), "select jet_left (x, 2) from t");
+    EXPECT_EQ(store::traducirJet("select left (x, 2) from t"), "select jet_left (x, 2) from t");
 }
 
 TEST(DialectoJet, NoTocaLiteralesNiOtrosNombres) {
@@ -22,25 +23,25 @@ TEST(DialectoJet, NoTocaLiteralesNiOtrosNombres) {
         "SELECT \"LEFT(\" FROM t",
     };
     for (const char* sql : intactas) {
-        EXPECT_EQ(traducirJet(sql), sql);
+        EXPECT_EQ(store::traducirJet(sql), sql);
     }
 }
 
 TEST(DialectoJet, LiteralSinCerrarNoSeReescribe) {
-    EXPECT_EQ(traducirJet("SELECT 'LEFT(a,1)"), "SELECT 'LEFT(a,1)");
+    EXPECT_EQ(store::traducirJet("SELECT 'LEFT(a,1)"), "SELECT 'LEFT(a,1)");
 }
 
 TEST(DialectoJet, LikeConPrefijoFijoGanaUnRangoIndexable) {
-    EXPECT_EQ(traducirJet("SELECT * FROM presta WHERE grado LIKE  '1%' "),
+    EXPECT_EQ(store::traducirJet("SELECT * FROM presta WHERE grado LIKE  '1%' "),
               "SELECT * FROM presta WHERE (grado LIKE '1%' AND grado >= '1' COLLATE ESPANOL AND "
               "grado < '1\xF4\x8F\xBF\xBF' COLLATE ESPANOL) ");
-    EXPECT_EQ(traducirJet("WHERE grado LIKE '14' AND x"),
+    EXPECT_EQ(store::traducirJet("WHERE grado LIKE '14' AND x"),
               "WHERE (grado LIKE '14' AND grado = '14' COLLATE ESPANOL) AND x");
     // Patterns with inner wildcards, NOT LIKE, ESCAPE and qualified names stay as written.
     const char* intactas[] = {"WHERE apellido LIKE '%per%'", "WHERE a LIKE 'p_r%'",
                               "WHERE a NOT LIKE 'x%'",       "WHERE a LIKE 'x%' ESCAPE '!'",
                               "WHERE t.a LIKE 'x%'",         "WHERE a LIKE '%'"};
     for (const char* sql : intactas) {
-        EXPECT_EQ(traducirJet(sql), sql);
+        EXPECT_EQ(store::traducirJet(sql), sql);
     }
 }

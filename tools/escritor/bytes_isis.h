@@ -5,7 +5,7 @@
 
 // Integers as ISIS files on PCs store them: little-endian, except the
 // big-endian parts of a posting.
-namespace bytes_isis {
+namespace escritor::bytes_isis {
 
 inline void ponerLE(std::string& destino, std::size_t pos, std::uint32_t valor, int ancho) {
     for (int i = 0; i < ancho; ++i) {
@@ -32,4 +32,4 @@ inline void ponerBE(std::string& destino, std::size_t pos, std::uint32_t valor, 
     }
 }
 
-} // namespace bytes_isis
+} // namespace escritor::bytes_isis

@@ -1,28 +1,31 @@
-#include "escritor_isis.h"
+#include "tools/escritor/escritor_isis.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <fstream>
+
+namespace escritor {
 
 EscritorIsis::EscritorIsis(std::string rutaSinExtension, OpcionesEscritor opciones)
     : ruta_(std::move(rutaSinExtension)), opciones_(std::move(opciones)) {
     for (const LineaFst& l : opciones_.fst) {
         if (l.id < 1 || l.id > 65535 || l.tag < 1 || l.tag > 65535) {
-            throw Error(Error::ArgumentoInvalido, "Línea de FST inválida: " + textoFst(l));
+            throw core::Error(core::Error::ArgumentoInvalido,
+                              "Línea de FST inválida: " + textoFst(l));
         }
     }
 }
 
 std::vector<CampoCrudo> EscritorIsis::codificarRegistro(const Registro& registro) const {
     if (cerrado_) {
-        throw Error(Error::ArgumentoInvalido, "La base " + ruta_ + " ya fue cerrada");
+        throw core::Error(core::Error::ArgumentoInvalido, "La base " + ruta_ + " ya fue cerrada");
     }
     std::vector<CampoCrudo> campos;
     campos.reserve(registro.size());
     for (const Campo& c : registro) {
         if (c.tag < 1 || c.tag > 65535) {
-            throw Error(Error::ArgumentoInvalido,
-                        "Etiqueta de campo inválida: " + std::to_string(c.tag));
+            throw core::Error(core::Error::ArgumentoInvalido,
+                              "Etiqueta de campo inválida: " + std::to_string(c.tag));
         }
         campos.push_back({c.tag, codificar(c.texto, opciones_.codigoPagina)});
     }
@@ -65,12 +68,13 @@ std::int32_t EscritorIsis::agregarCopia(const Registro& registro, bool invertido
 
 void EscritorIsis::comprobarVigente(std::int32_t mfn) {
     if (mfn < 1 || mfn >= maestro_.siguienteMfn()) {
-        throw Error(Error::ArgumentoInvalido, "No existe el registro " + std::to_string(mfn));
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "No existe el registro " + std::to_string(mfn));
     }
     const auto& e = maestro_.estado(mfn);
     if (e.borrado || e.eliminado) {
-        throw Error(Error::ArgumentoInvalido,
-                    "El registro " + std::to_string(mfn) + " está borrado");
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "El registro " + std::to_string(mfn) + " está borrado");
     }
 }
 
@@ -111,8 +115,8 @@ void EscritorIsis::agregarClave(std::string_view clave, Posting posting) {
     std::string c =
         normalizarClave("", codificar(clave, opciones_.codigoPagina), opciones_.codigoPagina);
     if (c.empty()) {
-        throw Error(Error::ArgumentoInvalido,
-                    "Clave vacía para el registro " + std::to_string(posting.mfn));
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "Clave vacía para el registro " + std::to_string(posting.mfn));
     }
     claves_.push_back({std::move(c), posting});
     inversionDeClave_.push_back(0);
@@ -125,7 +129,7 @@ void EscritorIsis::escribirArchivo(const std::string& extension,
     f.write(contenido.data(), static_cast<std::streamsize>(contenido.size()));
     f.close();
     if (!f) {
-        throw Error(Error::ErrorArchivo, "No se pudo escribir " + ruta);
+        throw core::Error(core::Error::ErrorArchivo, "No se pudo escribir " + ruta);
     }
 }
 
@@ -165,3 +169,5 @@ void EscritorIsis::cerrar() {
     escribirArchivo(".IFP", inv.ifp);
     escribirArchivo(".FST", fst);
 }
+
+} // namespace escritor

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "fst.h"
-#include "invertido.h"
-#include "maestro.h"
-#include "pagina_escrita.h"
+#include "tools/escritor/fst.h"
+#include "tools/escritor/invertido.h"
+#include "tools/escritor/maestro.h"
+#include "tools/escritor/pagina_escrita.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace escritor {
 
 // A field of a record to write; the text is UTF-8 (or raw bytes with
 // PaginaEscrita::SinConvertir).
@@ -84,3 +86,5 @@ private:
     std::uint32_t inversiones_ = 0;
     bool cerrado_ = false;
 };
+
+} // namespace escritor

@@ -1,6 +1,8 @@
-#include "fst.h"
+#include "tools/escritor/fst.h"
 
 #include <cctype>
+
+namespace escritor {
 
 namespace {
 
@@ -119,3 +121,5 @@ void clavesDeLinea(const LineaFst& linea, std::int32_t mfn, const std::vector<Ca
         }
     }
 }
+
+} // namespace escritor

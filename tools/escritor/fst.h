@@ -1,12 +1,14 @@
 #pragma once
 
-#include "invertido.h"
-#include "maestro.h"
-#include "pagina_escrita.h"
+#include "tools/escritor/invertido.h"
+#include "tools/escritor/maestro.h"
+#include "tools/escritor/pagina_escrita.h"
 
 #include <functional>
 #include <string>
 #include <vector>
+
+namespace escritor {
 
 // How a field-select line cuts a field into keys: the whole occurrence
 // (technique 0) or each word (technique 4).
@@ -34,3 +36,5 @@ std::string normalizarClave(std::string_view prefijo, std::string_view texto, Pa
 // with POCC 1 and PCNT counting the line's keys, as ISIS numbers them.
 void clavesDeLinea(const LineaFst& linea, std::int32_t mfn, const std::vector<CampoCrudo>& campos,
                    PaginaEscrita codigo, const std::function<void(EntradaInvertida)>& destino);
+
+} // namespace escritor

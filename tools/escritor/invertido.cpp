@@ -1,11 +1,13 @@
-#include "invertido.h"
+#include "tools/escritor/invertido.h"
 
-#include "bytes_isis.h"
-#include "error.h"
+#include "core/error.h"
+#include "tools/escritor/bytes_isis.h"
 
 #include <algorithm>
 #include <deque>
 #include <span>
+
+namespace escritor {
 
 namespace {
 
@@ -192,7 +194,8 @@ private:
 void validar(const FormaInvertido& f) {
     if (f.clavesPorHoja < 1 || f.clavesPorHoja > kEntradas || f.entradasPorNodo < 2 ||
         f.entradasPorNodo > kEntradas || f.postingsPorSegmento < 0) {
-        throw Error(Error::ArgumentoInvalido, "Forma de archivo invertido fuera de rango");
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "Forma de archivo invertido fuera de rango");
     }
 }
 
@@ -204,7 +207,7 @@ ArchivosInvertidos construirInvertido(std::vector<EntradaInvertida> entradas,
     std::vector<EntradaInvertida> arboles[2];
     for (EntradaInvertida& e : entradas) {
         if (e.clave.empty() || e.clave.size() > 30 || e.clave.back() == ' ') {
-            throw Error(Error::ArgumentoInvalido, "Clave inválida: '" + e.clave + "'");
+            throw core::Error(core::Error::ArgumentoInvalido, "Clave inválida: '" + e.clave + "'");
         }
         const std::size_t t = e.clave.size() <= 10 ? 0 : 1;
         e.clave.resize(t == 0 ? 10 : 30, ' ');
@@ -272,3 +275,5 @@ ArchivosInvertidos construirInvertido(std::vector<EntradaInvertida> entradas,
     r.ifp = ifp.terminar();
     return r;
 }
+
+} // namespace escritor

@@ -5,6 +5,8 @@
 #include <tuple>
 #include <vector>
 
+namespace escritor {
+
 // One posting: which record, which field-select line, which occurrence and
 // which key of that line's output produced a key.
 struct Posting {
@@ -47,3 +49,5 @@ struct ArchivosInvertidos {
 // ones written once. Throws Error(5) for a shape out of range.
 ArchivosInvertidos construirInvertido(std::vector<EntradaInvertida> entradas,
                                       const FormaInvertido& forma);
+
+} // namespace escritor

@@ -1,9 +1,11 @@
-#include "maestro.h"
+#include "tools/escritor/maestro.h"
 
-#include "bytes_isis.h"
-#include "error.h"
+#include "core/error.h"
+#include "tools/escritor/bytes_isis.h"
 
 #include <cstdlib>
+
+namespace escritor {
 
 namespace {
 
@@ -21,7 +23,8 @@ constexpr std::int64_t kBloquesMaximos = (std::int64_t{1} << 20) - 1;
 void ArchivoMaestro::escribir(std::int32_t mfn, const std::vector<CampoCrudo>& campos,
                               int estadoLider, std::int64_t atras) {
     if (mfn < 1 || mfn > siguienteMfn()) {
-        throw Error(Error::ArgumentoInvalido, "MFN fuera de rango: " + std::to_string(mfn));
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "MFN fuera de rango: " + std::to_string(mfn));
     }
     std::int64_t datos = 0;
     for (const CampoCrudo& c : campos) {
@@ -31,8 +34,8 @@ void ArchivoMaestro::escribir(std::int32_t mfn, const std::vector<CampoCrudo>& c
     std::int64_t largo = base + datos;
     largo += largo % 2; // records keep an even length
     if (largo > kLargoMaximo) {
-        throw Error(Error::ArgumentoInvalido,
-                    "El registro " + std::to_string(mfn) + " no cabe en un registro ISIS");
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "El registro " + std::to_string(mfn) + " no cabe en un registro ISIS");
     }
 
     const std::int64_t inicio = abrirCopia();
@@ -73,7 +76,8 @@ std::int64_t ArchivoMaestro::abrirCopia() {
         inicio = (inicio / kBloque + 1) * kBloque;
     }
     if (inicio / kBloque >= kBloquesMaximos) {
-        throw Error(Error::ArgumentoInvalido, "El archivo maestro supera el tamaño de ISIS");
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "El archivo maestro supera el tamaño de ISIS");
     }
     mst_.resize(static_cast<std::size_t>(inicio), '\0');
     return inicio;
@@ -141,3 +145,5 @@ std::string ArchivoMaestro::contenidoXrf() const {
     }
     return r;
 }
+
+} // namespace escritor

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace escritor {
+
 // One field as stored: a tag and its bytes in the database's code page.
 struct CampoCrudo {
     int tag;
@@ -55,3 +57,5 @@ private:
     std::string mst_ = std::string(64, '\0'); // the control record's 64 bytes come first
     std::vector<Puntero> punteros_;
 };
+
+} // namespace escritor

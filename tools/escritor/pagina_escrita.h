@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace escritor {
+
 // The 8-bit character set a database is written in: the reader's two code
 // pages, plus `SinConvertir`, which writes the given bytes as they are (for
 // tests that need exact bytes).
@@ -17,3 +19,5 @@ unsigned char mayusculaIsis(unsigned char c, PaginaEscrita codigo);
 
 // The word characters (ISISAC) that split text into keys for indexing by words.
 bool letraIsis(unsigned char c, PaginaEscrita codigo);
+
+} // namespace escritor

@@ -1,12 +1,14 @@
-#include "generador_demo.h"
+#include "tools/generar_demo/generador_demo.h"
 
-#include "error.h"
-#include "escritor_isis.h"
-#include "listas_clasificacion.h"
-#include "vocabulario.h"
+#include "core/error.h"
+#include "reports/listas_clasificacion.h"
+#include "tools/escritor/escritor_isis.h"
+#include "tools/generar_demo/vocabulario.h"
 
 #include <filesystem>
 #include <random>
+
+namespace demo {
 
 namespace {
 
@@ -62,13 +64,13 @@ std::string grado(Azar& azar, std::string_view tipo) {
 
 // Position 0 of the filter's list is "Todos"; position 1 is "Alumno", most members.
 std::string_view tipoDeUsuario(Azar& azar) {
-    const auto& tipos = listas::TiposUsuario();
+    const auto& tipos = reports::listas::TiposUsuario();
     const int r = azar.entre(1, 100);
     return tipos[static_cast<std::size_t>(r <= 80 ? 1 : 2 + r % 5)];
 }
 
 std::string tematica(Azar& azar) {
-    const auto& tematicas = listas::Tematicas(); // position 0 is "TODOS"
+    const auto& tematicas = reports::listas::Tematicas(); // position 0 is "TODOS"
     return tematicas[static_cast<std::size_t>(
         azar.entre(1, static_cast<int>(tematicas.size()) - 1))];
 }
@@ -79,10 +81,11 @@ std::string persona(Azar& azar) {
 }
 
 std::vector<Usuario> escribirUsuarios(const OpcionesDemo& o, int cuantos, Azar& azar) {
-    EscritorIsis esc(o.carpeta + "/USUARIOS",
-                     {.fst = {{.id = 20, .tag = 20},
-                              {.id = 10, .tag = 10, .tecnica = Tecnica::Palabras},
-                              {.id = 50, .tag = 50}}});
+    escritor::EscritorIsis esc(
+        o.carpeta + "/USUARIOS",
+        {.fst = {{.id = 20, .tag = 20},
+                 {.id = 10, .tag = 10, .tecnica = escritor::Tecnica::Palabras},
+                 {.id = 50, .tag = 50}}});
     std::vector<Usuario> usuarios;
     usuarios.reserve(static_cast<std::size_t>(cuantos));
     int documento = 30000000;
@@ -90,18 +93,18 @@ std::vector<Usuario> escribirUsuarios(const OpcionesDemo& o, int cuantos, Azar& 
         documento += azar.entre(1, 900); // ascending, so never repeated
         const std::string_view tipo = tipoDeUsuario(azar);
         Usuario u{std::to_string(documento), std::string(azar.de(vocabulario::apellidos()))};
-        Registro r{{10, u.apellido},
-                   {15, std::string(azar.de(vocabulario::nombres()))},
-                   {20, u.dni},
-                   {30, std::string(tipo)},
-                   {40, std::string(azar.de(vocabulario::calles())) + " " +
-                            std::to_string(azar.entre(1, 4500))},
-                   {50, std::to_string(1000 + i)},
-                   {70, grado(azar, tipo)}};
+        escritor::Registro r{{10, u.apellido},
+                             {15, std::string(azar.de(vocabulario::nombres()))},
+                             {20, u.dni},
+                             {30, std::string(tipo)},
+                             {40, std::string(azar.de(vocabulario::calles())) + " " +
+                                      std::to_string(azar.entre(1, 4500))},
+                             {50, std::to_string(1000 + i)},
+                             {70, grado(azar, tipo)}};
         const int suspension = azar.entre(1, 100);
         if (suspension > 70) { // a past suspension, or one still running
             const int dias = suspension > 90 ? azar.entre(1, 30) : -azar.entre(1, 600);
-            r.push_back({150, textoAAAAMMDD(sumarDias(o.hoy, dias))});
+            r.push_back({150, core::textoAAAAMMDD(core::sumarDias(o.hoy, dias))});
         }
         esc.agregar(r);
         usuarios.push_back(std::move(u));
@@ -111,16 +114,16 @@ std::vector<Usuario> escribirUsuarios(const OpcionesDemo& o, int cuantos, Azar& 
 }
 
 std::vector<Ejemplar> escribirCatalogo(const OpcionesDemo& o, int cuantos, Azar& azar) {
-    EscritorIsis esc(
+    escritor::EscritorIsis esc(
         o.carpeta + "/MARC",
         {.fst = {{.id = kTagInventario, .tag = kTagInventario, .prefijo = "I:"},
-                 {.id = 245, .tag = 245, .subcampo = 'a', .tecnica = Tecnica::Palabras},
+                 {.id = 245, .tag = 245, .subcampo = 'a', .tecnica = escritor::Tecnica::Palabras},
                  {.id = 100, .tag = 100, .subcampo = 'a'},
                  {.id = 20, .tag = 20, .subcampo = 'a'}}});
     std::vector<Ejemplar> ejemplares;
     int inventario = 1000;
     for (int i = 0; i < cuantos; ++i) {
-        Registro r;
+        escritor::Registro r;
         if (azar.probabilidad(85)) {
             r.push_back({20, "^a978-950-" + std::to_string(azar.entre(10, 99)) + "-" +
                                  std::to_string(azar.entre(1000, 9999)) + "-" +
@@ -150,10 +153,10 @@ std::vector<Ejemplar> escribirCatalogo(const OpcionesDemo& o, int cuantos, Azar&
             campo245 += "^p" + std::string(azar.de(vocabulario::complementosDeTitulo()));
         }
         r.push_back({245, campo245});
-        std::string tematica;
+        std::string tema;
         if (azar.probabilidad(92)) {
-            tematica = ::tematica(azar);
-            r.push_back({659, "^a" + tematica});
+            tema = tematica(azar);
+            r.push_back({659, "^a" + tema});
         }
         for (int k = azar.probabilidad(25) ? azar.entre(1, 2) : 0; k > 0; --k) {
             r.push_back({700, "^a" + persona(azar)});
@@ -164,7 +167,7 @@ std::vector<Ejemplar> escribirCatalogo(const OpcionesDemo& o, int cuantos, Azar&
         for (int k = azar.probabilidad(30) ? azar.entre(2, 3) : 1; k > 0; --k) {
             const std::string numero = std::to_string(++inventario);
             r.push_back({kTagInventario, numero});
-            ejemplares.push_back({numero, titulo, autor, tematica});
+            ejemplares.push_back({numero, titulo, autor, tema});
         }
         esc.agregar(r);
     }
@@ -174,9 +177,9 @@ std::vector<Ejemplar> escribirCatalogo(const OpcionesDemo& o, int cuantos, Azar&
 
 // A loan date in the two school years up to today, skipping the summer
 // holidays (January and February) and Sundays.
-Fecha fechaDePrestamo(const OpcionesDemo& o, Azar& azar) {
+core::Fecha fechaDePrestamo(const OpcionesDemo& o, Azar& azar) {
     while (true) {
-        const Fecha f = sumarDias(o.hoy, -azar.entre(0, 729));
+        const core::Fecha f = core::sumarDias(o.hoy, -azar.entre(0, 729));
         const unsigned mes = static_cast<unsigned>(f.month());
         const auto dia = std::chrono::weekday(std::chrono::sys_days(f));
         if (mes > 2 && dia != std::chrono::Sunday) {
@@ -187,21 +190,22 @@ Fecha fechaDePrestamo(const OpcionesDemo& o, Azar& azar) {
 
 void escribirPrestamos(const OpcionesDemo& o, const std::vector<Usuario>& usuarios,
                        const std::vector<Ejemplar>& ejemplares, Azar& azar) {
-    EscritorIsis esc(o.carpeta + "/PRESTA",
-                     {.fst = {{.id = 10, .tag = 10, .prefijo = "I:"}, {.id = 20, .tag = 20}}});
+    escritor::EscritorIsis esc(
+        o.carpeta + "/PRESTA",
+        {.fst = {{.id = 10, .tag = 10, .prefijo = "I:"}, {.id = 20, .tag = 20}}});
     const auto hoy = std::chrono::sys_days(o.hoy);
     for (int i = 0; i < o.prestamos; ++i) {
         const Ejemplar& e = ejemplares[static_cast<std::size_t>(
             azar.entre(0, static_cast<int>(ejemplares.size()) - 1))];
         const Usuario& u = usuarios[static_cast<std::size_t>(
             azar.entre(0, static_cast<int>(usuarios.size()) - 1))];
-        const Fecha prestado = fechaDePrestamo(o, azar);
+        const core::Fecha prestado = fechaDePrestamo(o, azar);
         const int renovaciones = azar.probabilidad(15) ? azar.entre(1, 3) : 0;
-        const Fecha vence = sumarDias(prestado, 7 * (1 + renovaciones));
+        const core::Fecha vence = core::sumarDias(prestado, 7 * (1 + renovaciones));
         const auto antiguedad = (hoy - std::chrono::sys_days(prestado)).count();
         // Recent loans are mostly still out; a few old ones never came back.
         const bool devuelto = antiguedad > 21 ? azar.probabilidad(96) : azar.probabilidad(35);
-        Registro r{{10, e.inventario}};
+        escritor::Registro r{{10, e.inventario}};
         if (azar.probabilidad(4)) {
             r.push_back({10, ejemplares[static_cast<std::size_t>(
                                             azar.entre(0, static_cast<int>(ejemplares.size()) - 1))]
@@ -217,15 +221,15 @@ void escribirPrestamos(const OpcionesDemo& o, const std::vector<Usuario>& usuari
         if (!e.tematica.empty()) {
             r.push_back({40, e.tematica});
         }
-        r.push_back({50, textoAAAAMMDD(vence)});
-        r.push_back({60, textoAAAAMMDD(prestado)});
+        r.push_back({50, core::textoAAAAMMDD(vence)});
+        r.push_back({60, core::textoAAAAMMDD(prestado)});
         if (devuelto) {
             // Most come back on time, some late.
             const int dias = azar.probabilidad(75) ? azar.entre(1, 7 * (1 + renovaciones))
                                                    : 7 * (1 + renovaciones) + azar.entre(1, 40);
-            const Fecha vuelta = sumarDias(prestado, dias);
+            const core::Fecha vuelta = core::sumarDias(prestado, dias);
             if (std::chrono::sys_days(vuelta) <= hoy) {
-                r.push_back({70, textoAAAAMMDD(vuelta)});
+                r.push_back({70, core::textoAAAAMMDD(vuelta)});
             }
         }
         r.push_back({130, std::to_string(renovaciones)});
@@ -238,12 +242,13 @@ void escribirPrestamos(const OpcionesDemo& o, const std::vector<Usuario>& usuari
 
 void generarDemo(const OpcionesDemo& o) {
     if (o.prestamos < 0 || o.usuarios < 0 || o.catalogo < 0) {
-        throw Error(Error::ArgumentoInvalido, "Los tamaños no pueden ser negativos");
+        throw core::Error(core::Error::ArgumentoInvalido, "Los tamaños no pueden ser negativos");
     }
     std::error_code ec;
     std::filesystem::create_directories(o.carpeta, ec);
     if (ec) {
-        throw Error(Error::RutaNoEncontrada, "No se pudo crear la carpeta " + o.carpeta);
+        throw core::Error(core::Error::RutaNoEncontrada,
+                          "No se pudo crear la carpeta " + o.carpeta);
     }
     const int usuarios = o.usuarios > 0 ? o.usuarios : std::max(50, o.prestamos / 5);
     const int catalogo = o.catalogo > 0 ? o.catalogo : std::max(100, o.prestamos * 3 / 5);
@@ -252,3 +257,5 @@ void generarDemo(const OpcionesDemo& o) {
     const auto e = escribirCatalogo(o, catalogo, azar);
     escribirPrestamos(o, u, e, azar);
 }
+
+} // namespace demo

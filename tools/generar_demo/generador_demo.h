@@ -1,9 +1,11 @@
 #pragma once
 
-#include "reloj.h"
+#include "core/reloj.h"
 
 #include <cstdint>
 #include <string>
+
+namespace demo {
 
 // Sizes and seed of the three demo databases; the same seed and "today"
 // always give the same bytes.
@@ -13,7 +15,7 @@ struct OpcionesDemo {
     int usuarios = 0; // 0: one member for every five loans, at least 50
     int catalogo = 0; // 0: three titles for every five loans, at least 100
     std::uint32_t semilla = 1;
-    Fecha hoy;
+    core::Fecha hoy;
 };
 
 // Writes carpeta/PRESTA.*, carpeta/USUARIOS.* and carpeta/MARC.* (loans,
@@ -24,3 +26,5 @@ void generarDemo(const OpcionesDemo& opciones);
 
 // Where the catalogue keeps each copy's inventory number; indexed as "I:" + number.
 inline constexpr int kTagInventario = 900;
+
+} // namespace demo

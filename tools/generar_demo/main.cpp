@@ -1,13 +1,13 @@
 // generar-demo: writes the loans, members and catalogue demo databases.
-#include "argumentos.h"
-#include "error.h"
-#include "generador_demo.h"
+#include "core/argumentos.h"
+#include "core/error.h"
+#include "tools/generar_demo/generador_demo.h"
 
 #include <iostream>
 
 namespace {
 
-int entero(const Argumentos& a, const std::string& nombre, int omision) {
+int entero(const core::Argumentos& a, const std::string& nombre, int omision) {
     const auto v = a.valor(nombre);
     if (!v) {
         return omision;
@@ -21,14 +21,14 @@ int entero(const Argumentos& a, const std::string& nombre, int omision) {
     } catch (const std::exception&) {
         // reported below
     }
-    throw Error(Error::ArgumentoInvalido, nombre + " espera un número entero: " + *v);
+    throw core::Error(core::Error::ArgumentoInvalido, nombre + " espera un número entero: " + *v);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     try {
-        const Argumentos a(
+        const core::Argumentos a(
             std::vector<std::string>(argv + 1, argv + argc),
             {"--carpeta", "--prestamos", "--usuarios", "--catalogo", "--semilla", "--hoy"},
             {"--help"});
@@ -39,18 +39,20 @@ int main(int argc, char** argv) {
             return a.bandera("--help") ? 0 : 1;
         }
         if (!a.posicionales().empty()) {
-            throw Error(Error::ArgumentoInvalido, "Argumento inesperado: " + a.posicionales()[0]);
+            throw core::Error(core::Error::ArgumentoInvalido,
+                              "Argumento inesperado: " + a.posicionales()[0]);
         }
-        OpcionesDemo o;
+        demo::OpcionesDemo o;
         o.carpeta = *a.valor("--carpeta");
         o.prestamos = entero(a, "--prestamos", o.prestamos);
         o.usuarios = entero(a, "--usuarios", 0);
         o.catalogo = entero(a, "--catalogo", 0);
         o.semilla = static_cast<std::uint32_t>(entero(a, "--semilla", 1));
-        o.hoy = a.valor("--hoy") ? fechaDesdeAAAAMMDD(*a.valor("--hoy")) : Reloj().hoy();
-        generarDemo(o);
+        o.hoy =
+            a.valor("--hoy") ? core::fechaDesdeAAAAMMDD(*a.valor("--hoy")) : core::Reloj().hoy();
+        demo::generarDemo(o);
         return 0;
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         std::cerr << "Error " << e.numero() << ": " << e.descripcion() << "\n";
         return 1;
     }

@@ -1,8 +1,8 @@
-#include "vocabulario.h"
+#include "tools/generar_demo/vocabulario.h"
 
 #include <array>
 
-namespace vocabulario {
+namespace demo::vocabulario {
 
 namespace {
 
@@ -108,4 +108,4 @@ std::span<const std::string_view> editoriales() {
     return kEditoriales;
 }
 
-} // namespace vocabulario
+} // namespace demo::vocabulario

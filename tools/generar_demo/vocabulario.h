@@ -5,7 +5,7 @@
 
 // The words the demo databases are made of: Spanish names, streets, titles.
 // Member types and subjects come from the reports' own lists.
-namespace vocabulario {
+namespace demo::vocabulario {
 
 std::span<const std::string_view> apellidos();
 std::span<const std::string_view> nombres();
@@ -14,4 +14,4 @@ std::span<const std::string_view> titulos();
 std::span<const std::string_view> complementosDeTitulo();
 std::span<const std::string_view> editoriales(); // corporate authors
 
-} // namespace vocabulario
+} // namespace demo::vocabulario

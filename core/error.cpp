@@ -1,4 +1,8 @@
-#include "error.h"
+#include "core/error.h"
+
+namespace core {
 
 Error::Error(int numero, std::string descripcion)
     : std::runtime_error(descripcion), numero_(numero), descripcion_(std::move(descripcion)) {}
+
+} // namespace core

@@ -1,9 +1,11 @@
-#include "reloj.h"
+#include "core/reloj.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <cctype>
 #include <cstdio>
+
+namespace core {
 
 Fecha Reloj::hoy() const {
     const auto ahora = std::chrono::system_clock::now();
@@ -41,3 +43,5 @@ Fecha fechaDesdeAAAAMMDD(const std::string& texto) {
 Fecha sumarDias(Fecha fecha, int dias) {
     return Fecha{std::chrono::sys_days{fecha} + std::chrono::days{dias}};
 }
+
+} // namespace core

@@ -1,7 +1,7 @@
 #pragma once
 
 // Positions and sizes on screen and paper are kept in twips (1/1440 inch).
-namespace twips {
+namespace core::twips {
 
 constexpr int PorPulgada = 1440;
 
@@ -12,4 +12,4 @@ constexpr int desdePixeles(int px, double dpi) {
     return static_cast<int>(px * PorPulgada / dpi + (px >= 0 ? 0.5 : -0.5));
 }
 
-} // namespace twips
+} // namespace core::twips

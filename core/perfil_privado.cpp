@@ -1,13 +1,13 @@
-#include "perfil_privado.h"
+#include "core/perfil_privado.h"
 
-#include "texto.h"
+#include "core/texto.h"
 
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <vector>
 
-namespace perfil_privado {
+namespace core::perfil_privado {
 namespace {
 
 struct Archivo {
@@ -142,4 +142,4 @@ bool grabar(const std::string& seccion, const std::string& clave, const std::str
     return static_cast<bool>(salida.flush());
 }
 
-} // namespace perfil_privado
+} // namespace core::perfil_privado

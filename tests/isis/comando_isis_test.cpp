@@ -1,6 +1,6 @@
-#include "apoyo_isis.h"
-#include "cli_isis.h"
-#include "error.h"
+#include "app/cli/comando_isis.h"
+#include "core/error.h"
+#include "tests/isis/apoyo_isis.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,12 +13,12 @@ namespace {
 std::string correr(const std::vector<std::string>& args, int esperado = 0) {
     std::ostringstream salida;
     std::ostringstream errores;
-    EXPECT_EQ(ComandoIsis(args, ".", salida, errores), esperado) << errores.str();
+    EXPECT_EQ(app::cli::ComandoIsis(args, ".", salida, errores), esperado) << errores.str();
     return salida.str();
 }
 
 TEST(CliIsis, VolcarDaUnaLineaJsonPorRegistroActivo) {
-    const std::string s = correr({"volcar", muestra("winisis-bibl/BIBL.mst")});
+    const std::string s = correr({"volcar", prueba::muestra("winisis-bibl/BIBL.mst")});
     EXPECT_EQ(std::count(s.begin(), s.end(), '\n'), 4);
     EXPECT_THAT(s, testing::StartsWith("{\"mfn\":1,\"campos\":[[1,\"00000000000001\"],[686,"));
     EXPECT_THAT(s, testing::HasSubstr("[700,\"^aHaynal^bAndré\"]"));
@@ -26,7 +26,7 @@ TEST(CliIsis, VolcarDaUnaLineaJsonPorRegistroActivo) {
 }
 
 TEST(CliIsis, TerminosBuscarYFormatear) {
-    const std::string ruta = muestra("winisis-bibl/BIBL");
+    const std::string ruta = prueba::muestra("winisis-bibl/BIBL");
     const std::string t = correr({"terminos", ruta});
     EXPECT_THAT(t, testing::HasSubstr("\n2140\t1,2,3,4\n"));
     EXPECT_THAT(t, testing::HasSubstr("\nOPAA PSIHOLOGIJA\t4,5\n"));
@@ -37,8 +37,9 @@ TEST(CliIsis, TerminosBuscarYFormatear) {
 TEST(CliIsis, ErroresDeUso) {
     correr({"volcar"}, 1);
     correr({"otra", "x"}, 1);
-    EXPECT_THROW(correr({"volcar", muestra("winisis-bibl/NOESTA")}), Error);
-    EXPECT_THROW(correr({"formatear", muestra("winisis-bibl/BIBL"), "uno", "v1"}), Error);
+    EXPECT_THROW(correr({"volcar", prueba::muestra("winisis-bibl/NOESTA")}), core::Error);
+    EXPECT_THROW(correr({"formatear", prueba::muestra("winisis-bibl/BIBL"), "uno", "v1"}),
+                 core::Error);
 }
 
 } // namespace

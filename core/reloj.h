@@ -3,6 +3,8 @@
 #include <chrono>
 #include <string>
 
+namespace core {
+
 using Fecha = std::chrono::year_month_day;
 
 // The one source of "today" for the whole program; tests fix it.
@@ -27,3 +29,5 @@ std::string textoAAAAMMDD(Fecha fecha);
 // Reads "yyyymmdd"; throws Error(5) on anything else.
 Fecha fechaDesdeAAAAMMDD(const std::string& texto);
 Fecha sumarDias(Fecha fecha, int dias);
+
+} // namespace core

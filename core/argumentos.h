@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace core {
+
 // Command-line options of the headless command: "--name value" options,
 // "--name" flags and positional words. Unknown options are errors.
 class Argumentos {
@@ -23,3 +25,5 @@ private:
     std::set<std::string> banderas_;
     std::vector<std::string> posicionales_;
 };
+
+} // namespace core

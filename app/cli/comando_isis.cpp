@@ -1,13 +1,15 @@
-#include "cli_isis.h"
+#include "app/cli/comando_isis.h"
 
-#include "base_abierta.h"
-#include "error.h"
-#include "formato.h"
+#include "core/error.h"
+#include "isis/base_abierta.h"
+#include "isis/formato.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ostream>
+
+namespace app::cli {
 
 namespace {
 
@@ -31,18 +33,18 @@ std::string json(std::string_view s) {
     return r + "\"";
 }
 
-std::unique_ptr<BaseAbierta> abrir(const std::string& rutaDada) {
-    const std::string ruta = sinExtensionMst(rutaDada);
-    auto base = BaseAbierta::abrir(ruta);
+std::unique_ptr<isis::BaseAbierta> abrir(const std::string& rutaDada) {
+    const std::string ruta = isis::sinExtensionMst(rutaDada);
+    auto base = isis::BaseAbierta::abrir(ruta);
     if (!base) {
-        throw Error(Error::RutaNoEncontrada, "No existe la base de datos " + ruta);
+        throw core::Error(core::Error::RutaNoEncontrada, "No existe la base de datos " + ruta);
     }
     base->abrirInvertido(ruta);
     return base;
 }
 
-void volcar(BaseAbierta& base, std::ostream& salida) {
-    Registro r;
+void volcar(isis::BaseAbierta& base, std::ostream& salida) {
+    isis::Registro r;
     for (std::int32_t mfn = 1; mfn < base.maestro().siguienteMfn(); ++mfn) {
         base.maestro().leer(mfn, r);
         if (r.borrado) {
@@ -57,20 +59,21 @@ void volcar(BaseAbierta& base, std::ostream& salida) {
     }
 }
 
-void terminos(BaseAbierta& base, std::ostream& salida) {
-    base.diccionario().recorrer("", [&](std::string_view clave, const std::vector<Posting>& ps) {
-        std::vector<std::int32_t> mfns;
-        for (const Posting& p : ps) {
-            mfns.push_back(p.mfn);
-        }
-        std::sort(mfns.begin(), mfns.end());
-        mfns.erase(std::unique(mfns.begin(), mfns.end()), mfns.end());
-        salida << base.codigo().aUtf8(clave) << '\t';
-        for (std::size_t i = 0; i < mfns.size(); ++i) {
-            salida << (i == 0 ? "" : ",") << mfns[i];
-        }
-        salida << '\n';
-    });
+void terminos(isis::BaseAbierta& base, std::ostream& salida) {
+    base.diccionario().recorrer("",
+                                [&](std::string_view clave, const std::vector<isis::Posting>& ps) {
+                                    std::vector<std::int32_t> mfns;
+                                    for (const isis::Posting& p : ps) {
+                                        mfns.push_back(p.mfn);
+                                    }
+                                    std::sort(mfns.begin(), mfns.end());
+                                    mfns.erase(std::unique(mfns.begin(), mfns.end()), mfns.end());
+                                    salida << base.codigo().aUtf8(clave) << '\t';
+                                    for (std::size_t i = 0; i < mfns.size(); ++i) {
+                                        salida << (i == 0 ? "" : ",") << mfns[i];
+                                    }
+                                    salida << '\n';
+                                });
 }
 
 } // namespace
@@ -100,12 +103,14 @@ int ComandoIsis(const std::vector<std::string>& args, const std::string&, std::o
         const auto [fin, ec] =
             std::from_chars(args[2].data(), args[2].data() + args[2].size(), mfn);
         if (ec != std::errc{} || fin != args[2].data() + args[2].size()) {
-            throw Error(Error::ArgumentoInvalido, "MFN no válido: " + args[2]);
+            throw core::Error(core::Error::ArgumentoInvalido, "MFN no válido: " + args[2]);
         }
-        Registro r;
+        isis::Registro r;
         base->maestro().leer(mfn, r);
-        const Formato formato(base->codigo().desdeUtf8(args[3]));
+        const isis::Formato formato(base->codigo().desdeUtf8(args[3]));
         salida << base->codigo().aUtf8(formato.aplicar(r, base->codigo())) << '\n';
     }
     return 0;
 }
+
+} // namespace app::cli

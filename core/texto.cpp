@@ -1,6 +1,6 @@
-#include "texto.h"
+#include "core/texto.h"
 
-namespace texto {
+namespace core::texto {
 
 namespace {
 template <typename Pred> std::string recortarSi(std::string_view s, Pred esBlanco) {
@@ -174,4 +174,4 @@ std::string comillasSql(std::string_view s) {
     return r;
 }
 
-} // namespace texto
+} // namespace core::texto

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "dialogos.h"
+#include "core/ui/dialogos.h"
 
 #include <QString>
 
 class QWidget;
+
+namespace core::ui {
 
 // The real dialogs, shown over a parent window.
 class DialogosQt : public Dialogos {
@@ -27,3 +29,5 @@ private:
 // "Desc|*.mst|Desc|*.*" as a Qt file-dialog filter; on Linux a lower-case
 // extension pattern also shows its upper-case files.
 QString filtroQt(const std::string& filtro);
+
+} // namespace core::ui

@@ -4,8 +4,12 @@
 #include <string>
 #include <vector>
 
+namespace app::cli {
+
 // estadisticas-cli isis volcar|terminos|buscar|formatear RUTA ...: the ISIS
 // reader from the command line. RUTA is the master file, with or without
 // its extension. Returns the exit code.
 int ComandoIsis(const std::vector<std::string>& args, const std::string& carpeta,
                 std::ostream& salida, std::ostream& errores);
+
+} // namespace app::cli

@@ -1,6 +1,8 @@
-#include "argumentos.h"
+#include "core/argumentos.h"
 
-#include "error.h"
+#include "core/error.h"
+
+namespace core {
 
 Argumentos::Argumentos(const std::vector<std::string>& palabras,
                        const std::set<std::string>& conValor,
@@ -29,3 +31,5 @@ std::optional<std::string> Argumentos::valor(const std::string& nombre) const {
     }
     return it->second;
 }
+
+} // namespace core

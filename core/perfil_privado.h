@@ -6,7 +6,7 @@
 // functions do: section and key names compare case-insensitively, values are
 // trimmed on reading, writing creates the file, section and key as needed and
 // replaces an existing value in place, keeping every other line as it was.
-namespace perfil_privado {
+namespace core::perfil_privado {
 
 // At most this many characters of a value are read back.
 constexpr std::size_t LargoMaximo = 254;
@@ -17,4 +17,4 @@ std::string leer(const std::string& seccion, const std::string& clave, const std
 bool grabar(const std::string& seccion, const std::string& clave, const std::string& valor,
             const std::string& archivo);
 
-} // namespace perfil_privado
+} // namespace core::perfil_privado

@@ -1,10 +1,12 @@
-#include "archivo_ini.h"
+#include "core/archivo_ini.h"
 
-#include "perfil_privado.h"
-#include "texto.h"
+#include "core/perfil_privado.h"
+#include "core/texto.h"
 
 #include <utility>
 #include <vector>
+
+namespace core {
 
 namespace {
 
@@ -51,3 +53,5 @@ bool Archivo_Ini::Grabar(const std::string& pBloque) {
     }
     return grabado;
 }
+
+} // namespace core

@@ -1,4 +1,6 @@
-#include "dialogos_guionados.h"
+#include "tests/apoyo/dialogos_guionados.h"
+
+namespace prueba {
 
 namespace {
 template <typename T> std::optional<T> sacar(std::deque<T>& cola) {
@@ -11,9 +13,13 @@ template <typename T> std::optional<T> sacar(std::deque<T>& cola) {
 }
 } // namespace
 
-Dialogos::Respuesta DialogosGuionados::mensaje(const std::string& texto, const std::string& titulo,
-                                               Botones botones, Icono icono) {
+core::ui::Dialogos::Respuesta DialogosGuionados::mensaje(const std::string& texto,
+                                                         const std::string& titulo, Botones botones,
+                                                         Icono icono) {
     mensajes.push_back({texto, titulo, botones, icono});
+    if (alMostrar) {
+        alMostrar(mensajes.back());
+    }
     const auto respuesta = sacar(respuestas);
     if (respuesta) {
         return *respuesta;
@@ -39,3 +45,5 @@ bool DialogosGuionados::elegirImpresora(QPrinter& destino) {
     ++impresionesPedidas;
     return impresora ? impresora(destino) : false;
 }
+
+} // namespace prueba

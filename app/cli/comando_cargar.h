@@ -4,9 +4,13 @@
 #include <string>
 #include <vector>
 
+namespace app::cli {
+
 // "estadisticas-cli cargar": the load run on the application folder's
 // settings into its store. Prints the rows written; returns 0 on success, 2
 // when a database path is missing (printing the paths message), 1 on any
 // other error (printing "Error N: description").
 int ComandoCargar(const std::vector<std::string>& args, const std::string& carpeta,
                   std::ostream& salida, std::ostream& errores);
+
+} // namespace app::cli

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace core {
+
 // The program's settings in configuracion.ini, loaded and saved one block at a
 // time: "INICIO" (CUE), "LINK" (the three database paths), "HELPFILE" (Process).
 // Block names compare case-insensitively; other names load and save nothing.
@@ -25,3 +27,5 @@ public:
 private:
     std::string ruta_;
 };
+
+} // namespace core

@@ -3,20 +3,31 @@
 #include <stdexcept>
 #include <string>
 
+namespace core {
+
 // The program's one error type: a number and a description, as the windows
-// show them. The numbers with a fixed meaning are named below.
+// and the headless command show them. Every number the program raises is
+// named here.
 class Error : public std::runtime_error {
 public:
     static constexpr int ArgumentoInvalido = 5;
+    // A percentage with no loans loaded to divide by.
+    static constexpr int DivisionPorCero = 11;
+    // A program that cannot be started (the help command).
+    static constexpr int ArchivoNoEncontrado = 53;
+    // Errors writing a file (settings, export).
+    static constexpr int ErrorArchivo = 75;
     static constexpr int RutaNoEncontrada = 76;
     static constexpr int ObjetoNoEstablecido = 91;
-    static constexpr int ImpresionCancelada = 32755;
+    // A chosen printer that cannot be printed on.
+    static constexpr int ErrorImpresora = 482;
     // Errors raised by the statistics store (statement rejected, file locked ...).
     static constexpr int ErrorBaseDatos = 3001;
     // Errors reading an ISIS database (missing, truncated or corrupt files).
     static constexpr int ErrorIsis = 3002;
-    // Errors writing a file (settings, export).
-    static constexpr int ErrorArchivo = 75;
+    // An export read back ("leer") that is missing or not well-formed XML.
+    static constexpr int ErrorXml = 3003;
+    static constexpr int ImpresionCancelada = 32755;
 
     Error(int numero, std::string descripcion);
 
@@ -27,3 +38,5 @@ private:
     int numero_;
     std::string descripcion_;
 };
+
+} // namespace core

@@ -1,4 +1,4 @@
-#include "dialogos_qt.h"
+#include "core/ui/dialogos_qt.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -7,6 +7,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
+
+namespace core::ui {
 
 namespace {
 
@@ -86,3 +88,5 @@ bool DialogosQt::elegirImpresora(QPrinter& impresora) {
     QPrintDialog dialogo(&impresora, padre_);
     return dialogo.exec() == QDialog::Accepted;
 }
+
+} // namespace core::ui

@@ -1,8 +1,10 @@
-#include "formato_cue.h"
+#include "core/formato_cue.h"
 
-#include "texto.h"
+#include "core/texto.h"
 
 #include <cctype>
+
+namespace core {
 
 namespace {
 
@@ -40,3 +42,5 @@ bool FormatoCUEValido(std::string_view cue1, std::string_view cue2) {
     return texto::largoUtf8(cue1) == 7 && texto::largoUtf8(cue2) == 2 &&
            LecturaNumerica(cue1) == cue1 && LecturaNumerica(cue2) == cue2;
 }
+
+} // namespace core

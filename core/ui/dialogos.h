@@ -5,6 +5,8 @@
 
 class QPrinter;
 
+namespace core::ui {
+
 // Every message box, input box, file and printer dialog of the program goes
 // through this interface, so tests can answer them.
 class Dialogos {
@@ -29,3 +31,5 @@ public:
     // True when the user chose a printer and accepted; the printer is then set up.
     virtual bool elegirImpresora(QPrinter& impresora) = 0;
 };
+
+} // namespace core::ui

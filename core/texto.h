@@ -4,7 +4,7 @@
 #include <string_view>
 
 // Small text helpers over UTF-8 strings, shared by every layer.
-namespace texto {
+namespace core::texto {
 
 // Blanks and tabs removed from both ends.
 std::string recortar(std::string_view s);
@@ -27,4 +27,4 @@ void agregarUtf8(std::string& destino, char32_t codigo);
 char32_t minuscula(char32_t c);
 char32_t mayuscula(char32_t c);
 
-} // namespace texto
+} // namespace core::texto

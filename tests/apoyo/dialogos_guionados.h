@@ -1,15 +1,16 @@
 #pragma once
 
-#include "dialogos.h"
+#include "core/ui/dialogos.h"
 
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
+namespace prueba {
+
 // A Dialogos that answers from a script and records what it was asked.
-// Used by tests and by the headless command (which has nobody to ask).
-class DialogosGuionados : public Dialogos {
+class DialogosGuionados : public core::ui::Dialogos {
 public:
     struct Mensaje {
         std::string texto;
@@ -35,6 +36,9 @@ public:
     std::deque<std::string> archivos;
     // Called for the printer dialog; returns whether the user accepted.
     std::function<bool(QPrinter&)> impresora;
+    // Called with each message while it is up, to see what the program
+    // shows around it.
+    std::function<void(const Mensaje&)> alMostrar;
 
     std::vector<Mensaje> mensajes;
     std::vector<Entrada> preguntas;
@@ -49,3 +53,5 @@ public:
                              const std::string& inicial) override;
     bool elegirImpresora(QPrinter& impresora) override;
 };
+
+} // namespace prueba
