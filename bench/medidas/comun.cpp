@@ -1,8 +1,8 @@
-#include "comun.h"
+#include "bench/medidas/comun.h"
 
-#include "almacen.h"
-#include "coleccion_espanol.h"
-#include "error.h"
+#include "core/error.h"
+#include "store/almacen.h"
+#include "store/coleccion_espanol.h"
 
 #include <sqlite3.h>
 
@@ -62,14 +62,14 @@ void anotar(const std::string& clave, double valor) {
 }
 
 Almacen::Almacen(const std::string& carpeta) : ctx(carpeta, reloj, dialogos) {
-    if (!AbrirBaseDatos(ctx)) {
+    if (!store::AbrirBaseDatos(ctx)) {
         const std::string motivo = dialogos.mensajes.empty() ? "" : dialogos.mensajes.back().texto;
-        throw Error(Error::ErrorBaseDatos,
-                    "No se pudo abrir el almacén de " + carpeta + ": " + motivo);
+        throw core::Error(core::Error::ErrorBaseDatos,
+                          "No se pudo abrir el almacén de " + carpeta + ": " + motivo);
     }
 }
 
-ContadorColeccion::ContadorColeccion(BaseDatos& base) : base_(base) {
+ContadorColeccion::ContadorColeccion(store::BaseDatos& base) : base_(base) {
     usarBytes(false);
 }
 
@@ -77,13 +77,13 @@ void ContadorColeccion::usarBytes(bool siNo) {
     if (sqlite3_create_collation(base_.manejador(), "ESPANOL", SQLITE_UTF8, this,
                                  siNo ? &ContadorColeccion::compararPorBytes
                                       : &ContadorColeccion::comparar) != SQLITE_OK) {
-        lanzarErrorSqlite(base_.manejador(), "ESPANOL");
+        store::lanzarErrorSqlite(base_.manejador(), "ESPANOL");
     }
 }
 
 int ContadorColeccion::comparar(void* contador, int la, const void* a, int lb, const void* b) {
     ++static_cast<ContadorColeccion*>(contador)->llamadas_;
-    return compararEspanol(
+    return store::compararEspanol(
         std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(la)),
         std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lb)));
 }
@@ -95,15 +95,15 @@ int ContadorColeccion::compararPorBytes(void* contador, int la, const void* a, i
     return r != 0 ? r : la - lb;
 }
 
-void imprimirPlan(BaseDatos& base, const std::string& sql) {
-    Sentencia s(base, "EXPLAIN QUERY PLAN " + sql);
+void imprimirPlan(store::BaseDatos& base, const std::string& sql) {
+    store::Sentencia s(base, "EXPLAIN QUERY PLAN " + sql);
     while (s.paso()) {
         std::cout << "    plan: " << s.valor(3).value_or("") << "\n";
     }
 }
 
-long long recorrer(BaseDatos& base, const std::string& sql) {
-    Sentencia s(base, sql);
+long long recorrer(store::BaseDatos& base, const std::string& sql) {
+    store::Sentencia s(base, sql);
     long long filas = 0;
     while (s.paso()) {
         ++filas;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "contexto.h"
-#include "dialogos_guionados.h"
-#include "reloj.h"
+#include "core/reloj.h"
+#include "core/ui/dialogos_guionados.h"
+#include "store/contexto.h"
 
 #include <chrono>
 #include <functional>
@@ -32,16 +32,16 @@ void anotar(const std::string& clave, double valor);
 // The store of an application folder, opened as the program opens it.
 struct Almacen {
     explicit Almacen(const std::string& carpeta);
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx;
+    core::Reloj reloj;
+    core::ui::DialogosGuionados dialogos;
+    store::Contexto ctx;
 };
 
 // Counts the calls of the store's Spanish collation on one connection by
 // putting a counting wrapper in its place (same comparison, same order).
 class ContadorColeccion {
 public:
-    explicit ContadorColeccion(BaseDatos& base);
+    explicit ContadorColeccion(store::BaseDatos& base);
     long long llamadas() const { return llamadas_; }
     void reiniciar() { llamadas_ = 0; }
     // Replaces the collation with a plain byte comparison (what the engine's
@@ -52,15 +52,15 @@ public:
 private:
     static int comparar(void* contador, int la, const void* a, int lb, const void* b);
     static int compararPorBytes(void* contador, int la, const void* a, int lb, const void* b);
-    BaseDatos& base_;
+    store::BaseDatos& base_;
     long long llamadas_ = 0;
 };
 
 // The engine's plan of the statement, one "    plan: ..." line per step.
-void imprimirPlan(BaseDatos& base, const std::string& sql);
+void imprimirPlan(store::BaseDatos& base, const std::string& sql);
 
 // Rows of a statement the caller only wants to step through (and count).
-long long recorrer(BaseDatos& base, const std::string& sql);
+long long recorrer(store::BaseDatos& base, const std::string& sql);
 // The median time of `veces` runs of `trabajo`.
 double msMediana(int veces, const std::function<void()>& trabajo);
 // "    que ....  12.3 ms", the profiles' line for one time.

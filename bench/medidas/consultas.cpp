@@ -1,13 +1,13 @@
-#include "consultas.h"
+#include "bench/medidas/consultas.h"
 
-#include "comun.h"
-#include "dialecto_jet.h"
-#include "error.h"
-#include "exportacion.h"
-#include "grafico_ranking.h"
-#include "grilla_prestamos.h"
-#include "lista_prestamos.h"
-#include "ranking_filas.h"
+#include "bench/medidas/comun.h"
+#include "core/error.h"
+#include "export/exportacion.h"
+#include "reports/grafico_ranking.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/lista_prestamos.h"
+#include "reports/ranking_filas.h"
+#include "store/dialecto_jet.h"
 
 #include <functional>
 
@@ -32,68 +32,69 @@ void cronometrar(const std::string& nombre, int n, const std::function<void()>& 
 
 int agrupacionDe(const std::string& nombre) {
     if (nombre == "libro") {
-        return ranking::PorLibro;
+        return reports::ranking::PorLibro;
     }
     if (nombre == "grado") {
-        return ranking::PorGrado;
+        return reports::ranking::PorGrado;
     }
-    throw Error(Error::ArgumentoInvalido, "Se espera libro o grado: " + nombre);
+    throw core::Error(core::Error::ArgumentoInvalido, "Se espera libro o grado: " + nombre);
 }
 
-ranking::Marcas todasLasColumnas(int agrupacion) {
-    ranking::Casillas casillas;
-    ranking::AjustarCasillas(agrupacion, casillas);
-    for (ranking::Casilla& c : casillas) {
+reports::ranking::Marcas todasLasColumnas(int agrupacion) {
+    reports::ranking::Casillas casillas;
+    reports::ranking::AjustarCasillas(agrupacion, casillas);
+    for (reports::ranking::Casilla& c : casillas) {
         c.marcada = c.habilitada;
     }
-    ranking::FijarCasillaPropia(agrupacion, casillas);
-    return ranking::MarcasDe(casillas);
+    reports::ranking::FijarCasillaPropia(agrupacion, casillas);
+    return reports::ranking::MarcasDe(casillas);
 }
 
 std::string sentenciaListaCompleta() {
-    return SentenciaListaPrestamos("1", {}, "devuelto");
+    return reports::SentenciaListaPrestamos("1", {}, "devuelto");
 }
 
 std::vector<ConsultaMedida> consultasMedidas() {
     const auto rankingCompleto = [](int agrupacion) {
-        return traducirJet(ranking::SentenciaRanking(agrupacion, todasLasColumnas(agrupacion), {}));
+        return store::traducirJet(
+            reports::ranking::SentenciaRanking(agrupacion, todasLasColumnas(agrupacion), {}));
     };
     return {{"ranking-libro", "ranking por libro, todas las columnas",
-             rankingCompleto(ranking::PorLibro)},
+             rankingCompleto(reports::ranking::PorLibro)},
             {"ranking-grado", "ranking por grado, todas las columnas",
-             rankingCompleto(ranking::PorGrado)},
-            {"lista", "lista de préstamos, modo 1", traducirJet(sentenciaListaCompleta())}};
+             rankingCompleto(reports::ranking::PorGrado)},
+            {"lista", "lista de préstamos, modo 1", store::traducirJet(sentenciaListaCompleta())}};
 }
 
 int medirRanking(const std::vector<std::string>& args) {
     Almacen almacen(args.at(0));
-    Contexto& ctx = almacen.ctx;
+    store::Contexto& ctx = almacen.ctx;
     const int agrupacion = agrupacionDe(args.at(1));
-    const ranking::Marcas marcas = todasLasColumnas(agrupacion);
-    Sentencia total(*ctx.Conexion, "SELECT COUNT(*) FROM presta");
+    const reports::ranking::Marcas marcas = todasLasColumnas(agrupacion);
+    store::Sentencia total(*ctx.Conexion, "SELECT COUNT(*) FROM presta");
     total.paso();
     ctx.TotalPrestamos = std::stoi(total.valor(0).value_or("0"));
-    const ranking::Presentacion p{true, ctx.TotalPrestamos, ","};
-    ranking::DatosGrafico grafico;
+    const reports::ranking::Presentacion p{true, ctx.TotalPrestamos, ","};
+    reports::ranking::DatosGrafico grafico;
     // A refresh as the ranking window does it: statement, list text, chart.
     cronometrar("ranking", veces(args, 2), [&] {
-        const ranking::Ranking r =
-            ranking::EjecutarRanking(ctx, agrupacion, marcas, {}, ranking::BarrasPorOmision);
-        ranking::TextoLista(r, p);
-        ranking::Graficar(grafico, r, p);
+        const reports::ranking::Ranking r = reports::ranking::EjecutarRanking(
+            ctx, agrupacion, marcas, {}, reports::ranking::BarrasPorOmision);
+        reports::ranking::TextoLista(r, p);
+        reports::ranking::Graficar(grafico, r, p);
     });
     return 0;
 }
 
 int medirLista(const std::vector<std::string>& args) {
     Almacen almacen(args.at(0));
-    Contexto& ctx = almacen.ctx;
+    store::Contexto& ctx = almacen.ctx;
     double crecimiento = 0;
     std::size_t filas = 0;
     cronometrar("lista", veces(args, 1), [&] {
         const double antes = residenteMB();
         ctx.TextoSql = sentenciaListaCompleta();
-        const Grilla grilla = GrillaDeConsulta(ctx, ColumnasPrestamos());
+        const reports::Grilla grilla = reports::GrillaDeConsulta(ctx, reports::ColumnasPrestamos());
         crecimiento = std::max(crecimiento, residenteMB() - antes);
         filas = static_cast<std::size_t>(grilla.filas());
     });
@@ -105,9 +106,10 @@ int medirLista(const std::vector<std::string>& args) {
 
 int medirExportacion(const std::vector<std::string>& args) {
     Almacen almacen(args.at(0));
-    const PeriodoExportacion todo{};
-    cronometrar("exportacion", veces(args, 1),
-                [&] { EscribirExportacion(almacen.ctx, FiltroExportacion(todo), todo); });
+    const exportacion::PeriodoExportacion todo{};
+    cronometrar("exportacion", veces(args, 1), [&] {
+        exportacion::EscribirExportacion(almacen.ctx, exportacion::FiltroExportacion(todo), todo);
+    });
     return 0;
 }
 

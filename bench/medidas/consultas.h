@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ranking.h"
+#include "reports/ranking.h"
 
 #include <string>
 #include <vector>
@@ -13,7 +13,7 @@ namespace medidas {
 // "libro" or "grado"; throws Error for anything else.
 int agrupacionDe(const std::string& nombre);
 // Every "Mostrar" box the grouping offers, ticked.
-ranking::Marcas todasLasColumnas(int agrupacion);
+reports::ranking::Marcas todasLasColumnas(int agrupacion);
 // The statement of the loan list in mode 1 ("Titulos retirados por usuarios").
 std::string sentenciaListaCompleta();
 

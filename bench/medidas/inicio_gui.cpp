@@ -1,7 +1,7 @@
-#include "inicio_gui.h"
+#include "bench/medidas/inicio_gui.h"
 
-#include "arranque.h"
-#include "comun.h"
+#include "app/ui/arranque.h"
+#include "bench/medidas/comun.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -103,9 +103,9 @@ int medirArranque(int argc, char** argv, const std::string& carpeta) {
     latido.start();
     QTimer::singleShot(MsLimite, [] { QCoreApplication::exit(3); });
 
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Arranque arranque(carpeta, reloj, dialogos);
+    core::Reloj reloj;
+    core::ui::DialogosGuionados dialogos;
+    app::ui::Arranque arranque(carpeta, reloj, dialogos);
     arranque.iniciar();
     const int codigo = QApplication::exec();
     if (codigo != 0 || observador.pinturasCarga.empty() || !observador.principalPintada) {

@@ -1,9 +1,9 @@
 // bench_medidas: the in-process figures and profiles behind bench/medir.
-#include "comun.h"
-#include "consultas.h"
-#include "error.h"
-#include "inicio_gui.h"
-#include "perfil.h"
+#include "bench/medidas/comun.h"
+#include "bench/medidas/consultas.h"
+#include "bench/medidas/inicio_gui.h"
+#include "bench/medidas/perfil.h"
+#include "core/error.h"
 
 #include <functional>
 #include <iostream>
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     }
     try {
         return elegido->second(std::vector<std::string>(argv + 2, argv + argc));
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         std::cerr << "Error " << e.numero() << ": " << e.descripcion() << "\n";
         return 1;
     } catch (const std::exception& e) {

@@ -1,7 +1,7 @@
-#include "perfil.h"
+#include "bench/medidas/perfil.h"
 
-#include "carga.h"
-#include "comun.h"
+#include "bench/medidas/comun.h"
+#include "isis/carga/carga.h"
 
 #include <iomanip>
 #include <iostream>
@@ -28,22 +28,23 @@ void fila(const std::string& paso, double ms, double total) {
 } // namespace
 
 int perfilCarga(const std::vector<std::string>& args) {
-    Reloj reloj;
-    DialogosGuionados dialogos;
-    Contexto ctx(args.at(0), reloj, dialogos);
+    core::Reloj reloj;
+    core::ui::DialogosGuionados dialogos;
+    store::Contexto ctx(args.at(0), reloj, dialogos);
     std::vector<Paso> pasos;
     const Instante inicio = ahora();
-    const ResultadoCarga r = CargarDatos(ctx, [&pasos](const std::string& etiqueta, int, int) {
-        const Instante t = ahora();
-        if (pasos.empty() || pasos.back().etiqueta != etiqueta) {
-            pasos.push_back({etiqueta, t, t, t});
-        }
-        pasos.back().penultimo = pasos.back().ultimo;
-        pasos.back().ultimo = t;
-    });
+    const carga::ResultadoCarga r =
+        carga::CargarDatos(ctx, [&pasos](const std::string& etiqueta, int, int) {
+            const Instante t = ahora();
+            if (pasos.empty() || pasos.back().etiqueta != etiqueta) {
+                pasos.push_back({etiqueta, t, t, t});
+            }
+            pasos.back().penultimo = pasos.back().ultimo;
+            pasos.back().ultimo = t;
+        });
     const Instante fin = ahora();
     // Reading loans, members, catalogue; then writing.
-    if (r.tipo != ResultadoCarga::Tipo::Exito || pasos.size() != 4) {
+    if (r.tipo != carga::ResultadoCarga::Tipo::Exito || pasos.size() != 4) {
         std::cerr << "La carga no terminó bien o no avisó sus cuatro pasos\n";
         return 1;
     }

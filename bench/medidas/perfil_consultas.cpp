@@ -1,8 +1,8 @@
-#include "perfil.h"
+#include "bench/medidas/perfil.h"
 
-#include "coleccion_espanol.h"
-#include "comun.h"
-#include "consultas.h"
+#include "bench/medidas/comun.h"
+#include "bench/medidas/consultas.h"
+#include "store/coleccion_espanol.h"
 
 #include <cstring>
 #include <iomanip>
@@ -21,7 +21,7 @@ volatile long long sumidero = 0;
 // comparison in the collation's place (an estimate of what the Spanish
 // comparison costs it) and with the table read in its own order instead of
 // through the index the plan chose.
-void perfilDe(BaseDatos& base, ContadorColeccion& contador, const ConsultaMedida& c) {
+void perfilDe(store::BaseDatos& base, ContadorColeccion& contador, const ConsultaMedida& c) {
     std::cout << c.nombre << "\n    " << c.sql << "\n";
     imprimirPlan(base, c.sql);
     recorrer(base, c.sql); // pages into the cache
@@ -46,12 +46,12 @@ void perfilDe(BaseDatos& base, ContadorColeccion& contador, const ConsultaMedida
 
 // The collation alone on the store's own values: each value of a column
 // against the next one, as a sort meets them.
-void costoPorLlamada(BaseDatos& base) {
+void costoPorLlamada(store::BaseDatos& base) {
     std::cout << "La colación por llamada (cada valor contra el siguiente, 20 pasadas):\n";
     for (const char* columna : {"titulo", "autor", "grado", "dni", "devuelto", "tipo_usu"}) {
         std::vector<std::string> valores;
-        Sentencia s(base, std::string("SELECT ") + columna + " FROM presta WHERE " + columna +
-                              " IS NOT NULL");
+        store::Sentencia s(base, std::string("SELECT ") + columna + " FROM presta WHERE " +
+                                     columna + " IS NOT NULL");
         while (s.paso()) {
             valores.push_back(*s.valor(0));
         }
@@ -70,8 +70,9 @@ void costoPorLlamada(BaseDatos& base) {
             sumidero = sumidero + suma;
             return msDesde(inicio) * 1e6 / Pasadas / static_cast<double>(valores.size() - 1);
         };
-        const double espanol = nsPorLlamada(
-            [](const std::string& a, const std::string& b) { return compararEspanol(a, b); });
+        const double espanol = nsPorLlamada([](const std::string& a, const std::string& b) {
+            return store::compararEspanol(a, b);
+        });
         const double bytes = nsPorLlamada([](const std::string& a, const std::string& b) {
             const int r = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
             return r != 0 ? r : static_cast<int>(a.size()) - static_cast<int>(b.size());
@@ -86,7 +87,7 @@ void costoPorLlamada(BaseDatos& base) {
 
 int perfilConsultas(const std::vector<std::string>& args) {
     Almacen almacen(args.at(0));
-    BaseDatos& base = *almacen.ctx.Conexion;
+    store::BaseDatos& base = *almacen.ctx.Conexion;
     ContadorColeccion contador(base);
     for (const ConsultaMedida& c : consultasMedidas()) {
         perfilDe(base, contador, c);

@@ -1,7 +1,7 @@
-#include "perfil.h"
+#include "bench/medidas/perfil.h"
 
-#include "comun.h"
-#include "exportacion.h"
+#include "bench/medidas/comun.h"
+#include "export/exportacion.h"
 
 #include <sqlite3.h>
 
@@ -86,16 +86,17 @@ struct Grupo {
 
 int perfilExportacion(const std::vector<std::string>& args) {
     Almacen almacen(args.at(0));
-    BaseDatos& base = *almacen.ctx.Conexion;
+    store::BaseDatos& base = *almacen.ctx.Conexion;
     ContadorColeccion contador(base);
     Traza traza;
     sqlite3_trace_v2(base.manejador(), SQLITE_TRACE_STMT | SQLITE_TRACE_PROFILE, alTrazar, &traza);
     // With a transaction open the export runs every section on this one
     // connection, so each statement passes through the trace.
-    Transaccion transaccion(base);
-    const PeriodoExportacion todo{};
+    store::Transaccion transaccion(base);
+    const exportacion::PeriodoExportacion todo{};
     const Instante inicio = ahora();
-    const std::string documento = DocumentoExportacion(almacen.ctx, FiltroExportacion(todo), todo);
+    const std::string documento =
+        exportacion::DocumentoExportacion(almacen.ctx, exportacion::FiltroExportacion(todo), todo);
     const double total = msDesde(inicio);
     const std::vector<Ejecucion>& ejecuciones = traza.ejecuciones;
     double enSentencias = 0;

@@ -1,9 +1,9 @@
-#include "perfil.h"
+#include "bench/medidas/perfil.h"
 
-#include "comun.h"
-#include "consultas.h"
-#include "esquema.h"
-#include "exportacion.h"
+#include "bench/medidas/comun.h"
+#include "bench/medidas/consultas.h"
+#include "export/exportacion.h"
+#include "store/esquema.h"
 
 #include <iomanip>
 #include <iostream>
@@ -20,9 +20,9 @@ struct Indice {
     std::string sql;
 };
 
-std::vector<Indice> indicesPresta(BaseDatos& base) {
-    Sentencia s(base, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND "
-                      "tbl_name = 'presta' AND sql IS NOT NULL");
+std::vector<Indice> indicesPresta(store::BaseDatos& base) {
+    store::Sentencia s(base, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND "
+                             "tbl_name = 'presta' AND sql IS NOT NULL");
     std::vector<Indice> indices;
     while (s.paso()) {
         indices.push_back({s.valor(0).value_or(""), s.valor(1).value_or("")});
@@ -30,7 +30,7 @@ std::vector<Indice> indicesPresta(BaseDatos& base) {
     return indices;
 }
 
-double msEjecutar(BaseDatos& base, const std::string& sql) {
+double msEjecutar(store::BaseDatos& base, const std::string& sql) {
     const Instante inicio = ahora();
     base.ejecutar(sql);
     return msDesde(inicio);
@@ -38,9 +38,9 @@ double msEjecutar(BaseDatos& base, const std::string& sql) {
 
 // Each index of the load built alone, with the Spanish collation and with a
 // byte comparison in its place, then ANALYZE as the load runs it.
-void indicesDeLaCarga(BaseDatos& base, ContadorColeccion& contador) {
+void indicesDeLaCarga(store::BaseDatos& base, ContadorColeccion& contador) {
     const std::vector<Indice> indices = indicesPresta(base);
-    borrarIndicesPresta(base);
+    store::borrarIndicesPresta(base);
     std::cout << "Índices de la carga, uno por uno:\n";
     double totalEspanol = 0;
     double totalBytes = 0;
@@ -92,7 +92,7 @@ using Medidas = std::map<std::string, std::function<void()>>;
 
 // The time of every measurement without each index of the load in turn: what
 // each index gives the queries, against what it costs every load.
-void loQueDaCadaIndice(BaseDatos& base, const Medidas& medidas) {
+void loQueDaCadaIndice(store::BaseDatos& base, const Medidas& medidas) {
     std::cout << "Lo que da cada índice de la carga (medianas de " << Veces << "):\n  " << std::left
               << std::setw(22) << "sin" << std::right;
     for (const auto& [nombre, _] : medidas) {
@@ -110,10 +110,10 @@ void loQueDaCadaIndice(BaseDatos& base, const Medidas& medidas) {
     fila("(todos están)");
     for (const Indice& i : indicesPresta(base)) {
         base.ejecutar("DROP INDEX " + i.nombre);
-        actualizarEstadisticasPresta(base);
+        store::actualizarEstadisticasPresta(base);
         fila(i.nombre);
         base.ejecutar(i.sql);
-        actualizarEstadisticasPresta(base);
+        store::actualizarEstadisticasPresta(base);
     }
     std::cout << "\n";
 }
@@ -122,21 +122,21 @@ void loQueDaCadaIndice(BaseDatos& base, const Medidas& medidas) {
 
 int perfilIndices(const std::vector<std::string>& args) {
     Almacen almacen(args.at(0));
-    Contexto& ctx = almacen.ctx;
-    BaseDatos& base = *ctx.Conexion;
+    store::Contexto& ctx = almacen.ctx;
+    store::BaseDatos& base = *ctx.Conexion;
     ContadorColeccion contador(base);
     // Everything here is rolled back: the store stays as the load left it.
     // With the transaction open the export also runs on this one connection.
-    Transaccion transaccion(base);
+    store::Transaccion transaccion(base);
     indicesDeLaCarga(base, contador);
 
     Medidas medidas;
     for (const ConsultaMedida& c : consultasMedidas()) {
         medidas[c.clave] = [&base, sql = c.sql] { recorrer(base, sql); };
     }
-    const PeriodoExportacion todo{};
+    const exportacion::PeriodoExportacion todo{};
     medidas["exportacion"] = [&ctx, &todo] {
-        DocumentoExportacion(ctx, FiltroExportacion(todo), todo);
+        exportacion::DocumentoExportacion(ctx, exportacion::FiltroExportacion(todo), todo);
     };
     loQueDaCadaIndice(base, medidas);
 
@@ -155,7 +155,7 @@ int perfilIndices(const std::vector<std::string>& args) {
             imprimirMedida(sql, ms);
         }
         imprimirMedida("construcción, se sumaría a cada carga", construccion);
-        actualizarEstadisticasPresta(base);
+        store::actualizarEstadisticasPresta(base);
         for (const std::string& m : c.medidas) {
             imprimirMedida(m + ": sin el índice", antes[m]);
             imprimirMedida(m + ": con el índice", msMediana(Veces, medidas[m]));

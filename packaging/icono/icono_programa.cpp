@@ -1,4 +1,4 @@
-#include "icono_programa.h"
+#include "packaging/icono/icono_programa.h"
 
 #include <QPainter>
 #include <QPixmap>

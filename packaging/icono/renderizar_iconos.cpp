@@ -1,7 +1,7 @@
 // Build-time tool: writes the icon as PNG files into a hicolor icon theme tree,
 // CARPETA/NxN/apps/NOMBRE.png for every size the program uses. Drawing into
 // images needs no display, so no application object is made.
-#include "icono_programa.h"
+#include "packaging/icono/icono_programa.h"
 
 #include <QDir>
 

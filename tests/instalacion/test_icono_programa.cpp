@@ -1,5 +1,5 @@
-#include "aplicacion_qt.h"
-#include "icono_programa.h"
+#include "packaging/icono/icono_programa.h"
+#include "tests/apoyo/aplicacion_qt.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ const QList<QSize> TamanosEsperados{QSize(16, 16), QSize(32, 32),   QSize(48, 48
 } // namespace
 
 TEST(IconoPrograma, TraeElDibujoEnCadaTamanoDeLosMenus) {
-    aplicacion();
+    prueba::aplicacion();
     const QIcon icono = icono::iconoPrograma();
     ASSERT_FALSE(icono.isNull());
     EXPECT_EQ(icono.availableSizes(), TamanosEsperados);
@@ -23,7 +23,7 @@ TEST(IconoPrograma, TraeElDibujoEnCadaTamanoDeLosMenus) {
 // A tile with rounded corners: the corners stay transparent and the middle is
 // painted, at every size, so a blank or shifted drawing shows up here.
 TEST(IconoPrograma, CadaTamanoEsElDibujoEnteroYNoUnCuadroVacio) {
-    aplicacion();
+    prueba::aplicacion();
     const QIcon icono = icono::iconoPrograma();
     for (const QSize& tamano : TamanosEsperados) {
         SCOPED_TRACE(tamano.width());
