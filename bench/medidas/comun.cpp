@@ -61,12 +61,8 @@ void anotar(const std::string& clave, double valor) {
     std::cout << clave << " " << valor << std::endl;
 }
 
-Almacen::Almacen(const std::string& carpeta) : ctx(carpeta, reloj, dialogos) {
-    if (!store::AbrirBaseDatos(ctx)) {
-        const std::string motivo = dialogos.mensajes.empty() ? "" : dialogos.mensajes.back().texto;
-        throw core::Error(core::Error::ErrorBaseDatos,
-                          "No se pudo abrir el almacén de " + carpeta + ": " + motivo);
-    }
+Almacen::Almacen(const std::string& carpeta) : ctx(carpeta, reloj) {
+    store::AbrirBaseDatos(ctx);
 }
 
 ContadorColeccion::ContadorColeccion(store::BaseDatos& base) : base_(base) {

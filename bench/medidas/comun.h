@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/reloj.h"
-#include "core/ui/dialogos_guionados.h"
 #include "store/contexto.h"
 
 #include <chrono>
@@ -33,7 +32,6 @@ void anotar(const std::string& clave, double valor);
 struct Almacen {
     explicit Almacen(const std::string& carpeta);
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
     store::Contexto ctx;
 };
 

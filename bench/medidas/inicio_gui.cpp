@@ -2,6 +2,7 @@
 
 #include "app/ui/arranque.h"
 #include "bench/medidas/comun.h"
+#include "core/ui/dialogos.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -85,6 +86,26 @@ Huecos huecos(const std::vector<Instante>& instantes, Instante desde, Instante h
     return h;
 }
 
+// Answers every dialog at once and keeps the messages, so a failed start
+// can say why without a window waiting for a click.
+class DialogosMudos : public core::ui::Dialogos {
+public:
+    std::vector<std::string> mensajes;
+    Respuesta mensaje(const std::string& texto, const std::string& titulo, Botones,
+                      Icono) override {
+        mensajes.push_back(titulo + ": " + texto);
+        return Respuesta::Aceptar;
+    }
+    std::optional<std::string> entrada(const std::string&, const std::string&,
+                                       const std::string&) override {
+        return std::nullopt;
+    }
+    std::string abrirArchivo(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+    bool elegirImpresora(QPrinter&) override { return false; }
+};
+
 } // namespace
 
 int medirArranque(int argc, char** argv, const std::string& carpeta) {
@@ -104,13 +125,13 @@ int medirArranque(int argc, char** argv, const std::string& carpeta) {
     QTimer::singleShot(MsLimite, [] { QCoreApplication::exit(3); });
 
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
+    DialogosMudos dialogos;
     app::ui::Arranque arranque(carpeta, reloj, dialogos);
     arranque.iniciar();
     const int codigo = QApplication::exec();
     if (codigo != 0 || observador.pinturasCarga.empty() || !observador.principalPintada) {
         for (const auto& m : dialogos.mensajes) {
-            std::cerr << m.titulo << ": " << m.texto << "\n";
+            std::cerr << m << "\n";
         }
         return codigo != 0 ? codigo : 1;
     }

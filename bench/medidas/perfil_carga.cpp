@@ -29,8 +29,7 @@ void fila(const std::string& paso, double ms, double total) {
 
 int perfilCarga(const std::vector<std::string>& args) {
     core::Reloj reloj;
-    core::ui::DialogosGuionados dialogos;
-    store::Contexto ctx(args.at(0), reloj, dialogos);
+    store::Contexto ctx(args.at(0), reloj);
     std::vector<Paso> pasos;
     const Instante inicio = ahora();
     const carga::ResultadoCarga r =
