@@ -65,12 +65,13 @@ TEST(CliRanking, OpcionesInvalidasConMensajeClaro) {
         const char* mensaje;
     } casos[] = {
         {"ranking", "Error 5: Falta --agrupar usuario|libro|tema|grado|nivel\n"},
-        {"ranking --agrupar autor", "Error 5: --agrupar no es un elemento de su lista: autor\n"},
+        {"ranking --agrupar autor",
+         "Error 5: No es un elemento de la lista de agrupaciones: autor\n"},
         {"ranking --agrupar usuario --tipo alumno",
-         "Error 5: --tipo no es un elemento de su lista: alumno\n"},
+         "Error 5: No es un elemento de la lista de tipos de usuario: alumno\n"},
         {"ranking --agrupar libro --mostrar 0",
          "Error 5: La casilla 0 de \"Mostrar\" no se ofrece al agrupar por libro\n"},
-        {"ranking --agrupar grado --grado 45", "Error 5: --grado espera un número de 0 a 44: 45\n"},
+        {"ranking --agrupar grado --grado 45", "Error 5: La posición de grado va de 0 a 44: 45\n"},
         {"ranking --agrupar grado --barras -3", "Error 5: --barras espera un número: -3\n"},
         {"ranking --agrupar grado --desde 2024", "Error 5: "},
     };
