@@ -92,9 +92,9 @@ void ListaDeCienMilPrestamos(benchmark::State& estado) {
     double crecimiento = 0;
     for (auto _ : estado) {
         const double antes = residenteMB();
-        almacen.ctx.TextoSql = reports::SentenciaListaPrestamos("1", {}, "devuelto");
-        reports::Grilla grilla =
-            reports::GrillaDeConsulta(almacen.ctx, reports::ColumnasPrestamos());
+        reports::Grilla grilla = reports::GrillaDeConsulta(
+            almacen.ctx, reports::SentenciaListaPrestamos("1", {}, "devuelto"),
+            reports::ColumnasPrestamos());
         crecimiento = residenteMB() - antes;
         if (grilla.filas() != Prestamos + 2) {
             estado.SkipWithError("la grilla no tiene todas las filas");
@@ -111,8 +111,7 @@ void ConsultaSinGrilla(benchmark::State& estado) {
     Almacen& almacen = almacenCompartido();
     for (auto _ : estado) {
         auto registros = store::EjecutarConsulta(
-            almacen.ctx, reports::SentenciaListaPrestamos("1", {}, "devuelto"),
-            store::adOpenForwardOnly, store::adLockReadOnly);
+            almacen.ctx, reports::SentenciaListaPrestamos("1", {}, "devuelto"));
         long valores = 0;
         for (; !registros->fin(); registros->siguiente()) {
             for (int k = 0; k < registros->columnas(); ++k) {

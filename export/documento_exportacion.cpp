@@ -132,16 +132,10 @@ private:
         t_ += ">";
     }
 
-    std::unique_ptr<store::Registros> consultar(const std::string& sql) {
-        ctx_.TextoSql = sql;
-        return store::EjecutarConsulta(ctx_, ctx_.TextoSql, store::adOpenForwardOnly,
-                                       store::adLockReadOnly);
-    }
-
     // The first rows of the statement, at most five, up to the first count of
     // 0 (a group whose counted column is null sorts last and ends the list).
     void recorrer(const std::string& sql, const Entrada& entrada) {
-        auto filas = consultar(sql);
+        auto filas = store::EjecutarConsulta(ctx_, sql);
         for (std::size_t n = 0; n < EntradasPorLista && !filas->fin(); ++n, filas->siguiente()) {
             if (std::stoll(filas->texto("cant")) == 0) {
                 break;
@@ -204,7 +198,7 @@ private:
             rankingLibros(2, elemento, morosos ? s_.M2(n, g) : s_.L2(n, g));
         });
         if (!morosos) {
-            linea(2, "Prestados", consultar(s_.L3())->texto("cant"));
+            linea(2, "Prestados", store::EjecutarConsulta(ctx_, s_.L3())->texto("cant"));
         }
         abrir(2, "Temas");
         recorrer(morosos ? s_.M4() : s_.L4(), [&](const store::Registros& r) {

@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/texto.h"
 #include "store/contexto.h"
+#include "store/cotas_fecha.h"
 
 #include <QSaveFile>
 
@@ -11,16 +12,17 @@
 namespace exportacion {
 
 std::string FiltroExportacion(const PeriodoExportacion& periodo) {
+    // The filter goes behind the statements' own connector: its first bound
+    // has none, the second joins with " AND "; each bound opens with a blank.
+    constexpr store::EspaciadoCotas EspaciadoExportacion{"", " ", " "};
+    bool primera = true;
+    const auto conector = [&primera] {
+        const char* pieza = primera ? "" : " AND ";
+        primera = false;
+        return pieza;
+    };
     std::string filtro;
-    if (periodo.desde) {
-        filtro += " fecha_presta >= '" + core::textoAAAAMMDD(*periodo.desde) + "' ";
-    }
-    if (periodo.hasta) {
-        if (!filtro.empty()) {
-            filtro += " AND ";
-        }
-        filtro += " fecha_presta <= '" + core::textoAAAAMMDD(*periodo.hasta) + "' ";
-    }
+    store::AgregarCotasFecha(filtro, periodo.desde, periodo.hasta, EspaciadoExportacion, conector);
     return filtro;
 }
 

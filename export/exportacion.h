@@ -30,8 +30,8 @@ std::string TextoPeriodo(const PeriodoExportacion& periodo, core::Fecha hoy);
 // "exp - AAAAMMDD.xml": one file a day, a later export of the day replaces it.
 std::string NombreArchivoExportacion(core::Fecha hoy);
 
-// The whole document as text, built with the store's statements (each one
-// written into ctx.TextoSql before it runs). Throws Error.
+// The whole document as text, built with the store's statements, each run
+// through EjecutarConsulta. Throws Error.
 std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro,
                                  const PeriodoExportacion& periodo);
 

@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/texto.h"
 #include "isis/busqueda.h"
+#include "isis/clave.h"
 #include "isis/indice_memoria.h"
 #include "isis/invertido.h"
 

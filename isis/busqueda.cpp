@@ -1,6 +1,7 @@
 #include "isis/busqueda.h"
 
 #include "core/error.h"
+#include "isis/clave.h"
 
 #include <algorithm>
 #include <iterator>
@@ -156,12 +157,6 @@ private:
 };
 
 } // namespace
-
-std::string normalizarClave(std::string_view termino, const CodigoPagina& codigo) {
-    std::string k = codigo.mayusculas(recortar(termino));
-    k.resize(std::min(k.size(), kLargoMaximoClave));
-    return std::string(recortar(k));
-}
 
 std::vector<std::int32_t> buscarExpresion(std::string_view expresion,
                                           const Diccionario& diccionario,

@@ -21,7 +21,4 @@ std::vector<std::int32_t> buscarExpresion(std::string_view expresion,
                                           const CodigoPagina& codigo,
                                           const std::function<bool(std::int32_t)>& vivo);
 
-// A term as looked up: upper-cased, blanks off both ends, at most 30 bytes.
-std::string normalizarClave(std::string_view termino, const CodigoPagina& codigo);
-
 } // namespace isis

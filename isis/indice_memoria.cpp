@@ -1,6 +1,7 @@
 #include "isis/indice_memoria.h"
 
 #include "core/error.h"
+#include "isis/clave.h"
 #include "isis/formato.h"
 
 #include <algorithm>
@@ -85,24 +86,6 @@ std::vector<std::string> piezas(int tecnica, std::string_view linea) {
     return r;
 }
 
-// Upper case, outer blanks and control characters off, at most 30 bytes.
-std::string clave(const CodigoPagina& codigo, std::string_view prefijo, std::string_view texto) {
-    std::string t = codigo.mayusculas(texto);
-    const auto control = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
-    while (!t.empty() && control(t.back())) {
-        t.pop_back();
-    }
-    const auto inicio = std::find_if_not(t.begin(), t.end(), control);
-    t.erase(t.begin(), inicio);
-    std::replace_if(t.begin(), t.end(), control, ' ');
-    std::string r = codigo.mayusculas(prefijo) + t;
-    r.resize(std::min(r.size(), kLargoMaximoClave));
-    while (!r.empty() && r.back() == ' ') {
-        r.pop_back();
-    }
-    return r;
-}
-
 } // namespace
 
 IndiceMemoria::IndiceMemoria(const ArchivoMaestro& maestro, const CodigoPagina& codigo,
@@ -132,7 +115,7 @@ IndiceMemoria::IndiceMemoria(const ArchivoMaestro& maestro, const CodigoPagina& 
             std::int32_t contador = 0;
             const auto agregar = [&](std::string_view texto) {
                 ++contador;
-                std::string k = clave(codigo, prefijo, texto);
+                std::string k = normalizarClave(texto, codigo, prefijo);
                 if (!k.empty()) {
                     claves_[std::move(k)].push_back(Posting{mfn, l.id, 1, contador});
                 }

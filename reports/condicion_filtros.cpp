@@ -1,8 +1,14 @@
 #include "reports/condicion_filtros.h"
 
 #include "reports/listas_clasificacion.h"
+#include "store/cotas_fecha.h"
 
 namespace reports {
+
+namespace {
+// The date bounds stand like every other condition of the ranking reports.
+constexpr store::EspaciadoCotas EspaciadoRanking{"", "", ""};
+} // namespace
 
 const char* Condicion::conector() {
     const char* pieza = escrita ? "AND " : "WHERE ";
@@ -31,14 +37,8 @@ Condicion CondicionFiltros(const EstadoFiltros& estado) {
         c.texto += c.conector();
         c.texto += "tematica LIKE '" + listas::Tematicas().at(estado.tematica) + "' ";
     }
-    if (estado.desde) {
-        c.texto += c.conector();
-        c.texto += "fecha_presta >= '" + core::textoAAAAMMDD(*estado.desde) + "' ";
-    }
-    if (estado.hasta) {
-        c.texto += c.conector();
-        c.texto += "fecha_presta <= '" + core::textoAAAAMMDD(*estado.hasta) + "' ";
-    }
+    store::AgregarCotasFecha(c.texto, estado.desde, estado.hasta, EspaciadoRanking,
+                             [&c] { return c.conector(); });
     return c;
 }
 

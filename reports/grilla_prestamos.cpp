@@ -1,7 +1,6 @@
 #include "reports/grilla_prestamos.h"
 
 #include "store/almacen.h"
-#include "store/contexto.h"
 #include "store/registros.h"
 
 namespace reports {
@@ -75,9 +74,9 @@ Grilla LlenarGrilla(store::Registros& registros, const std::vector<ColumnaGrilla
     return g;
 }
 
-Grilla GrillaDeConsulta(store::Contexto& ctx, const std::vector<ColumnaGrilla>& columnas) {
-    auto registros =
-        store::EjecutarConsulta(ctx, ctx.TextoSql, store::adOpenForwardOnly, store::adLockReadOnly);
+Grilla GrillaDeConsulta(store::Contexto& ctx, const std::string& sentencia,
+                        const std::vector<ColumnaGrilla>& columnas) {
+    auto registros = store::EjecutarConsulta(ctx, sentencia);
     return LlenarGrilla(*registros, columnas);
 }
 

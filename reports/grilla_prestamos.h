@@ -34,9 +34,10 @@ const std::vector<ColumnaGrilla>& ColumnasUsuarios();
 // empty row, and the selection left on the last written cell.
 Grilla LlenarGrilla(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas);
 
-// Runs ctx.TextoSql (forward-only, read-only) and fills a new grid from it.
+// Runs the statement (forward-only, read-only) and fills a new grid from it.
 // Throws Error; the caller's grid is only replaced when everything worked.
-Grilla GrillaDeConsulta(store::Contexto& ctx, const std::vector<ColumnaGrilla>& columnas);
+Grilla GrillaDeConsulta(store::Contexto& ctx, const std::string& sentencia,
+                        const std::vector<ColumnaGrilla>& columnas);
 
 // The order key a double-click asks for: only with row 1 current (a header
 // click makes it so) and a data column selected; column 0 gives nothing.

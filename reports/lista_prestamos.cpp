@@ -1,8 +1,8 @@
 #include "reports/lista_prestamos.h"
 
-#include "core/reloj.h"
 #include "core/texto.h"
 #include "reports/listas_clasificacion.h"
+#include "store/cotas_fecha.h"
 
 namespace reports {
 
@@ -50,16 +50,14 @@ void listasBusqueda(Condicion& c, const EstadoFiltros& panel) {
     tematica(c, panel.tematica);
 }
 
-// The two date bounds of the searches, each connector with a blank before it.
-void fechasBusqueda(Condicion& c, const EstadoFiltros& panel) {
-    if (panel.desde) {
-        c.texto += std::string(" ") + c.conector() + "fecha_presta >= '" +
-                   core::textoAAAAMMDD(*panel.desde) + "' ";
-    }
-    if (panel.hasta) {
-        c.texto += std::string(" ") + c.conector() + " fecha_presta <= '" +
-                   core::textoAAAAMMDD(*panel.hasta) + "' ";
-    }
+// The date bounds: the loan list puts a blank between the connector and the
+// end's column, the searches also one before each connector.
+constexpr store::EspaciadoCotas EspaciadoLista{"", "", " "};
+constexpr store::EspaciadoCotas EspaciadoBusqueda{" ", "", " "};
+
+void fechas(Condicion& c, const EstadoFiltros& panel, const store::EspaciadoCotas& espaciado) {
+    store::AgregarCotasFecha(c.texto, panel.desde, panel.hasta, espaciado,
+                             [&c] { return c.conector(); });
 }
 
 } // namespace
@@ -93,14 +91,7 @@ std::string SentenciaListaPrestamos(const std::string& modo, const FiltrosPresta
     tecleado(c, filtros.inventario, " inventario = '", "'");
     grado(c, panel.grado);
     tematica(c, panel.tematica);
-    if (panel.desde) {
-        c.texto += std::string(c.conector()) + "fecha_presta >= '" +
-                   core::textoAAAAMMDD(*panel.desde) + "' ";
-    }
-    if (panel.hasta) {
-        c.texto += std::string(c.conector()) + " fecha_presta <= '" +
-                   core::textoAAAAMMDD(*panel.hasta) + "' ";
-    }
+    fechas(c, panel, EspaciadoLista);
     tecleado(c, filtros.legajo, "legajo = '", "' ");
     return c.texto + "ORDER BY " + VOrden;
 }
@@ -111,7 +102,7 @@ std::string SentenciaBusquedaLibros(const FiltrosPrestamos& filtros, const std::
     tecleado(c, filtros.titulo, " titulo LIKE '%", "%'");
     tecleado(c, filtros.autor, " autor LIKE '%", "%'");
     tecleado(c, filtros.inventario, " inventario = '", "'");
-    fechasBusqueda(c, filtros.panel);
+    fechas(c, filtros.panel, EspaciadoBusqueda);
     return c.texto + " ORDER BY " + VOrden;
 }
 
@@ -125,7 +116,7 @@ std::string SentenciaBusquedaUsuarios(const FiltrosPrestamos& filtros, const std
     tecleado(c, filtros.apellido, " apellido LIKE '%", "%'");
     tecleado(c, filtros.nombre, " nombre LIKE '%", "%'");
     tecleado(c, filtros.legajo, " legajo = '", "'");
-    fechasBusqueda(c, filtros.panel);
+    fechas(c, filtros.panel, EspaciadoBusqueda);
     return c.texto + " ORDER BY " + VOrden;
 }
 

@@ -3,7 +3,6 @@
 #include "core/error.h"
 #include "core/texto.h"
 #include "store/almacen.h"
-#include "store/contexto.h"
 
 #include <algorithm>
 #include <charconv>
@@ -99,9 +98,7 @@ Ranking EjecutarRanking(store::Contexto& ctx, int agrupacion, const Marcas& marc
                         const EstadoFiltros& filtros, int barras) {
     Ranking r;
     r.campos = Campos(agrupacion, marcas);
-    ctx.TextoSql = SentenciaRanking(agrupacion, marcas, filtros);
-    const auto filas =
-        store::EjecutarConsulta(ctx, ctx.TextoSql, store::adOpenForwardOnly, store::adLockReadOnly);
+    const auto filas = store::EjecutarConsulta(ctx, SentenciaRanking(agrupacion, marcas, filtros));
     // A slot whose column the result does not carry stays empty.
     std::array<int, RanurasMostradas> indices{};
     for (std::size_t k = 0; k < indices.size(); ++k) {

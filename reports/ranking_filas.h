@@ -58,8 +58,7 @@ int BarrasPedidas(std::string_view texto);
 enum class Tecla { Aceptar, Listar, Descartar };
 Tecla TeclaEnBarras(char32_t caracter);
 
-// Composes the statement into ctx.TextoSql, runs it and reads at most
-// `barras` groups.
+// Composes the statement, runs it and reads at most `barras` groups.
 Ranking EjecutarRanking(store::Contexto& ctx, int agrupacion, const Marcas& marcas,
                         const EstadoFiltros& filtros, int barras);
 

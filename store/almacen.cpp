@@ -38,10 +38,11 @@ BaseDatos& ConexionAbierta(Contexto& ctx) {
     return *ctx.Conexion;
 }
 
-std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& texto, int cursor,
+std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& sentencia, int cursor,
                                             int bloqueo) {
+    ctx.TextoSql = sentencia;
     BaseDatos& base = ConexionAbierta(ctx);
-    const std::string sql = traducirJet(texto);
+    const std::string sql = traducirJet(ctx.TextoSql);
     if (cursor == adOpenDynamic && bloqueo == adLockPessimistic) {
         return Registros::anexador(base, sql);
     }

@@ -26,11 +26,13 @@ void AbrirBaseDatos(Contexto& ctx);
 // The open store connection; throws Error 91 when the store was never opened.
 BaseDatos& ConexionAbierta(Contexto& ctx);
 
-// Runs `texto` (normally ctx.TextoSql) over ctx.Conexion. Cursor 2 with lock 2
-// on "SELECT * FROM tabla" gives the appender; anything else a forward-only
-// read-only row set. Throws Error (91 when the store was never opened).
-std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& texto, int cursor,
-                                            int bloqueo);
+// Records `sentencia` in ctx.TextoSql, the last statement run, and runs it
+// over ctx.Conexion. Cursor 2 with lock 2 on "SELECT * FROM tabla" gives the
+// appender; anything else a forward-only read-only row set. Throws Error (91
+// when the store was never opened); TextoSql then still holds the statement.
+std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& sentencia,
+                                            int cursor = adOpenForwardOnly,
+                                            int bloqueo = adLockReadOnly);
 
 // True when a file-system search for the path finds an entry: wildcards * and
 // ? are honoured, a folder counts, an empty path does not. Never throws.

@@ -25,7 +25,7 @@ struct Contexto {
     const core::Reloj& reloj;
 
     std::unique_ptr<BaseDatos> Conexion;
-    std::string TextoSql;
+    std::string TextoSql; // the last statement run: EjecutarConsulta records it
     std::int32_t TotalPrestamos = 0;
     std::unique_ptr<core::Archivo_Ini> ArchivoIni; // the load run's shared settings object
 

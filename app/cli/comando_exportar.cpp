@@ -1,6 +1,7 @@
 #include "app/cli/comando_exportar.h"
 
 #include "app/cli/comandos.h"
+#include "app/cli/filtros_cli.h"
 #include "core/argumentos.h"
 #include "core/error.h"
 #include "export/exportacion.h"
@@ -11,15 +12,6 @@
 
 namespace app::cli {
 
-namespace {
-
-std::optional<core::Fecha> fecha(const core::Argumentos& argumentos, const std::string& nombre) {
-    const auto texto = argumentos.valor(nombre);
-    return texto ? std::optional<core::Fecha>(core::fechaDesdeAAAAMMDD(*texto)) : std::nullopt;
-}
-
-} // namespace
-
 int ComandoExportar(const std::vector<std::string>& args, const std::string& carpeta,
                     std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos argumentos(args, {"--desde", "--hasta"}, {});
@@ -27,8 +19,8 @@ int ComandoExportar(const std::vector<std::string>& args, const std::string& car
         throw core::Error(core::Error::ArgumentoInvalido,
                           "Argumento de más: " + argumentos.posicionales()[0]);
     }
-    const exportacion::PeriodoExportacion periodo{fecha(argumentos, "--desde"),
-                                                  fecha(argumentos, "--hasta")};
+    const exportacion::PeriodoExportacion periodo{FechaDeOpcion(argumentos, "--desde"),
+                                                  FechaDeOpcion(argumentos, "--hasta")};
     core::Reloj reloj;
     store::Contexto ctx(carpeta, reloj);
     store::AbrirBaseDatos(ctx);

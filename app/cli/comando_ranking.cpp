@@ -1,10 +1,10 @@
 #include "app/cli/comando_ranking.h"
 
 #include "app/cli/comandos.h"
+#include "app/cli/filtros_cli.h"
 #include "core/argumentos.h"
 #include "core/error.h"
 #include "core/reloj.h"
-#include "reports/listas_clasificacion.h"
 #include "reports/ranking_filas.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
@@ -33,16 +33,6 @@ int numero(const std::string& texto, int maximo, const std::string& opcion) {
     return std::stoi(texto);
 }
 
-int posicionEn(const std::vector<std::string>& lista, const std::string& texto,
-               const std::string& opcion) {
-    for (std::size_t i = 0; i < lista.size(); ++i) {
-        if (lista[i] == texto) {
-            return static_cast<int>(i);
-        }
-    }
-    invalido(opcion + " no es un elemento de su lista: " + texto);
-}
-
 reports::ranking::Casillas casillasPedidas(int agrupacion,
                                            const std::optional<std::string>& mostrar) {
     reports::ranking::Casillas c;
@@ -62,26 +52,6 @@ reports::ranking::Casillas casillasPedidas(int agrupacion,
     return c;
 }
 
-reports::EstadoFiltros filtrosPedidos(const core::Argumentos& a) {
-    reports::EstadoFiltros f;
-    if (auto tipo = a.valor("--tipo")) {
-        f.tipoUsuario = posicionEn(reports::listas::TiposUsuario(), *tipo, "--tipo");
-    }
-    if (auto grado = a.valor("--grado")) {
-        f.grado = numero(*grado, static_cast<int>(reports::listas::Grados().size()) - 1, "--grado");
-    }
-    if (auto tematica = a.valor("--tematica")) {
-        f.tematica = posicionEn(reports::listas::Tematicas(), *tematica, "--tematica");
-    }
-    if (auto desde = a.valor("--desde")) {
-        f.desde = core::fechaDesdeAAAAMMDD(*desde);
-    }
-    if (auto hasta = a.valor("--hasta")) {
-        f.hasta = core::fechaDesdeAAAAMMDD(*hasta);
-    }
-    return f;
-}
-
 // The decimal separator of the user's locale settings.
 std::string separadorDelSistema() {
     locale_t local = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
@@ -94,9 +64,7 @@ std::string separadorDelSistema() {
 }
 
 std::int32_t contarPrestamos(store::Contexto& ctx) {
-    ctx.TextoSql = "SELECT COUNT(*) AS total FROM presta";
-    const auto filas =
-        store::EjecutarConsulta(ctx, ctx.TextoSql, store::adOpenForwardOnly, store::adLockReadOnly);
+    const auto filas = store::EjecutarConsulta(ctx, "SELECT COUNT(*) AS total FROM presta");
     return static_cast<std::int32_t>(std::stol(filas->texto(0)));
 }
 
@@ -115,10 +83,10 @@ int ComandoRanking(const std::vector<std::string>& args, const std::string& carp
     if (!nombre) {
         invalido("Falta --agrupar usuario|libro|tema|grado|nivel");
     }
-    const int agrupacion = posicionEn(NombresAgrupacion, *nombre, "--agrupar");
+    const int agrupacion = PosicionEnLista(NombresAgrupacion, *nombre, "de agrupaciones");
     const reports::ranking::Marcas marcas =
         reports::ranking::MarcasDe(casillasPedidas(agrupacion, a.valor("--mostrar")));
-    const reports::EstadoFiltros filtros = filtrosPedidos(a);
+    const reports::EstadoFiltros filtros = FiltrosDeOpciones(a);
     int barras = reports::ranking::BarrasPorOmision;
     if (auto pedidas = a.valor("--barras")) {
         if (pedidas->empty() || pedidas->find_first_not_of("0123456789") != std::string::npos) {

@@ -1,12 +1,12 @@
 #include "app/cli/comandos_listas.h"
 
 #include "app/cli/comandos.h"
+#include "app/cli/filtros_cli.h"
 #include "core/argumentos.h"
 #include "core/error.h"
 #include "core/reloj.h"
 #include "reports/grilla_prestamos.h"
 #include "reports/lista_prestamos.h"
-#include "reports/listas_clasificacion.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 
@@ -25,46 +25,9 @@ std::set<std::string> conPanel(std::set<std::string> propias) {
     return propias;
 }
 
-// The position of an item given by its exact text.
-int posicionDe(const std::vector<std::string>& items, const std::string& texto, const char* lista) {
-    const auto it = std::find(items.begin(), items.end(), texto);
-    if (it == items.end()) {
-        throw core::Error(core::Error::ArgumentoInvalido,
-                          std::string("No es un elemento de la lista ") + lista + ": " + texto);
-    }
-    return static_cast<int>(it - items.begin());
-}
-
-int posicionGrado(const std::string& texto) {
-    const bool digitos =
-        !texto.empty() && texto.size() <= 2 &&
-        std::all_of(texto.begin(), texto.end(), [](char c) { return c >= '0' && c <= '9'; });
-    const int posicion = digitos ? std::stoi(texto) : -1;
-    if (posicion < 0 || posicion >= static_cast<int>(reports::listas::Grados().size())) {
-        throw core::Error(core::Error::ArgumentoInvalido,
-                          "La posición de grado va de 0 a 44: " + texto);
-    }
-    return posicion;
-}
-
 reports::FiltrosPrestamos filtrosDe(const core::Argumentos& a) {
     reports::FiltrosPrestamos f;
-    if (const auto tipo = a.valor("--tipo")) {
-        f.panel.tipoUsuario =
-            posicionDe(reports::listas::TiposUsuario(), *tipo, "de tipos de usuario");
-    }
-    if (const auto grado = a.valor("--grado")) {
-        f.panel.grado = posicionGrado(*grado);
-    }
-    if (const auto tematica = a.valor("--tematica")) {
-        f.panel.tematica = posicionDe(reports::listas::Tematicas(), *tematica, "de temáticas");
-    }
-    if (const auto desde = a.valor("--desde")) {
-        f.panel.desde = core::fechaDesdeAAAAMMDD(*desde);
-    }
-    if (const auto hasta = a.valor("--hasta")) {
-        f.panel.hasta = core::fechaDesdeAAAAMMDD(*hasta);
-    }
+    f.panel = FiltrosDeOpciones(a);
     const auto texto = [&](const char* opcion) { return a.valor(opcion).value_or(""); };
     f.apellido = texto("--apellido");
     f.nombre = texto("--nombre");
@@ -97,8 +60,7 @@ int mostrar(const core::Argumentos& a, const std::string& sentencia,
     const core::Reloj reloj;
     store::Contexto ctx(carpeta, reloj);
     store::AbrirBaseDatos(ctx);
-    ctx.TextoSql = sentencia;
-    salida << reports::TextoTabulado(reports::GrillaDeConsulta(ctx, columnas));
+    salida << reports::TextoTabulado(reports::GrillaDeConsulta(ctx, sentencia, columnas));
     return 0;
 }
 

@@ -7,7 +7,7 @@
 #include "core/twips.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/mostrar_error.h"
-#include "store/almacen.h"
+#include "store/ciudades.h"
 #include "store/contexto.h"
 #include "store/esquema.h"
 
@@ -87,15 +87,9 @@ void frm_configCUE::cmb_provincia_Click(int posicion) {
         return;
     }
     try {
-        ctx_.TextoSql = "SELECT * FROM ciudades WHERE idprovincia=" +
-                        std::to_string(cmb_provincia_->itemData(posicion).toInt()) +
-                        " ORDER BY nombre";
-        for (auto filas = store::EjecutarConsulta(ctx_, ctx_.TextoSql, store::adOpenForwardOnly,
-                                                  store::adLockReadOnly);
-             !filas->fin(); filas->siguiente()) {
-            cmb_ciudad_->addItem(
-                QString::fromStdString(core::texto::recortar(filas->texto("nombre"))),
-                std::stoi(filas->texto("idciudad")));
+        const int provincia = cmb_provincia_->itemData(posicion).toInt();
+        for (const store::Ciudad& ciudad : store::CiudadesDeProvincia(ctx_, provincia)) {
+            cmb_ciudad_->addItem(QString::fromStdString(ciudad.nombre), ciudad.id);
         }
     } catch (const core::Error& e) {
         core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloError);

@@ -93,8 +93,8 @@ int medirLista(const std::vector<std::string>& args) {
     std::size_t filas = 0;
     cronometrar("lista", veces(args, 1), [&] {
         const double antes = residenteMB();
-        ctx.TextoSql = sentenciaListaCompleta();
-        const reports::Grilla grilla = reports::GrillaDeConsulta(ctx, reports::ColumnasPrestamos());
+        const reports::Grilla grilla =
+            reports::GrillaDeConsulta(ctx, sentenciaListaCompleta(), reports::ColumnasPrestamos());
         crecimiento = std::max(crecimiento, residenteMB() - antes);
         filas = static_cast<std::size_t>(grilla.filas());
     });

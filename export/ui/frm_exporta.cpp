@@ -1,5 +1,6 @@
 #include "export/ui/frm_exporta.h"
 
+#include "core/ui/selector_fecha.h"
 #include "export/ui/exportar_xml.h"
 #include "store/contexto.h"
 
@@ -12,33 +13,6 @@
 
 namespace exportacion::ui {
 
-namespace {
-
-QDate aQDate(core::Fecha f) {
-    return QDate(static_cast<int>(f.year()), static_cast<int>(static_cast<unsigned>(f.month())),
-                 static_cast<int>(static_cast<unsigned>(f.day())));
-}
-
-core::Fecha desdeQDate(QDate d) {
-    return core::Fecha{std::chrono::year{d.year()},
-                       std::chrono::month{static_cast<unsigned>(d.month())},
-                       std::chrono::day{static_cast<unsigned>(d.day())}};
-}
-
-// A picker that is usable only while its box is ticked.
-QDateEdit* selectorFecha(const char* nombre, core::Fecha fecha, QCheckBox* casilla,
-                         QWidget* padre) {
-    auto* selector = new QDateEdit(aQDate(fecha), padre);
-    selector->setObjectName(nombre);
-    selector->setCalendarPopup(true);
-    selector->setDisplayFormat("dd/MM/yyyy");
-    selector->setEnabled(false);
-    QObject::connect(casilla, &QCheckBox::toggled, selector, &QWidget::setEnabled);
-    return selector;
-}
-
-} // namespace
-
 frm_exporta::frm_exporta(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
     : QWidget(parent), ctx_(ctx), dialogos_(dialogos) {
     setObjectName("frm_exporta");
@@ -49,10 +23,11 @@ frm_exporta::frm_exporta(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWi
     marco->setObjectName("Frame2");
     chk_desde_ = new QCheckBox("desde", marco);
     chk_desde_->setObjectName("chk_desde");
-    DTP_desde_ = selectorFecha("DTP_desde", core::sumarDias(hoy, -30), chk_desde_, marco);
+    DTP_desde_ =
+        core::ui::crearSelectorFecha("DTP_desde", core::sumarDias(hoy, -30), chk_desde_, marco);
     chk_hasta_ = new QCheckBox("hasta", marco);
     chk_hasta_->setObjectName("chk_hasta");
-    DTP_hasta_ = selectorFecha("DTP_hasta", hoy, chk_hasta_, marco);
+    DTP_hasta_ = core::ui::crearSelectorFecha("DTP_hasta", hoy, chk_hasta_, marco);
     auto* exportar = new QPushButton("Exportar", this);
     exportar->setObjectName("cmd_exportar");
     auto* cancelar = new QPushButton("Cancelar", this);
@@ -81,10 +56,10 @@ frm_exporta::frm_exporta(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWi
 PeriodoExportacion frm_exporta::periodo() const {
     PeriodoExportacion p;
     if (chk_desde_->isChecked()) {
-        p.desde = desdeQDate(DTP_desde_->date());
+        p.desde = core::ui::desdeQDate(DTP_desde_->date());
     }
     if (chk_hasta_->isChecked()) {
-        p.hasta = desdeQDate(DTP_hasta_->date());
+        p.hasta = core::ui::desdeQDate(DTP_hasta_->date());
     }
     return p;
 }

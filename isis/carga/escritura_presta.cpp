@@ -12,11 +12,9 @@ void EscribirPresta(store::Contexto& ctx, const TablaCarga& tabla, ProgresoCarga
     store::Transaccion transaccion(base);
     // The indexes are built once after the bulk insert instead of row by row.
     store::borrarIndicesPresta(base);
-    ctx.TextoSql = "DELETE FROM presta";
-    store::EjecutarConsulta(ctx, ctx.TextoSql, store::adOpenForwardOnly, store::adLockReadOnly);
-    ctx.TextoSql = "SELECT * FROM presta;";
-    auto filas =
-        store::EjecutarConsulta(ctx, ctx.TextoSql, store::adOpenDynamic, store::adLockPessimistic);
+    store::EjecutarConsulta(ctx, "DELETE FROM presta");
+    auto filas = store::EjecutarConsulta(ctx, "SELECT * FROM presta;", store::adOpenDynamic,
+                                         store::adLockPessimistic);
     progreso.etiqueta("Cargando datos a la base");
     for (const FilaCarga& fila : tabla) {
         filas->agregarNuevo();

@@ -1,5 +1,6 @@
 #include "reports/ui/controles_filtro.h"
 
+#include "core/ui/selector_fecha.h"
 #include "reports/listas_clasificacion.h"
 
 #include <QCheckBox>
@@ -24,34 +25,22 @@ QComboBox* lista(QWidget* padre, const char* nombre, const std::vector<std::stri
     return combo;
 }
 
-QDateEdit* selectorFecha(QWidget* padre, const char* nombre) {
-    auto* fecha = new QDateEdit(QDate::currentDate(), padre);
-    fecha->setObjectName(nombre);
-    fecha->setCalendarPopup(true);
-    fecha->setDisplayFormat("dd/MM/yyyy");
-    fecha->setEnabled(false);
-    return fecha;
-}
-
-core::Fecha aFecha(const QDate& d) {
-    return core::Fecha{std::chrono::year{d.year()},
-                       std::chrono::month{static_cast<unsigned>(d.month())},
-                       std::chrono::day{static_cast<unsigned>(d.day())}};
+QCheckBox* casilla(QWidget* padre, const char* nombre, const char* texto) {
+    auto* c = new QCheckBox(texto, padre);
+    c->setObjectName(nombre);
+    return c;
 }
 
 } // namespace
 
-ControlesFiltro::ControlesFiltro(QWidget* padre)
+ControlesFiltro::ControlesFiltro(QWidget* padre, core::Fecha fecha)
     : cmb_tipousu(lista(padre, "cmb_tipousu", listas::TiposUsuario())),
       cmb_grado(lista(padre, "cmb_grado", listas::Grados())),
       cmb_tematica(lista(padre, "cmb_tematica", listas::Tematicas())),
-      chk_desde(new QCheckBox("desde", padre)), DTP_desde(selectorFecha(padre, "DTP_desde")),
-      chk_hasta(new QCheckBox("hasta", padre)), DTP_hasta(selectorFecha(padre, "DTP_hasta")) {
-    chk_desde->setObjectName("chk_desde");
-    chk_hasta->setObjectName("chk_hasta");
-    QObject::connect(chk_desde, &QCheckBox::toggled, DTP_desde, &QDateEdit::setEnabled);
-    QObject::connect(chk_hasta, &QCheckBox::toggled, DTP_hasta, &QDateEdit::setEnabled);
-}
+      chk_desde(casilla(padre, "chk_desde", "desde")),
+      DTP_desde(core::ui::crearSelectorFecha("DTP_desde", fecha, chk_desde, padre)),
+      chk_hasta(casilla(padre, "chk_hasta", "hasta")),
+      DTP_hasta(core::ui::crearSelectorFecha("DTP_hasta", fecha, chk_hasta, padre)) {}
 
 int posicionElegida(const QComboBox* lista) {
     const int i = lista->currentIndex();
@@ -67,20 +56,12 @@ EstadoFiltros ControlesFiltro::estado() const {
     e.grado = posicionElegida(cmb_grado);
     e.tematica = posicionElegida(cmb_tematica);
     if (chk_desde->isChecked()) {
-        e.desde = aFecha(DTP_desde->date());
+        e.desde = core::ui::desdeQDate(DTP_desde->date());
     }
     if (chk_hasta->isChecked()) {
-        e.hasta = aFecha(DTP_hasta->date());
+        e.hasta = core::ui::desdeQDate(DTP_hasta->date());
     }
     return e;
-}
-
-void ControlesFiltro::fechasEn(core::Fecha hoy) {
-    const QDate d(static_cast<int>(hoy.year()),
-                  static_cast<int>(static_cast<unsigned>(hoy.month())),
-                  static_cast<int>(static_cast<unsigned>(hoy.day())));
-    DTP_desde->setDate(d);
-    DTP_hasta->setDate(d);
 }
 
 } // namespace reports::ui

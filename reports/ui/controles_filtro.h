@@ -22,13 +22,11 @@ struct ControlesFiltro {
     QDateEdit* DTP_hasta;
 
     // Creates the controls as children of `padre`: lists filled, showing
-    // "TODOS" with nothing selected, boxes unticked, pickers disabled until
-    // their box is ticked.
-    explicit ControlesFiltro(QWidget* padre);
+    // "TODOS" with nothing selected, boxes unticked, both pickers on `fecha`
+    // and disabled until their box is ticked.
+    ControlesFiltro(QWidget* padre, core::Fecha fecha);
 
     EstadoFiltros estado() const;
-    // Both pickers on `hoy`, as the ranking and the loan lists open.
-    void fechasEn(core::Fecha hoy);
 };
 
 // The chosen position of a list box: -1 while its text is not an item

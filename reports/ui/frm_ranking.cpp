@@ -46,12 +46,11 @@ constexpr int AnchoMinimoLista = 9975;
 } // namespace
 
 frm_ranking::frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), dialogos_(dialogos), filtros_(this) {
+    // Both pickers start on today; no ranking is computed until a choice.
+    : QWidget(parent), ctx_(ctx), dialogos_(dialogos), filtros_(this, ctx.reloj.hoy()) {
     setObjectName("frm_ranking");
     setWindowTitle("Ranking");
     crearControles();
-    // Both pickers start on today; no ranking is computed until a choice.
-    filtros_.fechasEn(ctx_.reloj.hoy());
     conectar();
     resize(sizeHint());
 }

@@ -1,7 +1,5 @@
 #include "reports/ui/frm_usuarios_libros.h"
 
-#include "store/contexto.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,7 +20,6 @@ frm_usuarios_libros::frm_usuarios_libros(store::Contexto& ctx, core::ui::Dialogo
     txt_nombre = cuadroTexto("txt_nombre", "Nombre", 1);
     txt_legajo = cuadroTexto("txt_legajo", "Legajo", 2);
     txt_inventario = cuadroTexto("txt_inventario", "Inventario", 3);
-    filtros.fechasEn(ctx.reloj.hoy());
 
     // Every change on the panel runs the list again, ordered by loan date.
     const auto porFecha = [this] { Lista("fecha_presta"); };

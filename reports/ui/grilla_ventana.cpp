@@ -1,6 +1,7 @@
 #include "reports/ui/grilla_ventana.h"
 
 #include "core/error.h"
+#include "core/reloj.h"
 #include "core/twips.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/mostrar_error.h"
@@ -43,8 +44,9 @@ constexpr double OrigenImpresion = 400;
 VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                              const std::vector<ColumnaGrilla>& columnas,
                              const DisenoVentanaGrilla& diseno, QWidget* padre)
-    : QWidget(padre), Frame1(new QGroupBox("Filtrar datos", this)), filtros(Frame1), ctx_(ctx),
-      dialogos_(dialogos), columnas_(columnas), diseno_(diseno), modelo_(new ModeloGrilla(this)) {
+    : QWidget(padre), Frame1(new QGroupBox("Filtrar datos", this)),
+      filtros(Frame1, ctx.reloj.hoy()), ctx_(ctx), dialogos_(dialogos), columnas_(columnas),
+      diseno_(diseno), modelo_(new ModeloGrilla(this)) {
     Frame1->setObjectName("Frame1");
     Frame1->setFont(QFont("Small Fonts", 7));
     ubicar(Frame1, IzquierdaMarco, 120, AnchoMarco, diseno.altoMarco);
@@ -146,9 +148,9 @@ void VentanaGrilla::alPulsarEnter(QLineEdit* cuadro, const char* VOrden) {
 
 void VentanaGrilla::Lista(const std::string& VOrden) {
     try {
-        ctx_.TextoSql = Sentencia(VOrden);
+        const std::string sentencia = Sentencia(VOrden);
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        Grilla nueva = GrillaDeConsulta(ctx_, columnas_);
+        Grilla nueva = GrillaDeConsulta(ctx_, sentencia, columnas_);
         QApplication::restoreOverrideCursor();
         modelo_->reemplazar(std::move(nueva));
         mostrarGrilla();

@@ -43,9 +43,9 @@ struct DisenoVentanaGrilla {
 class VentanaGrilla : public QWidget {
     Q_OBJECT
 public:
-    // Composes the window's statement ordered by VOrden into TextoSql, runs
-    // it and shows the result; a failure is shown (default title) and the
-    // grid keeps what it had.
+    // Composes the window's statement ordered by VOrden, runs it and shows
+    // the result; a failure is shown (default title) and the grid keeps what
+    // it had.
     void Lista(const std::string& VOrden);
 
     QGroupBox* Frame1;

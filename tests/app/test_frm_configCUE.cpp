@@ -1,14 +1,10 @@
 #include "app/ui/frm_configCUE.h"
 #include "app/ui/frm_principal.h"
 #include "core/formato_cue.h"
-#include "core/reloj.h"
 #include "core/twips.h"
 #include "export/ui/frm_exporta.h"
-#include "store/almacen.h"
-#include "store/contexto.h"
 #include "tests/apoyo/aplicacion_qt.h"
-#include "tests/apoyo/carpeta_temporal.h"
-#include "tests/apoyo/dialogos_guionados.h"
+#include "tests/apoyo/entorno.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,19 +41,16 @@ TEST(FormatoCUE, LaLecturaNumericaAceptaAlgunasFormasNoDecimales) {
     EXPECT_EQ(core::LecturaNumerica("abc"), "0");
 }
 
-class FrmConfigCUE : public ::testing::Test {
+class FrmConfigCUE : public ::testing::Test, protected prueba::Entorno {
 protected:
+    FrmConfigCUE() : Entorno(prueba::dia(2024, 3, 15)) {}
+
     template <typename W> W* control(QWidget& ventana, const char* nombre) {
         auto* w = ventana.findChild<W*>(nombre);
         EXPECT_NE(w, nullptr) << nombre;
         return w;
     }
     QApplication& app = prueba::aplicacion();
-    prueba::CarpetaTemporal carpeta;
-    core::RelojFijo reloj{
-        core::Fecha{std::chrono::year{2024}, std::chrono::month{3}, std::chrono::day{15}}};
-    prueba::DialogosGuionados dialogos;
-    store::Contexto ctx{carpeta.ruta(), reloj};
 };
 
 TEST_F(FrmConfigCUE, SinConfiguracionAbreVacioYGrabaUnCodigoValido) {
@@ -108,7 +101,7 @@ TEST_F(FrmConfigCUE, UnCodigoLargoSeRepartePorPosiciones) {
 }
 
 TEST_F(FrmConfigCUE, ElegirProvinciaLlenaSusCiudadesOrdenadas) {
-    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
+    ASSERT_NO_THROW(abrirAlmacen());
     app::ui::frm_configCUE ventana(ctx, dialogos);
     auto* provincias = control<QComboBox>(ventana, "cmb_provincia");
     auto* ciudades = control<QComboBox>(ventana, "cmb_ciudad");

@@ -1,12 +1,10 @@
 #include "app/ui/frmAbout.h"
 #include "app/ui/frm_principal.h"
 #include "core/archivo_ini.h"
-#include "core/reloj.h"
-#include "store/almacen.h"
-#include "store/contexto.h"
+#include "core/error.h"
 #include "tests/apoyo/aplicacion_qt.h"
-#include "tests/apoyo/carpeta_temporal.h"
-#include "tests/apoyo/dialogos_guionados.h"
+#include "tests/apoyo/entorno.h"
+#include "tests/apoyo/filas_presta.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,11 +19,9 @@
 
 namespace {
 
-struct Ventana : ::testing::Test {
-    prueba::CarpetaTemporal carpeta;
-    core::Reloj reloj;
-    prueba::DialogosGuionados dialogos;
-    store::Contexto ctx{carpeta.ruta(), reloj};
+struct Ventana : ::testing::Test, prueba::Entorno {
+    Ventana() : Entorno(prueba::dia(2024, 3, 15)) {}
+
     std::unique_ptr<app::ui::frm_principal> ventana;
 
     void SetUp() override {
@@ -89,8 +85,8 @@ TEST_F(Ventana, LaCargaEnciendeYApagaCuatroMenus) {
 }
 
 TEST_F(Ventana, ResponderNoAlSalirNoTocaLaBase) {
-    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
-    ctx.Conexion->ejecutar("INSERT INTO presta (dni) VALUES ('1')");
+    ASSERT_NO_THROW(abrirAlmacen());
+    prueba::agregarPresta(ctx, {{"dni", "1"}});
     const std::string antes = carpeta.leer("base.mdb");
     ventana->show();
     dialogos.respuestas.push_back(core::ui::Dialogos::Respuesta::No);
@@ -106,7 +102,7 @@ TEST_F(Ventana, ResponderNoAlSalirNoTocaLaBase) {
 }
 
 TEST_F(Ventana, ResponderSiCompactaYCierra) {
-    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
+    ASSERT_NO_THROW(abrirAlmacen());
     ventana->show();
     dialogos.respuestas.push_back(core::ui::Dialogos::Respuesta::Si);
     EXPECT_TRUE(ventana->close());
@@ -122,7 +118,7 @@ TEST_F(Ventana, ResponderSiSinAlmacenCierraSinOtroMensaje) {
 }
 
 TEST_F(Ventana, UnaCompactacionFallidaMuestraSuErrorYCierraIgual) {
-    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
+    ASSERT_NO_THROW(abrirAlmacen());
     // A folder where the store should be: the compacted copy cannot replace it.
     std::filesystem::remove(ctx.rutaBase());
     std::filesystem::create_directory(ctx.rutaBase());
@@ -213,7 +209,7 @@ TEST_F(Ventana, AcercaDe) {
 }
 
 TEST_F(Ventana, CadaHijaAbreConElTamanoDeSuDiseno) {
-    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
+    ASSERT_NO_THROW(abrirAlmacen());
     ventana->resize(1200, 900);
     ventana->show();
     for (const char* comando : {"mnu_usuariosRetrasados", "mnu_buscarLibros", "mnu_buscarUsuarios",

@@ -214,7 +214,7 @@ protected:
         EXPECT_TRUE(r.avisos.empty());
     }
     prueba::EntornoCarga e;
-    std::vector<prueba::FilaPresta> antes;
+    std::vector<prueba::Fila> antes;
 };
 
 TEST_F(RutaFaltante, MarcInexistente) {
@@ -265,7 +265,7 @@ protected:
         antes = e.presta();
     }
     prueba::EntornoCarga e;
-    std::vector<prueba::FilaPresta> antes;
+    std::vector<prueba::Fila> antes;
 };
 
 TEST_F(FallaEnLaCarga, EnCualquierAvisoDelProgreso) {

@@ -1,6 +1,7 @@
 #include "tests/carga/entorno_carga.h"
 
 #include "core/archivo_ini.h"
+#include "store/almacen.h"
 #include "store/esquema.h"
 #include "store/registros.h"
 
@@ -9,12 +10,9 @@
 #include <filesystem>
 #include <fstream>
 
-using namespace std::chrono;
-
 namespace prueba {
 
-EntornoCarga::EntornoCarga()
-    : reloj(core::Fecha{year{2024}, May, day{15}}), ctx(carpeta.ruta(), reloj) {}
+EntornoCarga::EntornoCarga() : Entorno(dia(2024, 5, 15)) {}
 
 void EntornoCarga::escribirBases(const BasesPrueba& bases) {
     bases.escribir(carpeta.ruta());
@@ -39,32 +37,18 @@ std::string EntornoCarga::avisoSinBase(const std::string& nombre) const {
 }
 
 void EntornoCarga::sembrarPresta(int n) const {
-    store::BaseDatos base(ctx.rutaBase(), reloj);
-    store::crearEsquema(base);
-    store::Transaccion t(base);
-    store::Sentencia insercion(base, "INSERT INTO presta (dni, apellido, titulo) VALUES (?, ?, ?)");
+    store::Contexto anterior(carpeta.ruta(), reloj);
+    store::AbrirBaseDatos(anterior);
+    std::vector<Fila> filas;
     for (int i = 0; i < n; ++i) {
-        insercion.reiniciar();
-        insercion.enlazar(1, "anterior-" + std::to_string(i));
-        insercion.enlazar(2, "Apellido " + std::to_string(i));
-        insercion.enlazar(3, std::nullopt);
-        insercion.paso();
+        filas.push_back({"anterior-" + std::to_string(i), "Apellido " + std::to_string(i)});
     }
-    t.confirmar();
+    agregarFilasPresta(anterior, {"dni", "apellido"}, filas);
 }
 
-std::vector<FilaPresta> EntornoCarga::presta() const {
+std::vector<Fila> EntornoCarga::presta() const {
     store::BaseDatos base(ctx.rutaBase(), reloj);
-    auto filas = store::Registros::lectura(base, "SELECT * FROM presta ORDER BY rowid");
-    std::vector<FilaPresta> resultado;
-    for (; !filas->fin(); filas->siguiente()) {
-        FilaPresta fila;
-        for (int i = 0; i < filas->columnas(); ++i) {
-            fila.push_back(filas->valor(i));
-        }
-        resultado.push_back(std::move(fila));
-    }
-    return resultado;
+    return filasDe(*store::Registros::lectura(base, "SELECT * FROM presta ORDER BY rowid"));
 }
 
 std::optional<std::string> EntornoCarga::valor(int fila, const char* columna) const {

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "core/reloj.h"
-#include "store/contexto.h"
-#include "tests/apoyo/carpeta_temporal.h"
-#include "tests/apoyo/dialogos_guionados.h"
+#include "tests/apoyo/entorno.h"
+#include "tests/apoyo/filas_presta.h"
 #include "tools/escritor/escritor_isis.h"
 
 #include <optional>
@@ -23,33 +21,24 @@ struct BasesPrueba {
     void escribir(const std::string& carpeta) const;
 };
 
-// A presta row as the store holds it, NULL as nullopt, columns in table order.
-using FilaPresta = std::vector<std::optional<std::string>>;
-
-// An application folder with its settings, store and clock for one test;
-// "today" is 2024-05-15.
-class EntornoCarga {
-public:
+// An application folder for a load run, its store still closed as the
+// program's is before its first load; "today" is 2024-05-15.
+struct EntornoCarga : Entorno {
     EntornoCarga();
-
-    CarpetaTemporal carpeta;
-    core::RelojFijo reloj;
-    prueba::DialogosGuionados dialogos;
-    store::Contexto ctx;
 
     // Writes the databases into the folder and points block "LINK" at them.
     void escribirBases(const BasesPrueba& bases);
     void fijarRutas(const std::string& presta, const std::string& usuarios,
                     const std::string& marc);
-    std::string ruta(const std::string& nombre) const { return carpeta.archivo(nombre); }
     // What the load run notes for a database of the folder whose master file
     // does not open: the path upper-cased, without extension.
     std::string avisoSinBase(const std::string& nombre) const;
 
     // Fills presta with n rows of a previous load, as a separate connection.
     void sembrarPresta(int n) const;
-    // Every presta row in insertion order, read through a separate connection.
-    std::vector<FilaPresta> presta() const;
+    // Every presta row in insertion order, columns in table order, read
+    // through a separate connection.
+    std::vector<Fila> presta() const;
     // The files of the folder the process holds open or mapped, the store's apart.
     std::vector<std::string> archivosIsisAbiertos() const;
     // The value of `columna` in row `fila`.

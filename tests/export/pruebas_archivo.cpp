@@ -1,4 +1,4 @@
-#include "tests/export/presta_prueba.h"
+#include "tests/export/exportacion_prueba.h"
 
 #include "core/error.h"
 #include "export/lectura_exportacion.h"
@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Archivo : public prueba::PrestaPrueba {
+class Archivo : public prueba::ExportacionPrueba {
 protected:
     std::string carpetaExportaciones() const { return carpeta.archivo("exportaciones"); }
     std::string rutaDelDia() const { return carpetaExportaciones() + "/exp - 20240315.xml"; }
@@ -25,7 +25,7 @@ protected:
 };
 
 TEST_F(Archivo, LaPrimeraExportacionCreaLaCarpetaYAvisa) {
-    agregar({{"titulo", "Canción"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Canción"}});
     exportacion::ui::ExportarXML(ctx, dialogos, "", {});
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].texto,
@@ -43,11 +43,11 @@ TEST_F(Archivo, LaPrimeraExportacionCreaLaCarpetaYAvisa) {
 }
 
 TEST_F(Archivo, ExportarDosVecesElMismoDiaReemplazaElArchivo) {
-    agregar({{"titulo", "Primero"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Primero"}});
     const std::string ruta = exportacion::EscribirExportacion(ctx, "", {});
     EXPECT_EQ(ruta, rutaDelDia());
     const std::string primero = leerDelDia();
-    agregar({{"titulo", "Segundo"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Segundo"}});
     EXPECT_EQ(exportacion::EscribirExportacion(ctx, "", {}), ruta);
     EXPECT_EQ(archivosExportados(), std::vector<std::string>{"exp - 20240315.xml"});
     EXPECT_NE(leerDelDia(), primero);
@@ -70,7 +70,7 @@ TEST_F(Archivo, UnaSentenciaRechazadaNoDejaArchivoNiCarpeta) {
 }
 
 TEST_F(Archivo, UnaEscrituraFallidaDejaElArchivoAnteriorEntero) {
-    agregar({{"titulo", "Anterior"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Anterior"}});
     exportacion::EscribirExportacion(ctx, "", {});
     const std::string anterior = leerDelDia();
     ctx.Conexion->ejecutar("DROP TABLE presta");

@@ -1,8 +1,8 @@
-#include "tests/export/presta_prueba.h"
+#include "tests/export/exportacion_prueba.h"
 
 namespace {
 
-using Documento = prueba::PrestaPrueba;
+using Documento = prueba::ExportacionPrueba;
 
 const char* const Pares[] = {"00", "01", "02", "03", "11", "12", "13", "14", "15", "16", "17",
                              "21", "22", "23", "24", "25", "26", "31", "32", "33", "34", "41",
@@ -35,11 +35,12 @@ TEST_F(Documento, PrestaVaciaAbreYCierraCadaLista) {
 // only: the export reads them all the same.
 TEST_F(Documento, LasFilasSinConfirmarEntranEnCadaSeccion) {
     store::Transaccion transaccion(*ctx.Conexion);
-    agregar({{"titulo", "Rayuela"},
-             {"dni", "30111222"},
-             {"tipo_usu", "Docente"},
-             {"fecha_devolucion", "20240301"}},
-            2);
+    prueba::agregarPresta(ctx,
+                          {{"titulo", "Rayuela"},
+                           {"dni", "30111222"},
+                           {"tipo_usu", "Docente"},
+                           {"fecha_devolucion", "20240301"}},
+                          2);
     const std::string dentro = documento();
     for (const char* seccion : {"Libros", "LibrosMorosos", "Usuarios", "Morosos"}) {
         EXPECT_EQ(apariciones(bloque(dentro, seccion), "<Cantidad>2</Cantidad>"), 3) << seccion;
@@ -53,10 +54,10 @@ TEST_F(Documento, CadaListaTomaACincoComoMucho) {
                            "Ética", "Física",   "Geografía"};
     int veces = 8;
     for (const char* tema : temas) {
-        agregar({{"titulo", tema}, {"tematica", tema}}, veces--);
+        prueba::agregarPresta(ctx, {{"titulo", tema}, {"tematica", tema}}, veces--);
     }
     // Arte holds two titles only.
-    agregar({{"titulo", "Acuarelas"}, {"tematica", "Arte"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Acuarelas"}, {"tematica", "Arte"}});
     const std::string libros = bloque(documento(), "Libros");
     const std::string temasL = bloque(libros, "Temas");
     EXPECT_EQ(apariciones(temasL, "\r\n\t\t\t<Tema>"), 5);
@@ -68,16 +69,16 @@ TEST_F(Documento, CadaListaTomaACincoComoMucho) {
 }
 
 TEST_F(Documento, UnGrupoSinValorTerminaLaLista) {
-    agregar({{"titulo", "Con tema"}, {"tematica", "Arte"}});
-    agregar({{"titulo", "Sin tema"}}, 3);
+    prueba::agregarPresta(ctx, {{"titulo", "Con tema"}, {"tematica", "Arte"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Sin tema"}}, 3);
     const std::string temas = bloque(bloque(documento(), "Libros"), "Temas");
     EXPECT_EQ(apariciones(temas, "\r\n\t\t\t<Tema>"), 1);
     EXPECT_NE(temas.find("<Tema>Arte</Tema>\r\n\t\t\t\t<Cantidad>1</Cantidad>"), std::string::npos);
 }
 
 TEST_F(Documento, CodigoTipoPorComparacionExacta) {
-    agregar({{"dni", "1"}, {"tipo_usu", "ALUMNO"}}, 2);
-    agregar({{"dni", "2"}, {"tipo_usu", "Dirección"}});
+    prueba::agregarPresta(ctx, {{"dni", "1"}, {"tipo_usu", "ALUMNO"}}, 2);
+    prueba::agregarPresta(ctx, {{"dni", "2"}, {"tipo_usu", "Dirección"}});
     const std::string tipos = bloque(bloque(documento(), "Usuarios"), "Tipos");
     EXPECT_NE(tipos.find("<Tipo>ALUMNO</Tipo>\r\n\t\t\t\t<CodigoTipo></CodigoTipo>\r\n\t\t\t\t<"
                          "Cantidad>2</Cantidad>"),
@@ -87,8 +88,8 @@ TEST_F(Documento, CodigoTipoPorComparacionExacta) {
 }
 
 TEST_F(Documento, ElGradoCuentaSoloConNivelPuntoYGrado) {
-    agregar({{"titulo", "Punto"}, {"dni", "1"}, {"grado", "1.3"}});
-    agregar({{"titulo", "Pegado"}, {"dni", "2"}, {"grado", "13"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Punto"}, {"dni", "1"}, {"grado", "1.3"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Pegado"}, {"dni", "2"}, {"grado", "13"}});
     const std::string d = documento();
     const std::string n13 = bloque(d, "RankingN13");
     EXPECT_NE(n13.find("<Nombre>Punto</Nombre>"), std::string::npos);
@@ -100,10 +101,10 @@ TEST_F(Documento, ElGradoCuentaSoloConNivelPuntoYGrado) {
 }
 
 TEST_F(Documento, ElPeriodoFiltraAmbosExtremosIncluidos) {
-    agregar({{"titulo", "Antes"}, {"fecha_presta", "20231231"}});
-    agregar({{"titulo", "Primero"}, {"fecha_presta", "20240101"}});
-    agregar({{"titulo", "Ultimo"}, {"fecha_presta", "20240131"}});
-    agregar({{"titulo", "Despues"}, {"fecha_presta", "20240201"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Antes"}, {"fecha_presta", "20231231"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Primero"}, {"fecha_presta", "20240101"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Ultimo"}, {"fecha_presta", "20240131"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Despues"}, {"fecha_presta", "20240201"}});
     const std::string d = documento({2024y / 1 / 1, 2024y / 1 / 31});
     EXPECT_NE(d.find("<Periodo>20240101-20240131</Periodo>"), std::string::npos);
     EXPECT_NE(d.find("<Prestados>2</Prestados>"), std::string::npos);
@@ -114,16 +115,11 @@ TEST_F(Documento, ElPeriodoFiltraAmbosExtremosIncluidos) {
 }
 
 TEST_F(Documento, MorososSonLosNoDevueltosVencidosAntesDeHoy) {
-    agregar({{"titulo", "Vencido nulo"}, {"dni", "1"}, {"fecha_devolucion", "20240314"}});
-    agregar({{"titulo", "Vencido vacio"},
-             {"dni", "2"},
-             {"devuelto", ""},
-             {"fecha_devolucion", "20240301"}});
-    agregar({{"titulo", "Vence hoy"}, {"dni", "3"}, {"fecha_devolucion", "20240315"}});
-    agregar({{"titulo", "Devuelto"},
-             {"dni", "4"},
-             {"devuelto", "20240316"},
-             {"fecha_devolucion", "20240310"}});
+    prueba::agregarFilasPresta(ctx, {"titulo", "dni", "devuelto", "fecha_devolucion"},
+                               {{"Vencido nulo", "1", std::nullopt, "20240314"},
+                                {"Vencido vacio", "2", "", "20240301"},
+                                {"Vence hoy", "3", std::nullopt, "20240315"},
+                                {"Devuelto", "4", "20240316", "20240310"}});
     const std::string d = documento();
     const std::string morosos = bloque(d, "LibrosMorosos");
     EXPECT_NE(morosos.find("Vencido nulo"), std::string::npos);
@@ -135,7 +131,7 @@ TEST_F(Documento, MorososSonLosNoDevueltosVencidosAntesDeHoy) {
 }
 
 TEST_F(Documento, NulosDanElementosVaciosYLasMarcasVanComoEntidades) {
-    agregar({{"titulo", "Tom & Jerry <1>"}, {"autor", "A > B"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Tom & Jerry <1>"}, {"autor", "A > B"}});
     const std::string libro = bloque(bloque(documento(), "Libros"), "Libro");
     EXPECT_EQ(libro, "<Libro>\r\n\t\t\t\t<ISBN></ISBN>\r\n\t\t\t\t<Nombre>Tom &amp; Jerry "
                      "&lt;1&gt;</Nombre>\r\n\t\t\t\t<Autor>A &gt; B</Autor>\r\n\t\t\t\t<Cantidad>"
@@ -143,11 +139,11 @@ TEST_F(Documento, NulosDanElementosVaciosYLasMarcasVanComoEntidades) {
 }
 
 TEST_F(Documento, UnApostrofeEnTemaOTipoNoDetieneLaExportacion) {
-    agregar({{"titulo", "Libro"},
-             {"dni", "7"},
-             {"tematica", "Arte d'hoy"},
-             {"tipo_usu", "O'Neill"},
-             {"fecha_devolucion", "20240101"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Libro"},
+                                {"dni", "7"},
+                                {"tematica", "Arte d'hoy"},
+                                {"tipo_usu", "O'Neill"},
+                                {"fecha_devolucion", "20240101"}});
     const std::string d = documento();
     EXPECT_NE(ctx.TextoSql.find("WHERE tipo_usu = 'O''Neill' AND"), std::string::npos); // D8
     const std::string tema = bloque(bloque(bloque(d, "Libros"), "Temas"), "Ranking");

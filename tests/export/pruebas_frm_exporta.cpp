@@ -1,6 +1,6 @@
 #include "export/ui/frm_exporta.h"
 #include "tests/apoyo/aplicacion_qt.h"
-#include "tests/export/presta_prueba.h"
+#include "tests/export/exportacion_prueba.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -9,7 +9,7 @@
 
 namespace {
 
-class FrmExporta : public prueba::PrestaPrueba {
+class FrmExporta : public prueba::ExportacionPrueba {
 protected:
     template <typename W> W* control(const char* nombre) {
         auto* w = ventana.findChild<W*>(nombre);
@@ -40,8 +40,8 @@ TEST_F(FrmExporta, AbreConHoyYHoyMenosTreintaDiasSinCasillas) {
 }
 
 TEST_F(FrmExporta, ExportarUsaLasFechasMarcadasYQuedaAbierto) {
-    agregar({{"titulo", "Dentro"}, {"fecha_presta", "20240110"}});
-    agregar({{"titulo", "Fuera"}, {"fecha_presta", "20240210"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Dentro"}, {"fecha_presta", "20240110"}});
+    prueba::agregarPresta(ctx, {{"titulo", "Fuera"}, {"fecha_presta", "20240210"}});
     ventana.show();
     control<QCheckBox>("chk_desde")->click();
     control<QDateEdit>("DTP_desde")->setDate(QDate(2024, 1, 1));

@@ -1,4 +1,4 @@
-#include "tests/export/presta_prueba.h"
+#include "tests/export/exportacion_prueba.h"
 
 #include "core/error.h"
 #include "export/lectura_exportacion.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-class Golden : public prueba::PrestaPrueba {
+class Golden : public prueba::ExportacionPrueba {
 protected:
     // Three members of three types, three titles, three overdue loans; every
     // count in every list differs, so the order of each list is fixed.
@@ -30,20 +30,13 @@ protected:
             const char* autor = t == "Cuentos de la selva" ? "Quiroga, Horacio"
                                 : t == "Atlas escolar"     ? "Instituto Geográfico"
                                                            : "Saint-Exupéry, Antoine de";
-            auto filas = store::EjecutarConsulta(ctx, "SELECT * FROM presta", store::adOpenDynamic,
-                                                 store::adLockPessimistic);
-            filas->agregarNuevo();
-            const std::pair<const char*, const char*> columnas[] = {
-                {"dni", dni},           {"nombre", socio},       {"apellido", apellido},
-                {"grado", grado},       {"tipo_usu", tipo},      {"titulo", titulo},
-                {"isbn", isbn},         {"tematica", tema},      {"autor", autor},
-                {"devuelto", devuelto}, {"fecha_presta", fecha}, {"fecha_devolucion", vence}};
-            for (const auto& [columna, valor] : columnas) {
-                if (valor != nullptr) {
-                    filas->fijar(columna, valor);
-                }
-            }
-            filas->actualizar();
+            const auto valor = [](const char* v) { return v ? prueba::Valor(v) : std::nullopt; };
+            prueba::agregarFilasPresta(ctx,
+                                       {"dni", "nombre", "apellido", "grado", "tipo_usu", "titulo",
+                                        "isbn", "tematica", "autor", "devuelto", "fecha_presta",
+                                        "fecha_devolucion"},
+                                       {{dni, socio, apellido, valor(grado), tipo, titulo,
+                                         valor(isbn), tema, autor, valor(devuelto), fecha, vence}});
         };
         prestamo("Ana", "Cuentos de la selva", "20240301", "20240305", "20240308");
         prestamo("Ana", "Cuentos de la selva", "20240310", "20240312", "20240314");

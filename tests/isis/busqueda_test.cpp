@@ -1,4 +1,5 @@
 #include "core/error.h"
+#include "isis/clave.h"
 #include "tests/isis/apoyo_isis.h"
 
 #include <gmock/gmock.h>
@@ -37,6 +38,27 @@ TEST_F(Busqueda, ClavesConAcentosYRegistrosBorrados) {
     EXPECT_THAT(bibl->buscar("0-07-071918-7"), ElementsAre(5));
     EXPECT_TRUE(bibl->buscar("").empty());
     EXPECT_TRUE(bibl->buscar("   ").empty());
+}
+
+TEST(ClaveIsis, ComoLaInversionLaHace) {
+    const isis::CodigoPagina c;
+    EXPECT_EQ(isis::normalizarClave(c.desdeUtf8("\t peña\x01josé \x1f"), c), "PENA JOSE");
+    EXPECT_EQ(isis::normalizarClave("123", c, "i:"), "I:123");
+    EXPECT_EQ(isis::normalizarClave("  ", c, "i:"), "I:");
+    // Cut at 30 bytes, then no blank is left at the end.
+    EXPECT_EQ(isis::normalizarClave("abcdefghijklmnopqrstuvwxyzabc de", c),
+              "ABCDEFGHIJKLMNOPQRSTUVWXYZABC");
+    EXPECT_EQ(isis::normalizarClave(std::string(40, 'x'), c), std::string(30, 'X'));
+    EXPECT_EQ(isis::normalizarClave(" \t\r\n ", c), "");
+}
+
+TEST_F(Busqueda, UnTerminoSeBuscaComoSeInvirtio) {
+    const auto plants = cds->buscar("plants");
+    ASSERT_FALSE(plants.empty());
+    EXPECT_EQ(cds->buscar("\tplants\t"), plants);
+    EXPECT_EQ(cds->buscar("plant\tphysiology"), cds->buscar("plant physiology"));
+    ASSERT_FALSE(bibl->postings("2140").empty());
+    EXPECT_EQ(bibl->postings("  2140\t").size(), bibl->postings("2140").size());
 }
 
 TEST_F(Busqueda, SintaxisNoAdmitidaEsUnError) {

@@ -1,25 +1,17 @@
 #pragma once
 
-#include "core/reloj.h"
-#include "store/contexto.h"
-#include "tests/apoyo/carpeta_temporal.h"
-#include "tests/apoyo/dialogos_guionados.h"
+#include "tests/apoyo/entorno.h"
 
 namespace prueba {
 
-// A store on a temporary folder holding four loans, with today fixed at
+// An open store on a temporary folder holding four loans, with today fixed at
 // 10 May 2024:
 // 1 Ana Gomez (legajo 100, Alumno, 21): returned five days late, renewed once;
 // 2 Juan Pérez (200, Docente, 14): still out, due today;
 // 3 Luis D'Angelo (300, Alumno, 22): still out, overdue, subject blank;
 // 4 Ana Gomez again: returned on its due date, member suspended.
-struct PrestaPrueba {
+struct PrestaPrueba : Entorno {
     PrestaPrueba();
-
-    CarpetaTemporal carpeta;
-    core::RelojFijo reloj;
-    prueba::DialogosGuionados dialogos;
-    store::Contexto ctx;
 };
 
 } // namespace prueba

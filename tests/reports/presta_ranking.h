@@ -1,25 +1,18 @@
 #pragma once
 
-#include "core/reloj.h"
-#include "store/contexto.h"
-#include "tests/apoyo/carpeta_temporal.h"
-#include "tests/apoyo/dialogos_guionados.h"
+#include "tests/apoyo/entorno.h"
 
 namespace prueba {
 
-// A store on a temporary folder holding twelve loans with known counts:
+// An open store on a temporary folder holding twelve loans with known counts,
+// today fixed at 1 June 2024:
 //   by member: 100 Ana Paz 4, 200 Luis Gil 3, 300 Eva Sosa 2, 400, 500, 600 one each;
 //   by title: El Principito 5, Martín Fierro 3, Cosmos 2, Rayuela 2;
 //   by subject: NOVELAS 6, POESÍA 3, ASTRONOMIA 2, ARTE 1;
 //   by grade: 11 4, 12 3, 21 2, 00 1, 31 1, 32 1; by level: 1 7, 2 2, 3 2, 0 1.
 // Alumno + PRIMARIA + from 2024-03-01 keeps Ana's 3 and Luis's 2 loans.
-struct PrestaRanking {
+struct PrestaRanking : Entorno {
     PrestaRanking();
-
-    CarpetaTemporal carpeta;
-    core::RelojFijo reloj;
-    prueba::DialogosGuionados dialogos;
-    store::Contexto ctx;
 };
 
 } // namespace prueba

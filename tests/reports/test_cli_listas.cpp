@@ -1,31 +1,11 @@
+#include "tests/apoyo/programa_cli.h"
 #include "tests/reports/presta_prueba.h"
 
-#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Salida {
-    std::string texto;
-    int codigo;
-};
-
-// Runs estadisticas-cli on the test store's folder.
-Salida cli(const prueba::PrestaPrueba& p, const std::string& argumentos) {
-    const std::string orden =
-        std::string(ESTAD_CLI) + " --carpeta '" + p.carpeta.ruta() + "' " + argumentos + " 2>&1";
-    FILE* tubo = popen(orden.c_str(), "r");
-    std::string texto;
-    char bloque[4096];
-    std::size_t n;
-    while ((n = fread(bloque, 1, sizeof bloque, tubo)) > 0) {
-        texto.append(bloque, n);
-    }
-    const int estado = pclose(tubo);
-    return {texto, WEXITSTATUS(estado)};
-}
 
 const std::string Encabezado = "\tDNI\tLegajo\tNombre\tApellido\tGrado\tTipo Usuario\tTítulo\t"
                                "Temática\tAutor\tInventario\tFecha Prestamo\tFecha Devolucion\t"
@@ -35,25 +15,30 @@ const std::string Encabezado = "\tDNI\tLegajo\tNombre\tApellido\tGrado\tTipo Usu
 
 TEST(CliListas, ListaImprimeLaGrillaSinLaFilaVaciaFinal) {
     prueba::PrestaPrueba p;
-    const Salida s = cli(p, "lista --modo 5");
+    const prueba::SalidaCli s = prueba::ejecutarCli(p.carpeta.ruta(), "lista --modo 5");
     EXPECT_EQ(s.codigo, 0);
     EXPECT_EQ(s.texto, Encabezado + "1\t1\t100\tAna\tGomez\t21\tAlumno\tLa luna\tHISTORIA\tBorges\t"
                                     "A1\t20240301\t20240315\t20240320\n");
-    EXPECT_EQ(cli(p, "lista --modo 5 --tipo Docente").texto, Encabezado);
+    EXPECT_EQ(prueba::ejecutarCli(p.carpeta.ruta(), "lista --modo 5 --tipo Docente").texto,
+              Encabezado);
 }
 
 TEST(CliListas, BusquedasConSusOpcionesYOrden) {
     prueba::PrestaPrueba p;
-    const Salida s = cli(p, "buscar-usuarios --legajo 100 --orden inventario");
+    const prueba::SalidaCli s =
+        prueba::ejecutarCli(p.carpeta.ruta(), "buscar-usuarios --legajo 100 --orden inventario");
     EXPECT_EQ(s.codigo, 0);
     EXPECT_NE(s.texto.find("\tSuspendido\n"), std::string::npos);
     EXPECT_NE(s.texto.find("\tA4\t20240410\t20240420\t20240420\tSI\n"), std::string::npos);
-    EXPECT_EQ(cli(p, "buscar-libros --autor \"D'\" --grado 14").texto, Encabezado);
+    EXPECT_EQ(
+        prueba::ejecutarCli(p.carpeta.ruta(), "buscar-libros --autor \"D'\" --grado 14").texto,
+        Encabezado);
 }
 
 TEST(CliListas, SqlImprimeLaSentenciaSinEjecutarla) {
     prueba::PrestaPrueba p;
-    const Salida s = cli(p, "buscar-libros --titulo luna --autor ana --sql");
+    const prueba::SalidaCli s =
+        prueba::ejecutarCli(p.carpeta.ruta(), "buscar-libros --titulo luna --autor ana --sql");
     EXPECT_EQ(s.texto, "SELECT dni, legajo, nombre, apellido, grado, tipo_usu, titulo, tematica, "
                        "autor, nro_renovaciones, fecha_devolucion, devuelto, fecha_presta, "
                        "inventario FROM presta WHERE  titulo LIKE '%luna%'AND  autor LIKE '%ana%' "
@@ -66,7 +51,7 @@ TEST(CliListas, OpcionesNoValidasSonError5) {
          {"lista --modo 6", "lista --modo 1 --orden 'titulo; DROP TABLE presta'",
           "buscar-usuarios --grado 45", "buscar-libros --tematica ARTES",
           "buscar-libros --desde 2024-01-01"}) {
-        const Salida s = cli(p, malas);
+        const prueba::SalidaCli s = prueba::ejecutarCli(p.carpeta.ruta(), malas);
         EXPECT_EQ(s.codigo, 1) << malas;
         EXPECT_EQ(s.texto.rfind("Error 5: ", 0), 0u) << malas << ": " << s.texto;
     }

@@ -1,56 +1,35 @@
+#include "tests/apoyo/programa_cli.h"
 #include "tests/reports/presta_ranking.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
-
-namespace {
-
-struct Salida {
-    int codigo;
-    std::string texto;
-};
-
-// Runs estadisticas-cli on `carpeta` in the C locale; stdout and stderr together.
-Salida cli(const std::string& carpeta, const std::string& argumentos) {
-    const std::string orden =
-        "LC_ALL=C '" ESTAD_CLI "' --carpeta '" + carpeta + "' " + argumentos + " 2>&1";
-    FILE* tubo = popen(orden.c_str(), "r");
-    std::string texto;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, tubo) != nullptr) {
-        texto += buffer;
-    }
-    const int estado = pclose(tubo);
-    return {WEXITSTATUS(estado), texto};
-}
-
-} // namespace
 
 TEST(CliRanking, ListaLasLineasDelRanking) {
     prueba::PrestaRanking base;
     const std::string d = base.carpeta.ruta();
-    Salida s = cli(d, "ranking --agrupar libro");
+    prueba::SalidaCli s = prueba::ejecutarCli(d, "ranking --agrupar libro");
     EXPECT_EQ(s.codigo, 0);
     // The base of the percentages is every row of presta.
     EXPECT_EQ(s.texto, "El Principito -  (41.67) \nMartín Fierro -  (25) \nCosmos -  (16.67) \n"
                        "Rayuela -  (16.67) \n");
 
-    s = cli(d, "ranking --agrupar usuario --mostrar 1 --barras 2 --cantidad");
+    s = prueba::ejecutarCli(d, "ranking --agrupar usuario --mostrar 1 --barras 2 --cantidad");
     EXPECT_EQ(s.texto, "100 - Ana - Paz -  (4) \n200 - Luis - Gil -  (3) \n");
 
-    s = cli(d, "ranking --agrupar usuario --tipo Alumno --grado 6 --desde 20240301");
+    s = prueba::ejecutarCli(d,
+                            "ranking --agrupar usuario --tipo Alumno --grado 6 --desde 20240301");
     EXPECT_EQ(s.texto, "100 -  (25) \n200 -  (16.67) \n");
 
-    s = cli(d, "ranking --agrupar nivel --hasta 20200101");
+    s = prueba::ejecutarCli(d, "ranking --agrupar nivel --hasta 20200101");
     EXPECT_EQ(s.codigo, 0);
     EXPECT_EQ(s.texto, "");
 }
 
 TEST(CliRanking, SqlMuestraLaSentenciaSinEjecutarNada) {
     prueba::CarpetaTemporal vacia;
-    const Salida s = cli(vacia.ruta(), "ranking --agrupar tema --mostrar 4,6 --tematica "
-                                       "'LITERATURA - CUENTOS' --sql");
+    const prueba::SalidaCli s =
+        prueba::ejecutarCli(vacia.ruta(), "ranking --agrupar tema --mostrar 4,6 --tematica "
+                                          "'LITERATURA - CUENTOS' --sql");
     EXPECT_EQ(s.codigo, 0);
     EXPECT_EQ(s.texto, "SELECT tematica, titulo, autor , COUNT(tematica) AS cant FROM presta WHERE "
                        "tematica LIKE 'LITERATURA - CUENTOS' GROUP BY tematica, titulo, autor  "
@@ -65,17 +44,18 @@ TEST(CliRanking, OpcionesInvalidasConMensajeClaro) {
         const char* mensaje;
     } casos[] = {
         {"ranking", "Error 5: Falta --agrupar usuario|libro|tema|grado|nivel\n"},
-        {"ranking --agrupar autor", "Error 5: --agrupar no es un elemento de su lista: autor\n"},
+        {"ranking --agrupar autor",
+         "Error 5: No es un elemento de la lista de agrupaciones: autor\n"},
         {"ranking --agrupar usuario --tipo alumno",
-         "Error 5: --tipo no es un elemento de su lista: alumno\n"},
+         "Error 5: No es un elemento de la lista de tipos de usuario: alumno\n"},
         {"ranking --agrupar libro --mostrar 0",
          "Error 5: La casilla 0 de \"Mostrar\" no se ofrece al agrupar por libro\n"},
-        {"ranking --agrupar grado --grado 45", "Error 5: --grado espera un número de 0 a 44: 45\n"},
+        {"ranking --agrupar grado --grado 45", "Error 5: La posición de grado va de 0 a 44: 45\n"},
         {"ranking --agrupar grado --barras -3", "Error 5: --barras espera un número: -3\n"},
         {"ranking --agrupar grado --desde 2024", "Error 5: "},
     };
     for (const auto& c : casos) {
-        const Salida s = cli(vacia.ruta(), c.argumentos);
+        const prueba::SalidaCli s = prueba::ejecutarCli(vacia.ruta(), c.argumentos);
         EXPECT_EQ(s.codigo, 1) << c.argumentos;
         EXPECT_EQ(s.texto.rfind(c.mensaje, 0), 0u) << c.argumentos << ": " << s.texto;
     }

@@ -1,9 +1,13 @@
 #include "app/ui/frm_principal.h"
 #include "app/ui/menus_listas.h"
 #include "core/twips.h"
+#include "reports/grilla_prestamos.h"
+#include "reports/lista_prestamos.h"
 #include "reports/ui/frm_busqueda_libros.h"
 #include "reports/ui/frm_busqueda_usuarios.h"
 #include "reports/ui/frm_usuarios_libros.h"
+#include "reports/ui/grilla_modelo.h"
+#include "tests/apoyo/revision_modelo.h"
 #include "tests/reports/presta_prueba.h"
 
 #include <QAction>
@@ -25,6 +29,7 @@
 
 #include "tests/apoyo/aplicacion_qt.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,6 +54,13 @@ void dobleClicEncabezado(QTableView* grilla, int seccion) {
 void dobleClicCelda(QTableView* grilla, int fila, int columna) {
     const QRect celda = grilla->visualRect(grilla->model()->index(fila, columna));
     QTest::mouseDClick(grilla->viewport(), Qt::LeftButton, {}, celda.center());
+}
+
+// The model behind a window's grid fg_usu.
+QAbstractItemModel* modeloGrilla(QWidget& ventana) {
+    auto* grilla = ventana.findChild<QTableView*>("fg_usu");
+    EXPECT_NE(grilla, nullptr);
+    return grilla->model();
 }
 
 class VentanasListas : public ::testing::Test {
@@ -92,6 +104,7 @@ TEST_F(VentanasListas, LosComandosReusanLaUnicaListaYCambianSuModo) {
 
 TEST_F(VentanasListas, ManejadoresDeLaListaDePrestamos) {
     reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
+    const prueba::RevisionModelo revision(modeloGrilla(w));
     EXPECT_EQ(w.filtros.DTP_desde->date(), QDate(2024, 5, 10));
     EXPECT_NE(w.findChild<QGroupBox*>("Frame1"), nullptr);
     EXPECT_EQ(w.cmd_print->toolTip(), "Imprimir");
@@ -182,6 +195,7 @@ TEST_F(VentanasListas, ImprimeEnLaImpresoraElegidaYCallaAlCancelar) {
 
 TEST_F(VentanasListas, SentenciaRechazadaSeMuestraYLaGrillaQuedaComoEstaba) {
     reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
+    const prueba::RevisionModelo revision(modeloGrilla(w));
     QTest::mouseClick(w.cmd_buscar, Qt::LeftButton);
     ASSERT_EQ(w.grilla().filas(), 6);
     p.ctx.Conexion->ejecutar("DROP TABLE presta");
@@ -194,6 +208,7 @@ TEST_F(VentanasListas, SentenciaRechazadaSeMuestraYLaGrillaQuedaComoEstaba) {
 
 TEST_F(VentanasListas, BusquedaDeLibros) {
     reports::ui::frm_busqueda_libros w(p.ctx, p.dialogos);
+    const prueba::RevisionModelo revision(modeloGrilla(w));
     EXPECT_EQ(w.windowTitle(), "Búsqueda de Libros");
     EXPECT_EQ(w.filtros.DTP_desde->date(), QDate(2005, 9, 8));
     EXPECT_EQ(w.filtros.DTP_hasta->date(), QDate(2005, 9, 8));
@@ -231,6 +246,7 @@ TEST_F(VentanasListas, BusquedaDeLibros) {
 
 TEST_F(VentanasListas, BusquedaDeUsuarios) {
     reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
+    const prueba::RevisionModelo revision(modeloGrilla(w));
     w.show();
     QSignalSpy corridas(w.fg_usu->model(), &QAbstractItemModel::modelReset);
     QTest::keyClicks(w.filtros.cmb_grado->lineEdit(), "PRI");
@@ -278,4 +294,61 @@ TEST_F(VentanasListas, LaGrillaSigueAlTamanoDeLaVentana) {
     QApplication::processEvents();
     EXPECT_NEAR(w.fg_usu->width(), px(11625), 1);
     EXPECT_NEAR(w.fg_usu->height(), py(9000 - 2565), 1);
+}
+
+// Qt Test's model checks over the grid model, for every shape a run leaves.
+TEST(ModeloGrilla, PasaLasRevisionesDeQtConCadaGrilla) {
+    prueba::PrestaPrueba p;
+    reports::ui::ModeloGrilla modelo;
+    const prueba::RevisionModelo revision(&modelo);
+    const auto& columnas = reports::ColumnasUsuarios();
+    reports::Grilla llena = reports::GrillaDeConsulta(
+        p.ctx, reports::SentenciaBusquedaUsuarios({}, "apellido"), columnas);
+    ASSERT_EQ(llena.filas(), 6);
+    modelo.reemplazar(llena);
+    EXPECT_EQ(modelo.rowCount(), 5);
+    EXPECT_EQ(modelo.columnCount(), 14);
+    EXPECT_EQ(modelo.headerData(0, Qt::Horizontal).toString(), "DNI");
+    EXPECT_EQ(modelo.headerData(0, Qt::Vertical).toString(), "1");
+
+    reports::FiltrosPrestamos nadie;
+    nadie.apellido = "nadie";
+    reports::Grilla vacia = reports::GrillaDeConsulta(
+        p.ctx, reports::SentenciaBusquedaUsuarios(nadie, "apellido"), columnas);
+    ASSERT_EQ(vacia.filas(), 2);
+    modelo.reemplazar(vacia);
+    EXPECT_EQ(modelo.rowCount(), 1);
+
+    reports::Grilla unaCelda;
+    unaCelda.fijarFilas(1);
+    unaCelda.fijarColumnas(1);
+    modelo.reemplazar(unaCelda);
+    EXPECT_EQ(modelo.rowCount(), 0);
+    EXPECT_EQ(modelo.columnCount(), 0);
+    modelo.reemplazar(reports::Grilla{});
+    modelo.reemplazar(llena);
+    EXPECT_EQ(modelo.rowCount(), 5);
+}
+
+// A model the checks must reject: a negative column count.
+class ModeloRoto : public QAbstractTableModel {
+public:
+    int rowCount(const QModelIndex& padre = {}) const override { return padre.isValid() ? 0 : 1; }
+    int columnCount(const QModelIndex& = {}) const override { return -1; }
+    QVariant data(const QModelIndex&, int) const override { return {}; }
+};
+
+TEST(ModeloGrilla, UnaRevisionQueFallaHaceFallarLaPrueba) {
+    ModeloRoto roto;
+    ::testing::TestPartResultArray fallas;
+    {
+        const ::testing::ScopedFakeTestPartResultReporter interceptor(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &fallas);
+        const prueba::RevisionModelo revision(&roto);
+    }
+    ASSERT_GT(fallas.size(), 0);
+    EXPECT_TRUE(fallas.GetTestPartResult(0).nonfatally_failed());
+    EXPECT_NE(std::string(fallas.GetTestPartResult(0).message()).find("columnCount"),
+              std::string::npos)
+        << fallas.GetTestPartResult(0).message();
 }

@@ -11,8 +11,7 @@ namespace {
 reports::Grilla
 correr(store::Contexto& ctx, const std::string& sql,
        const std::vector<reports::ColumnaGrilla>& columnas = reports::ColumnasPrestamos()) {
-    ctx.TextoSql = sql;
-    return reports::GrillaDeConsulta(ctx, columnas);
+    return reports::GrillaDeConsulta(ctx, sql, columnas);
 }
 
 // One column of the data rows (the trailing empty row left out).

@@ -1,54 +1,37 @@
 #include "core/error.h"
 #include "store/almacen.h"
-#include "tests/store/presta_prueba.h"
+#include "store/ciudades.h"
+#include "store/contexto.h"
+#include "tests/apoyo/entorno.h"
+#include "tests/apoyo/filas_presta.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-using Filas = std::vector<std::vector<std::string>>;
+using Filas = std::vector<prueba::Fila>;
 
 class Almacen : public ::testing::Test {
 protected:
-    prueba::AlmacenDePrueba a;
+    prueba::Entorno a{prueba::dia(2026, 5, 20)};
 
     void SetUp() override {
-        // Today is 2026-05-20.
-        a.agregar({{"dni", "1"},
-                   {"apellido", "Peralta"},
-                   {"grado", "11"},
-                   {"tipo_usu", "Alumno"},
-                   {"titulo", "Rayuela"},
-                   {"fecha_presta", "20260501"},
-                   {"fecha_devolucion", "20260510"}});
-        a.agregar({{"dni", "2"},
-                   {"apellido", "PEREYRA"},
-                   {"grado", "14"},
-                   {"tipo_usu", "ALUMNO"},
-                   {"titulo", "rayuela"},
-                   {"fecha_presta", "20260502"},
-                   {"fecha_devolucion", "20260530"}});
-        a.agregar({{"dni", "3"},
-                   {"apellido", "Gómez"},
-                   {"grado", "21"},
-                   {"tipo_usu", "Docente"},
-                   {"titulo", "Ficciones"},
-                   {"fecha_presta", "20260401"},
-                   {"fecha_devolucion", "20260410"},
-                   {"devuelto", "20260415"}});
-        a.agregar({{"dni", "4"},
-                   {"apellido", "Núñez"},
-                   {"grado", "1.3"},
-                   {"tipo_usu", "Alumno"},
-                   {"titulo", "Ficciones"},
-                   {"fecha_presta", "20260415"},
-                   {"fecha_devolucion", "20260420"}});
+        a.abrirAlmacen();
+        prueba::agregarFilasPresta(
+            a.ctx,
+            {"dni", "apellido", "grado", "tipo_usu", "titulo", "fecha_presta", "fecha_devolucion",
+             "devuelto"},
+            {{"1", "Peralta", "11", "Alumno", "Rayuela", "20260501", "20260510", std::nullopt},
+             {"2", "PEREYRA", "14", "ALUMNO", "rayuela", "20260502", "20260530", std::nullopt},
+             {"3", "Gómez", "21", "Docente", "Ficciones", "20260401", "20260410", "20260415"},
+             {"4", "Núñez", "1.3", "Alumno", "Ficciones", "20260415", "20260420", std::nullopt}});
     }
 };
 
 TEST_F(Almacen, AgrupaPorNivelConLeft) {
-    const Filas filas = a.filas("SELECT LEFT(grado,1) AS nivel, COUNT(LEFT(grado,1)) AS cant FROM "
-                                "presta GROUP BY LEFT(grado,1) ORDER BY COUNT(LEFT(grado,1)) DESC");
+    const Filas filas =
+        prueba::filasDe(a.ctx, "SELECT LEFT(grado,1) AS nivel, COUNT(LEFT(grado,1)) AS cant FROM "
+                               "presta GROUP BY LEFT(grado,1) ORDER BY COUNT(LEFT(grado,1)) DESC");
     EXPECT_EQ(filas, (Filas{{"1", "3"}, {"2", "1"}}));
 }
 
@@ -58,53 +41,66 @@ TEST_F(Almacen, MorososContraLaFechaDelPrograma) {
         "nro_renovaciones, fecha_devolucion, devuelto, fecha_presta, inventario FROM presta "
         "WHERE (devuelto = '' OR devuelto IS NULL) AND fecha_devolucion<format(date(),'yyyymmdd') "
         "AND tipo_usu='Alumno' AND  apellido LIKE '%per%'ORDER BY devuelto";
-    const Filas filas = a.filas(sql);
+    const Filas filas = prueba::filasDe(a.ctx, sql);
     ASSERT_EQ(filas.size(), 1u);
     EXPECT_EQ(filas[0][0], "1");
     // Moving today past the second loan's due date makes it overdue too.
     a.reloj.fijar(core::Fecha{std::chrono::year{2026}, std::chrono::month{6}, std::chrono::day{1}});
-    EXPECT_EQ(a.filas(sql).size(), 2u);
+    EXPECT_EQ(prueba::filasDe(a.ctx, sql).size(), 2u);
 }
 
 TEST_F(Almacen, FormatoDeFechaDeHoy) {
-    EXPECT_EQ(a.filas("SELECT format(date(),'yyyymmdd')"), (Filas{{"20260520"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT format(date(),'yyyymmdd')"), (Filas{{"20260520"}}));
 }
 
 TEST_F(Almacen, TextoSinMayusculasAgrupaYCompara) {
-    EXPECT_EQ(a.filas("SELECT titulo, COUNT(dni) AS cant FROM presta GROUP BY titulo  ORDER BY "
-                      "COUNT(titulo) DESC, titulo")
+    EXPECT_EQ(prueba::filasDe(
+                  a.ctx, "SELECT titulo, COUNT(dni) AS cant FROM presta GROUP BY titulo  ORDER BY "
+                         "COUNT(titulo) DESC, titulo")
                   .size(),
               2u);
-    EXPECT_EQ(a.filas("SELECT dni FROM presta WHERE tipo_usu='alumno' ORDER BY dni"),
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT dni FROM presta WHERE tipo_usu='alumno' ORDER BY dni"),
               (Filas{{"1"}, {"2"}, {"4"}}));
-    EXPECT_EQ(a.filas("SELECT apellido FROM presta ORDER BY apellido"),
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT apellido FROM presta ORDER BY apellido"),
               (Filas{{"Gómez"}, {"Núñez"}, {"Peralta"}, {"PEREYRA"}}));
 }
 
 TEST_F(Almacen, VacioEsNuloYSeEncuentraConAmbasPruebas) {
-    EXPECT_EQ(a.filas("SELECT COUNT(*) FROM presta WHERE devuelto IS NULL"), (Filas{{"3"}}));
-    EXPECT_EQ(a.filas("SELECT COUNT(*) FROM presta WHERE (devuelto = '' OR devuelto IS NULL)"),
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT COUNT(*) FROM presta WHERE devuelto IS NULL"),
               (Filas{{"3"}}));
-    EXPECT_EQ(a.filas("SELECT COUNT(*) FROM presta WHERE devuelto<>''"), (Filas{{"1"}}));
-    EXPECT_EQ(a.filas("SELECT nombre FROM presta WHERE dni='3'"), (Filas{{"<null>"}}));
+    EXPECT_EQ(prueba::filasDe(
+                  a.ctx, "SELECT COUNT(*) FROM presta WHERE (devuelto = '' OR devuelto IS NULL)"),
+              (Filas{{"3"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT COUNT(*) FROM presta WHERE devuelto<>''"),
+              (Filas{{"1"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT nombre FROM presta WHERE dni='3'"),
+              (Filas{{std::nullopt}}));
 }
 
 TEST_F(Almacen, SelectSinFilasQuedaAlFinal) {
-    a.ctx.TextoSql = "SELECT * FROM presta WHERE dni='no existe'";
-    auto r = store::EjecutarConsulta(a.ctx, a.ctx.TextoSql, store::adOpenForwardOnly,
-                                     store::adLockReadOnly);
+    auto r = store::EjecutarConsulta(a.ctx, "SELECT * FROM presta WHERE dni='no existe'",
+                                     store::adOpenForwardOnly, store::adLockReadOnly);
     ASSERT_NE(r, nullptr);
     EXPECT_TRUE(r->fin());
     EXPECT_EQ(r->columnas(), 17);
 }
 
+TEST_F(Almacen, EjecutarConsultaGuardaCadaSentenciaQueCorreAunSiFalla) {
+    EXPECT_EQ(a.ctx.TextoSql, ""); // seeding runs no statement of the program
+    const std::string lectura = "SELECT dni FROM presta WHERE dni='4'";
+    EXPECT_EQ(prueba::filasDe(a.ctx, lectura), (Filas{{"4"}}));
+    EXPECT_EQ(a.ctx.TextoSql, lectura);
+    EXPECT_THROW(prueba::filasDe(a.ctx, "SELECT * FROM noexiste"), core::Error);
+    EXPECT_EQ(a.ctx.TextoSql, "SELECT * FROM noexiste");
+}
+
 TEST_F(Almacen, SelectAsteriscoConPuntoYComa) {
-    EXPECT_EQ(a.filas("SELECT * FROM presta;").size(), 4u);
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT * FROM presta;").size(), 4u);
 }
 
 TEST_F(Almacen, InstruccionInvalidaLanzaErrorDeBase) {
     try {
-        a.filas("SELECT * FROM noexiste");
+        prueba::filasDe(a.ctx, "SELECT * FROM noexiste");
         FAIL();
     } catch (const core::Error& e) {
         EXPECT_EQ(e.numero(), core::Error::ErrorBaseDatos);
@@ -113,22 +109,48 @@ TEST_F(Almacen, InstruccionInvalidaLanzaErrorDeBase) {
 }
 
 TEST_F(Almacen, CiudadesPorProvincia) {
-    const Filas cordoba = a.filas("SELECT * FROM ciudades WHERE idprovincia=14 ORDER BY nombre");
+    const Filas cordoba =
+        prueba::filasDe(a.ctx, "SELECT * FROM ciudades WHERE idprovincia=14 ORDER BY nombre");
     ASSERT_FALSE(cordoba.empty());
     EXPECT_EQ(cordoba.front()[2], "Alta Gracia");
-    EXPECT_EQ(a.filas("SELECT COUNT(DISTINCT idprovincia) FROM ciudades"), (Filas{{"24"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT COUNT(DISTINCT idprovincia) FROM ciudades"),
+              (Filas{{"24"}}));
 }
 
 TEST(EjecutarConsulta, SinConexionEsError91) {
-    prueba::CarpetaTemporal carpeta;
-    core::Reloj reloj;
-    store::Contexto ctx(carpeta.ruta(), reloj);
+    prueba::Entorno e{prueba::dia(2026, 5, 20)};
     try {
-        store::EjecutarConsulta(ctx, "SELECT 1", store::adOpenForwardOnly, store::adLockReadOnly);
+        store::EjecutarConsulta(e.ctx, "SELECT 1");
         FAIL();
-    } catch (const core::Error& e) {
-        EXPECT_EQ(e.numero(), core::Error::ObjetoNoEstablecido);
+    } catch (const core::Error& error) {
+        EXPECT_EQ(error.numero(), core::Error::ObjetoNoEstablecido);
     }
+    EXPECT_EQ(e.ctx.TextoSql, "SELECT 1");
+}
+
+TEST_F(Almacen, CiudadesDeUnaProvinciaPorNombreSinBlancos) {
+    EXPECT_EQ(store::SentenciaCiudades(94),
+              "SELECT * FROM ciudades WHERE idprovincia=94 ORDER BY nombre");
+    a.ctx.Conexion->ejecutar("INSERT INTO ciudades (idprovincia, idciudad, nombre) VALUES "
+                             "(94, 900, ' \tAlmanza  ')");
+    std::vector<std::pair<int, std::string>> leidas;
+    for (const store::Ciudad& c : store::CiudadesDeProvincia(a.ctx, 94)) {
+        leidas.emplace_back(c.id, c.nombre);
+    }
+    EXPECT_EQ(a.ctx.TextoSql, store::SentenciaCiudades(94));
+    const Filas tabla = prueba::filasDe(
+        a.ctx, "SELECT idciudad FROM ciudades WHERE idprovincia=94 ORDER BY nombre");
+    ASSERT_EQ(tabla.size(), 4u);
+    ASSERT_EQ(leidas.size(), 4u);
+    EXPECT_EQ(leidas[0].second, "Almanza"); // its blanks go
+    EXPECT_EQ(leidas[0].first, 900);
+    EXPECT_EQ(leidas[1].second, "Río Grande");
+    EXPECT_EQ(leidas[2].second, "Tolhuin");
+    EXPECT_EQ(leidas[3].second, "Ushuaia");
+    for (std::size_t i = 0; i < leidas.size(); ++i) {
+        EXPECT_EQ(std::to_string(leidas[i].first), tabla[i][0]) << i;
+    }
+    EXPECT_TRUE(store::CiudadesDeProvincia(a.ctx, 1).empty());
 }
 
 TEST(ExisteArchivo, SigueLaBusquedaDelSistema) {
@@ -147,29 +169,30 @@ TEST(ExisteArchivo, SigueLaBusquedaDelSistema) {
 }
 
 TEST(AbrirBaseDatos, ArchivoQueNoEsBaseDaElErrorConSuNumero) {
-    prueba::CarpetaTemporal carpeta;
-    carpeta.escribir("base.mdb", std::string(4096, 'x'));
-    core::Reloj reloj;
-    store::Contexto ctx(carpeta.ruta(), reloj);
+    prueba::Entorno e{prueba::dia(2026, 5, 20)};
+    e.carpeta.escribir("base.mdb", std::string(4096, 'x'));
     try {
-        store::AbrirBaseDatos(ctx);
+        store::AbrirBaseDatos(e.ctx);
         FAIL();
-    } catch (const core::Error& e) {
-        EXPECT_EQ(e.numero(), core::Error::ErrorBaseDatos);
-        EXPECT_FALSE(e.descripcion().empty());
+    } catch (const core::Error& error) {
+        EXPECT_EQ(error.numero(), core::Error::ErrorBaseDatos);
+        EXPECT_FALSE(error.descripcion().empty());
     }
-    EXPECT_EQ(ctx.Conexion, nullptr);
+    EXPECT_EQ(e.ctx.Conexion, nullptr);
 }
 
 TEST_F(Almacen, LikeAcotadoDevuelveLoMismoQueSinAcotar) {
-    a.agregar({{"dni", "5"}, {"grado", "1"}, {"tipo_usu", "alumno"}});
-    a.agregar({{"dni", "6"}, {"grado", "2"}, {"tipo_usu", "Alumnos"}});
-    EXPECT_EQ(a.filas("SELECT dni FROM presta WHERE grado LIKE  '1%' ORDER BY dni"),
+    prueba::agregarPresta(a.ctx, {{"dni", "5"}, {"grado", "1"}, {"tipo_usu", "alumno"}});
+    prueba::agregarPresta(a.ctx, {{"dni", "6"}, {"grado", "2"}, {"tipo_usu", "Alumnos"}});
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT dni FROM presta WHERE grado LIKE  '1%' ORDER BY dni"),
               (Filas{{"1"}, {"2"}, {"4"}, {"5"}}));
-    EXPECT_EQ(a.filas("SELECT dni FROM presta WHERE tipo_usu LIKE 'ALUMNO' ORDER BY dni"),
-              (Filas{{"1"}, {"2"}, {"4"}, {"5"}}));
-    EXPECT_EQ(a.filas("SELECT dni FROM presta WHERE tipo_usu LIKE 'alum%' ORDER BY dni"),
-              (Filas{{"1"}, {"2"}, {"4"}, {"5"}, {"6"}}));
-    EXPECT_EQ(a.filas("SELECT nombre FROM ciudades WHERE nombre LIKE 'río g%' ORDER BY nombre"),
+    EXPECT_EQ(
+        prueba::filasDe(a.ctx, "SELECT dni FROM presta WHERE tipo_usu LIKE 'ALUMNO' ORDER BY dni"),
+        (Filas{{"1"}, {"2"}, {"4"}, {"5"}}));
+    EXPECT_EQ(
+        prueba::filasDe(a.ctx, "SELECT dni FROM presta WHERE tipo_usu LIKE 'alum%' ORDER BY dni"),
+        (Filas{{"1"}, {"2"}, {"4"}, {"5"}, {"6"}}));
+    EXPECT_EQ(prueba::filasDe(
+                  a.ctx, "SELECT nombre FROM ciudades WHERE nombre LIKE 'río g%' ORDER BY nombre"),
               (Filas{{"Río Gallegos"}, {"Río Grande"}}));
 }

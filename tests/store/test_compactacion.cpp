@@ -1,5 +1,6 @@
 #include "store/almacen.h"
-#include "tests/store/presta_prueba.h"
+#include "tests/apoyo/entorno.h"
+#include "tests/apoyo/filas_presta.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,11 @@ namespace fs = std::filesystem;
 TEST(CompactarBase, ConservaCadaFilaYNoDejaCopia) {
     std::string ruta;
     {
-        prueba::AlmacenDePrueba a;
+        prueba::Entorno a{prueba::dia(2026, 5, 20)};
+        a.abrirAlmacen();
         for (int i = 0; i < 50; ++i) {
-            a.agregar({{"dni", std::to_string(i)}, {"titulo", "Título ñ " + std::to_string(i)}});
+            prueba::agregarPresta(
+                a.ctx, {{"dni", std::to_string(i)}, {"titulo", "Título ñ " + std::to_string(i)}});
         }
         a.ctx.ArchivoIni = std::make_unique<core::Archivo_Ini>(a.ctx.carpeta);
         EXPECT_EQ(store::CompactarBase(a.ctx), std::nullopt);
@@ -20,43 +23,44 @@ TEST(CompactarBase, ConservaCadaFilaYNoDejaCopia) {
         EXPECT_EQ(a.ctx.ArchivoIni, nullptr);
         EXPECT_FALSE(fs::exists(a.ctx.rutaCopia()));
         ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
-        EXPECT_EQ(a.filas("SELECT COUNT(*), MAX(titulo) FROM presta"),
-                  (std::vector<std::vector<std::string>>{{"50", "Título ñ 9"}}));
+        EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT COUNT(*), MAX(titulo) FROM presta"),
+                  (std::vector<prueba::Fila>{{"50", "Título ñ 9"}}));
     }
 }
 
 TEST(CompactarBase, SinConexionTerminaSinErrorNiTocarLaBase) {
-    prueba::CarpetaTemporal carpeta;
-    carpeta.escribir("base.mdb", "contenido previo");
-    core::Reloj reloj;
-    store::Contexto ctx(carpeta.ruta(), reloj);
-    EXPECT_EQ(store::CompactarBase(ctx), std::nullopt);
-    EXPECT_EQ(carpeta.leer("base.mdb"), "contenido previo");
+    prueba::Entorno e{prueba::dia(2026, 5, 20)};
+    e.carpeta.escribir("base.mdb", "contenido previo");
+    EXPECT_EQ(store::CompactarBase(e.ctx), std::nullopt);
+    EXPECT_EQ(e.carpeta.leer("base.mdb"), "contenido previo");
 }
 
 TEST(CompactarBase, UnaInterrupcionEntreLosPasosSeTerminaAlAbrir) {
-    prueba::AlmacenDePrueba a;
-    a.agregar({{"dni", "7"}});
+    prueba::Entorno a{prueba::dia(2026, 5, 20)};
+    a.abrirAlmacen();
+    prueba::agregarPresta(a.ctx, {{"dni", "7"}});
     ASSERT_EQ(store::CompactarBase(a.ctx), std::nullopt);
     // As if the program had stopped after writing the copy and before the rename.
     fs::rename(a.ctx.rutaBase(), a.ctx.rutaCopia());
     ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
     EXPECT_FALSE(fs::exists(a.ctx.rutaCopia()));
-    EXPECT_EQ(a.filas("SELECT dni FROM presta"), (std::vector<std::vector<std::string>>{{"7"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT dni FROM presta"), (std::vector<prueba::Fila>{{"7"}}));
 }
 
 TEST(CompactarBase, UnaCopiaViejaNoImpideCompactar) {
-    prueba::AlmacenDePrueba a;
-    a.agregar({{"dni", "8"}});
+    prueba::Entorno a{prueba::dia(2026, 5, 20)};
+    a.abrirAlmacen();
+    prueba::agregarPresta(a.ctx, {{"dni", "8"}});
     a.carpeta.escribir("base.bak", "restos de una salida anterior");
     EXPECT_EQ(store::CompactarBase(a.ctx), std::nullopt);
     ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
-    EXPECT_EQ(a.filas("SELECT dni FROM presta"), (std::vector<std::vector<std::string>>{{"8"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT dni FROM presta"), (std::vector<prueba::Fila>{{"8"}}));
 }
 
 TEST(CompactarBase, FallaAlRenombrarDaElErrorYCierra) {
-    prueba::AlmacenDePrueba a;
-    a.agregar({{"dni", "9"}});
+    prueba::Entorno a{prueba::dia(2026, 5, 20)};
+    a.abrirAlmacen();
+    prueba::agregarPresta(a.ctx, {{"dni", "9"}});
     // A folder where the store should be: the copy cannot be renamed over it.
     fs::remove(a.ctx.rutaBase());
     fs::create_directory(a.ctx.rutaBase());

@@ -30,6 +30,10 @@ std::string textoFst(const LineaFst& linea);
 // Makes a key as an inversion does: upper case through ISISUC, outer blanks
 // and control characters cut, inner control characters made blanks, the
 // prefix in front, at most 30 bytes. Empty when nothing is left.
+// The reader has the same rule (isis::normalizarClave). The writer keeps its
+// own copy on purpose, as an independent check: the reader is tested on
+// databases the writer builds, and one rule shared by both would let a fault
+// in it pass unseen.
 std::string normalizarClave(std::string_view prefijo, std::string_view texto, PaginaEscrita codigo);
 
 // The keys the line makes from a record (fields already in the code page),

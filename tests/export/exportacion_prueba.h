@@ -1,17 +1,12 @@
 #pragma once
 
-#include "core/reloj.h"
 #include "export/exportacion.h"
-#include "store/almacen.h"
-#include "store/contexto.h"
-#include "tests/apoyo/carpeta_temporal.h"
-#include "tests/apoyo/dialogos_guionados.h"
+#include "tests/apoyo/entorno.h"
+#include "tests/apoyo/filas_presta.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 
 using namespace std::chrono_literals;
 
@@ -19,24 +14,11 @@ namespace prueba {
 
 // An application folder with an open store and a fixed today (15 March 2024),
 // whose presta the test fills itself.
-class PrestaPrueba : public ::testing::Test {
+class ExportacionPrueba : public ::testing::Test, protected Entorno {
 protected:
-    using Columnas = std::initializer_list<std::pair<const char*, const char*>>;
+    ExportacionPrueba() : Entorno(2024y / 3 / 15) {}
 
-    void SetUp() override { ASSERT_NO_THROW(store::AbrirBaseDatos(ctx)); }
-
-    // One loan; columns not named stay NULL.
-    void agregar(Columnas columnas, int veces = 1) {
-        auto filas = store::EjecutarConsulta(ctx, "SELECT * FROM presta", store::adOpenDynamic,
-                                             store::adLockPessimistic);
-        for (int i = 0; i < veces; ++i) {
-            filas->agregarNuevo();
-            for (const auto& [columna, valor] : columnas) {
-                filas->fijar(columna, valor);
-            }
-            filas->actualizar();
-        }
-    }
+    void SetUp() override { ASSERT_NO_THROW(abrirAlmacen()); }
 
     void fijarCUE(const std::string& cue) {
         carpeta.escribir("configuracion.ini", "[Inicio]\r\nCUE=" + cue + "\r\n");
@@ -67,11 +49,6 @@ protected:
         }
         return n;
     }
-
-    CarpetaTemporal carpeta;
-    core::RelojFijo reloj{2024y / 3 / 15};
-    prueba::DialogosGuionados dialogos;
-    store::Contexto ctx{carpeta.ruta(), reloj};
 };
 
 } // namespace prueba
