@@ -1,9 +1,9 @@
 #include "export/ui/frm_exporta.h"
 
+#include "core/ui/cursor_ocupado.h"
 #include "export/ui/exportar_xml.h"
 #include "store/contexto.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -91,9 +91,8 @@ PeriodoExportacion frm_exporta::periodo() const {
 
 void frm_exporta::cmd_exportar_Click() {
     const PeriodoExportacion p = periodo();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const core::ui::CursorOcupado ocupado;
     ExportarXML(ctx_, dialogos_, FiltroExportacion(p), p);
-    QApplication::restoreOverrideCursor();
 }
 
 } // namespace exportacion::ui
