@@ -89,11 +89,6 @@ std::optional<std::string> ClaveOrden(const Grilla& grilla,
     return columnas[static_cast<std::size_t>(c - 1)].campo;
 }
 
-Medida MedidaGrilla(int anchoVentana, int altoVentana, int altoMinimo, int restaAlto) {
-    return {anchoVentana <= 10350 ? 9975 : anchoVentana - 375,
-            altoVentana <= 8490 ? altoMinimo : altoVentana - restaAlto};
-}
-
 std::string TextoTabulado(const Grilla& grilla) {
     std::string salida;
     for (int f = 0; f + 1 < grilla.filas(); ++f) {

@@ -44,14 +44,6 @@ Grilla GrillaDeConsulta(store::Contexto& ctx, const std::string& sentencia,
 std::optional<std::string> ClaveOrden(const Grilla& grilla,
                                       const std::vector<ColumnaGrilla>& columnas);
 
-// The grid's size in twips for a window size: never narrower than 9975 nor
-// lower than `altoMinimo`; beyond 10350 × 8490 it follows the window.
-struct Medida {
-    int ancho;
-    int alto;
-};
-Medida MedidaGrilla(int anchoVentana, int altoVentana, int altoMinimo, int restaAlto);
-
 // Every row but the trailing empty one, cells separated by tabs, one line each.
 std::string TextoTabulado(const Grilla& grilla);
 

@@ -4,14 +4,12 @@
 #include "app/ui/frm_principal.h"
 #include "isis/ui/frm_carga.h"
 
-#include <QCoreApplication>
-
 namespace app::ui {
 
 Arranque::Arranque(std::string carpeta, const core::Reloj& reloj, core::ui::Dialogos& dialogos)
-    : terminar([](int codigo) { QCoreApplication::exit(codigo); }), ctx_(std::move(carpeta), reloj),
-      dialogos_(dialogos), principal_(std::make_unique<frm_principal>(ctx_, dialogos_)) {
-    principal_->alRecargar = [this] { iniciar(); };
+    : ctx_(std::move(carpeta), reloj), dialogos_(dialogos),
+      principal_(std::make_unique<frm_principal>(ctx_, dialogos_)) {
+    connect(principal_.get(), &frm_principal::recargaPedida, this, &Arranque::iniciar);
 }
 
 Arranque::~Arranque() {
@@ -29,7 +27,7 @@ void Arranque::iniciar() {
     }
     carga_ = new isis::ui::frm_carga(ctx_, dialogos_);
     carga_->setAttribute(Qt::WA_DeleteOnClose);
-    carga_->alTerminar = [this](const carga::ResultadoCarga& r) { alTerminarCarga(r); };
+    connect(carga_, &isis::ui::frm_carga::cargaTerminada, this, &Arranque::alTerminarCarga);
     carga_->show();
 }
 
@@ -48,11 +46,11 @@ void Arranque::alTerminarCarga(const carga::ResultadoCarga& resultado) {
     case carga::ResultadoCarga::Tipo::Error:
         // The error has been shown; a reload leaves the main window as it was.
         if (!principal_->isVisible()) {
-            terminar(1);
+            Q_EMIT salidaPedida(1);
         }
         break;
     case carga::ResultadoCarga::Tipo::SinAlmacen:
-        terminar(1);
+        Q_EMIT salidaPedida(1);
         break;
     }
 }

@@ -2,9 +2,9 @@
 
 #include "store/contexto.h"
 
+#include <QObject>
 #include <QPointer>
 
-#include <functional>
 #include <memory>
 
 namespace carga {
@@ -25,10 +25,11 @@ class frm_principal;
 // Owns the program's shared state and its main window, and runs the start-up:
 // the load window first, then the main window or the paths dialog inside it.
 // "Recargar" runs the same hand-over again while the main window stays.
-class Arranque {
+class Arranque : public QObject {
+    Q_OBJECT
 public:
     Arranque(std::string carpeta, const core::Reloj& reloj, core::ui::Dialogos& dialogos);
-    ~Arranque();
+    ~Arranque() override;
     // Shows a fresh load window; its timer starts the load run.
     void iniciar();
     frm_principal& principal() { return *principal_; }
@@ -36,8 +37,10 @@ public:
     // The load window while it is shown.
     isis::ui::frm_carga* carga() const;
 
-    // Ends the program (with its exit code) when the first load fails.
-    std::function<void(int)> terminar;
+Q_SIGNALS:
+    // The first load failed, or the store cannot be opened: the program is
+    // to end with this exit code.
+    void salidaPedida(int codigo);
 
 private:
     void alTerminarCarga(const carga::ResultadoCarga& resultado);

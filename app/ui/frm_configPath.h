@@ -15,12 +15,14 @@ struct Contexto;
 namespace app::ui {
 
 // Where the three ISIS databases are: block "LINK" of the settings, read when
-// the dialog opens and written whole on "Grabar".
+// the dialog opens and written whole on "Grabar". Each path has its box
+// (txt_presta, txt_usua, txt_marc) and its "..." button that browses for it.
 class frm_configPath : public QWidget {
     Q_OBJECT
 public:
     frm_configPath(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
+private:
     QLineEdit* txt_presta;
     QLineEdit* txt_usua;
     QLineEdit* txt_marc;
@@ -30,7 +32,6 @@ public:
     QPushButton* cmd_grabar;
     QPushButton* cmd_cancelar;
 
-private:
     QPushButton* fila(int numero, const char* etiqueta, QLineEdit* caja, const char* boton,
                       const char* tituloBusqueda);
     void cmd_grabar_Click();

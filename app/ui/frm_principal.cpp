@@ -5,6 +5,7 @@
 #include "app/ui/frm_configCUE.h"
 #include "app/ui/frm_configPath.h"
 #include "app/ui/menus_listas.h"
+#include "core/ui/cursor_ocupado.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/mostrar_error.h"
 #include "export/lectura_exportacion.h"
@@ -21,6 +22,47 @@
 namespace app::ui {
 
 namespace {
+
+using Acciones = frm_principal::Acciones;
+
+// One entry of the menu bar, in order: a menu, a command inside the last
+// menu, or a command on the bar itself.
+struct EntradaMenu {
+    enum Lugar { Menu, EnElMenu, EnLaBarra } lugar;
+    QAction* Acciones::*accion;
+    const char* nombre;
+    const char* titulo;
+};
+
+constexpr EntradaMenu BarraDeMenus[] = {
+    {EntradaMenu::Menu, &Acciones::mnu_usuarios, "mnu_usuarios", "Usuarios"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_buscarUsuarios, "mnu_buscarUsuarios", "Búsqueda"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_usuariosRetrasados, "mnu_usuariosRetrasados", "Morosos"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_usuariosTitulos, "mnu_usuariosTitulos",
+     "Títulos retirados"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_usuariosRanking, "mnu_usuariosRanking", "Ranking"},
+    {EntradaMenu::Menu, &Acciones::mnu_libros, "mnu_libros", "Libros"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_buscarLibros, "mnu_buscarLibros", "Búsqueda"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_librosMorosos, "mnu_librosMorosos",
+     "Devueltos con mora"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_librosPrestados, "mnu_librosPrestados", "Prestados"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_librosRanking, "mnu_librosRanking", "Ranking"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_librosRenovados, "mnu_librosRenovados", "Renovados"},
+    {EntradaMenu::Menu, &Acciones::mnu_config, "mnu_config", "Configuración"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_helpfile, "mnu_helpfile", "Archivo de ayuda"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_CUE, "mnu_CUE", "Cambiar CUE"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_path, "mnu_path", "Path DB"},
+    {EntradaMenu::EnLaBarra, &Acciones::mnu_exportar, "mnu_exportar", "Exportar"},
+    {EntradaMenu::EnLaBarra, &Acciones::mnu_leer, "mnu_leer", "leer"},
+    {EntradaMenu::Menu, &Acciones::mnu_ventana, "mnu_ventana", "Ventana"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_cascada, "mnu_cascada", "Cascada"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_mosaico, "mnu_mosaico", "Mosaico"},
+    {EntradaMenu::EnLaBarra, &Acciones::mnu_recargar, "mnu_recargar", "Recargar"},
+    {EntradaMenu::Menu, &Acciones::mnu_help, "mnu_help", "?"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_acerca_de, "mnu_acerca_de", "Acerca de..."},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_ayuda, "mnu_ayuda", "Ayuda"},
+};
+
 // Each ranking command opens one more window, grouped as the command says.
 void abrirRanking(frm_principal& principal, store::Contexto& ctx, core::ui::Dialogos& dialogos,
                   int agrupacion, const char* titulo) {
@@ -39,62 +81,65 @@ frm_principal::frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     setCentralWidget(area_);
     resize(900, 650);
 
-    QMenu* usuarios = menu("mnu_usuarios", "Usuarios");
-    comando(usuarios, "mnu_buscarUsuarios", "Búsqueda");
-    comando(usuarios, "mnu_usuariosRetrasados", "Morosos");
-    comando(usuarios, "mnu_usuariosTitulos", "Títulos retirados");
-    connect(comando(usuarios, "mnu_usuariosRanking", "Ranking"), &QAction::triggered, this, [this] {
+    crearMenus();
+    conectarComandos();
+    ConectarListas(*this, ctx_, dialogos_);
+}
+
+void frm_principal::crearMenus() {
+    QMenu* actual = nullptr;
+    for (const EntradaMenu& e : BarraDeMenus) {
+        QAction*& accion = acciones_.*e.accion;
+        switch (e.lugar) {
+        case EntradaMenu::Menu:
+            actual = menu(e.nombre, e.titulo);
+            accion = actual->menuAction();
+            break;
+        case EntradaMenu::EnLaBarra:
+            accion = comando(nullptr, e.nombre, e.titulo);
+            break;
+        case EntradaMenu::EnElMenu:
+            accion = comando(actual, e.nombre, e.titulo);
+            break;
+        }
+    }
+    acciones_.mnu_librosRenovados->setEnabled(false);
+    acciones_.mnu_leer->setVisible(false);
+    // The open windows are listed under the separator.
+    ventana_ = acciones_.mnu_ventana->menu();
+    ventana_->addSeparator();
+    acciones_.mnu_ayuda->setShortcut(Qt::Key_F1);
+    acciones_.mnu_ayuda->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+// What each command does; the loan lists and the searches are wired in
+// menus_listas.
+void frm_principal::conectarComandos() {
+    const Acciones& a = acciones_;
+    connect(a.mnu_usuariosRanking, &QAction::triggered, this, [this] {
         abrirRanking(*this, ctx_, dialogos_, reports::ranking::PorUsuario, "Ranking de Usuarios");
     });
-
-    QMenu* libros = menu("mnu_libros", "Libros");
-    comando(libros, "mnu_buscarLibros", "Búsqueda");
-    comando(libros, "mnu_librosMorosos", "Devueltos con mora");
-    comando(libros, "mnu_librosPrestados", "Prestados");
-    connect(comando(libros, "mnu_librosRanking", "Ranking"), &QAction::triggered, this, [this] {
+    connect(a.mnu_librosRanking, &QAction::triggered, this, [this] {
         abrirRanking(*this, ctx_, dialogos_, reports::ranking::PorLibro, "Ranking de Libros");
     });
-    comando(libros, "mnu_librosRenovados", "Renovados")->setEnabled(false);
-
-    QMenu* config = menu("mnu_config", "Configuración");
-    connect(comando(config, "mnu_helpfile", "Archivo de ayuda"), &QAction::triggered, this,
-            &frm_principal::archivoDeAyuda);
-    connect(comando(config, "mnu_CUE", "Cambiar CUE"), &QAction::triggered, this,
+    connect(a.mnu_helpfile, &QAction::triggered, this, &frm_principal::archivoDeAyuda);
+    connect(a.mnu_CUE, &QAction::triggered, this,
             [this] { mostrarUnica<frm_configCUE>(ctx_, dialogos_); });
-    connect(comando(config, "mnu_path", "Path DB"), &QAction::triggered, this,
+    connect(a.mnu_path, &QAction::triggered, this,
             [this] { mostrarUnica<frm_configPath>(ctx_, dialogos_); });
-
-    connect(comando(nullptr, "mnu_exportar", "Exportar"), &QAction::triggered, this,
+    connect(a.mnu_exportar, &QAction::triggered, this,
             [this] { mostrarUnica<exportacion::ui::frm_exporta>(ctx_, dialogos_); });
-    QAction* leer = comando(nullptr, "mnu_leer", "leer");
-    leer->setVisible(false);
-    connect(leer, &QAction::triggered, this, &frm_principal::leerExportacion);
-
-    ventana_ = menu("mnu_ventana", "Ventana");
-    connect(comando(ventana_, "mnu_cascada", "Cascada"), &QAction::triggered, this,
-            &frm_principal::cascada);
-    connect(comando(ventana_, "mnu_mosaico", "Mosaico"), &QAction::triggered, this,
-            &frm_principal::mosaico);
-    ventana_->addSeparator();
+    connect(a.mnu_leer, &QAction::triggered, this, &frm_principal::leerExportacion);
+    connect(a.mnu_cascada, &QAction::triggered, this, &frm_principal::cascada);
+    connect(a.mnu_mosaico, &QAction::triggered, this, &frm_principal::mosaico);
     connect(ventana_, &QMenu::aboutToShow, this, &frm_principal::listarVentanas);
-
-    connect(comando(nullptr, "mnu_recargar", "Recargar"), &QAction::triggered, this, [this] {
-        if (alRecargar) {
-            alRecargar();
-        }
-    });
-
-    QMenu* ayudaMenu = menu("mnu_help", "?");
-    connect(comando(ayudaMenu, "mnu_acerca_de", "Acerca de..."), &QAction::triggered, this, [this] {
+    connect(a.mnu_recargar, &QAction::triggered, this, &frm_principal::recargaPedida);
+    connect(a.mnu_acerca_de, &QAction::triggered, this, [this] {
         auto* acerca = new frmAbout(dialogos_);
         acerca->setAttribute(Qt::WA_DeleteOnClose);
         acerca->show();
     });
-    QAction* f1 = comando(ayudaMenu, "mnu_ayuda", "Ayuda");
-    f1->setShortcut(Qt::Key_F1);
-    f1->setShortcutContext(Qt::ApplicationShortcut);
-    connect(f1, &QAction::triggered, this, &frm_principal::ayuda);
-    ConectarListas(*this, ctx_, dialogos_);
+    connect(a.mnu_ayuda, &QAction::triggered, this, &frm_principal::ayuda);
 }
 
 QMenu* frm_principal::menu(const char* nombre, const QString& titulo) {
@@ -110,18 +155,10 @@ QAction* frm_principal::comando(QMenu* menu, const char* nombre, const QString& 
     return a;
 }
 
-QAction* frm_principal::accion(const char* nombre) const {
-    for (QAction* a : findChildren<QAction*>()) {
-        if (a->objectName() == nombre) {
-            return a;
-        }
-    }
-    return nullptr;
-}
-
 void frm_principal::activarMenus(bool activos) {
-    for (const char* nombre : {"mnu_usuarios", "mnu_libros", "mnu_exportar", "mnu_ventana"}) {
-        accion(nombre)->setEnabled(activos);
+    for (QAction* entrada : {acciones_.mnu_usuarios, acciones_.mnu_libros, acciones_.mnu_exportar,
+                             acciones_.mnu_ventana}) {
+        entrada->setEnabled(activos);
     }
 }
 
@@ -206,11 +243,12 @@ void frm_principal::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (const std::optional<core::Error> error = store::CompactarBase(ctx_)) {
-        core::ui::mostrarError(dialogos_, *error, core::ui::EstiloError::TituloError);
+    {
+        const core::ui::CursorOcupado ocupado;
+        if (const std::optional<core::Error> error = store::CompactarBase(ctx_)) {
+            core::ui::mostrarError(dialogos_, *error, core::ui::EstiloError::TituloError);
+        }
     }
-    QApplication::restoreOverrideCursor();
     evento->accept();
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);

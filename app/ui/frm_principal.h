@@ -22,12 +22,41 @@ namespace app::ui {
 class frm_principal : public QMainWindow {
     Q_OBJECT
 public:
+    // Every menu and command of the menu bar, named as its objectName; a
+    // menu's entry is its menu action.
+    struct Acciones {
+        QAction* mnu_usuarios;
+        QAction* mnu_buscarUsuarios;
+        QAction* mnu_usuariosRetrasados;
+        QAction* mnu_usuariosTitulos;
+        QAction* mnu_usuariosRanking;
+        QAction* mnu_libros;
+        QAction* mnu_buscarLibros;
+        QAction* mnu_librosMorosos;
+        QAction* mnu_librosPrestados;
+        QAction* mnu_librosRanking;
+        QAction* mnu_librosRenovados;
+        QAction* mnu_config;
+        QAction* mnu_helpfile;
+        QAction* mnu_CUE;
+        QAction* mnu_path;
+        QAction* mnu_exportar;
+        QAction* mnu_leer;
+        QAction* mnu_ventana;
+        QAction* mnu_cascada;
+        QAction* mnu_mosaico;
+        QAction* mnu_recargar;
+        QAction* mnu_help;
+        QAction* mnu_acerca_de;
+        QAction* mnu_ayuda;
+    };
+
     frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
     // Switches "Usuarios", "Libros", "Exportar" and "Ventana" on or off.
     void activarMenus(bool activos);
     QMdiArea* area() const { return area_; }
-    QAction* accion(const char* nombre) const;
+    const Acciones& acciones() const { return acciones_; }
 
     // Shows the one child of class W, creating it on first use; an open one
     // is brought forward.
@@ -49,13 +78,16 @@ public:
     void cascada();
     void mosaico();
 
-    // Hooks for the load window: run again ("Recargar").
-    std::function<void()> alRecargar;
+Q_SIGNALS:
+    // "Recargar": the load is to run again.
+    void recargaPedida();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    void crearMenus();
+    void conectarComandos();
     QMenu* menu(const char* nombre, const QString& titulo);
     QAction* comando(QMenu* menu, const char* nombre, const QString& titulo);
     void listarVentanas();
@@ -66,6 +98,7 @@ private:
     store::Contexto& ctx_;
     core::ui::Dialogos& dialogos_;
     QMdiArea* area_;
+    Acciones acciones_{};
     QMenu* ventana_ = nullptr;
     QList<QAction*> listaVentanas_;
 };

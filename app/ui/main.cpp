@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     core::ui::DialogosQt dialogos;
     app::ui::Arranque arranque(QCoreApplication::applicationDirPath().toStdString(), reloj,
                                dialogos);
+    QObject::connect(&arranque, &app::ui::Arranque::salidaPedida, &app, &QCoreApplication::exit);
     dialogos.fijarPadre(&arranque.principal());
     arranque.iniciar();
     return QApplication::exec();

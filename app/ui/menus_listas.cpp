@@ -6,20 +6,22 @@
 #include "reports/ui/frm_usuarios_libros.h"
 
 #include <QAction>
-#include <QLineEdit>
 
 namespace app::ui {
 
 namespace {
 
+using Acciones = frm_principal::Acciones;
+
 struct ComandoLista {
-    const char* accion;
+    QAction* Acciones::*accion;
     const char* modo;
 };
 
 constexpr ComandoLista ComandosLista[] = {
-    {"mnu_usuariosTitulos", "1"}, {"mnu_librosRenovados", "2"}, {"mnu_usuariosRetrasados", "3"},
-    {"mnu_librosPrestados", "4"}, {"mnu_librosMorosos", "5"},
+    {&Acciones::mnu_usuariosTitulos, "1"},    {&Acciones::mnu_librosRenovados, "2"},
+    {&Acciones::mnu_usuariosRetrasados, "3"}, {&Acciones::mnu_librosPrestados, "4"},
+    {&Acciones::mnu_librosMorosos, "5"},
 };
 
 } // namespace
@@ -32,22 +34,23 @@ void AbrirListaPrestamos(frm_principal& principal, store::Contexto& ctx,
             lista->setWindowTitle(m.titulo);
         }
     }
-    lista->txt_criterio->setText(QString::fromStdString(modo));
+    lista->fijarModo(modo);
     lista->Lista("devuelto");
 }
 
 void ConectarListas(frm_principal& principal, store::Contexto& ctx, core::ui::Dialogos& dialogos) {
+    const Acciones& acciones = principal.acciones();
     for (const ComandoLista& c : ComandosLista) {
-        QObject::connect(principal.accion(c.accion), &QAction::triggered, &principal,
+        QObject::connect(acciones.*c.accion, &QAction::triggered, &principal,
                          [&principal, &ctx, &dialogos, modo = c.modo] {
                              AbrirListaPrestamos(principal, ctx, dialogos, modo);
                          });
     }
-    QObject::connect(principal.accion("mnu_buscarLibros"), &QAction::triggered, &principal,
+    QObject::connect(acciones.mnu_buscarLibros, &QAction::triggered, &principal,
                      [&principal, &ctx, &dialogos] {
                          principal.mostrarUnica<reports::ui::frm_busqueda_libros>(ctx, dialogos);
                      });
-    QObject::connect(principal.accion("mnu_buscarUsuarios"), &QAction::triggered, &principal,
+    QObject::connect(acciones.mnu_buscarUsuarios, &QAction::triggered, &principal,
                      [&principal, &ctx, &dialogos] {
                          principal.mostrarUnica<reports::ui::frm_busqueda_usuarios>(ctx, dialogos);
                      });

@@ -1,10 +1,10 @@
 #include "export/ui/frm_exporta.h"
 
+#include "core/ui/cursor_ocupado.h"
 #include "core/ui/selector_fecha.h"
 #include "export/ui/exportar_xml.h"
 #include "store/contexto.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -66,9 +66,8 @@ PeriodoExportacion frm_exporta::periodo() const {
 
 void frm_exporta::cmd_exportar_Click() {
     const PeriodoExportacion p = periodo();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const core::ui::CursorOcupado ocupado;
     ExportarXML(ctx_, dialogos_, FiltroExportacion(p), p);
-    QApplication::restoreOverrideCursor();
 }
 
 } // namespace exportacion::ui

@@ -1,5 +1,6 @@
 #include "isis/ui/frm_carga.h"
 
+#include "core/ui/cursor_ocupado.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/mostrar_error.h"
 #include "store/contexto.h"
@@ -41,17 +42,15 @@ frm_carga::frm_carga(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget
 
 void frm_carga::Timer1_Timer() {
     Timer1->stop();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    desdeRepintado_.start();
-    const carga::ResultadoCarga resultado =
-        carga::CargarDatos(ctx_, [this](const std::string& etiqueta, int maximo, int valor) {
+    const carga::ResultadoCarga resultado = [this] {
+        const core::ui::CursorOcupado ocupado;
+        desdeRepintado_.start();
+        return carga::CargarDatos(ctx_, [this](const std::string& etiqueta, int maximo, int valor) {
             mostrarAvance(etiqueta, maximo, valor);
         });
-    QApplication::restoreOverrideCursor();
+    }();
     mostrarResultado(resultado);
-    if (alTerminar) {
-        alTerminar(resultado);
-    }
+    Q_EMIT cargaTerminada(resultado);
     close();
 }
 

@@ -5,8 +5,6 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
-#include <functional>
-
 class QLabel;
 class QProgressBar;
 class QTimer;
@@ -20,26 +18,27 @@ struct Contexto;
 
 namespace isis::ui {
 
-// The load window: shows the progress of one load run, which its timer starts
-// as soon as the window is up. Shows what the run noted and the error it
-// ended with, hands the outcome on through alTerminar and closes.
+// The load window: shows the progress of one load run (label lbl1, bar
+// ProgressBar), which its timer Timer1 starts as soon as the window is up.
+// Shows what the run noted and the error it ended with, hands the outcome on
+// and closes.
 class frm_carga : public QWidget {
     Q_OBJECT
 public:
     frm_carga(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
-    // Called with the outcome before the window closes.
-    std::function<void(const carga::ResultadoCarga&)> alTerminar;
-
-    QLabel* lbl1;
-    QProgressBar* ProgressBar;
-    QTimer* Timer1;
+Q_SIGNALS:
+    // The run's outcome, once shown, before the window closes.
+    void cargaTerminada(const carga::ResultadoCarga& resultado);
 
 private:
     void Timer1_Timer();
     void mostrarAvance(const std::string& etiqueta, int maximo, int valor);
     void mostrarResultado(const carga::ResultadoCarga& resultado);
 
+    QLabel* lbl1;
+    QProgressBar* ProgressBar;
+    QTimer* Timer1;
     store::Contexto& ctx_;
     core::ui::Dialogos& dialogos_;
     QElapsedTimer desdeRepintado_;

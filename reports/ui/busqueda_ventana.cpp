@@ -6,10 +6,11 @@
 
 namespace reports::ui {
 
-void prepararBusqueda(VentanaGrilla& ventana, std::initializer_list<QComboBox*> listas) {
+void prepararBusqueda(VentanaGrilla& ventana, ControlesFiltro& filtros,
+                      std::initializer_list<QComboBox*> listas) {
     const QDate guardada(2005, 9, 8);
-    ventana.filtros.DTP_desde->setDate(guardada);
-    ventana.filtros.DTP_hasta->setDate(guardada);
+    filtros.DTP_desde->setDate(guardada);
+    filtros.DTP_hasta->setDate(guardada);
     for (QComboBox* lista : listas) {
         QObject::connect(lista->lineEdit(), &QLineEdit::textEdited, &ventana,
                          [&ventana] { ventana.Lista("fecha_presta"); });

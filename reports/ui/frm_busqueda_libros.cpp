@@ -1,10 +1,10 @@
 #include "reports/ui/frm_busqueda_libros.h"
 
 #include "reports/ui/busqueda_ventana.h"
+#include "reports/ui/disenos.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace reports::ui {
 
@@ -16,17 +16,13 @@ frm_busqueda_libros::frm_busqueda_libros(store::Contexto& ctx, core::ui::Dialogo
     txt_titulo = cuadroTexto("txt_titulo", "Titulo", 0);
     txt_autor = cuadroTexto("txt_autor", "Autor", 1);
     txt_inventario = cuadroTexto("txt_inventario", "Inventario", 2);
-    prepararBusqueda(*this, {filtros.cmb_tipousu, filtros.cmb_grado, filtros.cmb_tematica});
-    connect(cmd_buscar, &QPushButton::clicked, this, [this] { Lista("titulo"); });
+    prepararBusqueda(*this, filtros(),
+                     {filtros().cmb_tipousu, filtros().cmb_grado, filtros().cmb_tematica});
+    alBuscar("titulo");
     alPulsarEnter(txt_titulo, "titulo");
     alPulsarEnter(txt_autor, "autor");
     alPulsarEnter(txt_inventario, "inventario");
-    connect(cmd_reload, &QPushButton::clicked, this, [this] {
-        for (QLineEdit* cuadro : {txt_autor, txt_inventario, txt_titulo}) {
-            cuadro->clear();
-        }
-        limpiarPanelYGrilla();
-    });
+    alLimpiar({txt_autor, txt_inventario, txt_titulo});
 }
 
 std::string frm_busqueda_libros::Sentencia(const std::string& VOrden) const {

@@ -4,19 +4,21 @@
 
 namespace reports::ui {
 
-// Finds loans by title, author or inventory number.
+// Finds loans by title, author or inventory number, typed into txt_titulo,
+// txt_autor and txt_inventario.
 class frm_busqueda_libros : public VentanaGrilla {
     Q_OBJECT
 public:
     frm_busqueda_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                         QWidget* padre = nullptr);
 
+protected:
+    std::string Sentencia(const std::string& VOrden) const override;
+
+private:
     QLineEdit* txt_titulo;
     QLineEdit* txt_autor;
     QLineEdit* txt_inventario;
-
-protected:
-    std::string Sentencia(const std::string& VOrden) const override;
 };
 
 } // namespace reports::ui

@@ -1,10 +1,10 @@
 #include "reports/ui/frm_busqueda_usuarios.h"
 
 #include "reports/ui/busqueda_ventana.h"
+#include "reports/ui/disenos.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace reports::ui {
 
@@ -17,17 +17,12 @@ frm_busqueda_usuarios::frm_busqueda_usuarios(store::Contexto& ctx, core::ui::Dia
     txt_nombre = cuadroTexto("txt_nombre", "Nombre", 1);
     txt_legajo = cuadroTexto("txt_legajo", "Legajo", 2);
     // The grade list starts nothing, neither typed nor chosen.
-    prepararBusqueda(*this, {filtros.cmb_tipousu, filtros.cmb_tematica});
-    connect(cmd_buscar, &QPushButton::clicked, this, [this] { Lista("apellido"); });
+    prepararBusqueda(*this, filtros(), {filtros().cmb_tipousu, filtros().cmb_tematica});
+    alBuscar("apellido");
     alPulsarEnter(txt_apellido, "apellido");
     alPulsarEnter(txt_nombre, "nombre");
     alPulsarEnter(txt_legajo, "legajo");
-    connect(cmd_reload, &QPushButton::clicked, this, [this] {
-        for (QLineEdit* cuadro : {txt_apellido, txt_legajo, txt_nombre}) {
-            cuadro->clear();
-        }
-        limpiarPanelYGrilla();
-    });
+    alLimpiar({txt_apellido, txt_legajo, txt_nombre});
 }
 
 std::string frm_busqueda_usuarios::Sentencia(const std::string& VOrden) const {

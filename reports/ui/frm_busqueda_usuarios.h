@@ -4,20 +4,22 @@
 
 namespace reports::ui {
 
-// Finds the loans of members by surname, first name or member number, with
-// each member's suspension mark.
+// Finds the loans of members by surname, first name or member number, typed
+// into txt_apellido, txt_nombre and txt_legajo, with each member's
+// suspension mark.
 class frm_busqueda_usuarios : public VentanaGrilla {
     Q_OBJECT
 public:
     frm_busqueda_usuarios(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                           QWidget* padre = nullptr);
 
+protected:
+    std::string Sentencia(const std::string& VOrden) const override;
+
+private:
     QLineEdit* txt_apellido;
     QLineEdit* txt_nombre;
     QLineEdit* txt_legajo;
-
-protected:
-    std::string Sentencia(const std::string& VOrden) const override;
 };
 
 } // namespace reports::ui

@@ -4,7 +4,9 @@
 #include "core/reloj.h"
 #include "core/twips.h"
 #include "core/ui/dialogos.h"
+#include "core/ui/disposicion.h"
 #include "core/ui/mostrar_error.h"
+#include "reports/ui/disenos.h"
 #include "reports/ui/fabrica_grafico.h"
 #include "store/contexto.h"
 
@@ -29,22 +31,6 @@
 
 namespace reports::ui {
 
-namespace {
-
-// The window's design size and the fixed places of its parts, in twips.
-constexpr int AnchoDiseno = 12885;
-constexpr int AltoDiseno = 8490;
-constexpr int Margen = 120;
-constexpr int AltoLista = 1095;
-constexpr int ArribaMarcos = 1290;
-constexpr int AltoMarcos = 2400;
-constexpr int ArribaDescripcion = 3720;
-constexpr int ArribaGrafico = 4035;
-constexpr int AltoGraficoDiseno = 4335;
-constexpr int AnchoMinimoLista = 9975;
-
-} // namespace
-
 frm_ranking::frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
     // Both pickers start on today; no ranking is computed until a choice.
     : QWidget(parent), ctx_(ctx), dialogos_(dialogos), filtros_(this, ctx.reloj.hoy()) {
@@ -52,6 +38,7 @@ frm_ranking::frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWi
     setWindowTitle("Ranking");
     crearControles();
     conectar();
+    new core::ui::Disposicion(*this, UbicacionesRanking());
     resize(sizeHint());
 }
 
@@ -64,12 +51,13 @@ frm_ranking::~frm_ranking() {
 }
 
 QSize frm_ranking::sizeHint() const {
-    return {core::twips::aPixeles(AnchoDiseno, logicalDpiX()),
-            core::twips::aPixeles(AltoDiseno, logicalDpiY())};
+    return {core::twips::aPixeles(AnchoRanking, logicalDpiX()),
+            core::twips::aPixeles(AltoVentanas, logicalDpiY())};
 }
 
-QGroupBox* frm_ranking::marco(const char* titulo) {
+QGroupBox* frm_ranking::marco(const char* nombre, const char* titulo) {
     auto* m = new QGroupBox(QString::fromUtf8(titulo), this);
+    m->setObjectName(nombre);
     auto* rejilla = new QGridLayout(m);
     rejilla->setContentsMargins(4, 2, 4, 2);
     rejilla->setVerticalSpacing(2);
@@ -96,52 +84,51 @@ void frm_ranking::crearControles() {
     TextLista->setReadOnly(true);
     TextLista->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    marcoFiltrar_ = marco("Filtrar datos");
-    auto* rejilla = static_cast<QGridLayout*>(marcoFiltrar_->layout());
+    QGroupBox* filtrar = marco("fra_filtrar", "Filtrar datos");
+    auto* rejilla = static_cast<QGridLayout*>(filtrar->layout());
     int fila = 0;
     for (auto [texto, lista] : {std::pair{"Usuario", filtros_.cmb_tipousu},
                                 {"Grado", filtros_.cmb_grado},
                                 {"Temática", filtros_.cmb_tematica}}) {
-        rejilla->addWidget(new QLabel(QString::fromUtf8(texto), marcoFiltrar_), fila, 0);
+        rejilla->addWidget(new QLabel(QString::fromUtf8(texto), filtrar), fila, 0);
         rejilla->addWidget(lista, fila++, 1);
     }
     rejilla->setColumnStretch(1, 1);
 
-    marcoFecha_ = marco("Fecha");
-    rejilla = static_cast<QGridLayout*>(marcoFecha_->layout());
+    rejilla = static_cast<QGridLayout*>(marco("fra_fecha", "Fecha")->layout());
     rejilla->addWidget(filtros_.chk_desde, 0, 0);
     rejilla->addWidget(filtros_.DTP_desde, 1, 0);
     rejilla->addWidget(filtros_.chk_hasta, 2, 0);
     rejilla->addWidget(filtros_.DTP_hasta, 3, 0);
 
-    marcoAgrupar_ = marco("Agrupar por");
-    rejilla = static_cast<QGridLayout*>(marcoAgrupar_->layout());
+    QGroupBox* agrupar = marco("fra_agrupar", "Agrupar por");
+    rejilla = static_cast<QGridLayout*>(agrupar->layout());
     opt_agrupar = new QButtonGroup(this);
     opt_agrupar->setObjectName("opt_agrupar");
     int i = 0;
     for (const char* texto : {"Usuario", "Libro", "Tema", "Grado", "Nivel educativo"}) {
-        auto* opcion = new QRadioButton(texto, marcoAgrupar_);
+        auto* opcion = new QRadioButton(texto, agrupar);
         opcion->setObjectName(QString("opt_agrupar_%1").arg(i));
         opt_agrupar->addButton(opcion, i);
         rejilla->addWidget(opcion, i++, 0);
     }
 
-    marcoMostrar_ = marco("Mostrar");
-    rejilla = static_cast<QGridLayout*>(marcoMostrar_->layout());
+    QGroupBox* mostrar = marco("fra_mostrar", "Mostrar");
+    rejilla = static_cast<QGridLayout*>(mostrar->layout());
     chk_mostrar = new QButtonGroup(this);
     chk_mostrar->setObjectName("chk_mostrar");
     chk_mostrar->setExclusive(false);
     i = 0;
     for (const char* texto :
          {"DNI", "Apellido y Nombre", "Grado", "Tipo", "Titulo", "Tematica", "Autor"}) {
-        auto* casilla = new QCheckBox(texto, marcoMostrar_);
+        auto* casilla = new QCheckBox(texto, mostrar);
         casilla->setObjectName(QString("chk_mostrar_%1").arg(i));
         chk_mostrar->addButton(casilla, i);
         rejilla->addWidget(casilla, i % 4, i / 4);
         ++i;
     }
 
-    marcoGrafico_ = marco("Gráfico");
+    marcoGrafico_ = marco("fra_grafico", "Gráfico");
     rejilla = static_cast<QGridLayout*>(marcoGrafico_->layout());
     txt_barras = new QLineEdit("5", marcoGrafico_);
     txt_barras->setObjectName("txt_barras");
@@ -178,38 +165,13 @@ void frm_ranking::conectar() {
         connect(fecha, &QDateEdit::dateChanged, this, &frm_ranking::reiniciarYListar);
     }
     connect(cmd_porcentual, &QPushButton::clicked, this, [this] {
-        cmd_porcentual->setText(cmd_porcentual->text() == "%" ? "N" : "%");
+        porcentaje_ = !porcentaje_;
+        cmd_porcentual->setText(porcentaje_ ? "%" : "N");
         Lista();
     });
     connect(cmd_Vgrafico, &QPushButton::clicked, this, &frm_ranking::cambiarTipo);
     connect(cmd_copy, &QPushButton::clicked, this, &frm_ranking::copiar);
     connect(cmd_print, &QPushButton::clicked, this, &frm_ranking::imprimir);
-}
-
-void frm_ranking::colocar(QWidget* w, int x, int y, int ancho, int alto) {
-    const double dx = logicalDpiX();
-    const double dy = logicalDpiY();
-    w->setGeometry(core::twips::aPixeles(x, dx), core::twips::aPixeles(y, dy),
-                   core::twips::aPixeles(ancho, dx), core::twips::aPixeles(alto, dy));
-}
-
-void frm_ranking::resizeEvent(QResizeEvent* evento) {
-    QWidget::resizeEvent(evento);
-    const int ancho = core::twips::desdePixeles(width(), logicalDpiX());
-    const int alto = core::twips::desdePixeles(height(), logicalDpiY());
-    // List and chart grow with the window beyond the design width; the chart
-    // alone takes the extra height.
-    const int anchoLista = ancho <= AnchoMinimoLista + 375 ? AnchoMinimoLista : ancho - 375;
-    const int altoGrafico =
-        alto <= AltoDiseno ? AltoGraficoDiseno : alto - AltoDiseno + AltoGraficoDiseno;
-    colocar(TextLista, Margen, Margen, anchoLista, AltoLista);
-    colocar(marcoFiltrar_, Margen, ArribaMarcos, 3000, AltoMarcos);
-    colocar(marcoFecha_, 3180, ArribaMarcos, 1860, AltoMarcos);
-    colocar(marcoAgrupar_, 5100, ArribaMarcos, 1900, AltoMarcos);
-    colocar(marcoMostrar_, 7060, ArribaMarcos, 3600, AltoMarcos);
-    colocar(marcoGrafico_, 10720, ArribaMarcos, 2045, AltoMarcos);
-    colocar(lbl_descipcionBarras, Margen, ArribaDescripcion, anchoLista, 270);
-    colocar(char_socios, Margen, ArribaGrafico, anchoLista, altoGrafico);
 }
 
 bool frm_ranking::eventFilter(QObject* objeto, QEvent* evento) {
@@ -270,8 +232,7 @@ int frm_ranking::agrupacion() const {
 }
 
 ranking::Presentacion frm_ranking::presentacion() const {
-    return {cmd_porcentual->text() == "%", ctx_.TotalPrestamos,
-            QLocale::system().decimalPoint().toStdString()};
+    return {porcentaje_, ctx_.TotalPrestamos, QLocale::system().decimalPoint().toStdString()};
 }
 
 void frm_ranking::elegirAgrupacion(int agrupacion) {

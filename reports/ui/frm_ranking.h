@@ -31,7 +31,8 @@ namespace reports::ui {
 // "opt_agrupar_4" (button id = index); the "Mostrar" boxes are the check
 // boxes "chk_mostrar_0" to "chk_mostrar_6" of the non-exclusive QButtonGroup
 // "chk_mostrar" (id = index); then txt_barras, cmd_porcentual, cmd_Vgrafico,
-// cmd_copy, cmd_print, TextLista, lbl_descipcionBarras and char_socios.
+// cmd_copy, cmd_print, TextLista, lbl_descipcionBarras and char_socios; the
+// frames are fra_filtrar, fra_fecha, fra_agrupar, fra_mostrar and fra_grafico.
 class frm_ranking : public QWidget {
     Q_OBJECT
 public:
@@ -47,16 +48,14 @@ public:
     QSize sizeHint() const override;
 
 protected:
-    void resizeEvent(QResizeEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void crearControles();
     void conectar();
-    QGroupBox* marco(const char* titulo);
+    QGroupBox* marco(const char* nombre, const char* titulo);
     QPushButton* botonImagen(const char* nombre, const char* icono, const char* alternativo,
                              const char* ayuda);
-    void colocar(QWidget* w, int x, int y, int ancho, int alto);
 
     ranking::Casillas casillas() const;
     void mostrarCasillas(const ranking::Casillas& casillas);
@@ -83,12 +82,10 @@ private:
     QPlainTextEdit* TextLista = nullptr;
     QLabel* lbl_descipcionBarras = nullptr;
     QChartView* char_socios = nullptr;
-    QGroupBox* marcoFiltrar_ = nullptr;
-    QGroupBox* marcoFecha_ = nullptr;
-    QGroupBox* marcoAgrupar_ = nullptr;
-    QGroupBox* marcoMostrar_ = nullptr;
     QGroupBox* marcoGrafico_ = nullptr;
 
+    // Percentages ("%" on cmd_porcentual, as a new window starts) or counts ("N").
+    bool porcentaje_ = true;
     ranking::Ranking ranking_;
     ranking::DatosGrafico grafico_;
 };

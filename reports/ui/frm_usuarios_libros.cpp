@@ -1,16 +1,17 @@
 #include "reports/ui/frm_usuarios_libros.h"
 
+#include "reports/ui/disenos.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace reports::ui {
 
 frm_usuarios_libros::frm_usuarios_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                                          QWidget* padre)
-    : VentanaGrilla(ctx, dialogos, ColumnasPrestamos(), {1935, 2160, 5775, 5595, 2880}, padre) {
+    : VentanaGrilla(ctx, dialogos, ColumnasPrestamos(), DisenoLista, padre) {
     setObjectName("frm_usuarios_libros");
     setWindowTitle(ModosLista().front().titulo);
     txt_criterio = new QLineEdit("1", this);
@@ -23,18 +24,22 @@ frm_usuarios_libros::frm_usuarios_libros(store::Contexto& ctx, core::ui::Dialogo
 
     // Every change on the panel runs the list again, ordered by loan date.
     const auto porFecha = [this] { Lista("fecha_presta"); };
-    for (QCheckBox* caja : {filtros.chk_desde, filtros.chk_hasta}) {
+    for (QCheckBox* caja : {filtros().chk_desde, filtros().chk_hasta}) {
         connect(caja, &QCheckBox::toggled, this, porFecha);
     }
-    for (QComboBox* lista : {filtros.cmb_tipousu, filtros.cmb_grado, filtros.cmb_tematica}) {
+    for (QComboBox* lista : {filtros().cmb_tipousu, filtros().cmb_grado, filtros().cmb_tematica}) {
         connect(lista, &QComboBox::currentIndexChanged, this, porFecha);
     }
-    for (QDateEdit* fecha : {filtros.DTP_desde, filtros.DTP_hasta}) {
+    for (QDateEdit* fecha : {filtros().DTP_desde, filtros().DTP_hasta}) {
         connect(fecha, &QDateEdit::dateChanged, this, porFecha);
     }
-    connect(cmd_buscar, &QPushButton::clicked, this, porFecha);
+    alBuscar("fecha_presta");
     alPulsarEnter(txt_legajo, "legajo");
-    connect(cmd_reload, &QPushButton::clicked, this, &frm_usuarios_libros::limpiar);
+    alLimpiar({txt_apellido, txt_nombre, txt_legajo, txt_inventario});
+}
+
+void frm_usuarios_libros::fijarModo(const std::string& modo) {
+    txt_criterio->setText(QString::fromStdString(modo));
 }
 
 std::string frm_usuarios_libros::Sentencia(const std::string& VOrden) const {
@@ -44,15 +49,6 @@ std::string frm_usuarios_libros::Sentencia(const std::string& VOrden) const {
     f.legajo = txt_legajo->text().toStdString();
     f.inventario = txt_inventario->text().toStdString();
     return SentenciaListaPrestamos(txt_criterio->text().toStdString(), f, VOrden);
-}
-
-// The lists and boxes change as the user would change them, so each one that
-// changes runs the list; the mode stays.
-void frm_usuarios_libros::limpiar() {
-    for (QLineEdit* cuadro : {txt_apellido, txt_nombre, txt_legajo, txt_inventario}) {
-        cuadro->clear();
-    }
-    limpiarPanelYGrilla();
 }
 
 } // namespace reports::ui

@@ -5,24 +5,26 @@
 namespace reports::ui {
 
 // The loan list: one window for the five modes the menus open it in. The
-// hidden box txt_criterio holds the mode, "1" to "5".
+// hidden box txt_criterio holds the mode, "1" to "5"; the text boxes are
+// txt_apellido, txt_nombre, txt_legajo and txt_inventario.
 class frm_usuarios_libros : public VentanaGrilla {
     Q_OBJECT
 public:
     frm_usuarios_libros(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                         QWidget* padre = nullptr);
 
-    QLineEdit* txt_criterio;
-    QLineEdit* txt_apellido;
-    QLineEdit* txt_nombre;
-    QLineEdit* txt_legajo;
-    QLineEdit* txt_inventario;
+    // Writes the mode into txt_criterio; the next list run applies it.
+    void fijarModo(const std::string& modo);
 
 protected:
     std::string Sentencia(const std::string& VOrden) const override;
 
 private:
-    void limpiar();
+    QLineEdit* txt_criterio;
+    QLineEdit* txt_apellido;
+    QLineEdit* txt_nombre;
+    QLineEdit* txt_legajo;
+    QLineEdit* txt_inventario;
 };
 
 } // namespace reports::ui

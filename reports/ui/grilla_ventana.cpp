@@ -3,8 +3,11 @@
 #include "core/error.h"
 #include "core/reloj.h"
 #include "core/twips.h"
+#include "core/ui/cursor_ocupado.h"
 #include "core/ui/dialogos.h"
+#include "core/ui/disposicion.h"
 #include "core/ui/mostrar_error.h"
+#include "reports/ui/disenos.h"
 #include "reports/ui/grilla_modelo.h"
 #include "reports/ui/impresion_grilla_qt.h"
 #include "store/contexto.h"
@@ -27,15 +30,6 @@ namespace reports::ui {
 
 namespace {
 
-// The four picture buttons, the filter frame and the window's size, in twips.
-constexpr int AnchoBoton = 495;
-constexpr int AltoBoton = 375;
-constexpr int IzquierdaMarco = 120;
-constexpr int AnchoMarco = 11475;
-// The designed width (10350) would cut the frame and hide two of its four
-// buttons: the window opens as wide as the frame and its margins instead.
-constexpr int AnchoVentana = IzquierdaMarco + AnchoMarco + IzquierdaMarco;
-constexpr int AltoVentana = 8490;
 // The printed table's origin on the page.
 constexpr double OrigenImpresion = 400;
 
@@ -44,33 +38,18 @@ constexpr double OrigenImpresion = 400;
 VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                              const std::vector<ColumnaGrilla>& columnas,
                              const DisenoVentanaGrilla& diseno, QWidget* padre)
-    : QWidget(padre), Frame1(new QGroupBox("Filtrar datos", this)),
-      filtros(Frame1, ctx.reloj.hoy()), ctx_(ctx), dialogos_(dialogos), columnas_(columnas),
-      diseno_(diseno), modelo_(new ModeloGrilla(this)) {
+    : QWidget(padre), ctx_(ctx), dialogos_(dialogos), Frame1(new QGroupBox("Filtrar datos", this)),
+      filtros_(Frame1, ctx.reloj.hoy()), columnas_(columnas), modelo_(new ModeloGrilla(this)) {
     Frame1->setObjectName("Frame1");
     Frame1->setFont(QFont("Small Fonts", 7));
-    ubicar(Frame1, IzquierdaMarco, 120, AnchoMarco, diseno.altoMarco);
+    etiquetar(filtros_.cmb_tipousu, "Usuario");
+    etiquetar(filtros_.cmb_grado, "Grado");
+    etiquetar(filtros_.cmb_tematica, "Temática");
 
-    const auto etiquetar = [this](const char* texto, int x, int y) {
-        auto* etiqueta = new QLabel(texto, Frame1);
-        etiqueta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        ubicar(etiqueta, x - 800, y, 760, 285);
-    };
-    etiquetar("Usuario", 4560, 360);
-    ubicar(filtros.cmb_tipousu, 4560, 360, 2985, 285);
-    etiquetar("Grado", 4560, 720);
-    ubicar(filtros.cmb_grado, 4560, 720, 2985, 285);
-    etiquetar("Temática", 4560, 1080);
-    ubicar(filtros.cmb_tematica, 4560, 1080, 5205, 285);
-    ubicar(filtros.chk_desde, 7680, 360, 735, 255);
-    ubicar(filtros.DTP_desde, 8400, 360, 1335, 315);
-    ubicar(filtros.chk_hasta, 7680, 720, 735, 255);
-    ubicar(filtros.DTP_hasta, 8400, 720, 1335, 315);
-
-    cmd_buscar = boton("cmd_buscar", "Buscar", "edit-find", 10080, 420);
-    cmd_copy = boton("cmd_copy", "Copiar al portapapeles", "edit-copy", 10680, 420);
-    cmd_print = boton("cmd_print", "Imprimir", "document-print", 10080, 900);
-    cmd_reload = boton("cmd_reload", "Limpiar formulario", "edit-clear", 10680, 900);
+    cmd_buscar = boton("cmd_buscar", "Buscar", "edit-find");
+    cmd_copy = boton("cmd_copy", "Copiar al portapapeles", "edit-copy");
+    cmd_print = boton("cmd_print", "Imprimir", "document-print");
+    cmd_reload = boton("cmd_reload", "Limpiar formulario", "edit-clear");
     connect(cmd_copy, &QPushButton::clicked, this, &VentanaGrilla::copiar);
     connect(cmd_print, &QPushButton::clicked, this, &VentanaGrilla::imprimir);
 
@@ -82,7 +61,6 @@ VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     fg_usu->setWordWrap(false);
     fg_usu->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     fg_usu->verticalHeader()->setDefaultSectionSize(py(240));
-    ubicar(fg_usu, 120, diseno.arribaGrilla, 9975, diseno.altoGrilla);
     connect(fg_usu->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &VentanaGrilla::seguirSeleccion);
     connect(fg_usu->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -97,7 +75,8 @@ VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                 reordenar();
             });
 
-    resize(px(AnchoVentana), py(AltoVentana));
+    disposicion_ = new core::ui::Disposicion(*this, UbicacionesVentanaGrilla(diseno));
+    resize(px(AnchoVentanaGrilla), py(AltoVentanas));
 }
 
 const Grilla& VentanaGrilla::grilla() const {
@@ -111,34 +90,35 @@ int VentanaGrilla::py(int twipsY) const {
     return core::twips::aPixeles(twipsY, logicalDpiY());
 }
 
-void VentanaGrilla::ubicar(QWidget* w, int x, int y, int ancho, int alto) const {
-    w->setGeometry(px(x), py(y), px(ancho), py(alto));
+// A label standing just left of its control, named after it.
+void VentanaGrilla::etiquetar(const QWidget* control, const char* texto) {
+    auto* etiqueta = new QLabel(texto, control->parentWidget());
+    etiqueta->setObjectName(
+        QString::fromStdString(NombreEtiqueta(control->objectName().toStdString())));
+    etiqueta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-QPushButton* VentanaGrilla::boton(const char* nombre, const char* ayuda, const char* icono, int x,
-                                  int y) {
+QPushButton* VentanaGrilla::boton(const char* nombre, const char* ayuda, const char* icono) {
     auto* b = new QPushButton(Frame1);
     b->setObjectName(nombre);
     b->setToolTip(ayuda);
     b->setIcon(QIcon::fromTheme(icono, style()->standardIcon(QStyle::SP_FileDialogContentsView)));
-    ubicar(b, x, y, AnchoBoton, AltoBoton);
     return b;
 }
 
 QLineEdit* VentanaGrilla::cuadroTexto(const char* nombre, const char* etiqueta, int fila) {
-    const int y = 360 + 360 * fila;
-    auto* rotulo = new QLabel(etiqueta, Frame1);
-    rotulo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ubicar(rotulo, 60, y, 735, 315);
     auto* cuadro = new QLineEdit(Frame1);
     cuadro->setObjectName(nombre);
-    ubicar(cuadro, 855, y, 2880, 315);
+    etiquetar(cuadro, etiqueta);
+    for (const core::ui::Ubicacion& u : UbicacionesCuadroTexto(nombre, fila)) {
+        disposicion_->agregar(u);
+    }
     return cuadro;
 }
 
 FiltrosPrestamos VentanaGrilla::filtrosPanel() const {
     FiltrosPrestamos f;
-    f.panel = filtros.estado();
+    f.panel = filtros_.estado();
     return f;
 }
 
@@ -146,18 +126,32 @@ void VentanaGrilla::alPulsarEnter(QLineEdit* cuadro, const char* VOrden) {
     connect(cuadro, &QLineEdit::returnPressed, this, [this, VOrden] { Lista(VOrden); });
 }
 
+void VentanaGrilla::alBuscar(const char* VOrden) {
+    connect(cmd_buscar, &QPushButton::clicked, this, [this, VOrden] { Lista(VOrden); });
+}
+
+// The lists and boxes change as the user would change them, so each one that
+// changes runs its own handler.
+void VentanaGrilla::alLimpiar(std::initializer_list<QLineEdit*> cuadros) {
+    connect(cmd_reload, &QPushButton::clicked, this,
+            [this, cuadros = std::vector<QLineEdit*>(cuadros)] {
+                for (QLineEdit* cuadro : cuadros) {
+                    cuadro->clear();
+                }
+                limpiarPanelYGrilla();
+            });
+}
+
 void VentanaGrilla::Lista(const std::string& VOrden) {
     try {
         const std::string sentencia = Sentencia(VOrden);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        Grilla nueva = GrillaDeConsulta(ctx_, sentencia, columnas_);
-        QApplication::restoreOverrideCursor();
+        Grilla nueva = [this, &sentencia] {
+            const core::ui::CursorOcupado ocupado;
+            return GrillaDeConsulta(ctx_, sentencia, columnas_);
+        }();
         modelo_->reemplazar(std::move(nueva));
         mostrarGrilla();
     } catch (const core::Error& e) {
-        if (QApplication::overrideCursor()) {
-            QApplication::restoreOverrideCursor();
-        }
         core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloPorDefecto);
     }
 }
@@ -207,25 +201,17 @@ void VentanaGrilla::reordenar() {
 }
 
 void VentanaGrilla::limpiarPanelYGrilla() {
-    filtros.cmb_tipousu->setCurrentIndex(0);
-    filtros.cmb_grado->setCurrentIndex(0);
-    filtros.cmb_tematica->setCurrentIndex(0);
+    filtros_.cmb_tipousu->setCurrentIndex(0);
+    filtros_.cmb_grado->setCurrentIndex(0);
+    filtros_.cmb_tematica->setCurrentIndex(0);
     Grilla vacia = modelo_->grilla();
     vacia.fijarFilas(1);
     vacia.fijarColumnas(1);
     modelo_->reemplazar(std::move(vacia));
-    filtros.chk_desde->setChecked(false);
-    filtros.chk_hasta->setChecked(false);
-    filtros.DTP_desde->setEnabled(false);
-    filtros.DTP_hasta->setEnabled(false);
-}
-
-void VentanaGrilla::resizeEvent(QResizeEvent* evento) {
-    QWidget::resizeEvent(evento);
-    const Medida m = MedidaGrilla(core::twips::desdePixeles(width(), logicalDpiX()),
-                                  core::twips::desdePixeles(height(), logicalDpiY()),
-                                  diseno_.altoMinimo, diseno_.restaAlto);
-    fg_usu->resize(px(m.ancho), py(m.alto));
+    filtros_.chk_desde->setChecked(false);
+    filtros_.chk_hasta->setChecked(false);
+    filtros_.DTP_desde->setEnabled(false);
+    filtros_.DTP_hasta->setEnabled(false);
 }
 
 void VentanaGrilla::imprimir() {

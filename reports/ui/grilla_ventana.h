@@ -6,18 +6,19 @@
 
 #include <QWidget>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
 
 namespace core::ui {
 class Dialogos;
-}
+class Disposicion;
+} // namespace core::ui
 namespace store {
 struct Contexto;
 }
@@ -25,21 +26,13 @@ struct Contexto;
 namespace reports::ui {
 
 class ModeloGrilla;
-
-// Where a window of the family puts its frame and grid, in twips, and how
-// its grid follows the window (see MedidaGrilla).
-struct DisenoVentanaGrilla {
-    int altoMarco;
-    int arribaGrilla;
-    int altoGrilla;
-    int altoMinimo;
-    int restaAlto;
-};
+struct DisenoVentanaGrilla;
 
 // What the loan list and the two searches share: the frame "Filtrar datos"
-// with the filter panel and the four buttons, the grid fg_usu under it, the
-// list run, reordering by double-click, resizing, printing and copying.
-// Each window adds its text boxes, its statement and its handlers.
+// (Frame1) with the filter panel and the four buttons cmd_buscar, cmd_copy,
+// cmd_print and cmd_reload, the grid fg_usu under it, the list run,
+// reordering by double-click, resizing, printing and copying. Each window
+// adds its text boxes, its statement and its handlers.
 class VentanaGrilla : public QWidget {
     Q_OBJECT
 public:
@@ -47,14 +40,6 @@ public:
     // the result; a failure is shown (default title) and the grid keeps what
     // it had.
     void Lista(const std::string& VOrden);
-
-    QGroupBox* Frame1;
-    ControlesFiltro filtros;
-    QPushButton* cmd_buscar;
-    QPushButton* cmd_copy;
-    QPushButton* cmd_print;
-    QPushButton* cmd_reload;
-    QTableView* fg_usu;
 
     const Grilla& grilla() const;
 
@@ -69,31 +54,42 @@ protected:
     QLineEdit* cuadroTexto(const char* nombre, const char* etiqueta, int fila);
     // Enter in the box runs the list in that order.
     void alPulsarEnter(QLineEdit* cuadro, const char* VOrden);
+    // "Buscar" runs the list in that order.
+    void alBuscar(const char* VOrden);
+    // "Limpiar formulario" empties `cuadros`, chooses the lists' first items,
+    // empties the grid down to one cell, unticks the boxes and disables the
+    // pickers, in that order; the mode, if any, stays.
+    void alLimpiar(std::initializer_list<QLineEdit*> cuadros);
+
+    ControlesFiltro& filtros() { return filtros_; }
+    const ControlesFiltro& filtros() const { return filtros_; }
     // The panel's state with no typed text yet.
     FiltrosPrestamos filtrosPanel() const;
-    // The reset's shared steps after the text boxes were emptied: first
-    // items chosen, grid down to one cell, boxes unticked, pickers disabled.
-    void limpiarPanelYGrilla();
-
-    store::Contexto& ctx_;
-    core::ui::Dialogos& dialogos_;
-
-    void resizeEvent(QResizeEvent* evento) override;
 
 private:
-    int px(int twipsX) const;
-    int py(int twipsY) const;
-    void ubicar(QWidget* w, int x, int y, int ancho, int alto) const;
-    QPushButton* boton(const char* nombre, const char* ayuda, const char* icono, int x, int y);
+    QPushButton* boton(const char* nombre, const char* ayuda, const char* icono);
+    void etiquetar(const QWidget* control, const char* texto);
+    void limpiarPanelYGrilla();
     void mostrarGrilla();
     void seguirSeleccion();
     void reordenar();
     void imprimir();
     void copiar();
+    int px(int twipsX) const;
+    int py(int twipsY) const;
 
+    store::Contexto& ctx_;
+    core::ui::Dialogos& dialogos_;
+    QGroupBox* Frame1;
+    ControlesFiltro filtros_;
+    QPushButton* cmd_buscar;
+    QPushButton* cmd_copy;
+    QPushButton* cmd_print;
+    QPushButton* cmd_reload;
+    QTableView* fg_usu;
     std::vector<ColumnaGrilla> columnas_;
-    DisenoVentanaGrilla diseno_;
     ModeloGrilla* modelo_;
+    core::ui::Disposicion* disposicion_;
 };
 
 } // namespace reports::ui

@@ -134,22 +134,22 @@ protected:
 
 TEST_F(MenuPrincipal, ExportarYCambiarCUEAbrenUnaVentanaQueCancelarCierra) {
     principal.show();
-    for (const char* comando : {"mnu_exportar", "mnu_CUE"}) {
-        principal.accion(comando)->trigger();
-        principal.accion(comando)->trigger();
-        ASSERT_EQ(principal.area()->subWindowList().size(), 1) << comando;
+    for (QAction* comando : {principal.acciones().mnu_exportar, principal.acciones().mnu_CUE}) {
+        comando->trigger();
+        comando->trigger();
+        ASSERT_EQ(principal.area()->subWindowList().size(), 1) << comando->text().toStdString();
         principal.area()->findChild<QPushButton*>("cmd_cancelar")->click();
         QApplication::sendPostedEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QApplication::sendPostedEvents();
-        EXPECT_TRUE(principal.area()->subWindowList().isEmpty()) << comando;
+        EXPECT_TRUE(principal.area()->subWindowList().isEmpty()) << comando->text().toStdString();
     }
     EXPECT_TRUE(dialogos.mensajes.empty());
     EXPECT_FALSE(std::filesystem::exists(carpeta.archivo("exportaciones")));
 }
 
 TEST_F(MenuPrincipal, LeerSinArchivoAvisa) {
-    principal.accion("mnu_leer")->trigger();
+    principal.acciones().mnu_leer->trigger();
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].texto, "Ha ocurrido un error.\r");
 }

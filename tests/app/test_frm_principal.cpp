@@ -3,6 +3,7 @@
 #include "core/archivo_ini.h"
 #include "core/error.h"
 #include "tests/apoyo/aplicacion_qt.h"
+#include "tests/apoyo/controles.h"
 #include "tests/apoyo/entorno.h"
 #include "tests/apoyo/filas_presta.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -28,8 +30,11 @@ struct Ventana : ::testing::Test, prueba::Entorno {
         prueba::aplicacion();
         ventana = std::make_unique<app::ui::frm_principal>(ctx, dialogos);
     }
-    std::string titulo(const char* objeto) { return ventana->accion(objeto)->text().toStdString(); }
+    QAction* accion(const char* nombre) { return prueba::control<QAction>(*ventana, nombre); }
+    const app::ui::frm_principal::Acciones& acciones() { return ventana->acciones(); }
 };
+
+using Acciones = app::ui::frm_principal::Acciones;
 
 } // namespace
 
@@ -61,27 +66,69 @@ TEST_F(Ventana, ArbolDeMenusConSusNombresYTitulos) {
         {"mnu_acerca_de", "Acerca de..."},
         {"mnu_ayuda", "Ayuda"}};
     for (const auto& [objeto, texto] : hijos) {
-        ASSERT_NE(ventana->accion(objeto), nullptr) << objeto;
-        EXPECT_EQ(titulo(objeto), texto);
+        EXPECT_EQ(accion(objeto)->text().toStdString(), texto) << objeto;
     }
-    EXPECT_EQ(ventana->accion("mnu_ayuda")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(acciones().mnu_ayuda->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+// Each member is the action its name says, so code that uses the members
+// reaches the same entry that tests and screenshots find by objectName.
+TEST_F(Ventana, CadaAccionMiembroEsLaEntradaDeSuNombre) {
+    const std::pair<QAction * Acciones::*, const char*> miembros[] = {
+        {&Acciones::mnu_usuarios, "mnu_usuarios"},
+        {&Acciones::mnu_buscarUsuarios, "mnu_buscarUsuarios"},
+        {&Acciones::mnu_usuariosRetrasados, "mnu_usuariosRetrasados"},
+        {&Acciones::mnu_usuariosTitulos, "mnu_usuariosTitulos"},
+        {&Acciones::mnu_usuariosRanking, "mnu_usuariosRanking"},
+        {&Acciones::mnu_libros, "mnu_libros"},
+        {&Acciones::mnu_buscarLibros, "mnu_buscarLibros"},
+        {&Acciones::mnu_librosMorosos, "mnu_librosMorosos"},
+        {&Acciones::mnu_librosPrestados, "mnu_librosPrestados"},
+        {&Acciones::mnu_librosRanking, "mnu_librosRanking"},
+        {&Acciones::mnu_librosRenovados, "mnu_librosRenovados"},
+        {&Acciones::mnu_config, "mnu_config"},
+        {&Acciones::mnu_helpfile, "mnu_helpfile"},
+        {&Acciones::mnu_CUE, "mnu_CUE"},
+        {&Acciones::mnu_path, "mnu_path"},
+        {&Acciones::mnu_exportar, "mnu_exportar"},
+        {&Acciones::mnu_leer, "mnu_leer"},
+        {&Acciones::mnu_ventana, "mnu_ventana"},
+        {&Acciones::mnu_cascada, "mnu_cascada"},
+        {&Acciones::mnu_mosaico, "mnu_mosaico"},
+        {&Acciones::mnu_recargar, "mnu_recargar"},
+        {&Acciones::mnu_help, "mnu_help"},
+        {&Acciones::mnu_acerca_de, "mnu_acerca_de"},
+        {&Acciones::mnu_ayuda, "mnu_ayuda"}};
+    static_assert(sizeof(Acciones) == std::size(miembros) * sizeof(QAction*),
+                  "every member is listed");
+    for (const auto& [miembro, nombre] : miembros) {
+        EXPECT_EQ(acciones().*miembro, accion(nombre)) << nombre;
+    }
 }
 
 TEST_F(Ventana, RenovadosYLeerNoSePuedenUsar) {
-    EXPECT_FALSE(ventana->accion("mnu_librosRenovados")->isEnabled());
-    EXPECT_FALSE(ventana->accion("mnu_leer")->isVisible());
+    EXPECT_FALSE(acciones().mnu_librosRenovados->isEnabled());
+    EXPECT_FALSE(acciones().mnu_leer->isVisible());
 }
 
 TEST_F(Ventana, LaCargaEnciendeYApagaCuatroMenus) {
     ventana->activarMenus(false);
     for (const char* m : {"mnu_usuarios", "mnu_libros", "mnu_exportar", "mnu_ventana"}) {
-        EXPECT_FALSE(ventana->accion(m)->isEnabled()) << m;
+        EXPECT_FALSE(accion(m)->isEnabled()) << m;
     }
     for (const char* m : {"mnu_config", "mnu_recargar", "mnu_help"}) {
-        EXPECT_TRUE(ventana->accion(m)->isEnabled()) << m;
+        EXPECT_TRUE(accion(m)->isEnabled()) << m;
     }
     ventana->activarMenus(true);
-    EXPECT_TRUE(ventana->accion("mnu_exportar")->isEnabled());
+    EXPECT_TRUE(accion("mnu_exportar")->isEnabled());
+}
+
+TEST_F(Ventana, RecargarPideLaCargaDeNuevo) {
+    QSignalSpy pedidos(ventana.get(), &app::ui::frm_principal::recargaPedida);
+    acciones().mnu_recargar->trigger();
+    EXPECT_EQ(pedidos.count(), 1);
+    acciones().mnu_cascada->trigger();
+    EXPECT_EQ(pedidos.count(), 1);
 }
 
 TEST_F(Ventana, ResponderNoAlSalirNoTocaLaBase) {
@@ -135,9 +182,9 @@ TEST_F(Ventana, UnaCompactacionFallidaMuestraSuErrorYCierraIgual) {
 
 TEST_F(Ventana, LeerUnaExportacionRotaMuestraSuLineaBajoElTituloDelPrograma) {
     carpeta.escribir("exp.xml", "<Escuela>\r\n\t<CUE>1</Cue>\r\n</Escuela>");
-    ventana->accion("mnu_leer")->trigger();
+    acciones().mnu_leer->trigger();
     carpeta.escribir("exp.xml", "<Escuela>\r\n\t<CUE>1</CUE>\r\n</Escuela>");
-    ventana->accion("mnu_leer")->trigger();
+    acciones().mnu_leer->trigger();
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].texto, "Ha ocurrido un error.\r\t<CUE>1</Cue>");
     EXPECT_EQ(dialogos.mensajes[0].titulo, "");
@@ -151,7 +198,7 @@ TEST_F(Ventana, ArchivoDeAyudaCanceladoOVacioConservaElComando) {
     ini.Grabar("HELPFILE");
     dialogos.entradas = {std::nullopt, std::string{}, std::string("okular manual.pdf")};
     for (int i = 0; i < 3; ++i) {
-        ventana->accion("mnu_helpfile")->trigger();
+        acciones().mnu_helpfile->trigger();
         ini.Cargar("HELPFILE");
         EXPECT_EQ(ini.Process, i < 2 ? "xdg-open ayuda.pdf" : "okular manual.pdf");
     }
@@ -164,10 +211,10 @@ TEST_F(Ventana, AyudaQueNoArrancaMuestraElErrorConSuNumero) {
     core::Archivo_Ini ini(carpeta.ruta());
     ini.Process = "/no/existe/este-programa --ayuda";
     ini.Grabar("HELPFILE");
-    ventana->accion("mnu_ayuda")->trigger();
+    acciones().mnu_ayuda->trigger();
     ini.Process = "";
     ini.Grabar("HELPFILE");
-    ventana->accion("mnu_ayuda")->trigger();
+    acciones().mnu_ayuda->trigger();
     ASSERT_EQ(dialogos.mensajes.size(), 2u);
     EXPECT_EQ(dialogos.mensajes[0].titulo, "53");
     EXPECT_EQ(dialogos.mensajes[1].titulo, "5");
@@ -214,7 +261,7 @@ TEST_F(Ventana, CadaHijaAbreConElTamanoDeSuDiseno) {
     ventana->show();
     for (const char* comando : {"mnu_usuariosRetrasados", "mnu_buscarLibros", "mnu_buscarUsuarios",
                                 "mnu_librosRanking", "mnu_exportar", "mnu_CUE", "mnu_path"}) {
-        ventana->accion(comando)->trigger();
+        accion(comando)->trigger();
         QMdiSubWindow* sub = ventana->area()->activeSubWindow();
         ASSERT_NE(sub, nullptr) << comando;
         EXPECT_GE(sub->widget()->width(), 200) << comando;

@@ -4,6 +4,7 @@
 #include "isis/carga/carga.h"
 #include "isis/ui/frm_carga.h"
 #include "tests/apoyo/aplicacion_qt.h"
+#include "tests/apoyo/controles.h"
 #include "tests/carga/entorno_carga.h"
 
 #include <QAction>
@@ -38,12 +39,13 @@ struct Arranques : ::testing::Test {
 
     void iniciar() {
         arranque = std::make_unique<app::ui::Arranque>(e.carpeta.ruta(), e.reloj, e.dialogos);
-        arranque->terminar = [this](int codigo) { terminado.push_back(codigo); };
+        QObject::connect(arranque.get(), &app::ui::Arranque::salidaPedida,
+                         [this](int codigo) { terminado.push_back(codigo); });
         arranque->iniciar();
         esperarCarga();
     }
     void recargar() {
-        principal().accion("mnu_recargar")->trigger();
+        principal().acciones().mnu_recargar->trigger();
         esperarCarga();
     }
     void esperarCarga() {
@@ -51,9 +53,10 @@ struct Arranques : ::testing::Test {
         EXPECT_TRUE(QTest::qWaitFor([&] { return arranque->carga() == nullptr; }, 20000));
     }
     app::ui::frm_principal& principal() { return arranque->principal(); }
+    QAction* accion(const char* nombre) { return prueba::control<QAction>(principal(), nombre); }
     bool menusActivos(bool activos) {
         for (const char* m : MenusDeLaCarga) {
-            if (principal().accion(m)->isEnabled() != activos) {
+            if (accion(m)->isEnabled() != activos) {
                 return false;
             }
         }
@@ -85,7 +88,7 @@ TEST_F(Arranques, SinRutasMuestraElDialogoDeRutasConLosMenusApagados) {
     EXPECT_EQ(dialogoRutas()->windowTitle().toStdString(), carga::MensajeFaltaRuta);
     EXPECT_TRUE(menusActivos(false));
     for (const char* siempre : {"mnu_config", "mnu_recargar", "mnu_help"}) {
-        EXPECT_TRUE(principal().accion(siempre)->isEnabled()) << siempre;
+        EXPECT_TRUE(accion(siempre)->isEnabled()) << siempre;
     }
     EXPECT_EQ(e.presta().size(), 2u);
     EXPECT_TRUE(terminado.empty());
@@ -172,13 +175,13 @@ TEST_F(Arranques, LosAvisosVanAntesQueElErrorQueTerminaLaCarga) {
 TEST_F(Arranques, PathDbAbreElDialogoDeRutas) {
     e.escribirBases(tresPrestamos());
     iniciar();
-    principal().accion("mnu_path")->trigger();
+    principal().acciones().mnu_path->trigger();
     ASSERT_NE(dialogoRutas(), nullptr);
     EXPECT_EQ(dialogoRutas()->windowTitle().toStdString(), "Ubicacion de las Bases de Datos");
-    principal().accion("mnu_path")->trigger();
+    principal().acciones().mnu_path->trigger();
     EXPECT_EQ(principal().findChildren<app::ui::frm_configPath*>().size(), 1);
     // "Cancelar" closes the dialog's frame inside the main window too.
-    dialogoRutas()->cmd_cancelar->click();
+    prueba::control<QPushButton>(*dialogoRutas(), "cmd_cancelar")->click();
     EXPECT_TRUE(principal().area()->subWindowList().isEmpty());
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialogoRutas() == nullptr; }));
 }
@@ -190,20 +193,24 @@ TEST(VentanaDeCarga, MuestraElAvanceDeTodaLaCarga) {
     auto* carga = new isis::ui::frm_carga(e.ctx, e.dialogos);
     carga->setAttribute(Qt::WA_DeleteOnClose);
     EXPECT_EQ(carga->windowTitle().toStdString(), "Cargando datos Estadisticos");
-    EXPECT_EQ(carga->lbl1->text().toStdString(), "Cargando datos de prestamos");
-    EXPECT_EQ(carga->ProgressBar->value(), 0);
-    EXPECT_TRUE(carga->Timer1->isActive());
-    EXPECT_TRUE(carga->Timer1->isSingleShot());
+    auto* etiquetaCarga = prueba::control<QLabel>(*carga, "lbl1");
+    auto* barra = prueba::control<QProgressBar>(*carga, "ProgressBar");
+    auto* reloj = prueba::control<QTimer>(*carga, "Timer1");
+    EXPECT_EQ(etiquetaCarga->text().toStdString(), "Cargando datos de prestamos");
+    EXPECT_EQ(barra->value(), 0);
+    EXPECT_TRUE(reloj->isActive());
+    EXPECT_TRUE(reloj->isSingleShot());
     std::optional<carga::ResultadoCarga> resultado;
     int maximo = 0;
     int valor = 0;
     std::string etiqueta;
-    carga->alTerminar = [&](const carga::ResultadoCarga& r) {
-        resultado = r;
-        maximo = carga->ProgressBar->maximum();
-        valor = carga->ProgressBar->value();
-        etiqueta = carga->lbl1->text().toStdString();
-    };
+    QObject::connect(carga, &isis::ui::frm_carga::cargaTerminada,
+                     [&](const carga::ResultadoCarga& r) {
+                         resultado = r;
+                         maximo = barra->maximum();
+                         valor = barra->value();
+                         etiqueta = etiquetaCarga->text().toStdString();
+                     });
     QPointer<isis::ui::frm_carga> vigilada(carga);
     carga->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return vigilada.isNull(); }, 20000));

@@ -2,6 +2,7 @@
 #include "core/archivo_ini.h"
 #include "core/twips.h"
 #include "tests/apoyo/aplicacion_qt.h"
+#include "tests/apoyo/controles.h"
 #include "tests/carga/entorno_carga.h"
 
 #include <QLabel>
@@ -18,6 +19,10 @@ struct DialogoRutas : ::testing::Test {
 
     void SetUp() override { prueba::aplicacion(); }
     void abrir() { dialogo = std::make_unique<app::ui::frm_configPath>(e.ctx, e.dialogos); }
+    QLineEdit* caja(const char* nombre) { return prueba::control<QLineEdit>(*dialogo, nombre); }
+    QPushButton* boton(const char* nombre) {
+        return prueba::control<QPushButton>(*dialogo, nombre);
+    }
     core::Archivo_Ini leido() {
         core::Archivo_Ini ini(e.carpeta.ruta());
         ini.Cargar("LINK");
@@ -28,11 +33,11 @@ struct DialogoRutas : ::testing::Test {
 TEST_F(DialogoRutas, SinArchivoMuestraCajasVaciasYGrabarLoCrea) {
     abrir();
     EXPECT_EQ(dialogo->windowTitle().toStdString(), "Ubicacion de las Bases de Datos");
-    EXPECT_TRUE(dialogo->txt_presta->text().isEmpty());
-    EXPECT_TRUE(dialogo->txt_usua->text().isEmpty());
-    EXPECT_TRUE(dialogo->txt_marc->text().isEmpty());
-    dialogo->txt_usua->setText("/bases/USUARIOS.MST");
-    dialogo->cmd_grabar->click();
+    EXPECT_TRUE(caja("txt_presta")->text().isEmpty());
+    EXPECT_TRUE(caja("txt_usua")->text().isEmpty());
+    EXPECT_TRUE(caja("txt_marc")->text().isEmpty());
+    caja("txt_usua")->setText("/bases/USUARIOS.MST");
+    boton("cmd_grabar")->click();
     const std::string ini = e.carpeta.leer("configuracion.ini");
     EXPECT_NE(ini.find("[Link]"), std::string::npos);
     for (const char* clave : {"RutaPresta=", "RutaUsua=/bases/USUARIOS.MST", "RutaMarc="}) {
@@ -43,14 +48,14 @@ TEST_F(DialogoRutas, SinArchivoMuestraCajasVaciasYGrabarLoCrea) {
 TEST_F(DialogoRutas, IdaYVuelta) {
     e.fijarRutas("/a/PRESTA.MST", "/a/USUARIOS.MST", "/a/MARC.MST");
     abrir();
-    EXPECT_EQ(dialogo->txt_presta->text().toStdString(), "/a/PRESTA.MST");
-    EXPECT_EQ(dialogo->txt_usua->text().toStdString(), "/a/USUARIOS.MST");
-    EXPECT_EQ(dialogo->txt_marc->text().toStdString(), "/a/MARC.MST");
+    EXPECT_EQ(caja("txt_presta")->text().toStdString(), "/a/PRESTA.MST");
+    EXPECT_EQ(caja("txt_usua")->text().toStdString(), "/a/USUARIOS.MST");
+    EXPECT_EQ(caja("txt_marc")->text().toStdString(), "/a/MARC.MST");
 
     e.dialogos.archivos = {"/b/MARC.MST", "", "/b/notas.txt"};
-    dialogo->cmd_busca_biblio->click();
-    dialogo->cmd_busca_prestamos->click(); // cancelled: the box keeps its text
-    dialogo->cmd_busca_usuarios->click();
+    boton("cmd_busca_biblio")->click();
+    boton("cmd_busca_prestamos")->click(); // cancelled: the box keeps its text
+    boton("cmd_busca_usuarios")->click();
     ASSERT_EQ(e.dialogos.aperturas.size(), 3u);
     const auto& a = e.dialogos.aperturas;
     EXPECT_EQ(a[0].titulo, "Seleccione base bibliografica");
@@ -59,11 +64,11 @@ TEST_F(DialogoRutas, IdaYVuelta) {
     EXPECT_EQ(a[0].filtro, "Bases Isis|*.mst|Toos los Archivos|*.*");
     EXPECT_EQ(a[0].inicial, "/a/MARC.MST");
     EXPECT_EQ(a[2].inicial, "/a/USUARIOS.MST");
-    EXPECT_EQ(dialogo->txt_marc->text().toStdString(), "/b/MARC.MST");
-    EXPECT_EQ(dialogo->txt_presta->text().toStdString(), "/a/PRESTA.MST");
-    EXPECT_EQ(dialogo->txt_usua->text().toStdString(), "/b/notas.txt");
+    EXPECT_EQ(caja("txt_marc")->text().toStdString(), "/b/MARC.MST");
+    EXPECT_EQ(caja("txt_presta")->text().toStdString(), "/a/PRESTA.MST");
+    EXPECT_EQ(caja("txt_usua")->text().toStdString(), "/b/notas.txt");
 
-    dialogo->cmd_grabar->click();
+    boton("cmd_grabar")->click();
     const core::Archivo_Ini ini = leido();
     EXPECT_EQ(ini.RutaPresta, "/a/PRESTA.MST");
     EXPECT_EQ(ini.RutaUsua, "/b/notas.txt");
@@ -75,8 +80,8 @@ TEST_F(DialogoRutas, CancelarDescartaLosCambios) {
     const std::string antes = e.carpeta.leer("configuracion.ini");
     abrir();
     dialogo->show();
-    dialogo->txt_presta->setText("/otra/PRESTA.MST");
-    dialogo->cmd_cancelar->click();
+    caja("txt_presta")->setText("/otra/PRESTA.MST");
+    boton("cmd_cancelar")->click();
     EXPECT_FALSE(dialogo->isVisible());
     EXPECT_EQ(e.carpeta.leer("configuracion.ini"), antes);
 }
@@ -92,11 +97,11 @@ TEST_F(DialogoRutas, FilasYTamano) {
         EXPECT_EQ(rotulo->text().toStdString(), texto);
     }
     for (QPushButton* b :
-         {dialogo->cmd_busca_prestamos, dialogo->cmd_busca_usuarios, dialogo->cmd_busca_biblio}) {
+         {boton("cmd_busca_prestamos"), boton("cmd_busca_usuarios"), boton("cmd_busca_biblio")}) {
         EXPECT_EQ(b->text().toStdString(), "...");
     }
-    EXPECT_EQ(dialogo->cmd_grabar->text().toStdString(), "Grabar");
-    EXPECT_EQ(dialogo->cmd_cancelar->text().toStdString(), "Cancelar");
+    EXPECT_EQ(boton("cmd_grabar")->text().toStdString(), "Grabar");
+    EXPECT_EQ(boton("cmd_cancelar")->text().toStdString(), "Cancelar");
     EXPECT_EQ(dialogo->width(), core::twips::aPixeles(6075, dialogo->logicalDpiX()));
     EXPECT_EQ(dialogo->height(), core::twips::aPixeles(2280, dialogo->logicalDpiY()));
 }

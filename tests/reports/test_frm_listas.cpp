@@ -18,6 +18,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -28,11 +29,14 @@
 #include <filesystem>
 
 #include "tests/apoyo/aplicacion_qt.h"
+#include "tests/apoyo/controles.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
+
+using prueba::control;
 
 class EntornoQt : public ::testing::Environment {
 public:
@@ -72,32 +76,32 @@ protected:
 
 TEST_F(VentanasListas, LosComandosReusanLaUnicaListaYCambianSuModo) {
     app::ui::frm_principal principal(p.ctx, p.dialogos);
-    principal.accion("mnu_librosPrestados")->trigger();
+    principal.acciones().mnu_librosPrestados->trigger();
     ASSERT_EQ(principal.area()->subWindowList().size(), 1);
     auto* lista = qobject_cast<reports::ui::frm_usuarios_libros*>(
         principal.area()->subWindowList()[0]->widget());
     ASSERT_NE(lista, nullptr);
     EXPECT_EQ(lista->windowTitle(), "Libros prestados");
-    EXPECT_EQ(lista->txt_criterio->text(), "4");
-    EXPECT_FALSE(lista->txt_criterio->isVisibleTo(lista));
+    EXPECT_EQ(control<QLineEdit>(*lista, "txt_criterio")->text(), "4");
+    EXPECT_FALSE(control<QLineEdit>(*lista, "txt_criterio")->isVisibleTo(lista));
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "ORDER BY devuelto"));
     EXPECT_EQ(lista->grilla().filas(), 4);
 
-    principal.accion("mnu_usuariosRetrasados")->trigger();
+    principal.acciones().mnu_usuariosRetrasados->trigger();
     EXPECT_EQ(principal.area()->subWindowList().size(), 1);
     EXPECT_EQ(lista->windowTitle(), "Libros morosos");
     EXPECT_EQ(lista->grilla().filas(), 3);
 
     // "Renovados" cannot be chosen; its handler still opens mode 2.
-    EXPECT_FALSE(principal.accion("mnu_librosRenovados")->isEnabled());
+    EXPECT_FALSE(principal.acciones().mnu_librosRenovados->isEnabled());
     app::ui::AbrirListaPrestamos(principal, p.ctx, p.dialogos, "2");
     EXPECT_EQ(lista->windowTitle(), "Libros renovados");
     EXPECT_EQ(lista->grilla().texto(1, 10), "A1");
     EXPECT_EQ(lista->grilla().filas(), 3);
 
-    principal.accion("mnu_buscarLibros")->trigger();
-    principal.accion("mnu_buscarUsuarios")->trigger();
-    principal.accion("mnu_buscarLibros")->trigger();
+    principal.acciones().mnu_buscarLibros->trigger();
+    principal.acciones().mnu_buscarUsuarios->trigger();
+    principal.acciones().mnu_buscarLibros->trigger();
     EXPECT_EQ(principal.area()->subWindowList().size(), 3);
     EXPECT_EQ(p.dialogos.mensajes.size(), 0u);
 }
@@ -105,37 +109,38 @@ TEST_F(VentanasListas, LosComandosReusanLaUnicaListaYCambianSuModo) {
 TEST_F(VentanasListas, ManejadoresDeLaListaDePrestamos) {
     reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     const prueba::RevisionModelo revision(modeloGrilla(w));
-    EXPECT_EQ(w.filtros.DTP_desde->date(), QDate(2024, 5, 10));
+    EXPECT_EQ(control<QDateEdit>(w, "DTP_desde")->date(), QDate(2024, 5, 10));
     EXPECT_NE(w.findChild<QGroupBox*>("Frame1"), nullptr);
-    EXPECT_EQ(w.cmd_print->toolTip(), "Imprimir");
+    EXPECT_EQ(control<QPushButton>(w, "cmd_print")->toolTip(), "Imprimir");
 
-    QTest::keyClicks(w.txt_apellido, "Gom");
+    QTest::keyClicks(control<QLineEdit>(w, "txt_apellido"), "Gom");
     EXPECT_EQ(p.ctx.TextoSql, ""); // typing alone runs nothing
-    QTest::keyClick(w.txt_legajo, Qt::Key_Return);
+    QTest::keyClick(control<QLineEdit>(w, "txt_legajo"), Qt::Key_Return);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "%'ORDER BY legajo"));
     EXPECT_EQ(w.grilla().filas(), 4);
 
-    w.txt_apellido->clear();
-    w.filtros.DTP_desde->setDate(QDate(2024, 4, 1)); // box unticked: no date condition
+    control<QLineEdit>(w, "txt_apellido")->clear();
+    control<QDateEdit>(w, "DTP_desde")
+        ->setDate(QDate(2024, 4, 1)); // box unticked: no date condition
     EXPECT_EQ(p.ctx.TextoSql.find("fecha_presta >="), std::string::npos);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "ORDER BY fecha_presta"));
-    w.filtros.chk_desde->setChecked(true);
-    EXPECT_TRUE(w.filtros.DTP_desde->isEnabled());
+    control<QCheckBox>(w, "chk_desde")->setChecked(true);
+    EXPECT_TRUE(control<QDateEdit>(w, "DTP_desde")->isEnabled());
     EXPECT_NE(p.ctx.TextoSql.find("WHERE fecha_presta >= '20240401' "), std::string::npos);
     EXPECT_EQ(w.grilla().filas(), 5);
 
-    w.filtros.cmb_tipousu->setCurrentIndex(4); // Docente
+    control<QComboBox>(w, "cmb_tipousu")->setCurrentIndex(4); // Docente
     EXPECT_EQ(w.grilla().filas(), 3);
 
     // The reset runs the list for each change: the lists before the grid is
     // emptied, the date box after, so the cleared list shows.
-    QTest::mouseClick(w.cmd_reload, Qt::LeftButton);
-    EXPECT_EQ(w.filtros.cmb_tipousu->currentIndex(), 0);
-    EXPECT_FALSE(w.filtros.chk_desde->isChecked());
-    EXPECT_FALSE(w.filtros.DTP_desde->isEnabled());
+    QTest::mouseClick(control<QPushButton>(w, "cmd_reload"), Qt::LeftButton);
+    EXPECT_EQ(control<QComboBox>(w, "cmb_tipousu")->currentIndex(), 0);
+    EXPECT_FALSE(control<QCheckBox>(w, "chk_desde")->isChecked());
+    EXPECT_FALSE(control<QDateEdit>(w, "DTP_desde")->isEnabled());
     EXPECT_EQ(w.grilla().filas(), 6);
     // With nothing ticked the grid stays empty after a reset.
-    QTest::mouseClick(w.cmd_reload, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_reload"), Qt::LeftButton);
     EXPECT_EQ(w.grilla().filas(), 1);
     EXPECT_EQ(w.grilla().columnas(), 1);
 }
@@ -144,11 +149,11 @@ TEST_F(VentanasListas, DobleClicEnEncabezadoReordena) {
     reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     w.show();
     w.Lista("devuelto");
-    dobleClicEncabezado(w.fg_usu, 8); // "Autor"
+    dobleClicEncabezado(control<QTableView>(w, "fg_usu"), 8); // "Autor"
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "ORDER BY autor"));
     EXPECT_EQ(w.grilla().texto(1, 9), "Ana María");
     w.Lista("devuelto");
-    dobleClicCelda(w.fg_usu, 3, 8);
+    dobleClicCelda(control<QTableView>(w, "fg_usu"), 3, 8);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "ORDER BY devuelto"));
 }
 
@@ -156,28 +161,31 @@ TEST_F(VentanasListas, CopiaLaSeleccionYNadaBajoDosFilas) {
     reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
     QClipboard* portapapeles = QGuiApplication::clipboard();
     portapapeles->setText("previo");
-    QTest::mouseClick(w.cmd_copy, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_copy"), Qt::LeftButton);
     EXPECT_EQ(portapapeles->text(), "previo");
 
     w.Lista("devuelto"); // A2 (no return date), A3, A1, A4
-    QTest::mouseClick(w.cmd_copy, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_copy"), Qt::LeftButton);
     EXPECT_EQ(portapapeles->text(), ""); // the last written cell, empty
-    auto* modelo = w.fg_usu->model();
-    w.fg_usu->selectionModel()->setCurrentIndex(modelo->index(0, 1),
-                                                QItemSelectionModel::ClearAndSelect);
-    w.fg_usu->selectionModel()->select(QItemSelection(modelo->index(0, 1), modelo->index(1, 3)),
-                                       QItemSelectionModel::ClearAndSelect);
-    QTest::mouseClick(w.cmd_copy, Qt::LeftButton);
+    auto* modelo = control<QTableView>(w, "fg_usu")->model();
+    control<QTableView>(w, "fg_usu")
+        ->selectionModel()
+        ->setCurrentIndex(modelo->index(0, 1), QItemSelectionModel::ClearAndSelect);
+    control<QTableView>(w, "fg_usu")
+        ->selectionModel()
+        ->select(QItemSelection(modelo->index(0, 1), modelo->index(1, 3)),
+                 QItemSelectionModel::ClearAndSelect);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_copy"), Qt::LeftButton);
     EXPECT_EQ(portapapeles->text(), "200\tJuan\tPérez\r300\tLuis\tD'Angelo");
 }
 
 TEST_F(VentanasListas, ImprimeEnLaImpresoraElegidaYCallaAlCancelar) {
     reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
-    QTest::mouseClick(w.cmd_print, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_print"), Qt::LeftButton);
     EXPECT_EQ(p.dialogos.impresionesPedidas, 0); // fewer than two rows
 
     w.Lista("devuelto");
-    QTest::mouseClick(w.cmd_print, Qt::LeftButton); // the script cancels
+    QTest::mouseClick(control<QPushButton>(w, "cmd_print"), Qt::LeftButton); // the script cancels
     EXPECT_EQ(p.dialogos.impresionesPedidas, 1);
     EXPECT_TRUE(p.dialogos.mensajes.empty());
 
@@ -187,7 +195,7 @@ TEST_F(VentanasListas, ImprimeEnLaImpresoraElegidaYCallaAlCancelar) {
         impresora.setOutputFileName(QString::fromStdString(pdf));
         return true;
     };
-    QTest::mouseClick(w.cmd_print, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_print"), Qt::LeftButton);
     EXPECT_TRUE(p.dialogos.mensajes.empty());
     ASSERT_TRUE(std::filesystem::exists(pdf));
     EXPECT_GT(std::filesystem::file_size(pdf), 0u);
@@ -196,10 +204,10 @@ TEST_F(VentanasListas, ImprimeEnLaImpresoraElegidaYCallaAlCancelar) {
 TEST_F(VentanasListas, SentenciaRechazadaSeMuestraYLaGrillaQuedaComoEstaba) {
     reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
     const prueba::RevisionModelo revision(modeloGrilla(w));
-    QTest::mouseClick(w.cmd_buscar, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_buscar"), Qt::LeftButton);
     ASSERT_EQ(w.grilla().filas(), 6);
     p.ctx.Conexion->ejecutar("DROP TABLE presta");
-    QTest::mouseClick(w.cmd_buscar, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_buscar"), Qt::LeftButton);
     ASSERT_EQ(p.dialogos.mensajes.size(), 1u);
     EXPECT_EQ(p.dialogos.mensajes[0].titulo, "");
     EXPECT_NE(p.dialogos.mensajes[0].texto.find("presta"), std::string::npos);
@@ -210,69 +218,71 @@ TEST_F(VentanasListas, BusquedaDeLibros) {
     reports::ui::frm_busqueda_libros w(p.ctx, p.dialogos);
     const prueba::RevisionModelo revision(modeloGrilla(w));
     EXPECT_EQ(w.windowTitle(), "Búsqueda de Libros");
-    EXPECT_EQ(w.filtros.DTP_desde->date(), QDate(2005, 9, 8));
-    EXPECT_EQ(w.filtros.DTP_hasta->date(), QDate(2005, 9, 8));
+    EXPECT_EQ(control<QDateEdit>(w, "DTP_desde")->date(), QDate(2005, 9, 8));
+    EXPECT_EQ(control<QDateEdit>(w, "DTP_hasta")->date(), QDate(2005, 9, 8));
     EXPECT_EQ(p.ctx.TextoSql, ""); // nothing searched on opening
-    QSignalSpy corridas(w.fg_usu->model(), &QAbstractItemModel::modelReset);
+    QSignalSpy corridas(control<QTableView>(w, "fg_usu")->model(), &QAbstractItemModel::modelReset);
 
-    w.filtros.cmb_grado->setCurrentIndex(6); // choosing starts nothing
-    w.filtros.chk_desde->setChecked(true);   // neither does ticking
+    control<QComboBox>(w, "cmb_grado")->setCurrentIndex(6); // choosing starts nothing
+    control<QCheckBox>(w, "chk_desde")->setChecked(true);   // neither does ticking
     EXPECT_EQ(corridas.count(), 0);
-    EXPECT_TRUE(w.filtros.DTP_desde->isEnabled());
-    QTest::mouseClick(w.cmd_buscar, Qt::LeftButton);
+    EXPECT_TRUE(control<QDateEdit>(w, "DTP_desde")->isEnabled());
+    QTest::mouseClick(control<QPushButton>(w, "cmd_buscar"), Qt::LeftButton);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql,
                            "WHERE grado LIKE  '1%'  AND fecha_presta >= '20050908'  ORDER BY "
                            "titulo"));
     EXPECT_EQ(w.grilla().filas(), 3);
 
-    QTest::keyClicks(w.filtros.cmb_tematica->lineEdit(), "AR");
+    QTest::keyClicks(control<QComboBox>(w, "cmb_tematica")->lineEdit(), "AR");
     EXPECT_EQ(corridas.count(), 3); // the button and each keystroke
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY fecha_presta"));
 
-    w.txt_autor->setText("ana");
-    QTest::keyClick(w.txt_autor, Qt::Key_Return);
+    control<QLineEdit>(w, "txt_autor")->setText("ana");
+    QTest::keyClick(control<QLineEdit>(w, "txt_autor"), Qt::Key_Return);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "AND  autor LIKE '%ana%' AND fecha_presta >= "
                                            "'20050908'  ORDER BY autor"));
-    QTest::keyClick(w.txt_inventario, Qt::Key_Return);
+    QTest::keyClick(control<QLineEdit>(w, "txt_inventario"), Qt::Key_Return);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY inventario"));
 
-    QTest::mouseClick(w.cmd_reload, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_reload"), Qt::LeftButton);
     EXPECT_EQ(corridas.count(), 6); // the last is the reset's own emptying
     EXPECT_EQ(w.grilla().filas(), 1);
-    EXPECT_EQ(w.txt_autor->text(), "");
-    EXPECT_EQ(w.filtros.cmb_grado->currentIndex(), 0);
-    EXPECT_FALSE(w.filtros.DTP_desde->isEnabled());
+    EXPECT_EQ(control<QLineEdit>(w, "txt_autor")->text(), "");
+    EXPECT_EQ(control<QComboBox>(w, "cmb_grado")->currentIndex(), 0);
+    EXPECT_FALSE(control<QDateEdit>(w, "DTP_desde")->isEnabled());
 }
 
 TEST_F(VentanasListas, BusquedaDeUsuarios) {
     reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
     const prueba::RevisionModelo revision(modeloGrilla(w));
     w.show();
-    QSignalSpy corridas(w.fg_usu->model(), &QAbstractItemModel::modelReset);
-    QTest::keyClicks(w.filtros.cmb_grado->lineEdit(), "PRI");
+    QSignalSpy corridas(control<QTableView>(w, "fg_usu")->model(), &QAbstractItemModel::modelReset);
+    QTest::keyClicks(control<QComboBox>(w, "cmb_grado")->lineEdit(), "PRI");
     EXPECT_EQ(corridas.count(), 0);
-    QTest::keyClicks(w.filtros.cmb_tipousu->lineEdit(), "A");
+    QTest::keyClicks(control<QComboBox>(w, "cmb_tipousu")->lineEdit(), "A");
     EXPECT_EQ(corridas.count(), 1);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY fecha_presta"));
 
-    w.filtros.cmb_tipousu->setCurrentIndex(0);
-    w.txt_nombre->setText("an");
-    QTest::keyClick(w.txt_nombre, Qt::Key_Return);
+    control<QComboBox>(w, "cmb_tipousu")->setCurrentIndex(0);
+    control<QLineEdit>(w, "txt_nombre")->setText("an");
+    QTest::keyClick(control<QLineEdit>(w, "txt_nombre"), Qt::Key_Return);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "WHERE  nombre LIKE '%an%' ORDER BY nombre"));
     ASSERT_EQ(w.grilla().filas(), 5);
     EXPECT_EQ(w.grilla().columnas(), 15);
-    EXPECT_EQ(w.fg_usu->model()->headerData(13, Qt::Horizontal).toString(), "Suspendido");
+    EXPECT_EQ(control<QTableView>(w, "fg_usu")->model()->headerData(13, Qt::Horizontal).toString(),
+              "Suspendido");
 
-    dobleClicEncabezado(w.fg_usu, 13);
+    dobleClicEncabezado(control<QTableView>(w, "fg_usu"), 13);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY suspendido"));
-    QTest::mouseDClick(w.fg_usu->verticalHeader()->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseDClick(control<QTableView>(w, "fg_usu")->verticalHeader()->viewport(),
+                       Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY suspendido"));
 
-    w.txt_apellido->setText("D'Angelo");
-    QTest::keyClick(w.txt_apellido, Qt::Key_Return);
+    control<QLineEdit>(w, "txt_apellido")->setText("D'Angelo");
+    QTest::keyClick(control<QLineEdit>(w, "txt_apellido"), Qt::Key_Return);
     EXPECT_EQ(w.grilla().filas(), 2); // "an" and D'Angelo: nobody
-    w.txt_nombre->clear();
-    QTest::keyClick(w.txt_apellido, Qt::Key_Return);
+    control<QLineEdit>(w, "txt_nombre")->clear();
+    QTest::keyClick(control<QLineEdit>(w, "txt_apellido"), Qt::Key_Return);
     ASSERT_EQ(w.grilla().filas(), 3);
     EXPECT_EQ(w.grilla().texto(1, 4), "D'Angelo");
 }
@@ -284,16 +294,65 @@ TEST_F(VentanasListas, LaGrillaSigueAlTamanoDeLaVentana) {
     const auto py = [&](int t) { return core::twips::aPixeles(t, w.logicalDpiY()); };
     // Opened as wide as its filter frame, so every button shows; the grid
     // then follows the window's width.
-    for (const QWidget* boton : {w.cmd_buscar, w.cmd_copy, w.cmd_print, w.cmd_reload}) {
+    for (const QWidget* boton :
+         {control<QPushButton>(w, "cmd_buscar"), control<QPushButton>(w, "cmd_copy"),
+          control<QPushButton>(w, "cmd_print"), control<QPushButton>(w, "cmd_reload")}) {
         EXPECT_LE(boton->mapTo(&w, QPoint(boton->width(), 0)).x(), w.width())
             << boton->objectName().toStdString();
     }
-    EXPECT_NEAR(w.fg_usu->width(), px(11715 - 375), 1);
-    EXPECT_EQ(w.fg_usu->geometry().top(), py(1860));
+    EXPECT_NEAR(control<QTableView>(w, "fg_usu")->width(), px(11715 - 375), 1);
+    EXPECT_EQ(control<QTableView>(w, "fg_usu")->geometry().top(), py(1860));
     w.resize(px(12000), py(9000));
     QApplication::processEvents();
-    EXPECT_NEAR(w.fg_usu->width(), px(11625), 1);
-    EXPECT_NEAR(w.fg_usu->height(), py(9000 - 2565), 1);
+    EXPECT_NEAR(control<QTableView>(w, "fg_usu")->width(), px(11625), 1);
+    EXPECT_NEAR(control<QTableView>(w, "fg_usu")->height(), py(9000 - 2565), 1);
+}
+
+// The loan list and the member search place their frame, labels and boxes as
+// designed, and their grid keeps its least size in a small window and
+// follows a large one by each window's own height rule.
+TEST_F(VentanasListas, ListaYBusquedaDeUsuariosSiguenSusReglas) {
+    reports::ui::frm_usuarios_libros lista(p.ctx, p.dialogos);
+    reports::ui::frm_busqueda_usuarios usuarios(p.ctx, p.dialogos);
+    struct Caso {
+        QWidget& ventana;
+        int altoMarco;
+        int arribaGrilla;
+        int altoMinimo;
+        int restaAlto;
+    };
+    for (const Caso& c :
+         {Caso{lista, 1935, 2160, 5595, 2880}, Caso{usuarios, 1635, 1860, 5925, 2565}}) {
+        QWidget& w = c.ventana;
+        const std::string nombre = w.objectName().toStdString();
+        const auto rect = [&](int x, int y, int ancho, int alto) {
+            return QRect(core::twips::aPixeles(x, w.logicalDpiX()),
+                         core::twips::aPixeles(y, w.logicalDpiY()),
+                         core::twips::aPixeles(ancho, w.logicalDpiX()),
+                         core::twips::aPixeles(alto, w.logicalDpiY()));
+        };
+        // Sizes a whole number of pixels at 96 dpi, read back as given.
+        const auto redimensionar = [&](int ancho, int alto) {
+            w.resize(rect(0, 0, ancho, alto).size());
+            QApplication::processEvents();
+        };
+        w.show();
+        EXPECT_EQ(control<QGroupBox>(w, "Frame1")->geometry(), rect(120, 120, 11475, c.altoMarco))
+            << nombre;
+        EXPECT_EQ(control<QLabel>(w, "lbl_nombre")->geometry(), rect(60, 720, 735, 315)) << nombre;
+        EXPECT_EQ(control<QLineEdit>(w, "txt_nombre")->geometry(), rect(855, 720, 2880, 315))
+            << nombre;
+        EXPECT_EQ(control<QLabel>(w, "lbl_tematica")->text(), "Temática") << nombre;
+
+        auto* grilla = control<QTableView>(w, "fg_usu");
+        redimensionar(9000, 6000);
+        EXPECT_EQ(grilla->geometry(), rect(120, c.arribaGrilla, 9975, c.altoMinimo)) << nombre;
+        redimensionar(12000, 9000);
+        EXPECT_EQ(grilla->geometry(), rect(120, c.arribaGrilla, 12000 - 375, 9000 - c.restaAlto))
+            << nombre;
+        EXPECT_EQ(control<QPushButton>(w, "cmd_reload")->geometry(), rect(10680, 900, 495, 375))
+            << nombre;
+    }
 }
 
 // Qt Test's model checks over the grid model, for every shape a run leaves.

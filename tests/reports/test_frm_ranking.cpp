@@ -84,7 +84,7 @@ QChart* dibujarTres(QChartView* vista, reports::ranking::TipoGrafico tipo) {
 
 TEST_F(FrmRanking, RankingDeLibrosDesdeElMenu) {
     app::ui::frm_principal principal(base.ctx, base.dialogos);
-    QAction* libros = principal.accion("mnu_librosRanking");
+    QAction* libros = principal.acciones().mnu_librosRanking;
     libros->trigger();
     libros->trigger();
     QList<reports::ui::frm_ranking*> ventanas;
@@ -104,7 +104,7 @@ TEST_F(FrmRanking, RankingDeLibrosDesdeElMenu) {
         EXPECT_EQ(casilla(v, i)->isChecked(), i == 4) << i;
     }
 
-    principal.accion("mnu_usuariosRanking")->trigger();
+    principal.acciones().mnu_usuariosRanking->trigger();
     auto* usuarios =
         qobject_cast<reports::ui::frm_ranking*>(principal.area()->activeSubWindow()->widget());
     ASSERT_NE(usuarios, nullptr);
@@ -159,6 +159,22 @@ TEST_F(FrmRanking, CadaCambioPideCincoBarrasDeNuevo) {
     // A filter change asks for five again.
     control<QCheckBox>(&v, "chk_desde")->click();
     EXPECT_EQ(barras(v), "5");
+}
+
+// The window keeps its display mode itself; the caption only shows it.
+TEST_F(FrmRanking, ElModoNoSeLeeDelTextoDelBoton) {
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.elegirAgrupacion(reports::ranking::PorUsuario);
+    auto* porcentual = control<QPushButton>(&v, "cmd_porcentual");
+    porcentual->setText("&%");
+    QTest::keyClick(control<QLineEdit>(&v, "txt_barras"), Qt::Key_Return);
+    EXPECT_EQ(lineas(v).first(), "100 -  (33,33) ");
+    porcentual->click();
+    EXPECT_EQ(porcentual->text(), "N");
+    EXPECT_EQ(lineas(v).first(), "100 -  (4) ");
+    porcentual->click();
+    EXPECT_EQ(porcentual->text(), "%");
+    EXPECT_EQ(lineas(v).first(), "100 -  (33,33) ");
 }
 
 TEST_F(FrmRanking, LaCajaDeBarrasSoloAceptaDigitos) {

@@ -104,15 +104,6 @@ TEST(GrillaPrestamos, ColumnasDeLasDosGrillas) {
     EXPECT_STREQ(reports::ColumnasUsuarios()[13].titulo, "Suspendido");
 }
 
-TEST(GrillaPrestamos, MedidaSigueALaVentanaSoloPasadoElMinimo) {
-    const reports::Medida chica = reports::MedidaGrilla(10350, 8490, 5595, 2880);
-    EXPECT_EQ(chica.ancho, 9975);
-    EXPECT_EQ(chica.alto, 5595);
-    const reports::Medida grande = reports::MedidaGrilla(12000, 9000, 5925, 2565);
-    EXPECT_EQ(grande.ancho, 11625);
-    EXPECT_EQ(grande.alto, 6435);
-}
-
 TEST(GrillaPrestamos, TextoTabuladoSinLaFilaVaciaFinal) {
     reports::Grilla g;
     g.fijarColumnas(3);
