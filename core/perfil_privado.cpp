@@ -1,30 +1,47 @@
 #include "core/perfil_privado.h"
 
+#include "core/archivo_comun.h"
 #include "core/texto.h"
 
-#include <fstream>
 #include <optional>
-#include <sstream>
+#include <unistd.h>
 #include <vector>
 
 namespace core::perfil_privado {
 namespace {
 
+constexpr std::string_view MarcaUtf8 = "\xEF\xBB\xBF";
+
 struct Archivo {
+    std::string marca; // a byte-order mark before the first line, kept on saving
     std::vector<std::string> lineas;
     std::string finDeLinea = "\n";
     bool terminaEnSalto = true;
 };
 
+// The bytes of a regular file; empty when it is missing or cannot be read.
+std::string contenidoDe(const std::string& ruta) {
+    std::string motivo;
+    const int fd = abrirArchivoComun(ruta, motivo);
+    if (fd < 0) {
+        return {};
+    }
+    std::string texto;
+    char bloque[4096];
+    for (ssize_t n; (n = ::read(fd, bloque, sizeof bloque)) > 0;) {
+        texto.append(bloque, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return texto;
+}
+
 Archivo cargar(const std::string& ruta) {
     Archivo archivo;
-    std::ifstream entrada(ruta, std::ios::binary);
-    if (!entrada) {
-        return archivo;
+    std::string texto = contenidoDe(ruta);
+    if (texto.starts_with(MarcaUtf8)) {
+        archivo.marca = MarcaUtf8;
+        texto.erase(0, MarcaUtf8.size());
     }
-    std::stringstream contenido;
-    contenido << entrada.rdbuf();
-    const std::string texto = contenido.str();
     if (texto.find("\r\n") != std::string::npos) {
         archivo.finDeLinea = "\r\n";
     }
@@ -115,31 +132,31 @@ std::string leer(const std::string& seccion, const std::string& clave, const std
     return texto::prefijoUtf8(valor, LargoMaximo);
 }
 
-bool grabar(const std::string& seccion, const std::string& clave, const std::string& valor,
+void grabar(const std::string& seccion, const std::vector<Valor>& valores,
             const std::string& ruta) {
     Archivo archivo = cargar(ruta);
-    const Posicion pos = buscar(archivo, seccion, clave);
-    const std::string lineaClave = clave + "=" + valor;
-    if (pos.clave != std::string::npos) {
-        archivo.lineas[pos.clave] = lineaClave;
-    } else if (pos.seccion != std::string::npos) {
-        archivo.lineas.insert(archivo.lineas.begin() + static_cast<long>(pos.finSeccion),
-                              lineaClave);
-    } else {
-        if (!archivo.lineas.empty() && !archivo.terminaEnSalto) {
+    for (const Valor& v : valores) {
+        const Posicion pos = buscar(archivo, seccion, v.clave);
+        const std::string lineaClave = v.clave + "=" + v.valor;
+        if (pos.clave != std::string::npos) {
+            archivo.lineas[pos.clave] = lineaClave;
+        } else if (pos.seccion != std::string::npos) {
+            archivo.lineas.insert(archivo.lineas.begin() + static_cast<long>(pos.finSeccion),
+                                  lineaClave);
+        } else {
             archivo.terminaEnSalto = true;
+            archivo.lineas.push_back("[" + seccion + "]");
+            archivo.lineas.push_back(lineaClave);
         }
-        archivo.lineas.push_back("[" + seccion + "]");
-        archivo.lineas.push_back(lineaClave);
     }
-    std::ofstream salida(ruta, std::ios::binary | std::ios::trunc);
+    std::string contenido = archivo.marca;
     for (std::size_t i = 0; i < archivo.lineas.size(); ++i) {
-        salida << archivo.lineas[i];
+        contenido += archivo.lineas[i];
         if (i + 1 < archivo.lineas.size() || archivo.terminaEnSalto) {
-            salida << archivo.finDeLinea;
+            contenido += archivo.finDeLinea;
         }
     }
-    return static_cast<bool>(salida.flush());
+    reemplazarArchivo(ruta, contenido);
 }
 
 } // namespace core::perfil_privado

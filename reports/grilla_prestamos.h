@@ -51,7 +51,9 @@ struct Medida {
 };
 Medida MedidaGrilla(int anchoVentana, int altoVentana, int altoMinimo, int restaAlto);
 
-// Every row but the trailing empty one, cells separated by tabs, one line each.
+// Every row but the trailing empty one, cells separated by tabs, one line
+// each; tabs, line breaks and control characters inside a cell are escaped
+// (core::texto::campoTabulado), so no value shifts a column.
 std::string TextoTabulado(const Grilla& grilla);
 
 } // namespace reports

@@ -96,7 +96,7 @@ int mostrar(const core::Argumentos& a, const std::string& sentencia,
     }
     const core::Reloj reloj;
     store::Contexto ctx(carpeta, reloj);
-    store::AbrirBaseDatos(ctx);
+    abrirAlmacenParaLeer(ctx);
     ctx.TextoSql = sentencia;
     salida << reports::TextoTabulado(reports::GrillaDeConsulta(ctx, columnas));
     return 0;

@@ -93,9 +93,13 @@ void frm_configCUE::cmb_provincia_Click(int posicion) {
         for (auto filas = store::EjecutarConsulta(ctx_, ctx_.TextoSql, store::adOpenForwardOnly,
                                                   store::adLockReadOnly);
              !filas->fin(); filas->siguiente()) {
+            // A city whose number is not a number is listed without one.
+            const QString idciudad = QString::fromStdString(filas->texto("idciudad"));
+            bool numero = false;
+            const int id = idciudad.toInt(&numero);
             cmb_ciudad_->addItem(
                 QString::fromStdString(core::texto::recortar(filas->texto("nombre"))),
-                std::stoi(filas->texto("idciudad")));
+                numero ? QVariant(id) : QVariant());
         }
     } catch (const core::Error& e) {
         core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloError);
@@ -111,8 +115,10 @@ void frm_configCUE::cmd_grabar_Click() {
     }
     core::Archivo_Ini ini(ctx_.carpeta);
     ini.CUE = cue1 + cue2;
-    if (!ini.Grabar("INICIO")) {
-        dialogos_.mensaje("No se pudo grabar el CUE en " + ini.ruta(), "Error");
+    try {
+        ini.Grabar("INICIO");
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloError);
         return;
     }
     close();

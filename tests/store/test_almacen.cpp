@@ -146,19 +146,25 @@ TEST(ExisteArchivo, SigueLaBusquedaDelSistema) {
     EXPECT_FALSE(store::ExisteArchivo(""));
 }
 
-TEST(AbrirBaseDatos, ArchivoQueNoEsBaseDaElErrorConSuNumero) {
+// A store that is not a database is kept aside, whole, and a new one made.
+TEST(AbrirBaseDatos, ArchivoQueNoEsBaseSeApartaYSeCreaUnaNueva) {
     prueba::CarpetaTemporal carpeta;
     carpeta.escribir("base.mdb", std::string(4096, 'x'));
     core::Reloj reloj;
     store::Contexto ctx(carpeta.ruta(), reloj);
-    try {
-        store::AbrirBaseDatos(ctx);
-        FAIL();
-    } catch (const core::Error& e) {
-        EXPECT_EQ(e.numero(), core::Error::ErrorBaseDatos);
-        EXPECT_FALSE(e.descripcion().empty());
+    ASSERT_NO_THROW(store::AbrirBaseDatos(ctx));
+    ASSERT_NE(ctx.Conexion, nullptr);
+    store::Sentencia ciudades(*ctx.Conexion, "SELECT COUNT(*) FROM ciudades");
+    ASSERT_TRUE(ciudades.paso());
+    EXPECT_NE(ciudades.valor(0), "0");
+    std::vector<std::string> apartadas;
+    for (const auto& entrada : std::filesystem::directory_iterator(carpeta.ruta())) {
+        if (entrada.path().filename().string().rfind("base.mdb.dañada-", 0) == 0) {
+            apartadas.push_back(entrada.path().filename().string());
+        }
     }
-    EXPECT_EQ(ctx.Conexion, nullptr);
+    ASSERT_EQ(apartadas.size(), 1u);
+    EXPECT_EQ(carpeta.leer(apartadas[0]), std::string(4096, 'x'));
 }
 
 TEST_F(Almacen, LikeAcotadoDevuelveLoMismoQueSinAcotar) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -54,15 +55,52 @@ TEST(CompactarBase, UnaCopiaViejaNoImpideCompactar) {
     EXPECT_EQ(a.filas("SELECT dni FROM presta"), (std::vector<std::vector<std::string>>{{"8"}}));
 }
 
-TEST(CompactarBase, FallaAlRenombrarDaElErrorYCierra) {
+TEST(CompactarBase, UnaCarpetaEnLugarDeLaBaseDaElErrorYCierra) {
     prueba::AlmacenDePrueba a;
     a.agregar({{"dni", "9"}});
-    // A folder where the store should be: the copy cannot be renamed over it.
+    // A folder where the store should be: there is no store to compact.
     fs::remove(a.ctx.rutaBase());
     fs::create_directory(a.ctx.rutaBase());
     const std::optional<core::Error> error = store::CompactarBase(a.ctx);
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->numero(), core::Error::RutaNoEncontrada);
+    EXPECT_EQ(error->numero(), core::Error::ErrorBaseDatos);
+    EXPECT_NE(error->descripcion().find(a.ctx.rutaBase()), std::string::npos);
     EXPECT_FALSE(error->descripcion().empty());
     EXPECT_EQ(a.ctx.Conexion, nullptr);
+}
+
+// The check at exit finds the store damaged: the damaged file is kept aside
+// and a sound new store takes its place, for the next load to fill.
+TEST(CompactarBase, UnaBaseDanadaSeApartaYQuedaUnaNuevaSana) {
+    prueba::AlmacenDePrueba a;
+    for (int i = 0; i < 300; ++i) {
+        a.agregar({{"dni", std::to_string(i)}, {"titulo", std::string(200, 't')}});
+    }
+    a.ctx.Conexion.reset();
+    const auto largo = fs::file_size(a.ctx.rutaBase());
+    {
+        std::fstream base(a.ctx.rutaBase(), std::ios::in | std::ios::out | std::ios::binary);
+        base.seekp(8192);
+        const std::string basura(largo - 8192, '\xA5');
+        base.write(basura.data(), static_cast<std::streamsize>(basura.size()));
+    }
+    ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
+    const std::optional<core::Error> error = store::CompactarBase(a.ctx);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->descripcion().find("dañada"), std::string::npos) << error->descripcion();
+    std::vector<std::string> apartadas;
+    for (const auto& entrada : fs::directory_iterator(a.carpeta.ruta())) {
+        if (entrada.path().filename().string().rfind("base.mdb.dañada-", 0) == 0) {
+            apartadas.push_back(entrada.path().filename().string());
+        }
+    }
+    ASSERT_EQ(apartadas.size(), 1u);
+    EXPECT_EQ(fs::file_size(a.carpeta.archivo(apartadas[0])), largo);
+    EXPECT_NE(error->descripcion().find(apartadas[0]), std::string::npos) << error->descripcion();
+    ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
+    EXPECT_EQ(a.filas("PRAGMA integrity_check"), (std::vector<std::vector<std::string>>{{"ok"}}));
+    EXPECT_EQ(a.filas("SELECT COUNT(*) FROM presta"),
+              (std::vector<std::vector<std::string>>{{"0"}}));
+    EXPECT_EQ(a.filas("SELECT COUNT(*) > 0 FROM ciudades"),
+              (std::vector<std::vector<std::string>>{{"1"}}));
 }
