@@ -133,9 +133,19 @@ std::string descripcionDelMotor(int codigo, int numeroSistema, std::string_view 
     case SQLITE_FULL:
         return "El disco que guarda " + base + " está lleno";
     case SQLITE_IOERR:
-        return discoLleno(numeroSistema)
-                   ? "El disco que guarda " + base + " está lleno" + motivo(numeroSistema)
-                   : "Error de lectura o escritura en " + base + motivo(numeroSistema);
+        if (discoLleno(numeroSistema)) {
+            return "El disco que guarda " + base + " está lleno" + motivo(numeroSistema);
+        }
+        if (codigo == SQLITE_IOERR_WRITE || codigo == SQLITE_IOERR_FSYNC ||
+            codigo == SQLITE_IOERR_TRUNCATE) {
+            return numeroSistema == 0
+                       ? "No se pudo escribir en " + base + ": puede que el disco esté lleno"
+                       : "No se pudo escribir en " + base + motivo(numeroSistema);
+        }
+        if (codigo == SQLITE_IOERR_READ || codigo == SQLITE_IOERR_SHORT_READ) {
+            return "No se pudo leer " + base + motivo(numeroSistema);
+        }
+        return "Error de lectura o escritura en " + base + motivo(numeroSistema);
     case SQLITE_READONLY:
         return "No se puede escribir en " + base + ": es de sólo lectura";
     case SQLITE_CANTOPEN:

@@ -73,8 +73,12 @@ TEST(CompactarBase, UnaCarpetaEnLugarDeLaBaseDaElErrorYCierra) {
 // and a sound new store takes its place, for the next load to fill.
 TEST(CompactarBase, UnaBaseDanadaSeApartaYQuedaUnaNuevaSana) {
     prueba::AlmacenDePrueba a;
-    for (int i = 0; i < 300; ++i) {
-        a.agregar({{"dni", std::to_string(i)}, {"titulo", std::string(200, 't')}});
+    {
+        store::Transaccion t(*a.ctx.Conexion);
+        for (int i = 0; i < 300; ++i) {
+            a.agregar({{"dni", std::to_string(i)}, {"titulo", std::string(200, 't')}});
+        }
+        t.confirmar();
     }
     a.ctx.Conexion.reset();
     const auto largo = fs::file_size(a.ctx.rutaBase());
