@@ -39,15 +39,6 @@ bool escribirTodo(int fd, std::string_view contenido) {
     return true;
 }
 
-// The rename is only durable once the folder that holds the name is on disk.
-void sincronizarCarpeta(const std::string& carpeta) {
-    const int fd = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 int abrirArchivoComun(const std::string& ruta, std::string& motivo) {
@@ -94,7 +85,19 @@ void reemplazarArchivo(const std::string& ruta, std::string_view contenido) {
         ::unlink(temporal.c_str());
         noSeEscribio(ruta, causa);
     }
-    sincronizarCarpeta(carpetaDe(destino));
+    // The new name lasts once the folder that holds it is on disk; the
+    // content is already, and a folder the system cannot sync still has it.
+    sincronizarEnDisco(carpetaDe(destino));
+}
+
+bool sincronizarEnDisco(const std::string& ruta) {
+    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool sincronizado = ::fsync(fd) == 0;
+    ::close(fd);
+    return sincronizado;
 }
 
 } // namespace core

@@ -20,4 +20,8 @@ int abrirArchivoComun(const std::string& ruta, std::string& motivo);
 // Throws Error(ErrorArchivo) naming the file and the reason.
 void reemplazarArchivo(const std::string& ruta, std::string_view contenido);
 
+// Puts a file, or a folder's names after a rename, on disk. False when the
+// system could not.
+bool sincronizarEnDisco(const std::string& ruta);
+
 } // namespace core

@@ -1,8 +1,12 @@
 #include "core/perfil_privado.h"
 
 #include "core/archivo_comun.h"
+#include "core/descripcion_error.h"
+#include "core/error.h"
 #include "core/texto.h"
 
+#include <cerrno>
+#include <filesystem>
 #include <optional>
 #include <unistd.h>
 #include <vector>
@@ -19,25 +23,33 @@ struct Archivo {
     bool terminaEnSalto = true;
 };
 
-// The bytes of a regular file; empty when it is missing or cannot be read.
-std::string contenidoDe(const std::string& ruta) {
-    std::string motivo;
+// The bytes of the file; nullopt, with the reason, when it cannot be read
+// whole (missing, not a regular file, a read error).
+std::optional<std::string> contenidoDe(const std::string& ruta, std::string& motivo) {
     const int fd = abrirArchivoComun(ruta, motivo);
     if (fd < 0) {
-        return {};
+        return std::nullopt;
     }
     std::string texto;
     char bloque[4096];
-    for (ssize_t n; (n = ::read(fd, bloque, sizeof bloque)) > 0;) {
-        texto.append(bloque, static_cast<std::size_t>(n));
+    for (;;) {
+        const ssize_t n = ::read(fd, bloque, sizeof bloque);
+        if (n > 0) {
+            texto.append(bloque, static_cast<std::size_t>(n));
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            motivo = descripcionDelSistema(errno);
+            ::close(fd);
+            return std::nullopt;
+        }
     }
     ::close(fd);
     return texto;
 }
 
-Archivo cargar(const std::string& ruta) {
+Archivo cargar(std::string texto) {
     Archivo archivo;
-    std::string texto = contenidoDe(ruta);
     if (texto.starts_with(MarcaUtf8)) {
         archivo.marca = MarcaUtf8;
         texto.erase(0, MarcaUtf8.size());
@@ -122,7 +134,8 @@ Posicion buscar(const Archivo& archivo, const std::string& seccion, const std::s
 } // namespace
 
 std::string leer(const std::string& seccion, const std::string& clave, const std::string& ruta) {
-    const Archivo archivo = cargar(texto::recortar(ruta));
+    std::string motivo;
+    const Archivo archivo = cargar(contenidoDe(texto::recortar(ruta), motivo).value_or(""));
     const Posicion pos = buscar(archivo, seccion, clave);
     if (pos.clave == std::string::npos) {
         return {};
@@ -134,7 +147,15 @@ std::string leer(const std::string& seccion, const std::string& clave, const std
 
 void grabar(const std::string& seccion, const std::vector<Valor>& valores,
             const std::string& ruta) {
-    Archivo archivo = cargar(ruta);
+    // A file that is there but cannot be read is not replaced by one that
+    // would hold only this section.
+    std::string motivo;
+    std::optional<std::string> anterior = contenidoDe(ruta, motivo);
+    std::error_code ec;
+    if (!anterior && std::filesystem::exists(ruta, ec)) {
+        throw Error(Error::ErrorArchivo, "No se puede leer " + ruta + " para grabarlo: " + motivo);
+    }
+    Archivo archivo = cargar(std::move(anterior).value_or(""));
     for (const Valor& v : valores) {
         const Posicion pos = buscar(archivo, seccion, v.clave);
         const std::string lineaClave = v.clave + "=" + v.valor;

@@ -23,7 +23,8 @@ struct Valor {
     std::string valor;
 };
 // Writes the keys of one section, in order, in one save. Throws
-// Error(ErrorArchivo) naming the file when it cannot be written.
+// Error(ErrorArchivo) naming the file when it cannot be written, or when it
+// is there but cannot be read (its other sections would be lost).
 void grabar(const std::string& seccion, const std::vector<Valor>& valores,
             const std::string& archivo);
 

@@ -1,5 +1,6 @@
 #include "store/almacen.h"
 
+#include "core/archivo_comun.h"
 #include "core/descripcion_error.h"
 #include "core/error.h"
 #include "store/contexto.h"
@@ -9,7 +10,6 @@
 #include <cerrno>
 #include <chrono>
 #include <ctime>
-#include <fcntl.h>
 #include <filesystem>
 #include <glob.h>
 #include <unistd.h>
@@ -47,10 +47,13 @@ std::string apartar(const std::string& ruta) {
                           "No se pudo apartar la base de datos dañada " + ruta + ": " +
                               core::descripcionDelSistema(errno));
     }
+    // A journal left beside the new store would be played back into it.
     for (const char* diario : {"-journal", "-wal", "-shm"}) {
-        std::error_code ec;
-        if (fs::exists(ruta + diario, ec)) {
-            fs::rename(ruta + diario, destino + diario, ec);
+        if (::access((ruta + diario).c_str(), F_OK) == 0 &&
+            ::rename((ruta + diario).c_str(), (destino + diario).c_str()) != 0) {
+            throw core::Error(core::Error::ErrorBaseDatos,
+                              "No se pudo apartar el diario de la base de datos dañada " + ruta +
+                                  diario + ": " + core::descripcionDelSistema(errno));
         }
     }
     return destino;
@@ -70,36 +73,33 @@ bool sana(BaseDatos& base) {
     }
 }
 
-// The copy is on disk before it replaces the store.
-void sincronizar(const std::string& ruta) {
-    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 void compactar(Contexto& ctx) {
     // From the copy to the rename no other program can write: a load that
     // committed in between would go into the file the copy replaces.
     Transaccion cerrojo(*ctx.Conexion);
     std::error_code ec;
     fs::remove(ctx.rutaCopia(), ec);
-    {
+    try {
         BaseDatos lectora(ctx.rutaBase(), ctx.reloj);
         Sentencia copia(lectora, "VACUUM INTO ?");
         copia.enlazar(1, ctx.rutaCopia());
         copia.paso();
+    } catch (const core::Error&) {
+        // A copy cut short (a full disk) would only take room.
+        fs::remove(ctx.rutaCopia(), ec);
+        throw;
     }
-    sincronizar(ctx.rutaCopia());
-    if (::rename(ctx.rutaCopia().c_str(), ctx.rutaBase().c_str()) != 0) {
+    // The copy is on disk before it replaces the store.
+    if (!core::sincronizarEnDisco(ctx.rutaCopia()) ||
+        ::rename(ctx.rutaCopia().c_str(), ctx.rutaBase().c_str()) != 0) {
         const int numero = errno;
         fs::remove(ctx.rutaCopia(), ec);
         throw core::Error(core::Error::RutaNoEncontrada,
                           "No se pudo reemplazar " + ctx.rutaBase() +
                               " por su copia compactada: " + core::descripcionDelSistema(numero));
     }
-    sincronizar(ctx.carpeta);
+    // The new name lasts once the folder is on disk; the store is whole either way.
+    core::sincronizarEnDisco(ctx.carpeta);
 }
 
 } // namespace

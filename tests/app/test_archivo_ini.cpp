@@ -111,6 +111,9 @@ TEST(ArchivoIni, UnArchivoQueEsUnFifoSeLeeVacioSinEsperar) {
     hilo.join();
     EXPECT_TRUE(termino);
     EXPECT_EQ(ini.RutaPresta, "");
+    // Nor is it replaced by a file holding only the block saved.
+    EXPECT_THROW(ini.Grabar("LINK"), core::Error);
+    EXPECT_TRUE(std::filesystem::is_fifo(c.archivo("configuracion.ini")));
 }
 
 TEST(ArchivoIni, UnaGrabacionQueFallaPorDiscoLlenoDejaEnteraLaConfiguracionAnterior) {

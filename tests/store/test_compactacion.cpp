@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -69,18 +73,23 @@ TEST(CompactarBase, UnaCarpetaEnLugarDeLaBaseDaElErrorYCierra) {
     EXPECT_EQ(a.ctx.Conexion, nullptr);
 }
 
+namespace {
+// A store of a few dozen pages, closed.
+void llenarYCerrar(prueba::AlmacenDePrueba& a) {
+    store::Transaccion t(*a.ctx.Conexion);
+    for (int i = 0; i < 300; ++i) {
+        a.agregar({{"dni", std::to_string(i)}, {"titulo", std::string(200, 't')}});
+    }
+    t.confirmar();
+    a.ctx.Conexion.reset();
+}
+} // namespace
+
 // The check at exit finds the store damaged: the damaged file is kept aside
 // and a sound new store takes its place, for the next load to fill.
 TEST(CompactarBase, UnaBaseDanadaSeApartaYQuedaUnaNuevaSana) {
     prueba::AlmacenDePrueba a;
-    {
-        store::Transaccion t(*a.ctx.Conexion);
-        for (int i = 0; i < 300; ++i) {
-            a.agregar({{"dni", std::to_string(i)}, {"titulo", std::string(200, 't')}});
-        }
-        t.confirmar();
-    }
-    a.ctx.Conexion.reset();
+    llenarYCerrar(a);
     const auto largo = fs::file_size(a.ctx.rutaBase());
     {
         std::fstream base(a.ctx.rutaBase(), std::ios::in | std::ios::out | std::ios::binary);
@@ -107,4 +116,38 @@ TEST(CompactarBase, UnaBaseDanadaSeApartaYQuedaUnaNuevaSana) {
               (std::vector<std::vector<std::string>>{{"0"}}));
     EXPECT_EQ(a.filas("SELECT COUNT(*) > 0 FROM ciudades"),
               (std::vector<std::vector<std::string>>{{"1"}}));
+}
+
+// The disk fills while the copy is written: the store stays as it was, the
+// copy cut short goes, and the message is Spanish and names the store.
+TEST(CompactarBase, UnDiscoLlenoAlCompactarDejaLaBaseComoEstaba) {
+    prueba::AlmacenDePrueba a;
+    llenarYCerrar(a);
+    const std::string antes = a.carpeta.leer("base.mdb");
+    int tubo[2];
+    ASSERT_EQ(pipe(tubo), 0);
+    // In a child whose files cannot grow past a few pages, as on a full disk.
+    const pid_t hijo = fork();
+    if (hijo == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{16384, 16384};
+        setrlimit(RLIMIT_FSIZE, &limite);
+        store::AbrirBaseDatos(a.ctx);
+        const std::optional<core::Error> error = store::CompactarBase(a.ctx);
+        const std::string texto = error ? error->descripcion() : "";
+        (void)!write(tubo[1], texto.data(), texto.size());
+        _exit(0);
+    }
+    close(tubo[1]);
+    std::string mensaje;
+    char bloque[512];
+    for (ssize_t n; (n = read(tubo[0], bloque, sizeof bloque)) > 0;) {
+        mensaje.append(bloque, static_cast<std::size_t>(n));
+    }
+    close(tubo[0]);
+    waitpid(hijo, nullptr, 0);
+    EXPECT_NE(mensaje.find(a.ctx.rutaBase()), std::string::npos) << mensaje;
+    EXPECT_EQ(mensaje.find("disk"), std::string::npos) << mensaje;
+    EXPECT_EQ(a.carpeta.leer("base.mdb"), antes);
+    EXPECT_FALSE(fs::exists(a.ctx.rutaCopia()));
 }
