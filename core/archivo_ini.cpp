@@ -45,13 +45,16 @@ bool Archivo_Ini::Cargar(const std::string& pBloque) {
 }
 
 bool Archivo_Ini::Grabar(const std::string& pBloque) {
-    bool grabado = true;
-    for (const Clave& clave : clavesDelBloque(pBloque)) {
-        grabado =
-            perfil_privado::grabar(clave.seccion, clave.nombre, this->*clave.propiedad, ruta_) &&
-            grabado;
+    const std::vector<Clave> claves = clavesDelBloque(pBloque);
+    if (claves.empty()) {
+        return true;
     }
-    return grabado;
+    std::vector<perfil_privado::Valor> valores;
+    for (const Clave& clave : claves) {
+        valores.push_back({clave.nombre, this->*clave.propiedad});
+    }
+    perfil_privado::grabar(claves.front().seccion, valores, ruta_);
+    return true;
 }
 
 } // namespace core

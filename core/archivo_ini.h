@@ -13,7 +13,8 @@ public:
     explicit Archivo_Ini(std::string carpeta);
 
     bool Cargar(const std::string& pBloque);
-    // Returns false when the file could not be written.
+    // Saves the block's keys in one step: a save that fails leaves the file
+    // as it was and throws Error(ErrorArchivo) naming it.
     bool Grabar(const std::string& pBloque);
 
     std::string CUE;

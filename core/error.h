@@ -13,7 +13,10 @@ public:
     static constexpr int ArgumentoInvalido = 5;
     // A percentage with no loans loaded to divide by.
     static constexpr int DivisionPorCero = 11;
-    // A program that cannot be started (the help command).
+    // An exception the program did not expect, caught before it could end it.
+    static constexpr int ErrorInterno = 51;
+    // A file that is not there: the help command's program, the settings of
+    // the headless command.
     static constexpr int ArchivoNoEncontrado = 53;
     // Errors writing a file (settings, export).
     static constexpr int ErrorArchivo = 75;
@@ -30,6 +33,9 @@ public:
     static constexpr int ImpresionCancelada = 32755;
 
     Error(int numero, std::string descripcion);
+    // What an exception the program did not expect becomes when it is caught
+    // before it can end the program.
+    static Error interno();
 
     int numero() const noexcept { return numero_; }
     const std::string& descripcion() const noexcept { return descripcion_; }

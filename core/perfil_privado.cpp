@@ -1,30 +1,59 @@
 #include "core/perfil_privado.h"
 
+#include "core/archivo_comun.h"
+#include "core/descripcion_error.h"
+#include "core/error.h"
 #include "core/texto.h"
 
-#include <fstream>
+#include <cerrno>
+#include <filesystem>
 #include <optional>
-#include <sstream>
+#include <unistd.h>
 #include <vector>
 
 namespace core::perfil_privado {
 namespace {
 
+constexpr std::string_view MarcaUtf8 = "\xEF\xBB\xBF";
+
 struct Archivo {
+    std::string marca; // a byte-order mark before the first line, kept on saving
     std::vector<std::string> lineas;
     std::string finDeLinea = "\n";
     bool terminaEnSalto = true;
 };
 
-Archivo cargar(const std::string& ruta) {
-    Archivo archivo;
-    std::ifstream entrada(ruta, std::ios::binary);
-    if (!entrada) {
-        return archivo;
+// The bytes of the file; nullopt, with the reason, when it cannot be read
+// whole (missing, not a regular file, a read error).
+std::optional<std::string> contenidoDe(const std::string& ruta, std::string& motivo) {
+    const int fd = abrirArchivoComun(ruta, motivo);
+    if (fd < 0) {
+        return std::nullopt;
     }
-    std::stringstream contenido;
-    contenido << entrada.rdbuf();
-    const std::string texto = contenido.str();
+    std::string texto;
+    char bloque[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, bloque, sizeof bloque);
+        if (n > 0) {
+            texto.append(bloque, static_cast<std::size_t>(n));
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            motivo = descripcionDelSistema(errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+    }
+    ::close(fd);
+    return texto;
+}
+
+Archivo cargar(std::string texto) {
+    Archivo archivo;
+    if (texto.starts_with(MarcaUtf8)) {
+        archivo.marca = MarcaUtf8;
+        texto.erase(0, MarcaUtf8.size());
+    }
     if (texto.find("\r\n") != std::string::npos) {
         archivo.finDeLinea = "\r\n";
     }
@@ -105,7 +134,8 @@ Posicion buscar(const Archivo& archivo, const std::string& seccion, const std::s
 } // namespace
 
 std::string leer(const std::string& seccion, const std::string& clave, const std::string& ruta) {
-    const Archivo archivo = cargar(texto::recortar(ruta));
+    std::string motivo;
+    const Archivo archivo = cargar(contenidoDe(texto::recortar(ruta), motivo).value_or(""));
     const Posicion pos = buscar(archivo, seccion, clave);
     if (pos.clave == std::string::npos) {
         return {};
@@ -115,31 +145,39 @@ std::string leer(const std::string& seccion, const std::string& clave, const std
     return texto::prefijoUtf8(valor, LargoMaximo);
 }
 
-bool grabar(const std::string& seccion, const std::string& clave, const std::string& valor,
+void grabar(const std::string& seccion, const std::vector<Valor>& valores,
             const std::string& ruta) {
-    Archivo archivo = cargar(ruta);
-    const Posicion pos = buscar(archivo, seccion, clave);
-    const std::string lineaClave = clave + "=" + valor;
-    if (pos.clave != std::string::npos) {
-        archivo.lineas[pos.clave] = lineaClave;
-    } else if (pos.seccion != std::string::npos) {
-        archivo.lineas.insert(archivo.lineas.begin() + static_cast<long>(pos.finSeccion),
-                              lineaClave);
-    } else {
-        if (!archivo.lineas.empty() && !archivo.terminaEnSalto) {
+    // A file that is there but cannot be read is not replaced by one that
+    // would hold only this section.
+    std::string motivo;
+    std::optional<std::string> anterior = contenidoDe(ruta, motivo);
+    std::error_code ec;
+    if (!anterior && std::filesystem::exists(ruta, ec)) {
+        throw Error(Error::ErrorArchivo, "No se puede leer " + ruta + " para grabarlo: " + motivo);
+    }
+    Archivo archivo = cargar(std::move(anterior).value_or(""));
+    for (const Valor& v : valores) {
+        const Posicion pos = buscar(archivo, seccion, v.clave);
+        const std::string lineaClave = v.clave + "=" + v.valor;
+        if (pos.clave != std::string::npos) {
+            archivo.lineas[pos.clave] = lineaClave;
+        } else if (pos.seccion != std::string::npos) {
+            archivo.lineas.insert(archivo.lineas.begin() + static_cast<long>(pos.finSeccion),
+                                  lineaClave);
+        } else {
             archivo.terminaEnSalto = true;
+            archivo.lineas.push_back("[" + seccion + "]");
+            archivo.lineas.push_back(lineaClave);
         }
-        archivo.lineas.push_back("[" + seccion + "]");
-        archivo.lineas.push_back(lineaClave);
     }
-    std::ofstream salida(ruta, std::ios::binary | std::ios::trunc);
+    std::string contenido = archivo.marca;
     for (std::size_t i = 0; i < archivo.lineas.size(); ++i) {
-        salida << archivo.lineas[i];
+        contenido += archivo.lineas[i];
         if (i + 1 < archivo.lineas.size() || archivo.terminaEnSalto) {
-            salida << archivo.finDeLinea;
+            contenido += archivo.finDeLinea;
         }
     }
-    return static_cast<bool>(salida.flush());
+    reemplazarArchivo(ruta, contenido);
 }
 
 } // namespace core::perfil_privado

@@ -174,4 +174,30 @@ std::string comillasSql(std::string_view s) {
     return r;
 }
 
+std::string campoTabulado(std::string_view valor) {
+    std::string r;
+    r.reserve(valor.size());
+    for (std::size_t i = 0; i < valor.size();) {
+        const std::size_t inicio = i;
+        const char32_t c = siguienteCodigo(valor, i);
+        if (c == '\\') {
+            r += "\\\\";
+        } else if (c == '\t') {
+            r += "\\t";
+        } else if (c == '\n') {
+            r += "\\n";
+        } else if (c == '\r') {
+            r += "\\r";
+        } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+            static constexpr char Hex[] = "0123456789abcdef";
+            r += "\\x";
+            r += Hex[c >> 4];
+            r += Hex[c & 0xF];
+        } else {
+            r.append(valor.substr(inicio, i - inicio));
+        }
+    }
+    return r;
+}
+
 } // namespace core::texto

@@ -18,6 +18,10 @@ std::string prefijoUtf8(std::string_view s, std::size_t n);
 std::size_t largoUtf8(std::string_view s);
 // Every apostrophe doubled, for a text placed between quotes in a statement.
 std::string comillasSql(std::string_view s);
+// A value as one field of tab-separated output: backslash, tab, line breaks
+// and every other control character written as an escape (\\, \t, \n, \r,
+// \xHH), so that a value never shifts a column nor reaches a terminal raw.
+std::string campoTabulado(std::string_view valor);
 
 // Decodes one code point at s[i], advancing i. Invalid bytes decode as
 // themselves (Latin-1) so no text is ever lost.

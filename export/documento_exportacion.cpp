@@ -7,6 +7,7 @@
 #include "export/sentencias_exportacion.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
+#include "store/lectura_compartida.h"
 
 #include <array>
 #include <functional>
@@ -278,21 +279,25 @@ std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro
                                  TextoPeriodo(periodo, ctx.reloj.hoy()) + "</Periodo>";
     // The sections are independent, each a few dozen scans of presta: the
     // middle two are written over a second connection on another thread, so
-    // an export over a whole school year uses both cores. Rows not yet
-    // committed are seen by the program's connection alone: then it writes
-    // everything itself.
+    // an export over a whole school year uses both cores. Both connections
+    // read one state of the store, whatever other programs commit meanwhile.
+    // When they cannot (rows not yet committed, which only the program's own
+    // connection sees) it writes everything itself.
     using Seccion = Redactor::Seccion;
     const auto medio = [&filtro](store::Contexto& c) {
         return Redactor(c, filtro).secciones({Seccion::LibrosMorosos, Seccion::Usuarios});
     };
+    store::Contexto otro(ctx.carpeta, ctx.reloj);
+    const std::unique_ptr<store::LecturaCompartida> compartida =
+        store::LecturaCompartida::abrir(conexion, otro);
+    // Reading alone, the program's connection still reads one state throughout.
+    const std::unique_ptr<store::TransaccionLectura> sola =
+        compartida || conexion.enTransaccion()
+            ? nullptr
+            : std::make_unique<store::TransaccionLectura>(conexion);
     std::future<std::string> seccionesMedias =
-        conexion.enTransaccion()
-            ? std::async(std::launch::deferred, [&] { return medio(ctx); })
-            : std::async(std::launch::async, [&] {
-                  store::Contexto otro(ctx.carpeta, ctx.reloj);
-                  otro.Conexion = std::make_unique<store::BaseDatos>(conexion.ruta(), ctx.reloj);
-                  return medio(otro);
-              });
+        compartida ? std::async(std::launch::async, [&] { return medio(otro); })
+                   : std::async(std::launch::deferred, [&] { return medio(ctx); });
     Redactor redactor(ctx, filtro);
     const std::string libros = redactor.secciones({Seccion::Libros});
     const std::string morosos = redactor.secciones({Seccion::Morosos});

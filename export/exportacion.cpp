@@ -1,11 +1,11 @@
 #include "export/exportacion.h"
 
+#include "core/archivo_comun.h"
+#include "core/descripcion_error.h"
 #include "core/error.h"
 #include "core/texto.h"
 #include "store/contexto.h"
 #include "store/cotas_fecha.h"
-
-#include <QSaveFile>
 
 #include <filesystem>
 
@@ -52,17 +52,12 @@ std::string EscribirExportacion(store::Contexto& ctx, const std::string& filtro,
     std::filesystem::create_directories(carpeta, ec);
     if (ec) {
         throw core::Error(core::Error::RutaNoEncontrada,
-                          "No se pudo crear la carpeta " + carpeta + ": " + ec.message());
+                          "No se pudo crear la carpeta " + carpeta + ": " +
+                              core::descripcionDelSistema(ec.value()));
     }
     const std::string ruta = carpeta + "/" + NombreArchivoExportacion(ctx.reloj.hoy());
     // Written beside the target and renamed over it only once complete.
-    QSaveFile archivo(QString::fromStdString(ruta));
-    const auto largo = static_cast<qint64>(bytes.size());
-    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(bytes.data(), largo) != largo ||
-        !archivo.commit()) {
-        throw core::Error(core::Error::ErrorArchivo, "No se pudo escribir " + ruta + ": " +
-                                                         archivo.errorString().toStdString());
-    }
+    core::reemplazarArchivo(ruta, bytes);
     return ruta;
 }
 

@@ -1,11 +1,11 @@
 #include "isis/archivo_mapeado.h"
 
+#include "core/archivo_comun.h"
+#include "core/descripcion_error.h"
 #include "core/error.h"
 #include "core/texto.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -25,9 +25,9 @@ struct Mapeo {
     }
 };
 
-[[noreturn]] void fallar(const std::string& ruta) {
+[[noreturn]] void fallar(const std::string& ruta, const std::string& motivo) {
     throw core::Error(core::Error::ErrorIsis,
-                      "No se puede leer el archivo " + ruta + ": " + std::strerror(errno));
+                      "No se puede leer el archivo " + ruta + ": " + motivo);
 }
 
 } // namespace
@@ -35,23 +35,21 @@ struct Mapeo {
 ArchivoMapeado ArchivoMapeado::abrir(const std::string& ruta) {
     ArchivoMapeado a;
     a.nombre_ = ruta;
-    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
+    std::string motivo;
+    const int fd = core::abrirArchivoComun(ruta, motivo);
     if (fd < 0) {
-        fallar(ruta);
+        fallar(ruta, motivo);
     }
     struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        errno = errno == 0 ? EINVAL : errno;
-        fallar(ruta);
-    }
+    fstat(fd, &info);
     auto mapeo = std::make_shared<Mapeo>();
     if (info.st_size > 0) {
         mapeo->largo = static_cast<std::size_t>(info.st_size);
         void* p = mmap(nullptr, mapeo->largo, PROT_READ, MAP_PRIVATE, fd, 0);
         if (p == MAP_FAILED) {
+            const int numero = errno;
             ::close(fd);
-            fallar(ruta);
+            fallar(ruta, core::descripcionDelSistema(numero));
         }
         mapeo->direccion = p;
     }

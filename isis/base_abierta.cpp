@@ -39,6 +39,20 @@ std::string sinExtensionMst(const std::string& ruta) {
     return ruta;
 }
 
+std::string porQueNoAbre(const std::string& ruta) {
+    std::string motivo;
+    for (const char* extension : {".MST", ".XRF"}) {
+        const std::string esperado = ruta + extension;
+        if (archivoDeBase(ruta, extension)) {
+            continue;
+        }
+        const auto hallado = buscarSinMayusculas(esperado);
+        motivo = hallado ? *hallado + " no es un archivo común" : "falta el archivo " + esperado;
+        break;
+    }
+    return "No existe la base de datos " + ruta + (motivo.empty() ? "" : ": " + motivo);
+}
+
 BaseAbierta::BaseAbierta(ArchivoMaestro maestro, std::string ruta)
     : maestro_(std::move(maestro)), ruta_(std::move(ruta)), codigo_(detectarCodigo(maestro_)) {}
 

@@ -46,4 +46,9 @@ private:
 // A database path given with or without its ".mst" (any case), without it.
 std::string sinExtensionMst(const std::string& ruta);
 
+// Why the database at `rutaSinExtension` does not open: "No existe la base
+// de datos", the path as given, and its master or cross-reference file that
+// is missing or is not a regular file.
+std::string porQueNoAbre(const std::string& rutaSinExtension);
+
 } // namespace isis

@@ -139,16 +139,28 @@ void ArchivoInvertido::prepararArbol(Arbol& a, int numero, const ArchivoMapeado&
     a.entradaHoja = t.entradaHoja;
     a.cantidadNodos = static_cast<std::int64_t>(nodos.tamano() / t.registroNodo);
     a.cantidadHojas = static_cast<std::int64_t>(hojas.tamano() / t.registroHoja);
-    if (a.cantidadHojas == 0 || a.cantidadNodos == 0) {
-        a.raiz = 0;
-        return;
-    }
+    // A tree has nodes and leaves, or neither; the control record, when there
+    // is one, says which. Anything else is a file emptied or lost, whose keys
+    // would silently be missing.
+    bool vacio = a.cantidadHojas == 0 && a.cantidadNodos == 0;
     if (archivos_.cnt) {
         const LectorBytes l = lector(*archivos_.cnt);
         const std::uint64_t r = static_cast<std::uint64_t>(numero - 1) * (alineado_ ? 28 : 26);
         const std::int16_t niveles = l.i16(r + 10);
-        a.raiz = niveles < 0 ? 0 : l.i32(r + 12);
-    } else {
+        vacio = niveles < 0;
+        a.raiz = vacio ? 0 : l.i32(r + 12);
+    }
+    if (vacio) {
+        a.raiz = 0;
+        return;
+    }
+    if (a.cantidadNodos == 0) {
+        lector(nodos).danado("no tiene nodos, pero el árbol de claves no está vacío");
+    }
+    if (a.cantidadHojas == 0) {
+        lector(hojas).danado("no tiene hojas, pero el árbol de claves no está vacío");
+    }
+    if (!archivos_.cnt) {
         a.raiz = buscarRaiz(a);
     }
     if (a.raiz < 0 || a.raiz > a.cantidadNodos) {

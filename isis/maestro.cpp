@@ -56,6 +56,14 @@ ArchivoMaestro::ArchivoMaestro(ArchivoMapeado mst, ArchivoMapeado xrf)
     if (siguienteMfn_ < 1) {
         lm.danado("el próximo MFN del registro de control es " + std::to_string(siguienteMfn_));
     }
+    // Every MFN below the next one has its slot in the cross-reference file:
+    // a shorter file was cut, and records would silently go missing.
+    const auto ultimo = static_cast<std::uint64_t>(siguienteMfn_ - 1);
+    if (ultimo > 0 &&
+        !lxrf().cabe((ultimo - 1) / 127 * kBloque + 4 + 4 * ((ultimo - 1) % 127), 4)) {
+        lxrf().danado("no llega al MFN " + std::to_string(ultimo) + ", el último del archivo " +
+                      mst_.nombre());
+    }
     const int declarado = lm.u16(14) >> 8;
     if (declarado > 6) {
         lm.danado("desplazamiento de punteros " + std::to_string(declarado) + " no admitido");

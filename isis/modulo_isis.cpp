@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "core/texto.h"
+#include "isis/base_abierta.h"
 #include "isis/isis32.h"
 
 #include <algorithm>
@@ -47,8 +48,8 @@ void ModuloIsis::AbrirBase(BaseIsis& base) {
         s.resize(s.size() - 4);
     }
     if (IsisSpaMf(base.Espacio, s) != 0) {
-        Avisos.push_back("No existe la base de datos " + s);
-        return;
+        throw core::Error(core::Error::ErrorIsis,
+                          porQueNoAbre(sinExtensionMst(base.Carpeta + base.Nombre)));
     }
     IsisSpaIf(base.Espacio, s);
     IsisSpaFst(base.Espacio, "@" + s + ".FST");
@@ -103,19 +104,38 @@ std::string ModuloIsis::FormatearRegistro(BaseIsis& base) {
     }
 }
 
-std::int32_t ModuloIsis::BuscarClave(BaseIsis& base, const std::string& clave) {
+std::vector<EntradaPosting> ModuloIsis::postingsDe(BaseIsis& base, const std::string& clave) {
     LecturaTermino termino;
     termino.clave = core::texto::prefijoUtf8(clave, kLargoTermino);
     termino.clave.append(kLargoTermino - core::texto::largoUtf8(termino.clave), ' ');
     const std::int32_t n = IsisTrmReadMap(base.Espacio, 0, termino);
     if (n <= 0) {
+        return {};
+    }
+    std::vector<EntradaPosting> tabla(static_cast<std::size_t>(n));
+    IsisTrmPostingMap(base.Espacio, 0, 1, n, tabla.data());
+    return tabla;
+}
+
+std::int32_t ModuloIsis::BuscarClave(BaseIsis& base, const std::string& clave) {
+    const std::vector<EntradaPosting> tabla = postingsDe(base, clave);
+    if (tabla.empty()) {
         return 0;
     }
-    std::vector<EntradaPosting> tabla(static_cast<std::size_t>(n) + 1);
-    IsisTrmPostingMap(base.Espacio, 0, 1, n, &tabla[1]);
-    const std::int32_t m = tabla[static_cast<std::size_t>(n)].mfn;
+    const std::int32_t m = tabla.back().mfn;
     LeerRegistro(base, m);
     return m;
+}
+
+std::int32_t ModuloIsis::BuscarTermino(BaseIsis& base, const std::string& termino) {
+    ListaMfn.clear();
+    for (const EntradaPosting& p : postingsDe(base, termino)) {
+        ListaMfn.push_back(p.mfn);
+    }
+    std::sort(ListaMfn.begin(), ListaMfn.end());
+    ListaMfn.erase(std::unique(ListaMfn.begin(), ListaMfn.end()), ListaMfn.end());
+    ListaMfn.push_back(0);
+    return static_cast<std::int32_t>(ListaMfn.size()) - 1;
 }
 
 std::int32_t ModuloIsis::BuscarExpresion(BaseIsis& base, const std::string& expresion) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "isis/isis32.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,11 +15,12 @@ struct BaseIsis {
     std::int32_t Espacio = 0;
 };
 
-// The module Isis: the nine operations the load run uses, over the call table
-// of isis32.h. Texts in and out are UTF-8; the database's code page is dealt
-// with inside. Corrupt files throw Error naming the file. What the module
-// has to tell the user without stopping (a database that does not open, a
-// format that fails) it keeps in Avisos, in order, for the caller to show.
+// The module Isis: the operations the load run uses, over the call table of
+// isis32.h. Texts in and out are UTF-8; the database's code page is dealt
+// with inside. A database that does not open, or whose files are damaged,
+// throws Error naming the file. What the module has to tell the user
+// without stopping (a format that fails) it keeps in Avisos, in order, for
+// the caller to show.
 class ModuloIsis {
 public:
     ModuloIsis() = default;
@@ -31,8 +34,9 @@ public:
 
     void IniciarIsis(std::int16_t n);
     void CerrarIsis();
-    // Notes "No existe la base de datos " + the upper-cased path when the
-    // master file cannot be opened, and attaches nothing.
+    // Throws Error "No existe la base de datos " + the path as given, naming
+    // the file that is missing, when the master file cannot be opened: a
+    // database read as empty would pass for one without records.
     void AbrirBase(BaseIsis& base);
     void LeerRegistro(BaseIsis& base, std::int32_t mfn);
     std::int32_t UltimoMfn(BaseIsis& base);
@@ -41,8 +45,15 @@ public:
     std::string FormatearRegistro(BaseIsis& base);
     std::int32_t BuscarClave(BaseIsis& base, const std::string& clave);
     std::int32_t BuscarExpresion(BaseIsis& base, const std::string& expresion);
+    // The records that hold `termino` as one key of the inverted file, never
+    // read as a search expression: ListaMfn gets their MFNs in ascending
+    // order followed by a 0, as a search leaves it. Returns how many.
+    std::int32_t BuscarTermino(BaseIsis& base, const std::string& termino);
 
 private:
+    // The postings of one key (31 characters, blank-padded), from the first.
+    std::vector<EntradaPosting> postingsDe(BaseIsis& base, const std::string& clave);
+
     // The text areas the calls write into, kept between calls.
     std::vector<char> areaCampo_;
     std::vector<char> areaFormato_;

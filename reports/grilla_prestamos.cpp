@@ -1,5 +1,6 @@
 #include "reports/grilla_prestamos.h"
 
+#include "core/texto.h"
 #include "store/almacen.h"
 #include "store/registros.h"
 
@@ -96,7 +97,7 @@ std::string TextoTabulado(const Grilla& grilla) {
             if (c > 0) {
                 salida += '\t';
             }
-            salida += grilla.texto(f, c);
+            salida += core::texto::campoTabulado(grilla.texto(f, c));
         }
         salida += '\n';
     }

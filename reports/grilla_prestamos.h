@@ -44,7 +44,9 @@ Grilla GrillaDeConsulta(store::Contexto& ctx, const std::string& sentencia,
 std::optional<std::string> ClaveOrden(const Grilla& grilla,
                                       const std::vector<ColumnaGrilla>& columnas);
 
-// Every row but the trailing empty one, cells separated by tabs, one line each.
+// Every row but the trailing empty one, cells separated by tabs, one line
+// each; tabs, line breaks and control characters inside a cell are escaped
+// (core::texto::campoTabulado), so no value shifts a column.
 std::string TextoTabulado(const Grilla& grilla);
 
 } // namespace reports

@@ -1,18 +1,108 @@
 #include "store/almacen.h"
 
+#include "core/archivo_comun.h"
+#include "core/descripcion_error.h"
 #include "core/error.h"
 #include "store/contexto.h"
 #include "store/dialecto_jet.h"
 #include "store/esquema.h"
 
-#include <sqlite3.h>
-
+#include <cerrno>
+#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <glob.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace store {
+
+namespace {
+
+// The name a damaged store is kept under: "base.mdb.dañada-AAAAMMDD-HHMMSS",
+// with "-2", "-3" ... when one of that second is already there.
+std::string nombreApartada(const std::string& ruta) {
+    const std::time_t ahora =
+        std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&ahora, &local);
+    char sello[32];
+    std::strftime(sello, sizeof sello, "%Y%m%d-%H%M%S", &local);
+    const std::string nombre = ruta + ".dañada-" + sello;
+    std::string libre = nombre;
+    std::error_code ec;
+    for (int n = 2; fs::exists(libre, ec) || fs::exists(libre + "-journal", ec); ++n) {
+        libre = nombre + "-" + std::to_string(n);
+    }
+    return libre;
+}
+
+// Moves the store and the journal that belongs to it aside, together, so
+// the pair can still be opened as it was. Nothing is deleted.
+std::string apartar(const std::string& ruta) {
+    const std::string destino = nombreApartada(ruta);
+    if (::rename(ruta.c_str(), destino.c_str()) != 0) {
+        throw core::Error(core::Error::ErrorBaseDatos,
+                          "No se pudo apartar la base de datos dañada " + ruta + ": " +
+                              core::descripcionDelSistema(errno));
+    }
+    // A journal left beside the new store would be played back into it.
+    for (const char* diario : {"-journal", "-wal", "-shm"}) {
+        if (::access((ruta + diario).c_str(), F_OK) == 0 &&
+            ::rename((ruta + diario).c_str(), (destino + diario).c_str()) != 0) {
+            throw core::Error(core::Error::ErrorBaseDatos,
+                              "No se pudo apartar el diario de la base de datos dañada " + ruta +
+                                  diario + ": " + core::descripcionDelSistema(errno));
+        }
+    }
+    return destino;
+}
+
+// The store passes its integrity check. A check the engine cannot even run
+// on a damaged file counts as failed; any other failure is thrown.
+bool sana(BaseDatos& base) {
+    try {
+        Sentencia revision(base, "PRAGMA integrity_check");
+        return revision.paso() && revision.valor(0).value_or("") == "ok";
+    } catch (const core::Error&) {
+        if (!base.danada()) {
+            throw;
+        }
+        return false;
+    }
+}
+
+void compactar(Contexto& ctx) {
+    // From the copy to the rename no other program can write: a load that
+    // committed in between would go into the file the copy replaces.
+    Transaccion cerrojo(*ctx.Conexion);
+    std::error_code ec;
+    fs::remove(ctx.rutaCopia(), ec);
+    try {
+        BaseDatos lectora(ctx.rutaBase(), ctx.reloj);
+        Sentencia copia(lectora, "VACUUM INTO ?");
+        copia.enlazar(1, ctx.rutaCopia());
+        copia.paso();
+    } catch (const core::Error&) {
+        // A copy cut short (a full disk) would only take room.
+        fs::remove(ctx.rutaCopia(), ec);
+        throw;
+    }
+    // The copy is on disk before it replaces the store.
+    if (!core::sincronizarEnDisco(ctx.rutaCopia()) ||
+        ::rename(ctx.rutaCopia().c_str(), ctx.rutaBase().c_str()) != 0) {
+        const int numero = errno;
+        fs::remove(ctx.rutaCopia(), ec);
+        throw core::Error(core::Error::RutaNoEncontrada,
+                          "No se pudo reemplazar " + ctx.rutaBase() +
+                              " por su copia compactada: " + core::descripcionDelSistema(numero));
+    }
+    // The new name lasts once the folder is on disk; the store is whole either way.
+    core::sincronizarEnDisco(ctx.carpeta);
+}
+
+} // namespace
 
 bool RecuperarCompactacion(const Contexto& ctx) {
     std::error_code ec;
@@ -23,12 +113,32 @@ bool RecuperarCompactacion(const Contexto& ctx) {
     return false;
 }
 
-void AbrirBaseDatos(Contexto& ctx) {
+std::optional<std::string> AbrirBaseDatos(Contexto& ctx) {
     ctx.Conexion.reset();
     RecuperarCompactacion(ctx);
     auto base = std::make_unique<BaseDatos>(ctx.rutaBase(), ctx.reloj);
+    try {
+        crearEsquema(*base);
+    } catch (const core::Error&) {
+        if (!base->danada()) {
+            throw;
+        }
+        base.reset();
+        return RepararBaseDatos(ctx);
+    }
+    ctx.Conexion = std::move(base);
+    return std::nullopt;
+}
+
+std::string RepararBaseDatos(Contexto& ctx) {
+    ctx.Conexion.reset();
+    const std::string apartada = apartar(ctx.rutaBase());
+    auto base = std::make_unique<BaseDatos>(ctx.rutaBase(), ctx.reloj);
     crearEsquema(*base);
     ctx.Conexion = std::move(base);
+    return "La base de datos " + ctx.rutaBase() + " estaba dañada: se la guardó aparte como " +
+           fs::path(apartada).filename().string() +
+           " y se creó una nueva, que la carga de las bases ISIS vuelve a llenar.";
 }
 
 BaseDatos& ConexionAbierta(Contexto& ctx) {
@@ -71,33 +181,26 @@ bool ExisteArchivo(const std::string& ruta) {
 
 std::optional<core::Error> CompactarBase(Contexto& ctx) {
     ctx.ArchivoIni.reset();
+    std::optional<core::Error> falla;
     try {
-        {
-            Sentencia revision(ConexionAbierta(ctx), "PRAGMA integrity_check");
-            if (!revision.paso() || revision.valor(0).value_or("") != "ok") {
-                throw core::Error(core::Error::ErrorBaseDatos, "La base de datos está dañada: " +
-                                                                   revision.valor(0).value_or(""));
-            }
+        BaseDatos& base = ConexionAbierta(ctx);
+        // After another program's compaction this connection reads a file
+        // that is no longer the store: check and copy the one that is.
+        if (base.seMovio()) {
+            base.reabrir();
         }
-        std::error_code ec;
-        fs::remove(ctx.rutaCopia(), ec);
-        {
-            Sentencia copia(*ctx.Conexion, "VACUUM INTO ?");
-            copia.enlazar(1, ctx.rutaCopia());
-            copia.paso();
-        }
-        ctx.Conexion.reset();
-        fs::rename(ctx.rutaCopia(), ctx.rutaBase(), ec);
-        if (ec) {
-            throw core::Error(core::Error::RutaNoEncontrada, ec.message());
+        if (sana(base)) {
+            compactar(ctx);
+        } else {
+            falla = core::Error(core::Error::ErrorBaseDatos, RepararBaseDatos(ctx));
         }
     } catch (const core::Error& e) {
-        ctx.Conexion.reset();
         if (e.numero() != core::Error::ObjetoNoEstablecido) {
-            return e;
+            falla = e;
         }
     }
-    return std::nullopt;
+    ctx.Conexion.reset();
+    return falla;
 }
 
 } // namespace store

@@ -19,9 +19,17 @@ constexpr int adLockPessimistic = 2;
 
 // Opens base.mdb in the application folder into ctx.Conexion (a previous
 // connection is released). A missing store is recovered from base.bak or
-// created with its schema. Throws Error when the store cannot be opened;
-// ctx.Conexion is then empty.
-void AbrirBaseDatos(Contexto& ctx);
+// created with its schema. A store that is damaged or not a database at all
+// is repaired (RepararBaseDatos); the sentence that tells the user is then
+// returned. Throws Error when the store cannot be opened; ctx.Conexion is
+// then empty.
+std::optional<std::string> AbrirBaseDatos(Contexto& ctx);
+
+// Keeps the damaged store aside as base.mdb.dañada-AAAAMMDD-HHMMSS, with its
+// journal, never deleting it, and opens a new store with its schema into
+// ctx.Conexion: presta is refilled by the load, ciudades by the schema.
+// Returns one Spanish sentence for the user, naming both files.
+std::string RepararBaseDatos(Contexto& ctx);
 
 // The open store connection; throws Error 91 when the store was never opened.
 BaseDatos& ConexionAbierta(Contexto& ctx);
@@ -38,12 +46,15 @@ std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& se
 // ? are honoured, a folder counts, an empty path does not. Never throws.
 bool ExisteArchivo(const std::string& ruta);
 
-// The exit sequence: releases the shared settings, closes the store, checks
-// it, compacts it into base.bak and renames that over base.mdb in one step.
-// A failure skips the remaining steps; the store is closed in every case.
-// Returns the failure for the caller to show, nothing when the sequence ran
-// through or when the store was never opened (error 91, which is no
-// failure here). The caller then ends the program.
+// The exit sequence: releases the shared settings, checks the store, compacts
+// it into base.bak and renames that over base.mdb in one step, holding the
+// store against other programs' writes from the copy to the rename. A store
+// that fails its check is repaired instead (RepararBaseDatos), the sentence
+// returned as an Error for the user. A failure skips the remaining steps;
+// the store is closed in every case. Returns the failure for the caller to
+// show, nothing when the sequence ran through or when the store was never
+// opened (error 91, which is no failure here). The caller then ends the
+// program.
 [[nodiscard]] std::optional<core::Error> CompactarBase(Contexto& ctx);
 
 // Finishes an exit compaction that was interrupted (base.mdb missing,

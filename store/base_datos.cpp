@@ -1,5 +1,6 @@
 #include "store/base_datos.h"
 
+#include "core/descripcion_error.h"
 #include "core/error.h"
 #include "core/reloj.h"
 #include "store/coleccion_espanol.h"
@@ -115,53 +116,96 @@ void parecido(sqlite3_context* ctx, int argc, sqlite3_value** args) {
     sqlite3_result_int(ctx, parecidoEspanol(textoDe(args[1]), textoDe(args[0]), escape) ? 1 : 0);
 }
 
-void registrar(sqlite3* db, const char* nombre, int argumentos, void* datos,
+void registrar(BaseDatos& base, const char* nombre, int argumentos, void* datos,
                void (*funcion)(sqlite3_context*, int, sqlite3_value**)) {
     const int banderas = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    if (sqlite3_create_function(db, nombre, argumentos, banderas, datos, funcion, nullptr,
-                                nullptr) != SQLITE_OK) {
-        lanzarErrorSqlite(db, nombre);
+    if (sqlite3_create_function(base.manejador(), nombre, argumentos, banderas, datos, funcion,
+                                nullptr, nullptr) != SQLITE_OK) {
+        base.fallar(nombre);
     }
 }
 
 } // namespace
 
 void lanzarErrorSqlite(sqlite3* db, const std::string& contexto) {
-    const std::string mensaje = db ? sqlite3_errmsg(db) : "sin conexión";
+    if (db == nullptr) {
+        throw core::Error(core::Error::ErrorBaseDatos, "Memoria insuficiente");
+    }
+    const char* archivo = sqlite3_db_filename(db, "main");
+    const std::string descripcion =
+        core::descripcionDelMotor(sqlite3_extended_errcode(db), sqlite3_system_errno(db),
+                                  sqlite3_errmsg(db), archivo != nullptr ? archivo : "");
     throw core::Error(core::Error::ErrorBaseDatos,
-                      contexto.empty() ? mensaje : mensaje + " (" + contexto + ")");
+                      contexto.empty() ? descripcion : descripcion + " (" + contexto + ")");
 }
 
 bool BaseDatos::enTransaccion() const {
     return sqlite3_get_autocommit(db_) == 0;
 }
 
-BaseDatos::BaseDatos(const std::string& ruta, const core::Reloj& reloj) : ruta_(ruta) {
-    if (sqlite3_open_v2(ruta.c_str(), &db_,
+bool BaseDatos::danada() const {
+    return core::motorIndicaDano(codigoFallo_);
+}
+
+bool BaseDatos::ocupada() const {
+    return core::motorIndicaOcupado(codigoFallo_);
+}
+
+bool BaseDatos::seMovio() const {
+    int movido = 0;
+    return sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &movido) == SQLITE_OK &&
+           movido != 0;
+}
+
+void BaseDatos::fallar(const std::string& contexto) {
+    codigoFallo_ = sqlite3_extended_errcode(db_);
+    lanzarErrorSqlite(db_, contexto);
+}
+
+BaseDatos::BaseDatos(const std::string& ruta, const core::Reloj& reloj)
+    : ruta_(ruta), reloj_(reloj) {
+    abrir();
+}
+
+void BaseDatos::reabrir() {
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+    abrir();
+}
+
+void BaseDatos::abrir() {
+    if (sqlite3_open_v2(ruta_.c_str(), &db_,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK) {
-        const std::string mensaje = db_ ? sqlite3_errmsg(db_) : "memoria insuficiente";
+        const std::string descripcion =
+            db_ != nullptr ? core::descripcionDelMotor(sqlite3_extended_errcode(db_),
+                                                       sqlite3_system_errno(db_), "", ruta_)
+                           : "Memoria insuficiente";
         sqlite3_close(db_);
         db_ = nullptr;
-        throw core::Error(core::Error::ErrorBaseDatos, "No se pudo abrir " + ruta + ": " + mensaje);
+        throw core::Error(core::Error::ErrorBaseDatos, descripcion);
     }
-    sqlite3_busy_timeout(db_, 2000);
     // One user on one thread: read the file through memory and keep a large
-    // page cache, so reports over a whole school year stay quick.
+    // page cache, so reports over a whole school year stay quick. The
+    // rollback journal lets a program hold the store for a moment (a write,
+    // the exit compaction, an export's two connections) and guarantees that
+    // a crash leaves the previous state; while another program holds the
+    // store the mode stays as it is, without waiting.
     sqlite3_exec(db_,
                  "PRAGMA mmap_size = 268435456; PRAGMA cache_size = -65536; "
-                 "PRAGMA temp_store = MEMORY",
+                 "PRAGMA temp_store = MEMORY; PRAGMA journal_mode = DELETE",
                  nullptr, nullptr, nullptr);
-    auto* datosReloj = const_cast<core::Reloj*>(&reloj);
+    sqlite3_busy_timeout(db_, EsperaPorOtroPrograma);
+    auto* datosReloj = const_cast<core::Reloj*>(&reloj_);
     if (sqlite3_create_collation(db_, "ESPANOL", SQLITE_UTF8, nullptr, coleccion) != SQLITE_OK) {
-        lanzarErrorSqlite(db_, "ESPANOL");
+        fallar("ESPANOL");
     }
     // date() is constant within a statement: evaluated once, not once per row.
-    registrar(db_, "date", 0, datosReloj, fechaHoy);
-    registrar(db_, "format", 2, nullptr, formato);
-    registrar(db_, "jet_left", 2, nullptr, izquierda);
-    registrar(db_, "like", 2, nullptr, parecido);
-    registrar(db_, "like", 3, nullptr, parecido);
+    registrar(*this, "date", 0, datosReloj, fechaHoy);
+    registrar(*this, "format", 2, nullptr, formato);
+    registrar(*this, "jet_left", 2, nullptr, izquierda);
+    registrar(*this, "like", 2, nullptr, parecido);
+    registrar(*this, "like", 3, nullptr, parecido);
 }
 
 BaseDatos::~BaseDatos() {
@@ -169,16 +213,25 @@ BaseDatos::~BaseDatos() {
 }
 
 void BaseDatos::ejecutar(const std::string& sql) {
-    char* mensaje = nullptr;
-    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &mensaje) != SQLITE_OK) {
-        const std::string texto = mensaje ? mensaje : "error";
-        sqlite3_free(mensaje);
-        throw core::Error(core::Error::ErrorBaseDatos, texto);
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+        fallar();
     }
 }
 
 Transaccion::Transaccion(BaseDatos& base) : base_(base) {
-    base_.ejecutar("BEGIN IMMEDIATE");
+    for (int intento = 1;; ++intento) {
+        base_.ejecutar("BEGIN IMMEDIATE");
+        if (!base_.seMovio()) {
+            return;
+        }
+        sqlite3_exec(base_.manejador(), "ROLLBACK", nullptr, nullptr, nullptr);
+        if (intento == 3) {
+            throw core::Error(
+                core::Error::ErrorBaseDatos,
+                core::descripcionDelMotor(SQLITE_READONLY_DBMOVED, 0, "", base_.ruta()));
+        }
+        base_.reabrir();
+    }
 }
 
 Transaccion::~Transaccion() {
@@ -192,10 +245,44 @@ void Transaccion::confirmar() {
     abierta_ = false;
 }
 
+TransaccionLectura::TransaccionLectura(BaseDatos& base) : base_(base) {
+    base_.ejecutar("BEGIN");
+    // The first read takes the shared lock that fixes what is read.
+    if (sqlite3_exec(base_.manejador(), "SELECT COUNT(*) FROM sqlite_master", nullptr, nullptr,
+                     nullptr) != SQLITE_OK) {
+        try {
+            base_.fallar();
+        } catch (const core::Error&) {
+            sqlite3_exec(base_.manejador(), "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+    }
+}
+
+TransaccionLectura::~TransaccionLectura() {
+    sqlite3_exec(base_.manejador(), "COMMIT", nullptr, nullptr, nullptr);
+}
+
+std::unique_ptr<TransaccionLectura> TransaccionLectura::sinEsperar(BaseDatos& base) {
+    sqlite3_busy_timeout(base.manejador(), 0);
+    std::unique_ptr<TransaccionLectura> lectura;
+    try {
+        lectura = std::make_unique<TransaccionLectura>(base);
+    } catch (const core::Error&) {
+        sqlite3_busy_timeout(base.manejador(), EsperaPorOtroPrograma);
+        if (!base.ocupada()) {
+            throw;
+        }
+        return nullptr;
+    }
+    sqlite3_busy_timeout(base.manejador(), EsperaPorOtroPrograma);
+    return lectura;
+}
+
 Sentencia::Sentencia(BaseDatos& base, const std::string& sql) : base_(base) {
     if (sqlite3_prepare_v2(base.manejador(), sql.c_str(), static_cast<int>(sql.size()), &st_,
                            nullptr) != SQLITE_OK) {
-        lanzarErrorSqlite(base.manejador(), "");
+        base.fallar();
     }
     if (st_ == nullptr) {
         throw core::Error(core::Error::ErrorBaseDatos, "La instrucción está vacía");
@@ -214,7 +301,7 @@ bool Sentencia::paso() {
     if (r == SQLITE_DONE) {
         return false;
     }
-    lanzarErrorSqlite(base_.manejador(), "");
+    base_.fallar();
 }
 
 void Sentencia::reiniciar() {
@@ -227,7 +314,7 @@ void Sentencia::enlazar(int indice, const std::optional<std::string>& valor) {
                                             static_cast<int>(valor->size()), SQLITE_TRANSIENT)
                         : sqlite3_bind_null(st_, indice);
     if (r != SQLITE_OK) {
-        lanzarErrorSqlite(base_.manejador(), "");
+        base_.fallar();
     }
 }
 

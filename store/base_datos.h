@@ -14,8 +14,13 @@ class Reloj;
 
 namespace store {
 
+// How long a statement waits for another program that holds the store
+// before it reports "La base de datos está en uso por otro programa".
+inline constexpr int EsperaPorOtroPrograma = 3000; // milliseconds
+
 // One open SQLite file with the functions and collation the program's
-// statements rely on (see dialecto_jet.h). Errors are thrown as Error.
+// statements rely on (see dialecto_jet.h). Errors are thrown as Error, their
+// descriptions in Spanish and naming the file.
 class BaseDatos {
 public:
     // Opens (creating when missing) the file; today's date comes from reloj.
@@ -30,13 +35,33 @@ public:
     const std::string& ruta() const { return ruta_; }
     // Whether a transaction is open, whose changes other connections cannot see yet.
     bool enTransaccion() const;
+    // Whether the last failure was the engine finding the file damaged or
+    // not a store at all.
+    bool danada() const;
+    // Whether the last failure was another program holding the store.
+    bool ocupada() const;
+    // Whether the file open here is no longer the one at its path: another
+    // program's exit compaction put a new file in its place.
+    bool seMovio() const;
+    // Opens again the file now at the path. No statement may be open.
+    void reabrir();
+    // Throws the engine's last error on this connection as Error.
+    [[noreturn]] void fallar(const std::string& contexto = {});
 
 private:
+    void abrir();
+
     sqlite3* db_ = nullptr;
     std::string ruta_;
+    const core::Reloj& reloj_;
+    int codigoFallo_ = 0;
 };
 
-// An explicit transaction: rolled back unless confirmed.
+// An explicit write transaction: rolled back unless confirmed. It holds the
+// store against every other program's writes while it lives. When another
+// program replaced the file under the connection (an exit compaction), the
+// connection first moves to the file now at the path, so nothing is
+// written into a file that is no longer the store.
 class Transaccion {
 public:
     explicit Transaccion(BaseDatos& base);
@@ -48,6 +73,23 @@ public:
 private:
     BaseDatos& base_;
     bool abierta_ = true;
+};
+
+// A read transaction: every statement run on the connection while it lives
+// reads one committed state of the store, and no other program can commit
+// meanwhile. It ends, without failing, when it goes.
+class TransaccionLectura {
+public:
+    explicit TransaccionLectura(BaseDatos& base);
+    ~TransaccionLectura();
+    TransaccionLectura(const TransaccionLectura&) = delete;
+    TransaccionLectura& operator=(const TransaccionLectura&) = delete;
+    // Begins one only when no other program is about to commit (nothing to
+    // wait for); nullptr otherwise.
+    static std::unique_ptr<TransaccionLectura> sinEsperar(BaseDatos& base);
+
+private:
+    BaseDatos& base_;
 };
 
 // A prepared statement; throws Error with the engine's message.
@@ -72,6 +114,7 @@ private:
     sqlite3_stmt* st_ = nullptr;
 };
 
+// Throws the engine's last error on `db` as Error, in Spanish, naming its file.
 [[noreturn]] void lanzarErrorSqlite(sqlite3* db, const std::string& contexto);
 
 } // namespace store

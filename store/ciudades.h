@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,7 @@ struct Contexto;
 
 // A city of the table ciudades as the school code dialog offers it.
 struct Ciudad {
-    int id;
+    std::optional<int> id; // none when the stored number is not a number
     std::string nombre; // blanks and tabs off both ends
 };
 

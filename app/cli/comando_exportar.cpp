@@ -23,7 +23,8 @@ int ComandoExportar(const std::vector<std::string>& args, const std::string& car
                                                   FechaDeOpcion(argumentos, "--hasta")};
     core::Reloj reloj;
     store::Contexto ctx(carpeta, reloj);
-    store::AbrirBaseDatos(ctx);
+    exigirConfiguracion(carpeta);
+    abrirAlmacenParaLeer(ctx);
     salida << exportacion::EscribirExportacion(ctx, exportacion::FiltroExportacion(periodo),
                                                periodo)
            << "\n";

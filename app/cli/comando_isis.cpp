@@ -1,6 +1,7 @@
 #include "app/cli/comando_isis.h"
 
 #include "core/error.h"
+#include "core/texto.h"
 #include "isis/base_abierta.h"
 #include "isis/formato.h"
 
@@ -37,7 +38,7 @@ std::unique_ptr<isis::BaseAbierta> abrir(const std::string& rutaDada) {
     const std::string ruta = isis::sinExtensionMst(rutaDada);
     auto base = isis::BaseAbierta::abrir(ruta);
     if (!base) {
-        throw core::Error(core::Error::RutaNoEncontrada, "No existe la base de datos " + ruta);
+        throw core::Error(core::Error::RutaNoEncontrada, isis::porQueNoAbre(ruta));
     }
     base->abrirInvertido(ruta);
     return base;
@@ -60,20 +61,20 @@ void volcar(isis::BaseAbierta& base, std::ostream& salida) {
 }
 
 void terminos(isis::BaseAbierta& base, std::ostream& salida) {
-    base.diccionario().recorrer("",
-                                [&](std::string_view clave, const std::vector<isis::Posting>& ps) {
-                                    std::vector<std::int32_t> mfns;
-                                    for (const isis::Posting& p : ps) {
-                                        mfns.push_back(p.mfn);
-                                    }
-                                    std::sort(mfns.begin(), mfns.end());
-                                    mfns.erase(std::unique(mfns.begin(), mfns.end()), mfns.end());
-                                    salida << base.codigo().aUtf8(clave) << '\t';
-                                    for (std::size_t i = 0; i < mfns.size(); ++i) {
-                                        salida << (i == 0 ? "" : ",") << mfns[i];
-                                    }
-                                    salida << '\n';
-                                });
+    base.diccionario().recorrer(
+        "", [&](std::string_view clave, const std::vector<isis::Posting>& ps) {
+            std::vector<std::int32_t> mfns;
+            for (const isis::Posting& p : ps) {
+                mfns.push_back(p.mfn);
+            }
+            std::sort(mfns.begin(), mfns.end());
+            mfns.erase(std::unique(mfns.begin(), mfns.end()), mfns.end());
+            salida << core::texto::campoTabulado(base.codigo().aUtf8(clave)) << '\t';
+            for (std::size_t i = 0; i < mfns.size(); ++i) {
+                salida << (i == 0 ? "" : ",") << mfns[i];
+            }
+            salida << '\n';
+        });
 }
 
 } // namespace

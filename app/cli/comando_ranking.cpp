@@ -5,6 +5,7 @@
 #include "core/argumentos.h"
 #include "core/error.h"
 #include "core/reloj.h"
+#include "core/texto.h"
 #include "reports/ranking_filas.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
@@ -101,14 +102,15 @@ int ComandoRanking(const std::vector<std::string>& args, const std::string& carp
 
     core::Reloj reloj;
     store::Contexto ctx(carpeta, reloj);
-    store::AbrirBaseDatos(ctx);
+    abrirAlmacenParaLeer(ctx);
     ctx.TotalPrestamos = contarPrestamos(ctx);
     const reports::ranking::Ranking r =
         reports::ranking::EjecutarRanking(ctx, agrupacion, marcas, filtros, barras);
     const reports::ranking::Presentacion p{!a.bandera("--cantidad"), ctx.TotalPrestamos,
                                            separadorDelSistema()};
     for (const reports::ranking::FilaRanking& f : r.filas) {
-        salida << reports::ranking::LineaRanking(f, r.campos, p) << "\n";
+        salida << core::texto::campoTabulado(reports::ranking::LineaRanking(f, r.campos, p))
+               << "\n";
     }
     return 0;
 }

@@ -5,9 +5,14 @@
 #include "app/cli/comando_cargar.h"
 #include "app/cli/comando_isis.h"
 #include "app/cli/comando_ranking.h"
+#include "core/archivo_comun.h"
 #include "core/error.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
 
+#include <filesystem>
 #include <ostream>
+#include <unistd.h>
 
 namespace app::cli {
 
@@ -44,6 +49,29 @@ const std::vector<Comando>& Comandos() {
 
 void imprimirError(std::ostream& errores, const core::Error& error) {
     errores << "Error " << error.numero() << ": " << error.descripcion() << "\n";
+}
+
+void exigirConfiguracion(const std::string& carpeta) {
+    const std::string configuracion = carpeta + "/configuracion.ini";
+    std::string motivo;
+    const int fd = core::abrirArchivoComun(configuracion, motivo);
+    if (fd < 0) {
+        throw core::Error(core::Error::ArchivoNoEncontrado,
+                          "No se puede leer el archivo de configuración " + configuracion + ": " +
+                              motivo);
+    }
+    ::close(fd);
+}
+
+void abrirAlmacenParaLeer(store::Contexto& ctx) {
+    std::error_code ec;
+    if (!std::filesystem::exists(ctx.rutaBase(), ec) &&
+        !std::filesystem::exists(ctx.rutaCopia(), ec)) {
+        exigirConfiguracion(ctx.carpeta);
+    }
+    if (auto reparada = store::AbrirBaseDatos(ctx)) {
+        throw core::Error(core::Error::ErrorBaseDatos, *reparada);
+    }
 }
 
 } // namespace app::cli

@@ -7,6 +7,9 @@
 namespace core {
 class Error;
 }
+namespace store {
+struct Contexto;
+}
 
 namespace app::cli {
 
@@ -24,5 +27,16 @@ const std::vector<Comando>& Comandos();
 
 // How a subcommand reports an error: "Error N: description" on its own line.
 void imprimirError(std::ostream& errores, const core::Error& error);
+
+// Throws Error naming the settings file of the application folder when it
+// is not there to be read (the export needs the school code it holds).
+void exigirConfiguracion(const std::string& carpeta);
+
+// Opens the store of the application folder for a command that reads it. A
+// folder with neither settings nor a store is no application folder: it is
+// reported instead of answered with a new, empty store. A store found
+// damaged has been replaced by a new, empty one that has nothing to answer
+// with until a load fills it. Both throw Error.
+void abrirAlmacenParaLeer(store::Contexto& ctx);
 
 } // namespace app::cli

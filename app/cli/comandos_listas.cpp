@@ -59,7 +59,7 @@ int mostrar(const core::Argumentos& a, const std::string& sentencia,
     }
     const core::Reloj reloj;
     store::Contexto ctx(carpeta, reloj);
-    store::AbrirBaseDatos(ctx);
+    abrirAlmacenParaLeer(ctx);
     salida << reports::TextoTabulado(reports::GrillaDeConsulta(ctx, sentencia, columnas));
     return 0;
 }

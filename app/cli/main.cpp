@@ -39,6 +39,13 @@ int main(int argc, char** argv) {
         }
         if (palabras[i] == "--carpeta" && i + 1 < palabras.size()) {
             carpeta = palabras[i + 1];
+            if (carpeta.empty()) {
+                app::cli::imprimirError(std::cerr,
+                                        core::Error(core::Error::ArgumentoInvalido,
+                                                    "La carpeta de la aplicación no puede ser "
+                                                    "vacía (--carpeta)"));
+                return 1;
+            }
             i += 2;
             continue;
         }
@@ -57,8 +64,12 @@ int main(int argc, char** argv) {
                 return c.ejecutar(resto, carpeta, std::cout, std::cerr);
             } catch (const core::Error& e) {
                 app::cli::imprimirError(std::cerr, e);
-                return 1;
+            } catch (const std::exception& e) {
+                // Unexpected: what it says is for the developer, the number for the user.
+                std::cerr << "Excepción inesperada: " << e.what() << "\n";
+                app::cli::imprimirError(std::cerr, core::Error::interno());
             }
+            return 1;
         }
     }
     std::cerr << "Comando desconocido: " << palabras[i] << "\n";

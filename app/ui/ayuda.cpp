@@ -17,7 +17,11 @@ void archivoDeAyuda(const std::string& carpeta, core::ui::Dialogos& dialogos) {
                                             "Archivo de Ayuda", ini.Process);
     if (respuesta && !respuesta->empty()) {
         ini.Process = *respuesta;
-        ini.Grabar("HELPFILE");
+        try {
+            ini.Grabar("HELPFILE");
+        } catch (const core::Error& e) {
+            core::ui::mostrarError(dialogos, e, core::ui::EstiloError::TituloError);
+        }
     }
 }
 

@@ -89,7 +89,8 @@ void frm_configCUE::cmb_provincia_Click(int posicion) {
     try {
         const int provincia = cmb_provincia_->itemData(posicion).toInt();
         for (const store::Ciudad& ciudad : store::CiudadesDeProvincia(ctx_, provincia)) {
-            cmb_ciudad_->addItem(QString::fromStdString(ciudad.nombre), ciudad.id);
+            cmb_ciudad_->addItem(QString::fromStdString(ciudad.nombre),
+                                 ciudad.id ? QVariant(*ciudad.id) : QVariant());
         }
     } catch (const core::Error& e) {
         core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloError);
@@ -105,8 +106,10 @@ void frm_configCUE::cmd_grabar_Click() {
     }
     core::Archivo_Ini ini(ctx_.carpeta);
     ini.CUE = cue1 + cue2;
-    if (!ini.Grabar("INICIO")) {
-        dialogos_.mensaje("No se pudo grabar el CUE en " + ini.ruta(), "Error");
+    try {
+        ini.Grabar("INICIO");
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloError);
         return;
     }
     close();

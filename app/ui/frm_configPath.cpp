@@ -83,10 +83,10 @@ void frm_configPath::cmd_grabar_Click() {
     ini.RutaMarc = txt_marc->text().toStdString();
     ini.RutaPresta = txt_presta->text().toStdString();
     ini.RutaUsua = txt_usua->text().toStdString();
-    if (!ini.Grabar("LINK")) {
-        core::ui::mostrarError(
-            dialogos_, core::Error(core::Error::ErrorArchivo, "No se pudo grabar " + ini.ruta()),
-            core::ui::EstiloError::TituloError);
+    try {
+        ini.Grabar("LINK");
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloError);
         return;
     }
     cerrar();

@@ -1,15 +1,15 @@
+#include "app/ui/aplicacion.h"
 #include "app/ui/arranque.h"
 #include "app/ui/frm_principal.h"
 #include "core/reloj.h"
 #include "core/ui/dialogos_qt.h"
 
-#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    app::ui::Aplicacion app(argc, argv);
     QApplication::setApplicationName("Estadisticas");
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
 
@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
                                dialogos);
     QObject::connect(&arranque, &app::ui::Arranque::salidaPedida, &app, &QCoreApplication::exit);
     dialogos.fijarPadre(&arranque.principal());
+    app.fijarDialogos(dialogos);
     arranque.iniciar();
     return QApplication::exec();
 }

@@ -26,13 +26,27 @@ void Ejecutar(store::Contexto& ctx, isis::ModuloIsis& isis, ProgresoCarga& progr
     const TablaCarga tabla = LeerTablaCarga(isis, {ini.RutaPresta, ini.RutaUsua, ini.RutaMarc},
                                             core::textoAAAAMMDD(ctx.reloj.hoy()), progreso);
     try {
-        store::AbrirBaseDatos(ctx);
+        if (auto reparada = store::AbrirBaseDatos(ctx)) {
+            resultado.avisos.push_back(std::move(*reparada));
+        }
     } catch (const core::Error& e) {
         resultado.tipo = ResultadoCarga::Tipo::SinAlmacen;
         resultado.error = e;
         return;
     }
-    EscribirPresta(ctx, tabla, progreso);
+    const int antesDeEscribir = progreso.valor();
+    try {
+        EscribirPresta(ctx, tabla, progreso);
+    } catch (const core::Error&) {
+        // A store found damaged while it is written is kept aside, and the
+        // rows go into a new one.
+        if (!ctx.Conexion || !ctx.Conexion->danada()) {
+            throw;
+        }
+        resultado.avisos.push_back(store::RepararBaseDatos(ctx));
+        progreso.valor(antesDeEscribir);
+        EscribirPresta(ctx, tabla, progreso);
+    }
     // The ranking's base always matches what presta holds.
     ctx.TotalPrestamos = static_cast<std::int32_t>(tabla.size());
     resultado.filas = static_cast<int>(tabla.size());
@@ -58,7 +72,8 @@ ResultadoCarga CargarDatos(store::Contexto& ctx, const AvisoCarga& aviso) {
             rutaInvalida ? ResultadoCarga::Tipo::FaltaRuta : ResultadoCarga::Tipo::Error;
         resultado.error = e;
     }
-    resultado.avisos = std::move(isis.Avisos);
+    // What the ISIS layer noted came before anything the store reported.
+    resultado.avisos.insert(resultado.avisos.begin(), isis.Avisos.begin(), isis.Avisos.end());
     ctx.ArchivoIni.reset();
     return resultado;
 }

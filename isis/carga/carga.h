@@ -29,8 +29,9 @@ struct ResultadoCarga {
     Tipo tipo = Tipo::Exito;
     int filas = 0; // rows written into presta
     std::optional<core::Error> error;
-    // What the ISIS layer noted on the way ("No existe la base de datos ..."),
-    // in order: shown before anything the outcome itself leads to.
+    // What the run noted on the way, in order (a format that failed, a
+    // damaged store kept aside and replaced): shown before anything the
+    // outcome itself leads to.
     std::vector<std::string> avisos;
 };
 
@@ -41,7 +42,9 @@ inline constexpr const char* MensajeFaltaRuta =
 // The load run: reads the loans, members and catalogue ISIS databases named
 // in block "LINK" of the settings and replaces presta with one row per loan,
 // in one transaction, so a run that fails anywhere leaves presta as it was.
-// Sets ctx.TotalPrestamos to the rows written when it succeeds.
+// A database that does not open or does not read whole fails the run (it
+// would read as one without records). Sets ctx.TotalPrestamos to the rows
+// written when it succeeds.
 ResultadoCarga CargarDatos(store::Contexto& ctx, const AvisoCarga& aviso = {});
 
 } // namespace carga

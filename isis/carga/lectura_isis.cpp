@@ -80,7 +80,10 @@ void LeerUsuarios(isis::ModuloIsis& isis, TablaCarga& tabla, const std::string& 
     progreso.etiqueta("Cargando datos de usuarios");
     for (FilaCarga& fila : tabla) {
         progreso.avanzar();
-        if (isis.BuscarExpresion(base, fila[FilaCarga::dni]) <= 0) {
+        // A member number is one key, never a search expression: signs of
+        // the search language inside it neither fail the run nor find
+        // somebody else.
+        if (isis.BuscarTermino(base, fila[FilaCarga::dni]) <= 0) {
             continue;
         }
         isis.LeerRegistro(base, isis.ListaMfn[0]);

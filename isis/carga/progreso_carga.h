@@ -24,6 +24,7 @@ public:
         avisar();
     }
     void avanzar() { valor(valor_ + 1); }
+    int valor() const { return valor_; }
     void completar() { valor(maximo_); }
 
 private:

@@ -118,6 +118,18 @@ TEST_F(FrmConfigCUE, ElegirProvinciaLlenaSusCiudadesOrdenadas) {
     EXPECT_EQ(ciudades->count(), 1);
 }
 
+TEST_F(FrmConfigCUE, UnaCiudadConNumeroQueNoEsNumeroNoTerminaElPrograma) {
+    ASSERT_NO_THROW(abrirAlmacen());
+    ctx.Conexion->ejecutar("INSERT INTO ciudades (idprovincia, idciudad, nombre) VALUES "
+                           "(94, 'x9', 'Ciudad rara')");
+    app::ui::frm_configCUE ventana(ctx, dialogos);
+    auto* provincias = control<QComboBox>(ventana, "cmb_provincia");
+    auto* ciudades = control<QComboBox>(ventana, "cmb_ciudad");
+    EXPECT_NO_THROW(provincias->setCurrentIndex(provincias->findData(94)));
+    EXPECT_EQ(ciudades->count(), 4);
+    EXPECT_NE(ciudades->findText("Ciudad rara"), -1);
+}
+
 TEST_F(FrmConfigCUE, SinBaseLaListaDeCiudadesQuedaVacia) {
     app::ui::frm_configCUE ventana(ctx, dialogos);
     auto* provincias = control<QComboBox>(ventana, "cmb_provincia");

@@ -166,14 +166,14 @@ TEST_F(Ventana, ResponderSiSinAlmacenCierraSinOtroMensaje) {
 
 TEST_F(Ventana, UnaCompactacionFallidaMuestraSuErrorYCierraIgual) {
     ASSERT_NO_THROW(abrirAlmacen());
-    // A folder where the store should be: the compacted copy cannot replace it.
+    // A folder where the store should be: there is no store to compact.
     std::filesystem::remove(ctx.rutaBase());
     std::filesystem::create_directory(ctx.rutaBase());
     ventana->show();
     EXPECT_TRUE(ventana->close());
     ASSERT_EQ(dialogos.mensajes.size(), 2u);
     const auto& m = dialogos.mensajes[1];
-    EXPECT_EQ(m.titulo, "Error " + std::to_string(core::Error::RutaNoEncontrada));
+    EXPECT_EQ(m.titulo, "Error " + std::to_string(core::Error::ErrorBaseDatos));
     EXPECT_FALSE(m.texto.empty());
     EXPECT_EQ(m.botones, core::ui::Dialogos::Botones::Aceptar);
     EXPECT_EQ(m.icono, core::ui::Dialogos::Icono::Informacion);

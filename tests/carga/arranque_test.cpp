@@ -145,30 +145,30 @@ TEST_F(Arranques, SinAlmacenMuestraElErrorConSuNumeroYElProgramaTermina) {
 
 TEST_F(Arranques, LosAvisosDeLaCargaVanAntesQueLaVentanaPrincipal) {
     e.escribirBases(tresPrestamos());
-    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    e.carpeta.escribir("base.mdb", std::string(4096, 'x'));
     std::vector<bool> principalVisible;
     e.dialogos.alMostrar = [&](const auto&) {
         principalVisible.push_back(principal().isVisible());
     };
     iniciar();
     ASSERT_EQ(e.dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(e.dialogos.mensajes[0].texto, e.avisoSinBase("USUARIOS"));
+    EXPECT_NE(e.dialogos.mensajes[0].texto.find("dañada"), std::string::npos);
     EXPECT_EQ(e.dialogos.mensajes[0].titulo, "");
     EXPECT_EQ(e.dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
     EXPECT_EQ(principalVisible, std::vector<bool>{false});
     EXPECT_TRUE(principal().isVisible());
     EXPECT_TRUE(menusActivos(true));
+    EXPECT_EQ(arranque->contexto().TotalPrestamos, 3);
 }
 
-TEST_F(Arranques, LosAvisosVanAntesQueElErrorQueTerminaLaCarga) {
+TEST_F(Arranques, UnaBaseQueNoAbreSeMuestraConSuNombreYTerminaElPrograma) {
     e.escribirBases(tresPrestamos());
-    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
-    danarCatalogo();
+    const std::string mensaje = e.quitarXrf("USUARIOS");
     iniciar();
-    ASSERT_EQ(e.dialogos.mensajes.size(), 2u);
-    EXPECT_EQ(e.dialogos.mensajes[0].texto, e.avisoSinBase("USUARIOS"));
-    EXPECT_EQ(e.dialogos.mensajes[1].titulo.rfind("Error ", 0), 0u);
-    EXPECT_EQ(e.dialogos.mensajes[1].icono, core::ui::Dialogos::Icono::Informacion);
+    ASSERT_EQ(e.dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(e.dialogos.mensajes[0].texto, mensaje);
+    EXPECT_EQ(e.dialogos.mensajes[0].titulo, "Error " + std::to_string(core::Error::ErrorIsis));
+    EXPECT_EQ(e.dialogos.mensajes[0].icono, core::ui::Dialogos::Icono::Informacion);
     EXPECT_EQ(terminado, std::vector<int>{1});
 }
 

@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <future>
 #include <set>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -315,31 +321,36 @@ TEST_F(FallaEnLaCarga, ArchivoMaestroDanado) {
     EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{});
 }
 
-// Master files that are there but do not open: the run goes on and notes
-// each, in the order its steps meet them, members before titles.
-TEST(CargarDatos, LasBasesQueNoAbrenQuedanEnLosAvisosEnOrden) {
+// Master files that are there but do not open end the run at the first
+// database its steps meet, members before titles, named as it really is;
+// presta keeps the previous load.
+TEST(CargarDatos, LaPrimeraBaseQueNoAbreTerminaLaCargaConSuNombre) {
     prueba::EntornoCarga e;
     e.escribirBases(tresPrestamos());
-    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
-    std::filesystem::remove(e.ruta("MARC.XRF"));
+    e.sembrarPresta(2);
+    const std::string mensaje = e.quitarXrf("USUARIOS");
+    e.quitarXrf("MARC");
     const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
-    EXPECT_EQ(r.tipo, Tipo::Exito);
-    EXPECT_EQ(r.avisos,
-              (std::vector<std::string>{e.avisoSinBase("USUARIOS"), e.avisoSinBase("MARC")}));
-    // Without members and titles each row keeps what its loan gave.
-    EXPECT_EQ(e.valor(0, "apellido"), "Apellido del préstamo");
-    EXPECT_EQ(e.valor(0, "titulo"), "Título del préstamo");
-    EXPECT_EQ(e.valor(0, "nombre"), std::nullopt);
+    ASSERT_EQ(r.tipo, Tipo::Error);
+    EXPECT_EQ(r.error->numero(), core::Error::ErrorIsis);
+    EXPECT_EQ(r.error->descripcion(), mensaje);
+    EXPECT_TRUE(r.avisos.empty());
+    EXPECT_EQ(e.presta().size(), 2u);
 }
 
 TEST(CargarDatos, LosAvisosLleganAunqueLaCargaFalleDespues) {
     prueba::EntornoCarga e;
     e.escribirBases(tresPrestamos());
-    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
-    std::filesystem::resize_file(e.ruta("MARC.MST"), 70);
-    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    e.carpeta.escribir("base.mdb", std::string(4096, 'x'));
+    const carga::ResultadoCarga r =
+        carga::CargarDatos(e.ctx, [](const std::string& etiqueta, int, int) {
+            if (etiqueta == "Cargando datos a la base") {
+                throw core::Error(core::Error::ErrorIsis, "falla provocada");
+            }
+        });
     EXPECT_EQ(r.tipo, Tipo::Error);
-    EXPECT_EQ(r.avisos, std::vector<std::string>{e.avisoSinBase("USUARIOS")});
+    ASSERT_EQ(r.avisos.size(), 1u);
+    EXPECT_NE(r.avisos[0].find("dañada"), std::string::npos) << r.avisos[0];
 }
 
 TEST(CargarDatos, SinAlmacenNoSeEscribeNada) {
@@ -351,6 +362,198 @@ TEST(CargarDatos, SinAlmacenNoSeEscribeNada) {
     ASSERT_TRUE(r.error.has_value());
     EXPECT_EQ(r.error->numero(), core::Error::ErrorBaseDatos);
     EXPECT_EQ(e.ctx.TotalPrestamos, 0);
+}
+
+// A database that does not open, or does not read whole, fails the run with
+// a message that names the file; presta and the loan total stay as they were.
+struct Dano {
+    const char* nombre;
+    // Damages the databases of the folder; returns the file the message names.
+    std::function<std::string(prueba::EntornoCarga&)> aplicar;
+};
+
+void PrintTo(const Dano& d, std::ostream* os) {
+    *os << d.nombre;
+}
+
+class BaseIlegible : public ::testing::TestWithParam<Dano> {
+protected:
+    void SetUp() override {
+        prueba::BasesPrueba b = tresPrestamos();
+        // More loans than one block of the cross-reference file holds.
+        for (int i = 0; i < 300; ++i) {
+            b.prestamos.push_back(prestamo(i % 2 ? "100" : "200", "111"));
+        }
+        e.escribirBases(b);
+        e.sembrarPresta(6);
+        e.ctx.TotalPrestamos = 6;
+        antes = e.presta();
+    }
+    prueba::EntornoCarga e;
+    std::vector<prueba::Fila> antes;
+};
+
+std::string vaciar(prueba::EntornoCarga& e, const std::string& nombre) {
+    std::filesystem::resize_file(e.ruta(nombre), 0);
+    return e.ruta(nombre);
+}
+
+std::string quitar(prueba::EntornoCarga& e, const std::string& nombre) {
+    std::filesystem::remove(e.ruta(nombre));
+    return e.ruta(nombre);
+}
+
+std::string carpetaEnLugarDe(prueba::EntornoCarga& e, const std::string& nombre) {
+    quitar(e, nombre);
+    std::filesystem::create_directory(e.ruta(nombre));
+    return e.ruta(nombre);
+}
+
+TEST_P(BaseIlegible, LaCargaFallaNombrandoElArchivoYPrestaQuedaComoEstaba) {
+    const std::string archivo = GetParam().aplicar(e);
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    ASSERT_EQ(r.tipo, Tipo::Error) << r.filas << " filas";
+    EXPECT_EQ(r.error->numero(), core::Error::ErrorIsis);
+    EXPECT_NE(r.error->descripcion().find(archivo), std::string::npos) << r.error->descripcion();
+    EXPECT_EQ(e.presta(), antes);
+    EXPECT_EQ(e.ctx.TotalPrestamos, 6);
+    EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Danos, BaseIlegible,
+    ::testing::Values(
+        Dano{"PrestaSinXrf", [](prueba::EntornoCarga& e) { return quitar(e, "PRESTA.XRF"); }},
+        Dano{"PrestaXrfVacio", [](prueba::EntornoCarga& e) { return vaciar(e, "PRESTA.XRF"); }},
+        Dano{"PrestaXrfCortado",
+             [](prueba::EntornoCarga& e) {
+                 std::filesystem::resize_file(e.ruta("PRESTA.XRF"), 512);
+                 return e.ruta("PRESTA.XRF");
+             }},
+        Dano{"PrestaXrfEsCarpeta",
+             [](prueba::EntornoCarga& e) { return carpetaEnLugarDe(e, "PRESTA.XRF"); }},
+        Dano{"PrestaXrfEsFifo",
+             [](prueba::EntornoCarga& e) {
+                 quitar(e, "PRESTA.XRF");
+                 mkfifo(e.ruta("PRESTA.XRF").c_str(), 0600);
+                 return e.ruta("PRESTA.XRF");
+             }},
+        Dano{"PrestaMstEsCarpeta",
+             [](prueba::EntornoCarga& e) { return carpetaEnLugarDe(e, "PRESTA.MST"); }},
+        Dano{"RutaPrestaConComodin",
+             [](prueba::EntornoCarga& e) {
+                 e.fijarRutas(e.ruta("PRES*.MST"), e.ruta("USUARIOS.MST"), e.ruta("MARC.MST"));
+                 return e.ruta("PRES*.MST");
+             }},
+        Dano{"UsuariosSinXrf", [](prueba::EntornoCarga& e) { return quitar(e, "USUARIOS.XRF"); }},
+        Dano{"UsuariosL01Vacio", [](prueba::EntornoCarga& e) { return vaciar(e, "USUARIOS.L01"); }},
+        Dano{"MarcSinXrf", [](prueba::EntornoCarga& e) { return quitar(e, "MARC.XRF"); }},
+        Dano{"MarcXrfVacio", [](prueba::EntornoCarga& e) { return vaciar(e, "MARC.XRF"); }}),
+    [](const ::testing::TestParamInfo<Dano>& caso) { return std::string(caso.param.nombre); });
+
+// Signs of the search language inside a member number never make it an
+// expression: the number is one key, found or not.
+TEST(CargarDatos, UnNumeroDeSocioEsUnaSolaClaveYNuncaUnaExpresion) {
+    prueba::EntornoCarga e;
+    prueba::BasesPrueba b;
+    const std::vector<std::string> numeros{
+        "12(3", "45)", "\"abc", "7 ^ 8", "9 . 10", "40000011 + 40000001", "4000000$", "5*6"};
+    for (const std::string& n : numeros) {
+        b.prestamos.push_back(prestamo("100", n));
+    }
+    b.usuarios = {usuario("12(3", "Paréntesis", ""), usuario("40000011", "Once", ""),
+                  usuario("40000001", "Uno", ""), usuario("5*6", "Asterisco", "")};
+    b.marc = {ejemplar("100")};
+    // The copy look-up takes the inventory as one key too.
+    b.prestamos.push_back(prestamo("7(8", "12(3"));
+    b.prestamos.push_back(prestamo("9$", "12(3"));
+    b.marc.push_back(ejemplar("7(8"));
+    b.marc.push_back(ejemplar("90"));
+    e.escribirBases(b);
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    ASSERT_EQ(r.tipo, Tipo::Exito) << (r.error ? r.error->descripcion() : "");
+    ASSERT_EQ(r.filas, 10);
+    EXPECT_EQ(e.valor(0, "apellido"), "Paréntesis");
+    EXPECT_EQ(e.valor(7, "apellido"), "Asterisco");
+    for (int fila : {1, 2, 3, 4, 5, 6}) {
+        EXPECT_EQ(e.valor(fila, "nombre"), std::nullopt) << numeros[fila];
+        EXPECT_EQ(e.valor(fila, "apellido"), "Apellido del préstamo") << numeros[fila];
+        EXPECT_EQ(e.valor(fila, "dni"), numeros[static_cast<std::size_t>(fila)]);
+    }
+    EXPECT_EQ(e.valor(8, "titulo"), "Cuentos. Tomo 2. Selva");
+    EXPECT_EQ(e.valor(9, "titulo"), "Título del préstamo");
+}
+
+// A store that is not a database, or whose pages are damaged, is kept aside
+// under another name and replaced by a new one that the run fills.
+std::vector<std::string> apartadas(const prueba::EntornoCarga& e) {
+    std::vector<std::string> nombres;
+    for (const auto& entrada : std::filesystem::directory_iterator(e.carpeta.ruta())) {
+        const std::string nombre = entrada.path().filename().string();
+        if (nombre.rfind("base.mdb.dañada-", 0) == 0) {
+            nombres.push_back(nombre);
+        }
+    }
+    return nombres;
+}
+
+TEST(CargarDatos, UnaBaseDeDatosQueNoEsBaseSeApartaYLaCargaLlenaUnaNueva) {
+    prueba::EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    e.carpeta.escribir("base.mdb", std::string(4096, 'x'));
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    ASSERT_EQ(r.tipo, Tipo::Exito) << (r.error ? r.error->descripcion() : "");
+    EXPECT_EQ(e.presta().size(), 3u);
+    ASSERT_EQ(r.avisos.size(), 1u);
+    EXPECT_NE(r.avisos[0].find("dañada"), std::string::npos) << r.avisos[0];
+    const auto nombres = apartadas(e);
+    ASSERT_EQ(nombres.size(), 1u);
+    EXPECT_NE(r.avisos[0].find(nombres[0]), std::string::npos) << r.avisos[0];
+    EXPECT_EQ(e.carpeta.leer(nombres[0]), std::string(4096, 'x'));
+}
+
+TEST(CargarDatos, UnaBaseDeDatosConPaginasDanadasSeReparaAlCargar) {
+    prueba::EntornoCarga e;
+    e.escribirBases(veintitresPrestamos());
+    ASSERT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
+    e.ctx.Conexion.reset();
+    {
+        // Every page after the first (the schema) overwritten.
+        std::fstream base(e.ctx.rutaBase(), std::ios::in | std::ios::out | std::ios::binary);
+        const auto largo = std::filesystem::file_size(e.ctx.rutaBase());
+        base.seekp(4096);
+        const std::string basura(largo - 4096, '\xA5');
+        base.write(basura.data(), static_cast<std::streamsize>(basura.size()));
+    }
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    ASSERT_EQ(r.tipo, Tipo::Exito) << (r.error ? r.error->descripcion() : "");
+    EXPECT_EQ(e.presta().size(), 23u);
+    EXPECT_EQ(apartadas(e).size(), 1u);
+    EXPECT_EQ(r.avisos.size(), 1u);
+}
+
+TEST(CargarDatos, UnaTablaDeCamposQueEsUnFifoNoCuelgaLaCarga) {
+    prueba::EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    // Without an inverted file the members are found through the .FST.
+    for (const char* ext : {".CNT", ".N01", ".L01", ".N02", ".L02", ".IFP", ".FST"}) {
+        std::filesystem::remove(e.ruta(std::string("USUARIOS") + ext));
+    }
+    ASSERT_EQ(mkfifo(e.ruta("USUARIOS.FST").c_str(), 0600), 0);
+    std::promise<carga::ResultadoCarga> promesa;
+    std::future<carga::ResultadoCarga> resultado = promesa.get_future();
+    std::thread carga([&] { promesa.set_value(carga::CargarDatos(e.ctx)); });
+    const bool termino = resultado.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    // Let each blocked open through so the thread ends.
+    while (resultado.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        close(open(e.ruta("USUARIOS.FST").c_str(), O_WRONLY | O_NONBLOCK));
+    }
+    carga.join();
+    ASSERT_TRUE(termino);
+    const carga::ResultadoCarga r = resultado.get();
+    ASSERT_EQ(r.tipo, Tipo::Error);
+    EXPECT_NE(r.error->descripcion().find(e.ruta("USUARIOS.FST")), std::string::npos)
+        << r.error->descripcion();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -60,22 +61,20 @@ TEST(ComandoCargar, OtroErrorTerminaConCodigo1) {
 TEST(ComandoCargar, LosAvisosSeImprimenAntesDelResultado) {
     prueba::EntornoCarga e;
     e.escribirBases(dosPrestamos());
-    std::filesystem::remove(e.ruta("USUARIOS.XRF"));
+    e.carpeta.escribir("base.mdb", std::string(4096, 'x'));
     const Salida s = cargar(e);
     EXPECT_EQ(s.codigo, 0);
     EXPECT_EQ(s.salida, "2\n");
-    EXPECT_EQ(s.errores, e.avisoSinBase("USUARIOS") + "\n");
-    // They come first also when the run then finds no store.
-    std::filesystem::remove(e.ctx.rutaBase());
-    std::filesystem::create_directory(e.ctx.rutaBase());
-    const Salida sinAlmacen = cargar(e);
-    EXPECT_EQ(sinAlmacen.codigo, 1);
-    const std::string aviso = e.avisoSinBase("USUARIOS") + "\n";
-    EXPECT_EQ(sinAlmacen.errores.substr(0, aviso.size()), aviso);
-    EXPECT_EQ(
-        sinAlmacen.errores.find("Error " + std::to_string(core::Error::ErrorBaseDatos) + ": "),
-        aviso.size())
-        << sinAlmacen.errores;
+    EXPECT_EQ(s.errores.rfind("La base de datos " + e.ctx.rutaBase() + " estaba dañada", 0), 0u)
+        << s.errores;
+    EXPECT_EQ(std::count(s.errores.begin(), s.errores.end(), '\n'), 1);
+    // A database that does not open ends the command with its error, named.
+    const std::string mensaje = e.quitarXrf("USUARIOS");
+    const Salida sinUsuarios = cargar(e);
+    EXPECT_EQ(sinUsuarios.codigo, 1);
+    EXPECT_EQ(sinUsuarios.salida, "");
+    EXPECT_EQ(sinUsuarios.errores,
+              "Error " + std::to_string(core::Error::ErrorIsis) + ": " + mensaje + "\n");
 }
 
 TEST(ComandoCargar, NoAdmiteArgumentos) {

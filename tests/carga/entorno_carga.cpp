@@ -6,7 +6,6 @@
 #include "store/registros.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -28,12 +27,10 @@ void EntornoCarga::fijarRutas(const std::string& presta, const std::string& usua
     ini.Grabar("LINK");
 }
 
-std::string EntornoCarga::avisoSinBase(const std::string& nombre) const {
-    std::string ruta = carpeta.ruta() + "/" + nombre;
-    for (char& c : ruta) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return "No existe la base de datos " + ruta;
+std::string EntornoCarga::quitarXrf(const std::string& nombre) const {
+    std::filesystem::remove(ruta(nombre + ".XRF"));
+    return "No existe la base de datos " + ruta(nombre) + ": falta el archivo " +
+           ruta(nombre + ".XRF");
 }
 
 void EntornoCarga::sembrarPresta(int n) const {

@@ -30,9 +30,10 @@ struct EntornoCarga : Entorno {
     void escribirBases(const BasesPrueba& bases);
     void fijarRutas(const std::string& presta, const std::string& usuarios,
                     const std::string& marc);
-    // What the load run notes for a database of the folder whose master file
-    // does not open: the path upper-cased, without extension.
-    std::string avisoSinBase(const std::string& nombre) const;
+    // Removes the cross-reference file of database `nombre` of the folder, so
+    // its master file no longer opens; returns the message of the error the
+    // load run then ends with.
+    std::string quitarXrf(const std::string& nombre) const;
 
     // Fills presta with n rows of a previous load, as a separate connection.
     void sembrarPresta(int n) const;

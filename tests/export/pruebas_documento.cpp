@@ -1,5 +1,11 @@
 #include "tests/export/exportacion_prueba.h"
 
+#include "core/error.h"
+#include "store/base_datos.h"
+
+#include <atomic>
+#include <thread>
+
 namespace {
 
 using Documento = prueba::ExportacionPrueba;
@@ -156,6 +162,53 @@ TEST_F(Documento, UnApostrofeEnTemaOTipoNoDetieneLaExportacion) {
 TEST_F(Documento, ElCUESaleDeConfiguracion) {
     fijarCUE("123456789");
     EXPECT_NE(documento().find("\r\n\t<CUE>123456789</CUE>\r\n"), std::string::npos);
+}
+
+// Another program loads again and again while the export runs: every
+// statement, on both connections, reads one state of presta, so the file is
+// always the export of one of the loads.
+TEST_F(Documento, UnaExportacionMientrasOtroProgramaCargaLeeUnSoloEstado) {
+    const auto cargar = [&](store::BaseDatos& base, const std::string& marca) {
+        base.ejecutar("DELETE FROM presta");
+        for (int i = 0; i < 6; ++i) {
+            const std::string n = marca + std::to_string(i);
+            base.ejecutar("INSERT INTO presta (titulo, isbn, dni, nombre, tipo_usu, grado, "
+                          "tematica, fecha_presta, fecha_devolucion) VALUES ('Libro " +
+                          n + "', '" + n + "', '" + n + "', 'Socio " + n + "', 'Alumno', '1." +
+                          std::to_string(i % 3 + 1) + "', 'Tema " + marca +
+                          "', '20240101', "
+                          "'20240110')");
+        }
+    };
+    std::string documentos[2];
+    const std::string marcas[2] = {"A", "B"};
+    for (int k = 0; k < 2; ++k) {
+        cargar(*ctx.Conexion, marcas[k]);
+        documentos[k] = documento();
+    }
+    ASSERT_NE(documentos[0], documentos[1]);
+    std::atomic<bool> seguir{true};
+    std::thread otroPrograma([&] {
+        store::BaseDatos base(ctx.rutaBase(), reloj);
+        base.ejecutar("PRAGMA synchronous = OFF");
+        for (int vuelta = 0; seguir; ++vuelta) {
+            try {
+                store::Transaccion t(base);
+                cargar(base, marcas[vuelta % 2]);
+                t.confirmar();
+            } catch (const core::Error&) {
+                // Held by the export longer than a wait: the next round tries again.
+            }
+        }
+    });
+    int mezcladas = 0;
+    for (int i = 0; i < 30; ++i) {
+        const std::string d = documento();
+        mezcladas += d != documentos[0] && d != documentos[1];
+    }
+    seguir = false;
+    otroPrograma.join();
+    EXPECT_EQ(mezcladas, 0);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/error.h"
 #include "isis/isis32.h"
 #include "isis/modulo_isis.h"
 #include "tests/isis/apoyo_isis.h"
@@ -103,18 +104,34 @@ TEST_F(Modulo, BaseInexistente) {
     isis::BaseIsis& falta = isis.Bases[0];
     falta.Carpeta = carpeta.ruta() + "/";
     falta.Nombre = "noesta.mst";
-    isis.AbrirBase(falta);
-    std::string carpetaMayus = carpeta.ruta();
-    for (char& c : carpetaMayus) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    // A database read as empty would pass for one without records: the
+    // failure names the file as it really is.
+    try {
+        isis.AbrirBase(falta);
+        FAIL();
+    } catch (const core::Error& e) {
+        EXPECT_EQ(e.numero(), core::Error::ErrorIsis);
+        EXPECT_EQ(e.descripcion(), "No existe la base de datos " + carpeta.ruta() +
+                                       "/noesta: falta el archivo " + carpeta.ruta() +
+                                       "/noesta.MST");
     }
-    EXPECT_THAT(isis.Avisos,
-                testing::ElementsAre("No existe la base de datos " + carpetaMayus + "/NOESTA"));
+    EXPECT_TRUE(isis.Avisos.empty());
     EXPECT_EQ(isis.UltimoMfn(falta), 0);
     isis.LeerRegistro(falta, 1);
     EXPECT_EQ(isis.LeerCampo(falta, 1, 1), "");
     EXPECT_EQ(isis.BuscarClave(falta, "2140"), 0);
     EXPECT_EQ(isis.BuscarExpresion(falta, "2140"), 0);
+}
+
+// A term is one key of the inverted file, whatever signs of the search
+// language it holds.
+TEST_F(Modulo, BuscarTerminoEsUnaSolaClave) {
+    EXPECT_EQ(isis.BuscarTermino(base(), "psychology"), 3);
+    EXPECT_THAT(isis.ListaMfn, testing::ElementsAre(2, 4, 5, 0));
+    EXPECT_EQ(isis.BuscarTermino(base(), "psychology + 2140"), 0);
+    EXPECT_THAT(isis.ListaMfn, testing::ElementsAre(0));
+    EXPECT_EQ(isis.BuscarTermino(base(), "psycholog$"), 0);
+    EXPECT_EQ(isis.BuscarTermino(base(), "(2140"), 0);
 }
 
 TEST_F(Modulo, MaestroVacio) {

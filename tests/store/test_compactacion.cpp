@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -57,16 +62,98 @@ TEST(CompactarBase, UnaCopiaViejaNoImpideCompactar) {
     EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT dni FROM presta"), (std::vector<prueba::Fila>{{"8"}}));
 }
 
-TEST(CompactarBase, FallaAlRenombrarDaElErrorYCierra) {
+TEST(CompactarBase, UnaCarpetaEnLugarDeLaBaseDaElErrorYCierra) {
     prueba::Entorno a{prueba::dia(2026, 5, 20)};
     a.abrirAlmacen();
     prueba::agregarPresta(a.ctx, {{"dni", "9"}});
-    // A folder where the store should be: the copy cannot be renamed over it.
+    // A folder where the store should be: there is no store to compact.
     fs::remove(a.ctx.rutaBase());
     fs::create_directory(a.ctx.rutaBase());
     const std::optional<core::Error> error = store::CompactarBase(a.ctx);
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->numero(), core::Error::RutaNoEncontrada);
+    EXPECT_EQ(error->numero(), core::Error::ErrorBaseDatos);
+    EXPECT_NE(error->descripcion().find(a.ctx.rutaBase()), std::string::npos);
     EXPECT_FALSE(error->descripcion().empty());
     EXPECT_EQ(a.ctx.Conexion, nullptr);
+}
+
+namespace {
+// A store of a few dozen pages, closed.
+void llenarYCerrar(prueba::Entorno& a) {
+    store::Transaccion t(*a.ctx.Conexion);
+    for (int i = 0; i < 300; ++i) {
+        prueba::agregarPresta(a.ctx, {{"dni", std::to_string(i)}, {"titulo", std::string(200, 't')}});
+    }
+    t.confirmar();
+    a.ctx.Conexion.reset();
+}
+} // namespace
+
+// The check at exit finds the store damaged: the damaged file is kept aside
+// and a sound new store takes its place, for the next load to fill.
+TEST(CompactarBase, UnaBaseDanadaSeApartaYQuedaUnaNuevaSana) {
+    prueba::Entorno a{prueba::dia(2026, 5, 20)};
+    a.abrirAlmacen();
+    llenarYCerrar(a);
+    const auto largo = fs::file_size(a.ctx.rutaBase());
+    {
+        std::fstream base(a.ctx.rutaBase(), std::ios::in | std::ios::out | std::ios::binary);
+        base.seekp(8192);
+        const std::string basura(largo - 8192, '\xA5');
+        base.write(basura.data(), static_cast<std::streamsize>(basura.size()));
+    }
+    ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
+    const std::optional<core::Error> error = store::CompactarBase(a.ctx);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->descripcion().find("dañada"), std::string::npos) << error->descripcion();
+    std::vector<std::string> apartadas;
+    for (const auto& entrada : fs::directory_iterator(a.carpeta.ruta())) {
+        if (entrada.path().filename().string().rfind("base.mdb.dañada-", 0) == 0) {
+            apartadas.push_back(entrada.path().filename().string());
+        }
+    }
+    ASSERT_EQ(apartadas.size(), 1u);
+    EXPECT_EQ(fs::file_size(a.carpeta.archivo(apartadas[0])), largo);
+    EXPECT_NE(error->descripcion().find(apartadas[0]), std::string::npos) << error->descripcion();
+    ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "PRAGMA integrity_check"), (std::vector<prueba::Fila>{{"ok"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT COUNT(*) FROM presta"),
+              (std::vector<prueba::Fila>{{"0"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT COUNT(*) > 0 FROM ciudades"),
+              (std::vector<prueba::Fila>{{"1"}}));
+}
+
+// The disk fills while the copy is written: the store stays as it was, the
+// copy cut short goes, and the message is Spanish and names the store.
+TEST(CompactarBase, UnDiscoLlenoAlCompactarDejaLaBaseComoEstaba) {
+    prueba::Entorno a{prueba::dia(2026, 5, 20)};
+    a.abrirAlmacen();
+    llenarYCerrar(a);
+    const std::string antes = a.carpeta.leer("base.mdb");
+    int tubo[2];
+    ASSERT_EQ(pipe(tubo), 0);
+    // In a child whose files cannot grow past a few pages, as on a full disk.
+    const pid_t hijo = fork();
+    if (hijo == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{16384, 16384};
+        setrlimit(RLIMIT_FSIZE, &limite);
+        store::AbrirBaseDatos(a.ctx);
+        const std::optional<core::Error> error = store::CompactarBase(a.ctx);
+        const std::string texto = error ? error->descripcion() : "";
+        (void)!write(tubo[1], texto.data(), texto.size());
+        _exit(0);
+    }
+    close(tubo[1]);
+    std::string mensaje;
+    char bloque[512];
+    for (ssize_t n; (n = read(tubo[0], bloque, sizeof bloque)) > 0;) {
+        mensaje.append(bloque, static_cast<std::size_t>(n));
+    }
+    close(tubo[0]);
+    waitpid(hijo, nullptr, 0);
+    EXPECT_NE(mensaje.find(a.ctx.rutaBase()), std::string::npos) << mensaje;
+    EXPECT_EQ(mensaje.find("disk"), std::string::npos) << mensaje;
+    EXPECT_EQ(a.carpeta.leer("base.mdb"), antes);
+    EXPECT_FALSE(fs::exists(a.ctx.rutaCopia()));
 }
