@@ -2,7 +2,10 @@
 #include "store/coleccion_espanol.h"
 
 #include <sqlite3ext.h>
-SQLITE_EXTENSION_INIT1
+
+// The table of sqlite3's functions that the calls below go through, as
+// SQLITE_EXTENSION_INIT1 would define it, with nullptr for null.
+const sqlite3_api_routines* sqlite3_api = nullptr;
 
 namespace {
 int comparar(void*, int la, const void* a, int lb, const void* b) {
@@ -11,6 +14,9 @@ int comparar(void*, int la, const void* a, int lb, const void* b) {
         std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lb)));
 }
 } // namespace
+
+// sqlite3 looks the entry point up by this name when it loads the module.
+extern "C" int sqlite3_extension_init(sqlite3*, char**, const sqlite3_api_routines*);
 
 extern "C" int sqlite3_extension_init(sqlite3* db, char**, const sqlite3_api_routines* api) {
     SQLITE_EXTENSION_INIT2(api);

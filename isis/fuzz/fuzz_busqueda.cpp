@@ -1,6 +1,7 @@
 // Search parser and evaluator: the input is an expression, run on a small dictionary.
 #include "core/error.h"
 #include "isis/busqueda.h"
+#include "isis/fuzz/objetivo.h"
 
 #include <map>
 #include <string>

@@ -1,6 +1,7 @@
 // Format parser and formatter: the input is a format, run on a fixed record.
 #include "core/error.h"
 #include "isis/formato.h"
+#include "isis/fuzz/objetivo.h"
 
 #include <string>
 

@@ -1,6 +1,7 @@
 // Inverted file reader: the input is .CNT, .N01, .L01, .N02, .L02 and .IFP
 // (see partes.h); an empty .CNT stands for a missing one.
 #include "core/error.h"
+#include "isis/fuzz/objetivo.h"
 #include "isis/fuzz/partes.h"
 #include "isis/invertido.h"
 

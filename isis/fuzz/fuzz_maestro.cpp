@@ -1,5 +1,6 @@
 // Master file reader: the input is an .XRF and an .MST (see partes.h).
 #include "core/error.h"
+#include "isis/fuzz/objetivo.h"
 #include "isis/fuzz/partes.h"
 #include "isis/maestro.h"
 
