@@ -11,7 +11,7 @@ struct Contexto;
 // A city of the table ciudades as the school code dialog offers it.
 struct Ciudad {
     std::optional<int> id; // none when the stored number is not a number
-    std::string nombre; // blanks and tabs off both ends
+    std::string nombre;    // blanks and tabs off both ends
 };
 
 // "SELECT * FROM ciudades WHERE idprovincia=N ORDER BY nombre".

@@ -82,7 +82,8 @@ namespace {
 void llenarYCerrar(prueba::Entorno& a) {
     store::Transaccion t(*a.ctx.Conexion);
     for (int i = 0; i < 300; ++i) {
-        prueba::agregarPresta(a.ctx, {{"dni", std::to_string(i)}, {"titulo", std::string(200, 't')}});
+        prueba::agregarPresta(a.ctx,
+                              {{"dni", std::to_string(i)}, {"titulo", std::string(200, 't')}});
     }
     t.confirmar();
     a.ctx.Conexion.reset();
@@ -116,7 +117,8 @@ TEST(CompactarBase, UnaBaseDanadaSeApartaYQuedaUnaNuevaSana) {
     EXPECT_EQ(fs::file_size(a.carpeta.archivo(apartadas[0])), largo);
     EXPECT_NE(error->descripcion().find(apartadas[0]), std::string::npos) << error->descripcion();
     ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
-    EXPECT_EQ(prueba::filasDe(a.ctx, "PRAGMA integrity_check"), (std::vector<prueba::Fila>{{"ok"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "PRAGMA integrity_check"),
+              (std::vector<prueba::Fila>{{"ok"}}));
     EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT COUNT(*) FROM presta"),
               (std::vector<prueba::Fila>{{"0"}}));
     EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT COUNT(*) > 0 FROM ciudades"),
