@@ -102,6 +102,22 @@ std::vector<Posting> BaseAbierta::postings(std::string_view claveUtf8) {
     return r;
 }
 
+void BaseAbierta::recorrer(std::string_view prefijoUtf8, const VisitaUtf8& visita) {
+    const std::string prefijo = normalizarClave(codigo_.desdeUtf8(prefijoUtf8), codigo_);
+    std::vector<Posting> activos;
+    diccionario().recorrer(prefijo, [&](std::string_view clave, const std::vector<Posting>& ps) {
+        activos.clear();
+        for (const Posting& p : ps) {
+            if (maestro_.activo(p.mfn)) {
+                activos.push_back(p);
+            }
+        }
+        if (!activos.empty()) {
+            visita(codigo_.aUtf8(clave), activos);
+        }
+    });
+}
+
 std::vector<std::int32_t> BaseAbierta::buscar(std::string_view expresionUtf8) {
     return buscarExpresion(codigo_.desdeUtf8(expresionUtf8), diccionario(), codigo_,
                            [&](std::int32_t mfn) { return maestro_.activo(mfn); });

@@ -4,6 +4,7 @@
 #include "isis/diccionario.h"
 #include "isis/maestro.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,6 +33,12 @@ public:
     std::vector<Posting> postings(std::string_view claveUtf8);
     // A search expression (UTF-8): the MFNs of the active records found.
     std::vector<std::int32_t> buscar(std::string_view expresionUtf8);
+    // Every key that starts with `prefijoUtf8`, in the dictionary's order,
+    // decoded to UTF-8, with the postings of its active records; a key whose
+    // records are all deleted is left out.
+    using VisitaUtf8 =
+        std::function<void(const std::string& claveUtf8, const std::vector<Posting>& postings)>;
+    void recorrer(std::string_view prefijoUtf8, const VisitaUtf8& visita);
 
 private:
     BaseAbierta(ArchivoMaestro maestro, std::string ruta);

@@ -225,6 +225,25 @@ std::int32_t IsisTrmPostingMap(std::int32_t e, std::int32_t slot, std::int32_t p
     return escritos;
 }
 
+std::int32_t IsisTrmRecorrer(std::int32_t e, std::int32_t slot, const std::string& prefijo,
+                             const VisitaTermino& visita) {
+    Espacio* s = espacio(e);
+    if (s == nullptr || slot != 0 || !s->base) {
+        return -1;
+    }
+    std::int32_t claves = 0;
+    std::vector<EntradaPosting> entradas;
+    s->base->recorrer(prefijo, [&](const std::string& clave, const std::vector<Posting>& ps) {
+        entradas.clear();
+        for (const Posting& p : ps) {
+            entradas.push_back(EntradaPosting{0, p.mfn, p.tag, p.ocurrencia, p.contador});
+        }
+        ++claves;
+        visita(clave, entradas);
+    });
+    return claves;
+}
+
 std::int32_t IsisSrcSearch(std::int32_t e, std::int32_t slot, const std::string& expresion,
                            CabeceraBusqueda& cabecera) {
     cabecera = CabeceraBusqueda{};

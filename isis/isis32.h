@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace isis {
 
@@ -61,6 +63,14 @@ std::int32_t IsisTrmReadMap(std::int32_t espacio, std::int32_t slot, LecturaTerm
 // Postings primero .. primero + cantidad - 1 (from 1) of the key last read.
 std::int32_t IsisTrmPostingMap(std::int32_t espacio, std::int32_t slot, std::int32_t primero,
                                std::int32_t cantidad, EntradaPosting* tabla);
+// Every key of the database that starts with `prefijo` (UTF-8), in the
+// dictionary's order: the key decoded to UTF-8 and the postings of its active
+// records (a key with none is left out). Returns the keys visited, -1 when
+// the space has no database.
+using VisitaTermino =
+    std::function<void(const std::string& clave, const std::vector<EntradaPosting>& postings)>;
+std::int32_t IsisTrmRecorrer(std::int32_t espacio, std::int32_t slot, const std::string& prefijo,
+                             const VisitaTermino& visita);
 std::int32_t IsisSrcSearch(std::int32_t espacio, std::int32_t slot, const std::string& expresion,
                            CabeceraBusqueda& cabecera);
 // MFNs primero .. primero + cantidad - 1 (from 1) of the application's last search.

@@ -138,6 +138,16 @@ std::int32_t ModuloIsis::BuscarTermino(BaseIsis& base, const std::string& termin
     return static_cast<std::int32_t>(ListaMfn.size()) - 1;
 }
 
+std::vector<ModuloIsis::ClaveConRegistro> ModuloIsis::ClavesConPrefijo(BaseIsis& base,
+                                                                       const std::string& prefijo) {
+    std::vector<ClaveConRegistro> claves;
+    IsisTrmRecorrer(base.Espacio, 0, prefijo,
+                    [&](const std::string& clave, const std::vector<EntradaPosting>& postings) {
+                        claves.push_back({clave, postings.back().mfn});
+                    });
+    return claves;
+}
+
 std::int32_t ModuloIsis::BuscarExpresion(BaseIsis& base, const std::string& expresion) {
     if (expresion.empty()) {
         return 0;

@@ -50,6 +50,15 @@ public:
     // order followed by a 0, as a search leaves it. Returns how many.
     std::int32_t BuscarTermino(BaseIsis& base, const std::string& termino);
 
+    // Every key that starts with `prefijo`, in the dictionary's order, with
+    // the MFN BuscarClave would read for it: that of its last posting of an
+    // active record. Keys of deleted records only are left out.
+    struct ClaveConRegistro {
+        std::string clave;
+        std::int32_t mfn;
+    };
+    std::vector<ClaveConRegistro> ClavesConPrefijo(BaseIsis& base, const std::string& prefijo);
+
 private:
     // The postings of one key (31 characters, blank-padded), from the first.
     std::vector<EntradaPosting> postingsDe(BaseIsis& base, const std::string& clave);

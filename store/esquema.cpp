@@ -9,6 +9,45 @@ namespace {
 constexpr std::array<const char*, 5> ColumnasIndexadas{"tipo_usu", "grado", "tematica", "titulo",
                                                        "dni"};
 
+// A column of a report table that an index answers.
+struct ColumnaIndexada {
+    const char* tabla;
+    const char* columna;
+};
+// Members are looked up by their document from each loan.
+constexpr std::array<ColumnaIndexada, 1> IndexadasInformes{{{"usuarios", "dni"}}};
+
+void crearIndice(BaseDatos& base, const std::string& tabla, const std::string& columna) {
+    base.ejecutar("CREATE INDEX IF NOT EXISTS " + tabla + "_" + columna + " ON " + tabla + " (" +
+                  columna + ")");
+}
+
+// Every index of the table, also those an earlier version of the store made.
+void borrarIndices(BaseDatos& base, const std::string& tabla) {
+    std::vector<std::string> nombres;
+    Sentencia indices(base, "SELECT name FROM sqlite_master WHERE type='index' AND "
+                            "tbl_name=? AND sql IS NOT NULL");
+    indices.enlazar(1, tabla);
+    while (indices.paso()) {
+        nombres.push_back(indices.valor(0).value_or(""));
+    }
+    for (const std::string& nombre : nombres) {
+        base.ejecutar("DROP INDEX IF EXISTS \"" + nombre + "\"");
+    }
+}
+
+// A table of text columns that compare as the original engine compared them.
+template <std::size_t N>
+void crearTabla(BaseDatos& base, const std::string& nombre,
+                const std::array<const char*, N>& columnas) {
+    std::string definicion;
+    for (const char* columna : columnas) {
+        definicion +=
+            std::string(definicion.empty() ? "" : ", ") + columna + " TEXT COLLATE ESPANOL";
+    }
+    base.ejecutar("CREATE TABLE IF NOT EXISTS " + nombre + " (" + definicion + ")");
+}
+
 struct Ciudades {
     int provincia;
     std::vector<const char*> nombres;
@@ -102,22 +141,23 @@ const std::vector<Provincia>& Provincias() {
 
 void crearIndicesPresta(BaseDatos& base) {
     for (const char* columna : ColumnasIndexadas) {
-        base.ejecutar(std::string("CREATE INDEX IF NOT EXISTS presta_") + columna + " ON presta (" +
-                      columna + ")");
+        crearIndice(base, "presta", columna);
     }
 }
 
 void borrarIndicesPresta(BaseDatos& base) {
-    // Every index of presta, also those an earlier version of the store made.
-    std::vector<std::string> nombres;
-    Sentencia indices(base, "SELECT name FROM sqlite_master WHERE type='index' AND "
-                            "tbl_name='presta' AND sql IS NOT NULL");
-    while (indices.paso()) {
-        nombres.push_back(indices.valor(0).value_or(""));
+    borrarIndices(base, "presta");
+}
+
+void crearIndicesInformes(BaseDatos& base) {
+    for (const ColumnaIndexada& i : IndexadasInformes) {
+        crearIndice(base, i.tabla, i.columna);
     }
-    for (const std::string& nombre : nombres) {
-        base.ejecutar("DROP INDEX IF EXISTS \"" + nombre + "\"");
-    }
+}
+
+void borrarIndicesInformes(BaseDatos& base) {
+    borrarIndices(base, "usuarios");
+    borrarIndices(base, "ejemplares");
 }
 
 void actualizarEstadisticasPresta(BaseDatos& base) {
@@ -126,12 +166,11 @@ void actualizarEstadisticasPresta(BaseDatos& base) {
 }
 
 void crearEsquema(BaseDatos& base) {
-    std::string columnas;
-    for (const char* columna : ColumnasPresta) {
-        columnas += std::string(columnas.empty() ? "" : ", ") + columna + " TEXT COLLATE ESPANOL";
-    }
-    base.ejecutar("CREATE TABLE IF NOT EXISTS presta (" + columnas + ")");
+    crearTabla(base, "presta", ColumnasPresta);
     crearIndicesPresta(base);
+    crearTabla(base, "usuarios", ColumnasUsuarios);
+    crearTabla(base, "ejemplares", ColumnasEjemplares);
+    crearIndicesInformes(base);
     const bool hayCiudades =
         Sentencia(base, "SELECT 1 FROM sqlite_master WHERE type='table' AND name='ciudades'")
             .paso();

@@ -2,7 +2,7 @@
 
 #include "core/archivo_ini.h"
 #include "core/reloj.h"
-#include "isis/carga/escritura_presta.h"
+#include "isis/carga/escritura_carga.h"
 #include "isis/carga/lectura_isis.h"
 #include "isis/carga/progreso_carga.h"
 #include "isis/modulo_isis.h"
@@ -23,7 +23,7 @@ void Ejecutar(store::Contexto& ctx, isis::ModuloIsis& isis, ProgresoCarga& progr
             return;
         }
     }
-    const TablaCarga tabla = LeerTablaCarga(isis, {ini.RutaPresta, ini.RutaUsua, ini.RutaMarc},
+    const DatosCarga datos = LeerDatosCarga(isis, {ini.RutaPresta, ini.RutaUsua, ini.RutaMarc},
                                             core::textoAAAAMMDD(ctx.reloj.hoy()), progreso);
     try {
         if (auto reparada = store::AbrirBaseDatos(ctx)) {
@@ -36,7 +36,7 @@ void Ejecutar(store::Contexto& ctx, isis::ModuloIsis& isis, ProgresoCarga& progr
     }
     const int antesDeEscribir = progreso.valor();
     try {
-        EscribirPresta(ctx, tabla, progreso);
+        EscribirCarga(ctx, datos, progreso);
     } catch (const core::Error&) {
         // A store found damaged while it is written is kept aside, and the
         // rows go into a new one.
@@ -45,11 +45,11 @@ void Ejecutar(store::Contexto& ctx, isis::ModuloIsis& isis, ProgresoCarga& progr
         }
         resultado.avisos.push_back(store::RepararBaseDatos(ctx));
         progreso.valor(antesDeEscribir);
-        EscribirPresta(ctx, tabla, progreso);
+        EscribirCarga(ctx, datos, progreso);
     }
     // The ranking's base always matches what presta holds.
-    ctx.TotalPrestamos = static_cast<std::int32_t>(tabla.size());
-    resultado.filas = static_cast<int>(tabla.size());
+    ctx.TotalPrestamos = static_cast<std::int32_t>(datos.prestamos.size());
+    resultado.filas = static_cast<int>(datos.prestamos.size());
 }
 
 } // namespace

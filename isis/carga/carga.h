@@ -41,7 +41,9 @@ inline constexpr const char* MensajeFaltaRuta =
 
 // The load run: reads the loans, members and catalogue ISIS databases named
 // in block "LINK" of the settings and replaces presta with one row per loan,
-// in one transaction, so a run that fails anywhere leaves presta as it was.
+// usuarios with one row per active member and ejemplares with one row per
+// copy, in one transaction, so a run that fails anywhere leaves the three
+// tables as they were.
 // A database that does not open or does not read whole fails the run (it
 // would read as one without records). Sets ctx.TotalPrestamos to the rows
 // written when it succeeds.

@@ -20,9 +20,11 @@ struct RutasCarga {
 };
 
 // Reads every loan that names a member (field 20) and completes it with its
-// member and catalogue record. `hoy` is today as "yyyymmdd", for the
-// suspension. The ISIS spaces are deleted before it returns, failures included.
-TablaCarga LeerTablaCarga(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
+// member and catalogue record; then, for the reports, every active member
+// with field 20 and every copy ("I:" key) of the catalogue. `hoy` is today as
+// "yyyymmdd", for the suspension. The ISIS spaces are deleted before it
+// returns, failures included.
+DatosCarga LeerDatosCarga(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
                           ProgresoCarga& progreso);
 
 } // namespace carga

@@ -39,4 +39,24 @@ struct FilaCarga {
 // The kept loans in the order of their MFNs.
 using TablaCarga = std::vector<FilaCarga>;
 
+// One active member with a document (field 20): the values of a usuarios
+// row, in the order of ColumnasUsuarios.
+struct FilaUsuario {
+    std::array<std::string, store::ColumnasUsuarios.size()> valores;
+};
+
+// One copy of the catalogue: the values of an ejemplares row, in the order
+// of ColumnasEjemplares.
+struct FilaEjemplar {
+    std::array<std::string, store::ColumnasEjemplares.size()> valores;
+};
+
+// Everything a load run reads: the loans for presta, and the members and
+// copies for the reports' tables, in the order of their MFNs and keys.
+struct DatosCarga {
+    TablaCarga prestamos;
+    std::vector<FilaUsuario> usuarios;
+    std::vector<FilaEjemplar> ejemplares;
+};
+
 } // namespace carga

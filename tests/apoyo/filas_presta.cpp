@@ -10,8 +10,9 @@ namespace prueba {
 namespace {
 
 // Seeding is no statement of the program: it leaves TextoSql as it was.
-std::unique_ptr<store::Registros> anexador(store::Contexto& ctx) {
-    return store::Registros::anexador(store::ConexionAbierta(ctx), "SELECT * FROM presta");
+std::unique_ptr<store::Registros> anexador(store::Contexto& ctx,
+                                           const std::string& tabla = "presta") {
+    return store::Registros::anexador(store::ConexionAbierta(ctx), "SELECT * FROM " + tabla);
 }
 
 } // namespace
@@ -29,10 +30,15 @@ void agregarPresta(store::Contexto& ctx, const ColumnasPresta& fila, int veces) 
 
 void agregarFilasPresta(store::Contexto& ctx, const std::vector<std::string>& columnas,
                         const std::vector<Fila>& filas) {
-    auto anexo = anexador(ctx);
+    agregarFilas(ctx, "presta", columnas, filas);
+}
+
+void agregarFilas(store::Contexto& ctx, const std::string& tabla,
+                  const std::vector<std::string>& columnas, const std::vector<Fila>& filas) {
+    auto anexo = anexador(ctx, tabla);
     for (const Fila& fila : filas) {
         if (fila.size() != columnas.size()) {
-            throw std::invalid_argument("una fila de presta no tiene un valor por columna");
+            throw std::invalid_argument("una fila de " + tabla + " no tiene un valor por columna");
         }
         anexo->agregarNuevo();
         for (std::size_t c = 0; c < columnas.size(); ++c) {

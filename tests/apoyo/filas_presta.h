@@ -25,6 +25,9 @@ void agregarPresta(store::Contexto& ctx, const ColumnasPresta& fila, int veces =
 // order of `columnas`.
 void agregarFilasPresta(store::Contexto& ctx, const std::vector<std::string>& columnas,
                         const std::vector<Fila>& filas);
+// The same for any table of the store (usuarios, ejemplares).
+void agregarFilas(store::Contexto& ctx, const std::string& tabla,
+                  const std::vector<std::string>& columnas, const std::vector<Fila>& filas);
 
 // Every row left in a row set, columns in its order.
 std::vector<Fila> filasDe(store::Registros& registros);

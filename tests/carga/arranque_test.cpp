@@ -216,9 +216,9 @@ TEST(VentanaDeCarga, MuestraElAvanceDeTodaLaCarga) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return vigilada.isNull(); }, 20000));
     ASSERT_TRUE(resultado);
     EXPECT_EQ(resultado->tipo, carga::ResultadoCarga::Tipo::Exito);
-    EXPECT_EQ(maximo, 4 * 3 + 10);
+    EXPECT_EQ(maximo, 5 * 3 + 10);
     EXPECT_EQ(valor, maximo);
-    EXPECT_EQ(etiqueta, "Cargando datos a la base");
+    EXPECT_EQ(etiqueta, "Cargando socios y ejemplares a la base");
 }
 
 } // namespace

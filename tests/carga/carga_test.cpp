@@ -1,5 +1,6 @@
 #include "isis/carga/carga.h"
 #include "tests/carga/entorno_carga.h"
+#include "tests/carga/registros_carga.h"
 
 #include <gtest/gtest.h>
 
@@ -14,55 +15,11 @@
 
 namespace {
 
+using prueba::ejemplar;
+using prueba::prestamo;
+using prueba::tresPrestamos;
+using prueba::usuario;
 using Tipo = carga::ResultadoCarga::Tipo;
-
-escritor::Registro prestamo(const std::string& inventario, const std::string& dni) {
-    escritor::Registro r{{10, inventario}};
-    if (!dni.empty()) {
-        r.push_back({20, dni});
-    }
-    r.insert(r.end(), {{25, "Apellido del préstamo"},
-                       {30, "Título del préstamo"},
-                       {35, "Autor del préstamo"},
-                       {40, "Tema del préstamo"},
-                       {50, "20240310"},
-                       {60, "20240301"},
-                       {70, "20240308"},
-                       {130, "1"}});
-    return r;
-}
-
-escritor::Registro usuario(const std::string& dni, const std::string& apellido,
-                           const std::string& finSuspension) {
-    escritor::Registro r;
-    if (!apellido.empty()) {
-        r.push_back({10, apellido});
-    }
-    r.insert(r.end(), {{15, "Ana"}, {20, dni}, {30, "ALUMNO"}, {40, "Calle 1"}, {50, "L-7"}});
-    r.push_back({70, "31"});
-    if (!finSuspension.empty()) {
-        r.push_back({150, finSuspension});
-    }
-    return r;
-}
-
-escritor::Registro ejemplar(const std::string& inventario) {
-    return {{245, "^aCuentos^nTomo 2^pSelva"},
-            {100, "^aQuiroga, Horacio"},
-            {700, "^aPeña, Ñandú"},
-            {659, "^aLiteratura"},
-            {20, "^a950-00-0001"},
-            {900, inventario}};
-}
-
-// Two complete loans and one whose member and copy are unknown.
-prueba::BasesPrueba tresPrestamos() {
-    prueba::BasesPrueba b;
-    b.prestamos = {prestamo("100", "111"), prestamo("200", "222"), prestamo("300", "999")};
-    b.usuarios = {usuario("111", "García", "20240601"), usuario("222", "López", "20240101")};
-    b.marc = {ejemplar("100"), ejemplar("200")};
-    return b;
-}
 
 TEST(CargarDatos, CompletaCadaPrestamoConSuUsuarioYSuEjemplar) {
     prueba::EntornoCarga e;
@@ -261,17 +218,21 @@ prueba::BasesPrueba veintitresPrestamos() {
     return b;
 }
 
-// A failure anywhere in the run leaves presta and the loan total as they were.
+// A failure anywhere in the run leaves presta, usuarios, ejemplares and the
+// loan total as they were.
 class FallaEnLaCarga : public ::testing::Test {
 protected:
     void SetUp() override {
         e.escribirBases(veintitresPrestamos());
         e.sembrarPresta(6);
+        e.sembrarInformes(4);
         e.ctx.TotalPrestamos = 6;
         antes = e.presta();
+        usuariosAntes = e.tabla("usuarios");
+        ejemplaresAntes = e.tabla("ejemplares");
     }
     prueba::EntornoCarga e;
-    std::vector<prueba::Fila> antes;
+    std::vector<prueba::Fila> antes, usuariosAntes, ejemplaresAntes;
 };
 
 TEST_F(FallaEnLaCarga, EnCualquierAvisoDelProgreso) {
@@ -289,7 +250,7 @@ TEST_F(FallaEnLaCarga, EnCualquierAvisoDelProgreso) {
                       .tipo,
                   Tipo::Exito);
     }
-    ASSERT_EQ(etapas.size(), 4u);
+    ASSERT_EQ(etapas.size(), 6u);
     for (int n : {1, 2, total / 4, total / 2, 3 * total / 4, total - 2, total - 1, total}) {
         int avisos = 0;
         const carga::ResultadoCarga r =
@@ -301,14 +262,18 @@ TEST_F(FallaEnLaCarga, EnCualquierAvisoDelProgreso) {
         ASSERT_EQ(r.tipo, Tipo::Error) << "aviso " << n;
         EXPECT_EQ(r.error->numero(), core::Error::ErrorIsis);
         EXPECT_EQ(e.presta(), antes) << "aviso " << n;
+        EXPECT_EQ(e.tabla("usuarios"), usuariosAntes) << "aviso " << n;
+        EXPECT_EQ(e.tabla("ejemplares"), ejemplaresAntes) << "aviso " << n;
         EXPECT_EQ(e.ctx.TotalPrestamos, 6);
         EXPECT_EQ(e.ctx.ArchivoIni, nullptr);
         // The ISIS spaces went with the failure: no database file stays open.
         EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{}) << "aviso " << n;
     }
-    // After all those failures the next run still loads.
+    // After all those failures the next run still loads, all three tables.
     EXPECT_EQ(carga::CargarDatos(e.ctx).tipo, Tipo::Exito);
     EXPECT_EQ(e.ctx.TotalPrestamos, 23);
+    EXPECT_EQ(e.tabla("usuarios").size(), 2u);
+    EXPECT_EQ(e.tabla("ejemplares").size(), 2u);
 }
 
 TEST_F(FallaEnLaCarga, ArchivoMaestroDanado) {

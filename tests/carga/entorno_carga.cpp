@@ -43,9 +43,20 @@ void EntornoCarga::sembrarPresta(int n) const {
     agregarFilasPresta(anterior, {"dni", "apellido"}, filas);
 }
 
-std::vector<Fila> EntornoCarga::presta() const {
+void EntornoCarga::sembrarInformes(int n) const {
+    store::Contexto anterior(carpeta.ruta(), reloj);
+    store::AbrirBaseDatos(anterior);
+    std::vector<Fila> filas;
+    for (int i = 0; i < n; ++i) {
+        filas.push_back({"anterior-" + std::to_string(i), "Título " + std::to_string(i)});
+    }
+    agregarFilas(anterior, "usuarios", {"dni", "apellido"}, filas);
+    agregarFilas(anterior, "ejemplares", {"inventario", "titulo"}, filas);
+}
+
+std::vector<Fila> EntornoCarga::tabla(const std::string& nombre) const {
     store::BaseDatos base(ctx.rutaBase(), reloj);
-    return filasDe(*store::Registros::lectura(base, "SELECT * FROM presta ORDER BY rowid"));
+    return filasDe(*store::Registros::lectura(base, "SELECT * FROM " + nombre + " ORDER BY rowid"));
 }
 
 std::optional<std::string> EntornoCarga::valor(int fila, const char* columna) const {

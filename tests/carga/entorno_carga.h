@@ -37,9 +37,12 @@ struct EntornoCarga : Entorno {
 
     // Fills presta with n rows of a previous load, as a separate connection.
     void sembrarPresta(int n) const;
-    // Every presta row in insertion order, columns in table order, read
+    // The same for usuarios and ejemplares, n rows each.
+    void sembrarInformes(int n) const;
+    // Every row of a table in insertion order, columns in table order, read
     // through a separate connection.
-    std::vector<Fila> presta() const;
+    std::vector<Fila> tabla(const std::string& nombre) const;
+    std::vector<Fila> presta() const { return tabla("presta"); }
     // The files of the folder the process holds open or mapped, the store's apart.
     std::vector<std::string> archivosIsisAbiertos() const;
     // The value of `columna` in row `fila`.

@@ -90,6 +90,26 @@ TEST_F(Modulo, BuscarClaveLeeElUltimoPosting) {
     EXPECT_EQ(isis.LeerCampo(base(), 1, 1), "00000000000005");
 }
 
+// The keys of a prefix with the record BuscarClave would read for each;
+// keys that reach only deleted records (MFN 3) are left out.
+TEST_F(Modulo, ClavesConPrefijo) {
+    const auto claves = [&](const std::string& prefijo) {
+        std::vector<std::pair<std::string, std::int32_t>> r;
+        for (const auto& c : isis.ClavesConPrefijo(base(), prefijo)) {
+            r.emplace_back(c.clave, c.mfn);
+        }
+        return r;
+    };
+    using Claves = std::vector<std::pair<std::string, std::int32_t>>;
+    EXPECT_EQ(claves("8"), (Claves{{"8176", 4}, {"8300", 2}, {"8302", 1}, {"88", 1}, {"89", 2}}));
+    EXPECT_EQ(claves("21"), (Claves{{"2100", 5}, {"2140", 4}}));
+    // Keys longer than ten bytes live in the second tree.
+    EXPECT_EQ(claves("fr"),
+              (Claves{{"FREUD", 1}, {"FRO", 2}, {"FROM", 1}, {"FROSH", 2}, {"FROSH, STEPHEN", 2}}));
+    EXPECT_EQ(claves("NOESTA"), Claves{});
+    EXPECT_EQ(isis.BuscarClave(base(), "2100"), 5);
+}
+
 TEST_F(Modulo, BuscarExpresion) {
     EXPECT_EQ(isis.BuscarExpresion(base(), "psychology + 2140"), 4);
     EXPECT_THAT(isis.ListaMfn, testing::ElementsAre(1, 2, 4, 5, 0));
