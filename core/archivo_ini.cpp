@@ -30,6 +30,9 @@ std::vector<Clave> clavesDelBloque(const std::string& bloque) {
     if (nombre == "HELPFILE") {
         return {{"HelpFile", "Process", &Archivo_Ini::Process}};
     }
+    if (nombre == "INFORMES") {
+        return {{"Informes", "ResumenAlCargar", &Archivo_Ini::ResumenAlCargar}};
+    }
     return {};
 }
 

@@ -5,7 +5,8 @@
 namespace core {
 
 // The program's settings in configuracion.ini, loaded and saved one block at a
-// time: "INICIO" (CUE), "LINK" (the three database paths), "HELPFILE" (Process).
+// time: "INICIO" (CUE), "LINK" (the three database paths), "HELPFILE" (Process),
+// "INFORMES" (ResumenAlCargar).
 // Block names compare case-insensitively; other names load and save nothing.
 class Archivo_Ini {
 public:
@@ -22,6 +23,8 @@ public:
     std::string RutaPresta;
     std::string RutaUsua;
     std::string RutaMarc;
+    // "SI" when the summary opens by itself after each successful load.
+    std::string ResumenAlCargar;
 
     const std::string& ruta() const { return ruta_; }
 

@@ -25,6 +25,11 @@ std::string PatronGrado(int posicion) {
 
 Condicion CondicionFiltros(const EstadoFiltros& estado) {
     Condicion c;
+    AgregarCondicionFiltros(c, estado);
+    return c;
+}
+
+void AgregarCondicionFiltros(Condicion& c, const EstadoFiltros& estado) {
     if (estado.tipoUsuario > 0) {
         c.texto += c.conector();
         c.texto += "tipo_usu='" + listas::TiposUsuario().at(estado.tipoUsuario) + "' ";
@@ -39,7 +44,6 @@ Condicion CondicionFiltros(const EstadoFiltros& estado) {
     }
     store::AgregarCotasFecha(c.texto, estado.desde, estado.hasta, EspaciadoRanking,
                              [&c] { return c.conector(); });
-    return c;
 }
 
 } // namespace reports

@@ -34,5 +34,7 @@ std::string PatronGrado(int posicion);
 // The ranking reports' condition, piece for piece:
 // "WHERE tipo_usu='Alumno' AND grado LIKE  '1%' AND fecha_presta >= '20240301' ".
 Condicion CondicionFiltros(const EstadoFiltros& estado);
+// The same pieces appended to a condition already begun.
+void AgregarCondicionFiltros(Condicion& c, const EstadoFiltros& estado);
 
 } // namespace reports

@@ -28,6 +28,35 @@ bool enBlanco(const std::string& valor) {
     return valor.find_first_not_of(" \t") == std::string::npos;
 }
 
+// The header row and one empty row, current, as a run starts.
+Grilla grillaConEncabezado(const std::vector<ColumnaGrilla>& columnas) {
+    Grilla g;
+    g.fijarColumnas(static_cast<int>(columnas.size()) + 1);
+    g.fijarAncho(0, AnchoNumeroFila);
+    g.fijarFilas(1);
+    for (std::size_t c = 0; c < columnas.size(); ++c) {
+        g.fijarAncho(static_cast<int>(c) + 1, columnas[c].ancho);
+        g.fijarTexto(0, static_cast<int>(c) + 1, columnas[c].titulo);
+    }
+    g.fijarFilas(2);
+    g.fijarCelda(1, 1);
+    return g;
+}
+
+// Numbers row `fila`, shown empty until `valor` fills its cells, then opens
+// the next one, current on its last column.
+template <typename Valor> void agregarFila(Grilla& g, int fila, const Valor& valor) {
+    g.fijarTexto(fila, 0, std::to_string(fila));
+    for (int c = 1; c < g.columnas(); ++c) {
+        std::optional<std::string> v = valor(c - 1);
+        if (v && !enBlanco(*v)) {
+            g.fijarTexto(fila, c, std::move(*v));
+        }
+    }
+    g.fijarFilas(fila + 2);
+    g.fijarCelda(fila + 1, g.columnas() - 1);
+}
+
 } // namespace
 
 const std::vector<ColumnaGrilla>& ColumnasPrestamos() {
@@ -45,32 +74,26 @@ const std::vector<ColumnaGrilla>& ColumnasUsuarios() {
 }
 
 Grilla LlenarGrilla(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas) {
-    const int ultima = static_cast<int>(columnas.size());
-    Grilla g;
-    g.fijarColumnas(ultima + 1);
-    g.fijarAncho(0, AnchoNumeroFila);
-    g.fijarFilas(1);
+    Grilla g = grillaConEncabezado(columnas);
     std::vector<int> campos;
-    for (int c = 1; c <= ultima; ++c) {
-        const ColumnaGrilla& columna = columnas[static_cast<std::size_t>(c - 1)];
-        g.fijarAncho(c, columna.ancho);
-        g.fijarTexto(0, c, columna.titulo);
+    for (const ColumnaGrilla& columna : columnas) {
         campos.push_back(registros.indice(columna.campo));
     }
-    g.fijarFilas(2);
-    g.fijarCelda(1, 1);
     for (int fila = 1; !registros.fin(); ++fila) {
-        g.fijarTexto(fila, 0, std::to_string(fila));
-        for (int c = 1; c <= ultima; ++c) {
-            std::optional<std::string> valor =
-                registros.valor(campos[static_cast<std::size_t>(c - 1)]);
-            if (valor && !enBlanco(*valor)) {
-                g.fijarTexto(fila, c, std::move(*valor));
-            }
-        }
-        g.fijarFilas(fila + 2);
-        g.fijarCelda(fila + 1, ultima);
+        agregarFila(g, fila,
+                    [&](int c) { return registros.valor(campos[static_cast<std::size_t>(c)]); });
         registros.siguiente();
+    }
+    return g;
+}
+
+Grilla GrillaDeFilas(const std::vector<std::vector<std::string>>& filas,
+                     const std::vector<ColumnaGrilla>& columnas) {
+    Grilla g = grillaConEncabezado(columnas);
+    for (std::size_t f = 0; f < filas.size(); ++f) {
+        agregarFila(g, static_cast<int>(f) + 1, [&](int c) {
+            return std::optional<std::string>(filas[f].at(static_cast<std::size_t>(c)));
+        });
     }
     return g;
 }

@@ -34,6 +34,10 @@ const std::vector<ColumnaGrilla>& ColumnasUsuarios();
 // empty row, and the selection left on the last written cell.
 Grilla LlenarGrilla(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas);
 
+// The same grid from rows already read, one value per column.
+Grilla GrillaDeFilas(const std::vector<std::vector<std::string>>& filas,
+                     const std::vector<ColumnaGrilla>& columnas);
+
 // Runs the statement (forward-only, read-only) and fills a new grid from it.
 // Throws Error; the caller's grid is only replaced when everything worked.
 Grilla GrillaDeConsulta(store::Contexto& ctx, const std::string& sentencia,

@@ -1,5 +1,6 @@
 #include "app/cli/comandos.h"
 #include "app/cli/comando_exportar.h"
+#include "app/cli/comando_informe.h"
 #include "app/cli/comandos_listas.h"
 
 #include "app/cli/comando_cargar.h"
@@ -39,6 +40,12 @@ const std::vector<Comando>& Comandos() {
         {"buscar-usuarios",
          "[--apellido --nombre --legajo --tipo --grado --tematica --desde --hasta --orden --sql]",
          ComandoBuscarUsuarios},
+        {"informe",
+         "participacion|sin-prestamos|sin-uso|atrasos|mensual|resumen [--tipo TEXTO] [--grado "
+         "POSICION] [--tematica TEXTO] [--desde AAAAMMDD] [--hasta AAAAMMDD]: los informes de la\n"
+         "      bibliotecaria, tabulados con los nombres de las columnas primero; resumen como\n"
+         "      líneas clave<TAB>valor",
+         ComandoInforme},
         {"isis",
          "isis volcar|terminos RUTA, isis buscar RUTA EXPRESION, isis formatear RUTA MFN "
          "FORMATO: lee una base ISIS",

@@ -2,6 +2,7 @@
 
 #include "app/ui/frm_configPath.h"
 #include "app/ui/frm_principal.h"
+#include "app/ui/menus_informes.h"
 #include "isis/ui/frm_carga.h"
 
 namespace app::ui {
@@ -36,6 +37,9 @@ void Arranque::alTerminarCarga(const carga::ResultadoCarga& resultado) {
     case carga::ResultadoCarga::Tipo::Exito:
         principal_->show();
         principal_->activarMenus(true);
+        if (ResumenAlCargar(ctx_)) {
+            AbrirResumen(*principal_, ctx_, dialogos_);
+        }
         break;
     case carga::ResultadoCarga::Tipo::FaltaRuta:
         principal_->show();

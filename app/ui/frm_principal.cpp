@@ -4,13 +4,14 @@
 #include "app/ui/frmAbout.h"
 #include "app/ui/frm_configCUE.h"
 #include "app/ui/frm_configPath.h"
+#include "app/ui/menus_informes.h"
 #include "app/ui/menus_listas.h"
 #include "core/ui/cursor_ocupado.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/mostrar_error.h"
 #include "export/lectura_exportacion.h"
 #include "export/ui/frm_exporta.h"
-#include "reports/ui/frm_ranking.h"
+#include "reports/ranking.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 
@@ -48,6 +49,15 @@ constexpr EntradaMenu BarraDeMenus[] = {
     {EntradaMenu::EnElMenu, &Acciones::mnu_librosPrestados, "mnu_librosPrestados", "Prestados"},
     {EntradaMenu::EnElMenu, &Acciones::mnu_librosRanking, "mnu_librosRanking", "Ranking"},
     {EntradaMenu::EnElMenu, &Acciones::mnu_librosRenovados, "mnu_librosRenovados", "Renovados"},
+    {EntradaMenu::Menu, &Acciones::mnu_informes, "mnu_informes", "Informes"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_resumen, "mnu_resumen", "Resumen"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_participacion, "mnu_participacion",
+     "Participación por grado"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_sinPrestamos, "mnu_sinPrestamos",
+     "Socios sin préstamos"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_sinUso, "mnu_sinUso", "Ejemplares sin uso"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_atrasos, "mnu_atrasos", "Atrasos"},
+    {EntradaMenu::EnElMenu, &Acciones::mnu_mensual, "mnu_mensual", "Evolución mensual"},
     {EntradaMenu::Menu, &Acciones::mnu_config, "mnu_config", "Configuración"},
     {EntradaMenu::EnElMenu, &Acciones::mnu_helpfile, "mnu_helpfile", "Archivo de ayuda"},
     {EntradaMenu::EnElMenu, &Acciones::mnu_CUE, "mnu_CUE", "Cambiar CUE"},
@@ -63,14 +73,6 @@ constexpr EntradaMenu BarraDeMenus[] = {
     {EntradaMenu::EnElMenu, &Acciones::mnu_ayuda, "mnu_ayuda", "Ayuda"},
 };
 
-// Each ranking command opens one more window, grouped as the command says.
-void abrirRanking(frm_principal& principal, store::Contexto& ctx, core::ui::Dialogos& dialogos,
-                  int agrupacion, const char* titulo) {
-    auto* ventana = new reports::ui::frm_ranking(ctx, dialogos);
-    principal.agregarHija(ventana);
-    ventana->elegirAgrupacion(agrupacion);
-    ventana->setWindowTitle(titulo);
-}
 } // namespace
 
 frm_principal::frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
@@ -84,6 +86,7 @@ frm_principal::frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     crearMenus();
     conectarComandos();
     ConectarListas(*this, ctx_, dialogos_);
+    ConectarInformes(*this, ctx_, dialogos_);
 }
 
 void frm_principal::crearMenus() {
@@ -116,12 +119,10 @@ void frm_principal::crearMenus() {
 // menus_listas.
 void frm_principal::conectarComandos() {
     const Acciones& a = acciones_;
-    connect(a.mnu_usuariosRanking, &QAction::triggered, this, [this] {
-        abrirRanking(*this, ctx_, dialogos_, reports::ranking::PorUsuario, "Ranking de Usuarios");
-    });
-    connect(a.mnu_librosRanking, &QAction::triggered, this, [this] {
-        abrirRanking(*this, ctx_, dialogos_, reports::ranking::PorLibro, "Ranking de Libros");
-    });
+    connect(a.mnu_usuariosRanking, &QAction::triggered, this,
+            [this] { AbrirRanking(*this, ctx_, dialogos_, reports::ranking::PorUsuario); });
+    connect(a.mnu_librosRanking, &QAction::triggered, this,
+            [this] { AbrirRanking(*this, ctx_, dialogos_, reports::ranking::PorLibro); });
     connect(a.mnu_helpfile, &QAction::triggered, this, &frm_principal::archivoDeAyuda);
     connect(a.mnu_CUE, &QAction::triggered, this,
             [this] { mostrarUnica<frm_configCUE>(ctx_, dialogos_); });
@@ -156,8 +157,8 @@ QAction* frm_principal::comando(QMenu* menu, const char* nombre, const QString& 
 }
 
 void frm_principal::activarMenus(bool activos) {
-    for (QAction* entrada : {acciones_.mnu_usuarios, acciones_.mnu_libros, acciones_.mnu_exportar,
-                             acciones_.mnu_ventana}) {
+    for (QAction* entrada : {acciones_.mnu_usuarios, acciones_.mnu_libros, acciones_.mnu_informes,
+                             acciones_.mnu_exportar, acciones_.mnu_ventana}) {
         entrada->setEnabled(activos);
     }
 }

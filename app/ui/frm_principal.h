@@ -36,6 +36,13 @@ public:
         QAction* mnu_librosPrestados;
         QAction* mnu_librosRanking;
         QAction* mnu_librosRenovados;
+        QAction* mnu_informes;
+        QAction* mnu_resumen;
+        QAction* mnu_participacion;
+        QAction* mnu_sinPrestamos;
+        QAction* mnu_sinUso;
+        QAction* mnu_atrasos;
+        QAction* mnu_mensual;
         QAction* mnu_config;
         QAction* mnu_helpfile;
         QAction* mnu_CUE;
@@ -53,11 +60,20 @@ public:
 
     frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
-    // Switches "Usuarios", "Libros", "Exportar" and "Ventana" on or off.
+    // Switches "Usuarios", "Libros", "Informes", "Exportar" and "Ventana" on or off.
     void activarMenus(bool activos);
     QMdiArea* area() const { return area_; }
     const Acciones& acciones() const { return acciones_; }
 
+    // The one child of class W, or nullptr when it is not open.
+    template <typename W> W* unica() const {
+        for (QMdiSubWindow* sub : area_->subWindowList()) {
+            if (auto* w = qobject_cast<W*>(sub->widget())) {
+                return w;
+            }
+        }
+        return nullptr;
+    }
     // Shows the one child of class W, creating it on first use; an open one
     // is brought forward.
     template <typename W, typename... Args> W* mostrarUnica(Args&&... args) {

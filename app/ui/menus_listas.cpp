@@ -3,6 +3,7 @@
 #include "app/ui/frm_principal.h"
 #include "reports/ui/frm_busqueda_libros.h"
 #include "reports/ui/frm_busqueda_usuarios.h"
+#include "reports/ui/frm_ranking.h"
 #include "reports/ui/frm_usuarios_libros.h"
 
 #include <QAction>
@@ -27,8 +28,12 @@ constexpr ComandoLista ComandosLista[] = {
 } // namespace
 
 void AbrirListaPrestamos(frm_principal& principal, store::Contexto& ctx,
-                         core::ui::Dialogos& dialogos, const std::string& modo) {
+                         core::ui::Dialogos& dialogos, const std::string& modo,
+                         const std::optional<reports::EstadoFiltros>& filtros) {
     auto* lista = principal.mostrarUnica<reports::ui::frm_usuarios_libros>(ctx, dialogos);
+    if (filtros) {
+        lista->fijarFiltros(*filtros);
+    }
     for (const reports::ModoLista& m : reports::ModosLista()) {
         if (modo == m.modo) {
             lista->setWindowTitle(m.titulo);
@@ -36,6 +41,18 @@ void AbrirListaPrestamos(frm_principal& principal, store::Contexto& ctx,
     }
     lista->fijarModo(modo);
     lista->Lista("devuelto");
+}
+
+void AbrirRanking(frm_principal& principal, store::Contexto& ctx, core::ui::Dialogos& dialogos,
+                  int agrupacion, const std::optional<reports::EstadoFiltros>& filtros) {
+    auto* ventana = new reports::ui::frm_ranking(ctx, dialogos);
+    principal.agregarHija(ventana);
+    if (filtros) {
+        ventana->fijarFiltros(*filtros);
+    }
+    ventana->elegirAgrupacion(agrupacion);
+    ventana->setWindowTitle(agrupacion == reports::ranking::PorUsuario ? "Ranking de Usuarios"
+                                                                       : "Ranking de Libros");
 }
 
 void ConectarListas(frm_principal& principal, store::Contexto& ctx, core::ui::Dialogos& dialogos) {

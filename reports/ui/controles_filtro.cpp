@@ -7,6 +7,9 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <tuple>
 
 namespace reports::ui {
 
@@ -62,6 +65,25 @@ EstadoFiltros ControlesFiltro::estado() const {
         e.hasta = core::ui::desdeQDate(DTP_hasta->date());
     }
     return e;
+}
+
+void ControlesFiltro::fijarEstado(const EstadoFiltros& e) {
+    for (auto [lista, posicion] : {std::pair{cmb_tipousu, e.tipoUsuario},
+                                   {cmb_grado, e.grado},
+                                   {cmb_tematica, e.tematica}}) {
+        const QSignalBlocker bloqueo(lista);
+        lista->setCurrentIndex(posicion > 0 ? posicion : 0);
+    }
+    for (auto [casilla, selector, fecha] :
+         {std::tuple{chk_desde, DTP_desde, e.desde}, {chk_hasta, DTP_hasta, e.hasta}}) {
+        const QSignalBlocker bloqueoCasilla(casilla);
+        const QSignalBlocker bloqueoSelector(selector);
+        casilla->setChecked(fecha.has_value());
+        selector->setEnabled(fecha.has_value());
+        if (fecha) {
+            selector->setDate(core::ui::aQDate(*fecha));
+        }
+    }
 }
 
 } // namespace reports::ui

@@ -27,6 +27,9 @@ struct ControlesFiltro {
     ControlesFiltro(QWidget* padre, core::Fecha fecha);
 
     EstadoFiltros estado() const;
+    // Chooses what `estado` says, as a user would but without a signal: the
+    // caller runs its report once afterwards.
+    void fijarEstado(const EstadoFiltros& estado);
 };
 
 // The chosen position of a list box: -1 while its text is not an item

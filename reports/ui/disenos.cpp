@@ -37,6 +37,27 @@ std::vector<core::ui::Ubicacion> UbicacionesCuadroTexto(const std::string& nombr
     return {{NombreEtiqueta(nombre), {60, arriba, 735, 315}}, {nombre, {855, arriba, 2880, 315}}};
 }
 
+core::ui::Ubicacion UbicacionDescripcion() {
+    return {"lbl_informe", {Margen, 300, 3540, 720}};
+}
+
+core::ui::Ubicacion UbicacionCasillaInforme(const std::string& nombre) {
+    return {nombre, {Margen, 1080, 3540, 315}};
+}
+
+core::ui::Ubicacion UbicacionGrafico(const std::string& nombre) {
+    const int arriba = DisenoInformeConGrafico.arribaGrilla + AltoGrillaConGrafico + Margen;
+    const int alto = AltoVentanas - arriba - Margen;
+    return {nombre,
+            {Margen, arriba, AnchoInicial, alto},
+            AnchoQueSigue,
+            altoQueSigue(alto, AltoVentanas - alto)};
+}
+
+core::ui::Ubicacion UbicacionAvisos(const std::string& nombre) {
+    return {nombre, {10080, 1380, 1095, 375}};
+}
+
 std::string NombreEtiqueta(const std::string& control) {
     return "lbl_" + control.substr(control.find('_') + 1);
 }

@@ -2,6 +2,7 @@
 
 #include "core/ui/disposicion.h"
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,18 @@ inline constexpr DisenoVentanaGrilla DisenoLista{1935, 2160, 5775, altoQueSigue(
 // The two searches: a frame of three rows and a taller grid.
 inline constexpr DisenoVentanaGrilla DisenoBusqueda{1635, 1860, 6195, altoQueSigue(5925, 2565)};
 
+// The reports and the summary: a frame of three rows as the searches', whose
+// left column tells what the report shows.
+inline constexpr DisenoVentanaGrilla DisenoInforme = DisenoBusqueda;
+// The overdue follow-up: a frame of four rows, for the notices' button.
+inline constexpr DisenoVentanaGrilla DisenoAtrasos = DisenoLista;
+// A report with a chart: the grid keeps its height and the chart under it
+// takes what the window gains.
+inline constexpr int AltoGrillaConGrafico = 2790;
+inline constexpr DisenoVentanaGrilla DisenoInformeConGrafico{
+    DisenoBusqueda.altoMarco, DisenoBusqueda.arribaGrilla, AltoGrillaConGrafico,
+    core::ui::Crecimiento{std::numeric_limits<int>::max(), AltoGrillaConGrafico, 0}};
+
 // The designed width (10350) would cut the frame and hide two of its four
 // buttons: a grid window opens as wide as the frame and its margins instead.
 inline constexpr int AnchoVentanaGrilla = 120 + 11475 + 120;
@@ -49,6 +62,16 @@ std::vector<core::ui::Ubicacion> UbicacionesVentanaGrilla(const DisenoVentanaGri
 
 // A text box of the frame's left column in row 0 to 3, with its label.
 std::vector<core::ui::Ubicacion> UbicacionesCuadroTexto(const std::string& nombre, int fila);
+
+// What a report shows, in the frame's left column (lbl_informe), above a
+// row left for a box of the window's own.
+core::ui::Ubicacion UbicacionDescripcion();
+// A check box in the frame's left column, under the description.
+core::ui::Ubicacion UbicacionCasillaInforme(const std::string& nombre);
+// The chart under the grid of a report with a chart.
+core::ui::Ubicacion UbicacionGrafico(const std::string& nombre);
+// The notices' button, under the four buttons of a frame of four rows.
+core::ui::Ubicacion UbicacionAvisos(const std::string& nombre);
 
 // The objectName of a control's label: "lbl_" and the control's name without
 // its type prefix ("cmb_grado" has "lbl_grado").

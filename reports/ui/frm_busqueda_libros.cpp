@@ -25,12 +25,12 @@ frm_busqueda_libros::frm_busqueda_libros(store::Contexto& ctx, core::ui::Dialogo
     alLimpiar({txt_autor, txt_inventario, txt_titulo});
 }
 
-std::string frm_busqueda_libros::Sentencia(const std::string& VOrden) const {
+Grilla frm_busqueda_libros::Consultar(const std::string& VOrden) {
     FiltrosPrestamos f = filtrosPanel();
     f.titulo = txt_titulo->text().toStdString();
     f.autor = txt_autor->text().toStdString();
     f.inventario = txt_inventario->text().toStdString();
-    return SentenciaBusquedaLibros(f, VOrden);
+    return GrillaDeSentencia(SentenciaBusquedaLibros(f, VOrden));
 }
 
 } // namespace reports::ui

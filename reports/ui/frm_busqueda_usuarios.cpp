@@ -25,12 +25,12 @@ frm_busqueda_usuarios::frm_busqueda_usuarios(store::Contexto& ctx, core::ui::Dia
     alLimpiar({txt_apellido, txt_legajo, txt_nombre});
 }
 
-std::string frm_busqueda_usuarios::Sentencia(const std::string& VOrden) const {
+Grilla frm_busqueda_usuarios::Consultar(const std::string& VOrden) {
     FiltrosPrestamos f = filtrosPanel();
     f.apellido = txt_apellido->text().toStdString();
     f.nombre = txt_nombre->text().toStdString();
     f.legajo = txt_legajo->text().toStdString();
-    return SentenciaBusquedaUsuarios(f, VOrden);
+    return GrillaDeSentencia(SentenciaBusquedaUsuarios(f, VOrden));
 }
 
 } // namespace reports::ui

@@ -14,7 +14,7 @@ public:
                           QWidget* padre = nullptr);
 
 protected:
-    std::string Sentencia(const std::string& VOrden) const override;
+    Grilla Consultar(const std::string& VOrden) override;
 
 private:
     QLineEdit* txt_apellido;

@@ -244,6 +244,10 @@ void frm_ranking::elegirAgrupacion(int agrupacion) {
     Lista();
 }
 
+void frm_ranking::fijarFiltros(const EstadoFiltros& estado) {
+    filtros_.fijarEstado(estado);
+}
+
 void frm_ranking::reiniciarYListar() {
     txt_barras->setText("5");
     Lista();

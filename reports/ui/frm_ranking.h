@@ -43,6 +43,8 @@ public:
     void elegirAgrupacion(int agrupacion);
     // Recomputes the ranking and redraws list, description and chart.
     void Lista();
+    // Sets the filter panel without refreshing.
+    void fijarFiltros(const EstadoFiltros& estado);
 
     const ranking::DatosGrafico& datosGrafico() const { return grafico_; }
     QSize sizeHint() const override;

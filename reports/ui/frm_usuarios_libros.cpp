@@ -42,13 +42,14 @@ void frm_usuarios_libros::fijarModo(const std::string& modo) {
     txt_criterio->setText(QString::fromStdString(modo));
 }
 
-std::string frm_usuarios_libros::Sentencia(const std::string& VOrden) const {
+Grilla frm_usuarios_libros::Consultar(const std::string& VOrden) {
     FiltrosPrestamos f = filtrosPanel();
     f.apellido = txt_apellido->text().toStdString();
     f.nombre = txt_nombre->text().toStdString();
     f.legajo = txt_legajo->text().toStdString();
     f.inventario = txt_inventario->text().toStdString();
-    return SentenciaListaPrestamos(txt_criterio->text().toStdString(), f, VOrden);
+    return GrillaDeSentencia(
+        SentenciaListaPrestamos(txt_criterio->text().toStdString(), f, VOrden));
 }
 
 } // namespace reports::ui

@@ -17,7 +17,7 @@ public:
     void fijarModo(const std::string& modo);
 
 protected:
-    std::string Sentencia(const std::string& VOrden) const override;
+    Grilla Consultar(const std::string& VOrden) override;
 
 private:
     QLineEdit* txt_criterio;

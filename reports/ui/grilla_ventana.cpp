@@ -65,7 +65,7 @@ VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
             &VentanaGrilla::seguirSeleccion);
     connect(fg_usu->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &VentanaGrilla::seguirSeleccion);
-    connect(fg_usu, &QTableView::doubleClicked, this, &VentanaGrilla::reordenar);
+    connect(fg_usu, &QTableView::doubleClicked, this, &VentanaGrilla::alDobleClicEnCelda);
     // A click on a header selects its column and makes row 1 current.
     connect(fg_usu->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
             [this](int seccion) {
@@ -90,7 +90,6 @@ int VentanaGrilla::py(int twipsY) const {
     return core::twips::aPixeles(twipsY, logicalDpiY());
 }
 
-// A label standing just left of its control, named after it.
 void VentanaGrilla::etiquetar(const QWidget* control, const char* texto) {
     auto* etiqueta = new QLabel(texto, control->parentWidget());
     etiqueta->setObjectName(
@@ -106,14 +105,26 @@ QPushButton* VentanaGrilla::boton(const char* nombre, const char* ayuda, const c
     return b;
 }
 
+void VentanaGrilla::ubicar(const core::ui::Ubicacion& ubicacion) {
+    disposicion_->agregar(ubicacion);
+}
+
 QLineEdit* VentanaGrilla::cuadroTexto(const char* nombre, const char* etiqueta, int fila) {
     auto* cuadro = new QLineEdit(Frame1);
     cuadro->setObjectName(nombre);
     etiquetar(cuadro, etiqueta);
     for (const core::ui::Ubicacion& u : UbicacionesCuadroTexto(nombre, fila)) {
-        disposicion_->agregar(u);
+        ubicar(u);
     }
     return cuadro;
+}
+
+void VentanaGrilla::fijarFiltros(const EstadoFiltros& estado) {
+    filtros_.fijarEstado(estado);
+}
+
+Grilla VentanaGrilla::GrillaDeSentencia(const std::string& sentencia) {
+    return GrillaDeConsulta(ctx_, sentencia, columnas_);
 }
 
 FiltrosPrestamos VentanaGrilla::filtrosPanel() const {
@@ -144,13 +155,13 @@ void VentanaGrilla::alLimpiar(std::initializer_list<QLineEdit*> cuadros) {
 
 void VentanaGrilla::Lista(const std::string& VOrden) {
     try {
-        const std::string sentencia = Sentencia(VOrden);
-        Grilla nueva = [this, &sentencia] {
+        Grilla nueva = [this, &VOrden] {
             const core::ui::CursorOcupado ocupado;
-            return GrillaDeConsulta(ctx_, sentencia, columnas_);
+            return Consultar(VOrden);
         }();
         modelo_->reemplazar(std::move(nueva));
         mostrarGrilla();
+        Q_EMIT grillaMostrada();
     } catch (const core::Error& e) {
         core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloPorDefecto);
     }
@@ -192,6 +203,10 @@ void VentanaGrilla::seguirSeleccion() {
     }
     g.fijarCelda(f1 + 1, c1 + 1);
     g.extenderSeleccion(f2 + 1, c2 + 1);
+}
+
+void VentanaGrilla::alDobleClicEnCelda() {
+    reordenar();
 }
 
 void VentanaGrilla::reordenar() {

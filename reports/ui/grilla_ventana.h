@@ -18,6 +18,7 @@ class QTableView;
 namespace core::ui {
 class Dialogos;
 class Disposicion;
+struct Ubicacion;
 } // namespace core::ui
 namespace store {
 struct Contexto;
@@ -28,27 +29,38 @@ namespace reports::ui {
 class ModeloGrilla;
 struct DisenoVentanaGrilla;
 
-// What the loan list and the two searches share: the frame "Filtrar datos"
-// (Frame1) with the filter panel and the four buttons cmd_buscar, cmd_copy,
-// cmd_print and cmd_reload, the grid fg_usu under it, the list run,
-// reordering by double-click, resizing, printing and copying. Each window
-// adds its text boxes, its statement and its handlers.
+// What the loan list, the two searches and the reports share: the frame
+// "Filtrar datos" (Frame1) with the filter panel and the four buttons
+// cmd_buscar, cmd_copy, cmd_print and cmd_reload, the grid fg_usu under it,
+// the list run, reordering by double-click, resizing, printing and copying.
+// Each window adds its text boxes, its query and its handlers.
 class VentanaGrilla : public QWidget {
     Q_OBJECT
 public:
-    // Composes the window's statement ordered by VOrden, runs it and shows
-    // the result; a failure is shown (default title) and the grid keeps what
-    // it had.
+    // Runs the window's query ordered by VOrden and shows the result; a
+    // failure is shown (default title) and the grid keeps what it had.
     void Lista(const std::string& VOrden);
 
     const Grilla& grilla() const;
+    // Sets the filter panel without running anything.
+    void fijarFiltros(const EstadoFiltros& estado);
+
+Q_SIGNALS:
+    // A list run has put a new grid in place.
+    void grillaMostrada();
 
 protected:
     VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                   const std::vector<ColumnaGrilla>& columnas, const DisenoVentanaGrilla& diseno,
                   QWidget* padre);
 
-    virtual std::string Sentencia(const std::string& VOrden) const = 0;
+    // The grid of one run ordered by VOrden. Throws Error.
+    virtual Grilla Consultar(const std::string& VOrden) = 0;
+    // The grid of the window's columns that a statement gives.
+    Grilla GrillaDeSentencia(const std::string& sentencia);
+    // A double-click on a data cell: reorders by its column when it is in row
+    // 1, as on a header.
+    virtual void alDobleClicEnCelda();
 
     // A text box of the left column with its label, in row 0 to 3.
     QLineEdit* cuadroTexto(const char* nombre, const char* etiqueta, int fila);
@@ -65,10 +77,16 @@ protected:
     const ControlesFiltro& filtros() const { return filtros_; }
     // The panel's state with no typed text yet.
     FiltrosPrestamos filtrosPanel() const;
+    store::Contexto& contexto() { return ctx_; }
+    core::ui::Dialogos& dialogos() { return dialogos_; }
+
+    // A picture button in the frame, and a control placed by the window's table.
+    QPushButton* boton(const char* nombre, const char* ayuda, const char* icono);
+    void ubicar(const core::ui::Ubicacion& ubicacion);
+    // A label standing just left of its control, named after it.
+    void etiquetar(const QWidget* control, const char* texto);
 
 private:
-    QPushButton* boton(const char* nombre, const char* ayuda, const char* icono);
-    void etiquetar(const QWidget* control, const char* texto);
     void limpiarPanelYGrilla();
     void mostrarGrilla();
     void seguirSeleccion();

@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "core/twips.h"
+#include "reports/avisos_devolucion.h"
 #include "reports/impresion_grilla.h"
 
 #include <QFontMetricsF>
@@ -12,8 +13,10 @@ namespace reports::ui {
 
 namespace {
 
-// 6 points are 120 twips; the painter draws in twips, so the font is sized in them.
-constexpr int FuenteEnTwips = 6 * core::twips::PorPulgada / 72;
+// Points in twips; the painter draws in twips, so the fonts are sized in them.
+constexpr int puntos(int n) {
+    return n * core::twips::PorPulgada / 72;
+}
 
 class MedidorQt : public MedidorTexto {
 public:
@@ -28,18 +31,27 @@ private:
     QFontMetricsF metricas_;
 };
 
-} // namespace
-
-void ImprimirGrilla(QPrinter& impresora, const Grilla& grilla, double izquierda, double arriba) {
-    impresora.setPageOrientation(QPageLayout::Landscape);
+QFont fuenteVerdana(int tamano) {
     QFont fuente("Verdana");
-    fuente.setPixelSize(FuenteEnTwips);
-    const MedidorQt medidor(fuente);
-    const double escala = impresora.resolution() / static_cast<double>(core::twips::PorPulgada);
-    const double altoPagina =
-        impresora.pageLayout().paintRectPixels(impresora.resolution()).height() / escala;
-    const auto paginas = ImprimirGrilla(medidor, grilla, izquierda, arriba, altoPagina);
+    fuente.setPixelSize(puntos(tamano));
+    return fuente;
+}
 
+// The page's printable height, in twips.
+double altoEnTwips(const QPrinter& impresora) {
+    const double escala = impresora.resolution() / static_cast<double>(core::twips::PorPulgada);
+    return impresora.pageLayout().paintRectPixels(impresora.resolution()).height() / escala;
+}
+
+double anchoEnTwips(const QPrinter& impresora) {
+    const double escala = impresora.resolution() / static_cast<double>(core::twips::PorPulgada);
+    return impresora.pageLayout().paintRectPixels(impresora.resolution()).width() / escala;
+}
+
+// Draws the pages laid out in twips, one printed page each, and ends the document.
+void dibujarPaginas(QPrinter& impresora, const std::vector<PaginaImpresa>& paginas,
+                    const QFont& fuente, const MedidorQt& medidor) {
+    const double escala = impresora.resolution() / static_cast<double>(core::twips::PorPulgada);
     QPainter pintor;
     if (!pintor.begin(&impresora)) {
         throw core::Error(core::Error::ErrorImpresora,
@@ -70,6 +82,28 @@ void ImprimirGrilla(QPrinter& impresora, const Grilla& grilla, double izquierda,
         }
     }
     pintor.end();
+}
+
+} // namespace
+
+void ImprimirGrilla(QPrinter& impresora, const Grilla& grilla, double izquierda, double arriba) {
+    impresora.setPageOrientation(QPageLayout::Landscape);
+    const QFont fuente = fuenteVerdana(6);
+    const MedidorQt medidor(fuente);
+    dibujarPaginas(impresora,
+                   ImprimirGrilla(medidor, grilla, izquierda, arriba, altoEnTwips(impresora)),
+                   fuente, medidor);
+}
+
+void ImprimirAvisos(QPrinter& impresora, const std::vector<informes::AvisoDevolucion>& avisos,
+                    const std::string& cue, core::Fecha hoy) {
+    impresora.setPageOrientation(QPageLayout::Portrait);
+    const QFont fuente = fuenteVerdana(9);
+    const MedidorQt medidor(fuente);
+    dibujarPaginas(impresora,
+                   informes::ImprimirAvisos(medidor, avisos, cue, hoy, anchoEnTwips(impresora),
+                                            altoEnTwips(impresora)),
+                   fuente, medidor);
 }
 
 } // namespace reports::ui

@@ -1,9 +1,17 @@
 #pragma once
 
+#include "core/reloj.h"
+
+#include <string>
+#include <vector>
+
 class QPrinter;
 
 namespace reports {
 class Grilla;
+}
+namespace reports::informes {
+struct AvisoDevolucion;
 }
 
 namespace reports::ui {
@@ -13,5 +21,10 @@ namespace reports::ui {
 // twips, page after page, and ends the document. Throws Error when the
 // printer cannot be used.
 void ImprimirGrilla(QPrinter& impresora, const Grilla& grilla, double izquierda, double arriba);
+
+// Prints the notices on portrait pages in "Verdana" 9, several to a page,
+// and ends the document. Throws Error when the printer cannot be used.
+void ImprimirAvisos(QPrinter& impresora, const std::vector<informes::AvisoDevolucion>& avisos,
+                    const std::string& cue, core::Fecha hoy);
 
 } // namespace reports::ui

@@ -44,10 +44,10 @@ TEST_F(Ventana, ArbolDeMenusConSusNombresYTitulos) {
     for (QAction* a : ventana->menuBar()->actions()) {
         barra.push_back(a->objectName().toStdString() + "=" + a->text().toStdString());
     }
-    EXPECT_EQ(barra, (std::vector<std::string>{"mnu_usuarios=Usuarios", "mnu_libros=Libros",
-                                               "mnu_config=Configuración", "mnu_exportar=Exportar",
-                                               "mnu_leer=leer", "mnu_ventana=Ventana",
-                                               "mnu_recargar=Recargar", "mnu_help=?"}));
+    EXPECT_EQ(barra, (std::vector<std::string>{
+                         "mnu_usuarios=Usuarios", "mnu_libros=Libros", "mnu_informes=Informes",
+                         "mnu_config=Configuración", "mnu_exportar=Exportar", "mnu_leer=leer",
+                         "mnu_ventana=Ventana", "mnu_recargar=Recargar", "mnu_help=?"}));
     const std::pair<const char*, const char*> hijos[] = {
         {"mnu_buscarUsuarios", "Búsqueda"},
         {"mnu_usuariosRetrasados", "Morosos"},
@@ -58,6 +58,12 @@ TEST_F(Ventana, ArbolDeMenusConSusNombresYTitulos) {
         {"mnu_librosPrestados", "Prestados"},
         {"mnu_librosRanking", "Ranking"},
         {"mnu_librosRenovados", "Renovados"},
+        {"mnu_resumen", "Resumen"},
+        {"mnu_participacion", "Participación por grado"},
+        {"mnu_sinPrestamos", "Socios sin préstamos"},
+        {"mnu_sinUso", "Ejemplares sin uso"},
+        {"mnu_atrasos", "Atrasos"},
+        {"mnu_mensual", "Evolución mensual"},
         {"mnu_helpfile", "Archivo de ayuda"},
         {"mnu_CUE", "Cambiar CUE"},
         {"mnu_path", "Path DB"},
@@ -86,6 +92,13 @@ TEST_F(Ventana, CadaAccionMiembroEsLaEntradaDeSuNombre) {
         {&Acciones::mnu_librosPrestados, "mnu_librosPrestados"},
         {&Acciones::mnu_librosRanking, "mnu_librosRanking"},
         {&Acciones::mnu_librosRenovados, "mnu_librosRenovados"},
+        {&Acciones::mnu_informes, "mnu_informes"},
+        {&Acciones::mnu_resumen, "mnu_resumen"},
+        {&Acciones::mnu_participacion, "mnu_participacion"},
+        {&Acciones::mnu_sinPrestamos, "mnu_sinPrestamos"},
+        {&Acciones::mnu_sinUso, "mnu_sinUso"},
+        {&Acciones::mnu_atrasos, "mnu_atrasos"},
+        {&Acciones::mnu_mensual, "mnu_mensual"},
         {&Acciones::mnu_config, "mnu_config"},
         {&Acciones::mnu_helpfile, "mnu_helpfile"},
         {&Acciones::mnu_CUE, "mnu_CUE"},
@@ -111,9 +124,10 @@ TEST_F(Ventana, RenovadosYLeerNoSePuedenUsar) {
     EXPECT_FALSE(acciones().mnu_leer->isVisible());
 }
 
-TEST_F(Ventana, LaCargaEnciendeYApagaCuatroMenus) {
+TEST_F(Ventana, LaCargaEnciendeYApagaLosMenusDeInformes) {
     ventana->activarMenus(false);
-    for (const char* m : {"mnu_usuarios", "mnu_libros", "mnu_exportar", "mnu_ventana"}) {
+    for (const char* m :
+         {"mnu_usuarios", "mnu_libros", "mnu_informes", "mnu_exportar", "mnu_ventana"}) {
         EXPECT_FALSE(accion(m)->isEnabled()) << m;
     }
     for (const char* m : {"mnu_config", "mnu_recargar", "mnu_help"}) {
@@ -121,6 +135,7 @@ TEST_F(Ventana, LaCargaEnciendeYApagaCuatroMenus) {
     }
     ventana->activarMenus(true);
     EXPECT_TRUE(accion("mnu_exportar")->isEnabled());
+    EXPECT_TRUE(accion("mnu_informes")->isEnabled());
 }
 
 TEST_F(Ventana, RecargarPideLaCargaDeNuevo) {

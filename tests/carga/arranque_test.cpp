@@ -28,7 +28,8 @@ prueba::BasesPrueba tresPrestamos() {
     return b;
 }
 
-const char* const MenusDeLaCarga[] = {"mnu_usuarios", "mnu_libros", "mnu_exportar", "mnu_ventana"};
+const char* const MenusDeLaCarga[] = {"mnu_usuarios", "mnu_libros", "mnu_informes", "mnu_exportar",
+                                      "mnu_ventana"};
 
 struct Arranques : ::testing::Test {
     prueba::EntornoCarga e;

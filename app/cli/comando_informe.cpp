@@ -1,0 +1,92 @@
+#include "app/cli/comando_informe.h"
+
+#include "app/cli/comandos.h"
+#include "app/cli/filtros_cli.h"
+#include "core/argumentos.h"
+#include "core/error.h"
+#include "core/reloj.h"
+#include "core/texto.h"
+#include "reports/informes.h"
+#include "reports/resumen.h"
+#include "store/contexto.h"
+
+#include <ostream>
+
+namespace app::cli {
+
+namespace {
+
+using reports::informes::DefinicionInforme;
+
+constexpr const char* Resumen = "resumen";
+
+std::string nombresDeInformes() {
+    std::string nombres;
+    for (const DefinicionInforme& d : reports::informes::Informes()) {
+        nombres += std::string(d.nombre) + ", ";
+    }
+    return nombres + Resumen;
+}
+
+const DefinicionInforme& definicionDe(const std::string& nombre) {
+    for (const DefinicionInforme& d : reports::informes::Informes()) {
+        if (nombre == d.nombre) {
+            return d;
+        }
+    }
+    throw core::Error(core::Error::ArgumentoInvalido, "No hay un informe \"" + nombre +
+                                                          "\"; los informes son " +
+                                                          nombresDeInformes());
+}
+
+// An option given to a report that does not take it is refused, never ignored.
+void exigirAdmitidas(const core::Argumentos& a, const DefinicionInforme& d) {
+    const std::pair<const char*, bool> opciones[] = {{"--tipo", d.admite.tipo},
+                                                     {"--grado", d.admite.grado},
+                                                     {"--tematica", d.admite.tematica},
+                                                     {"--desde", d.admite.desde},
+                                                     {"--hasta", d.admite.hasta}};
+    for (const auto& [opcion, admitida] : opciones) {
+        if (!admitida && a.valor(opcion)) {
+            throw core::Error(core::Error::ArgumentoInvalido,
+                              "El informe " + std::string(d.nombre) + " no admite " + opcion);
+        }
+    }
+}
+
+} // namespace
+
+int ComandoInforme(const std::vector<std::string>& args, const std::string& carpeta,
+                   std::ostream& salida, std::ostream& /*errores*/) {
+    if (args.empty()) {
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "Falta el informe: " + nombresDeInformes());
+    }
+    const std::string nombre = args.front();
+    const core::Argumentos a({args.begin() + 1, args.end()},
+                             {"--tipo", "--grado", "--tematica", "--desde", "--hasta"}, {});
+    if (!a.posicionales().empty()) {
+        throw core::Error(core::Error::ArgumentoInvalido,
+                          "Sobra \"" + a.posicionales().front() + "\" tras el informe " + nombre);
+    }
+    const DefinicionInforme* definicion = nombre == Resumen ? nullptr : &definicionDe(nombre);
+    if (definicion) {
+        exigirAdmitidas(a, *definicion);
+    }
+    const reports::EstadoFiltros filtros = FiltrosDeOpciones(a);
+    const core::Reloj reloj;
+    store::Contexto ctx(carpeta, reloj);
+    abrirAlmacenParaLeer(ctx);
+    if (!definicion) {
+        for (const reports::informes::Cifra& c : reports::informes::Resumen(ctx, filtros)) {
+            salida << c.clave << '\t' << core::texto::campoTabulado(c.valor) << '\n';
+        }
+        return 0;
+    }
+    salida << reports::informes::TextoInforme(
+        reports::informes::GrillaInforme(ctx, definicion->informe, filtros, definicion->orden),
+        *definicion);
+    return 0;
+}
+
+} // namespace app::cli

@@ -1,0 +1,263 @@
+#include "reports/informes.h"
+
+#include "core/error.h"
+#include "core/texto.h"
+#include "reports/lista_prestamos.h"
+
+#include <algorithm>
+
+namespace reports::informes {
+
+namespace {
+
+// The panel's filters that a member takes, and those a loan takes.
+EstadoFiltros delSocio(const EstadoFiltros& f) {
+    EstadoFiltros e;
+    e.tipoUsuario = f.tipoUsuario;
+    e.grado = f.grado;
+    return e;
+}
+
+EstadoFiltros delPrestamo(const EstadoFiltros& f) {
+    EstadoFiltros e;
+    e.tematica = f.tematica;
+    e.desde = f.desde;
+    e.hasta = f.hasta;
+    return e;
+}
+
+bool filtraSocio(const EstadoFiltros& f) {
+    return f.tipoUsuario > 0 || f.grado > 0;
+}
+
+// The panel's condition texts for `filtros`, opening with "WHERE " or,
+// behind a condition already written, "AND ".
+std::string condicion(const EstadoFiltros& filtros, bool yaEscrita = false) {
+    Condicion c;
+    c.escrita = yaEscrita;
+    AgregarCondicionFiltros(c, filtros);
+    return c.texto;
+}
+
+// Loans of a member that passes the member filters, when any is set.
+std::string deSocioFiltrado(const EstadoFiltros& filtros) {
+    if (!filtraSocio(filtros)) {
+        return {};
+    }
+    return "AND EXISTS (SELECT 1 FROM usuarios WHERE usuarios.dni = presta.dni " +
+           condicion(delSocio(filtros), true) + ") ";
+}
+
+// Every loan counts for each member whose document it carries.
+std::string sentenciaParticipacion(const EstadoFiltros& f, const std::string& VOrden) {
+    return "WITH prestamos AS (SELECT dni, COUNT(*) AS n FROM presta " + condicion(delPrestamo(f)) +
+           "GROUP BY dni), "
+           "socios AS (SELECT IFNULL(grado, '') COLLATE ESPANOL AS grado, "
+           "IFNULL(prestamos.n, 0) AS n FROM usuarios "
+           "LEFT JOIN prestamos ON prestamos.dni = usuarios.dni " +
+           condicion(delSocio(f)) +
+           "), "
+           "por_grado AS (SELECT grado, COUNT(*) AS socios, SUM(n > 0) AS lectores, "
+           "SUM(n) AS prestamos FROM socios GROUP BY grado) "
+           "SELECT grado, socios, lectores, ROUND(lectores * 100.0 / socios, 1) AS porcentaje, "
+           "prestamos, 0 AS total FROM por_grado "
+           "UNION ALL SELECT '" +
+           std::string(FilaTotal) +
+           "', IFNULL(SUM(socios), 0), IFNULL(SUM(lectores), 0), "
+           "ROUND(IFNULL(SUM(lectores) * 100.0 / SUM(socios), 0), 1), IFNULL(SUM(prestamos), 0), "
+           "1 FROM por_grado "
+           "ORDER BY total, " +
+           VOrden;
+}
+
+std::string sentenciaSinPrestamos(const EstadoFiltros& f, const std::string& VOrden) {
+    const std::string socios = condicion(delSocio(f));
+    return "SELECT dni, legajo, apellido, nombre, tipo_usu, grado FROM usuarios " + socios +
+           (socios.empty() ? "WHERE " : "AND ") +
+           "NOT EXISTS (SELECT 1 FROM presta WHERE presta.dni = usuarios.dni " +
+           condicion(delPrestamo(f), true) + ") ORDER BY " + VOrden;
+}
+
+// A copy lent on or after the from-date is in use; with no from-date, any
+// loan at all. The loans are grouped by trimmed inventory number first.
+std::string sentenciaSinUso(const EstadoFiltros& f, const std::string& VOrden) {
+    EstadoFiltros copia;
+    copia.tematica = f.tematica;
+    const std::string tema = condicion(copia);
+    const std::string sinUso =
+        f.desde ? "(ultimo IS NULL OR ultimo < '" + core::textoAAAAMMDD(*f.desde) + "') "
+                : "prestados.copia IS NULL ";
+    // The unary plus lets the planner index the grouped loans for the join.
+    return "SELECT inventario, titulo, autor, tematica, ultimo AS ultimo_prestamo "
+           "FROM ejemplares LEFT JOIN (SELECT TRIM(inventario) COLLATE ESPANOL AS copia, "
+           "MAX(fecha_presta) AS ultimo FROM presta WHERE inventario IS NOT NULL GROUP BY 1) "
+           "AS prestados ON +ejemplares.inventario = prestados.copia " +
+           tema + (tema.empty() ? "WHERE " : "AND ") + sinUso + "ORDER BY " + VOrden;
+}
+
+// The overdue list's own condition: not returned and due before today.
+std::string condicionAtraso() {
+    for (const ModoLista& m : ModosLista()) {
+        if (std::string_view(m.modo) == "3") {
+            return m.pieza;
+        }
+    }
+    throw core::Error(core::Error::ArgumentoInvalido, "Falta la condición de los morosos");
+}
+
+std::string sentenciaAtrasos(const EstadoFiltros& f, const std::string& VOrden) {
+    return "SELECT grado, apellido, nombre, legajo, titulo, inventario, "
+           "fecha_presta AS fecha_prestamo, fecha_devolucion, "
+           "CAST(julianday(date()) - julianday(substr(fecha_devolucion, 1, 4) || '-' || "
+           "substr(fecha_devolucion, 5, 2) || '-' || substr(fecha_devolucion, 7, 2)) AS INTEGER) "
+           "AS dias_atraso, dni FROM presta " +
+           condicionAtraso() + deSocioFiltrado(f) + "ORDER BY " + VOrden;
+}
+
+// The months with loans in the period; the year before counts the same
+// loans a year earlier, whatever the period.
+std::string sentenciaMensual(const EstadoFiltros& f, const std::string& VOrden) {
+    EstadoFiltros tema;
+    tema.tematica = f.tematica;
+    EstadoFiltros periodo;
+    periodo.desde = f.desde;
+    periodo.hasta = f.hasta;
+    return "WITH prestamos AS (SELECT substr(fecha_presta, 1, 6) AS mes_aaaamm, fecha_presta, dni "
+           "FROM presta WHERE fecha_presta GLOB '[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]' " +
+           condicion(tema, true) + deSocioFiltrado(f) +
+           "), "
+           "todos AS (SELECT mes_aaaamm, COUNT(*) AS n FROM prestamos GROUP BY mes_aaaamm), "
+           "del_periodo AS (SELECT mes_aaaamm, COUNT(*) AS prestamos, COUNT(DISTINCT dni) AS "
+           "lectores FROM prestamos " +
+           condicion(periodo) +
+           "GROUP BY mes_aaaamm) "
+           "SELECT substr(p.mes_aaaamm, 1, 4) || '-' || substr(p.mes_aaaamm, 5, 2) AS mes, "
+           "p.prestamos AS prestamos, p.lectores AS lectores, IFNULL(anterior.n, 0) AS "
+           "prestamos_anio_anterior FROM del_periodo AS p LEFT JOIN todos AS anterior "
+           "ON anterior.mes_aaaamm = printf('%04d', substr(p.mes_aaaamm, 1, 4) - 1) || "
+           "substr(p.mes_aaaamm, 5, 2) ORDER BY " +
+           VOrden;
+}
+
+std::vector<ColumnaGrilla> columnas(std::initializer_list<ColumnaGrilla> lista) {
+    return lista;
+}
+
+} // namespace
+
+const std::vector<DefinicionInforme>& Informes() {
+    static const std::vector<DefinicionInforme> informes{
+        {Informe::Participacion,
+         "participacion",
+         "Participación por grado",
+         columnas({{"Grado", 1200, "grado"},
+                   {"Socios", 900, "socios"},
+                   {"Lectores", 900, "lectores"},
+                   {"%", 800, "porcentaje"},
+                   {"Préstamos", 1000, "prestamos"}}),
+         "grado",
+         {}},
+        {Informe::SinPrestamos,
+         "sin-prestamos",
+         "Socios sin préstamos",
+         columnas({{"DNI", 1100, "dni"},
+                   {"Legajo", 900, "legajo"},
+                   {"Apellido", 1600, "apellido"},
+                   {"Nombre", 1600, "nombre"},
+                   {"Tipo Usuario", 1300, "tipo_usu"},
+                   {"Grado", 800, "grado"}}),
+         "grado, apellido, nombre",
+         {}},
+        {Informe::SinUso,
+         "sin-uso",
+         "Ejemplares sin uso",
+         columnas({{"Inventario", 1100, "inventario"},
+                   {"Título", 3500, "titulo"},
+                   {"Autor", 2200, "autor"},
+                   {"Temática", 2200, "tematica"},
+                   {"Último préstamo", 1400, "ultimo_prestamo"}}),
+         "tematica, titulo",
+         {.tipo = false, .grado = false, .hasta = false}},
+        {Informe::Atrasos,
+         "atrasos",
+         "Atrasos",
+         columnas({{"Grado", 700, "grado"},
+                   {"Apellido", 1500, "apellido"},
+                   {"Nombre", 1400, "nombre"},
+                   {"Legajo", 900, "legajo"},
+                   {"Título", 3000, "titulo"},
+                   {"Inventario", 1000, "inventario"},
+                   {"Fecha de préstamo", 1300, "fecha_prestamo"},
+                   {"Fecha de devolución", 1300, "fecha_devolucion"},
+                   {"Días de atraso", 1100, "dias_atraso"}}),
+         "grado, apellido, nombre, dias_atraso DESC",
+         {.tematica = false, .desde = false, .hasta = false}},
+        {Informe::Mensual,
+         "mensual",
+         "Evolución mensual",
+         columnas({{"Mes", 1000, "mes"},
+                   {"Préstamos", 1100, "prestamos"},
+                   {"Lectores", 1000, "lectores"},
+                   {"Préstamos año anterior", 1800, "prestamos_anio_anterior"}}),
+         "mes",
+         {}},
+    };
+    return informes;
+}
+
+const DefinicionInforme& Definicion(Informe informe) {
+    const auto& todos = Informes();
+    return *std::find_if(todos.begin(), todos.end(),
+                         [informe](const DefinicionInforme& d) { return d.informe == informe; });
+}
+
+std::string SentenciaInforme(Informe informe, const EstadoFiltros& filtros,
+                             const std::string& VOrden) {
+    // What a report does not take does not reach its statement.
+    const FiltrosAdmitidos& admite = Definicion(informe).admite;
+    EstadoFiltros f;
+    f.tipoUsuario = admite.tipo ? filtros.tipoUsuario : -1;
+    f.grado = admite.grado ? filtros.grado : -1;
+    f.tematica = admite.tematica ? filtros.tematica : -1;
+    f.desde = admite.desde ? filtros.desde : std::nullopt;
+    f.hasta = admite.hasta ? filtros.hasta : std::nullopt;
+    switch (informe) {
+    case Informe::Participacion:
+        return sentenciaParticipacion(f, VOrden);
+    case Informe::SinPrestamos:
+        return sentenciaSinPrestamos(f, VOrden);
+    case Informe::SinUso:
+        return sentenciaSinUso(f, VOrden);
+    case Informe::Atrasos:
+        return sentenciaAtrasos(f, VOrden);
+    case Informe::Mensual:
+        return sentenciaMensual(f, VOrden);
+    }
+    throw core::Error(core::Error::ArgumentoInvalido, "Informe desconocido");
+}
+
+Grilla GrillaInforme(store::Contexto& ctx, Informe informe, const EstadoFiltros& filtros,
+                     const std::string& VOrden) {
+    return GrillaDeConsulta(ctx, SentenciaInforme(informe, filtros, VOrden),
+                            Definicion(informe).columnas);
+}
+
+std::string TextoInforme(const Grilla& grilla, const DefinicionInforme& definicion) {
+    std::string salida;
+    for (std::size_t c = 0; c < definicion.columnas.size(); ++c) {
+        salida += std::string(c > 0 ? "\t" : "") + definicion.columnas[c].campo;
+    }
+    salida += '\n';
+    for (int f = 1; f + 1 < grilla.filas(); ++f) {
+        for (int c = 1; c < grilla.columnas(); ++c) {
+            if (c > 1) {
+                salida += '\t';
+            }
+            salida += core::texto::campoTabulado(grilla.texto(f, c));
+        }
+        salida += '\n';
+    }
+    return salida;
+}
+
+} // namespace reports::informes

@@ -1,0 +1,142 @@
+#include "reports/resumen.h"
+
+#include "reports/informes.h"
+#include "reports/lista_prestamos.h"
+#include "reports/ranking_filas.h"
+#include "store/almacen.h"
+#include "store/contexto.h"
+#include "store/registros.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace reports::informes {
+
+namespace {
+
+constexpr int Primeros = 5;
+
+// One value a statement over another gives, or "0" when it gives none.
+std::string valorDe(store::Contexto& ctx, const std::string& sentencia) {
+    const auto filas = store::EjecutarConsulta(ctx, sentencia);
+    return filas->fin() ? "0" : filas->valor(0).value_or("0");
+}
+
+std::string contar(store::Contexto& ctx, const std::string& sentencia) {
+    return valorDe(ctx, "SELECT COUNT(*) FROM (" + sentencia + ")");
+}
+
+double numero(const std::string& texto) {
+    double v = 0;
+    std::from_chars(texto.data(), texto.data() + texto.size(), v);
+    return v;
+}
+
+// Participation's columns in the grid: grade, members, readers, percentage.
+constexpr int ColGrado = 1, ColSocios = 2, ColLectores = 3, ColPorcentaje = 4;
+
+void participacion(store::Contexto& ctx, const EstadoFiltros& filtros, std::vector<Cifra>& cifras) {
+    const Grilla g = GrillaInforme(ctx, Informe::Participacion, filtros,
+                                   Definicion(Informe::Participacion).orden);
+    const int total = g.filas() - 2; // the row before the trailing empty one
+    cifras.push_back({"socios_lectores", "Socios que retiraron libros", g.texto(total, ColLectores),
+                      Destino::Participacion});
+    cifras.push_back({"socios", "Socios", g.texto(total, ColSocios), Destino::Participacion});
+    cifras.push_back({"porcentaje_lectores", "Porcentaje de socios lectores",
+                      g.texto(total, ColPorcentaje), Destino::Participacion});
+    // The grades with the highest share of readers; a member without grade is in no class.
+    std::vector<int> grados;
+    for (int f = 1; f < total; ++f) {
+        if (!g.texto(f, ColGrado).empty()) {
+            grados.push_back(f);
+        }
+    }
+    std::stable_sort(grados.begin(), grados.end(), [&g](int a, int b) {
+        return numero(g.texto(a, ColPorcentaje)) > numero(g.texto(b, ColPorcentaje));
+    });
+    for (int i = 0; i < Primeros && i < static_cast<int>(grados.size()); ++i) {
+        const std::string n = std::to_string(i + 1);
+        const int f = grados[static_cast<std::size_t>(i)];
+        cifras.push_back({"grado_" + n, "Grado con más lectores " + n, g.texto(f, ColGrado),
+                          Destino::Participacion});
+        cifras.push_back({"grado_" + n + "_porcentaje", "Porcentaje de lectores del grado " + n,
+                          g.texto(f, ColPorcentaje), Destino::Participacion});
+    }
+}
+
+void masPrestados(store::Contexto& ctx, const EstadoFiltros& filtros, std::vector<Cifra>& cifras) {
+    const ranking::Ranking r =
+        ranking::EjecutarRanking(ctx, ranking::PorLibro, {}, filtros, Primeros);
+    constexpr std::size_t RanuraTitulo = 5;
+    for (std::size_t i = 0; i < r.filas.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        cifras.push_back({"libro_" + n, "Libro más prestado " + n, r.filas[i].valores[RanuraTitulo],
+                          Destino::RankingLibros});
+        cifras.push_back({"libro_" + n + "_prestamos", "Préstamos del libro " + n,
+                          std::to_string(r.filas[i].cant), Destino::RankingLibros});
+    }
+}
+
+} // namespace
+
+core::Fecha InicioCicloLectivo(core::Fecha hoy) {
+    using namespace std::chrono;
+    const year anio = hoy.month() < March ? hoy.year() - years(1) : hoy.year();
+    return anio / March / 1;
+}
+
+EstadoFiltros FiltrosDestino(Destino destino, const EstadoFiltros& filtros, core::Fecha hoy) {
+    EstadoFiltros f = filtros;
+    if (destino == Destino::Prestados || destino == Destino::Atrasos) {
+        f.desde.reset();
+        f.hasta.reset();
+    } else {
+        f.desde = filtros.desde.value_or(InicioCicloLectivo(hoy));
+        f.hasta = filtros.hasta.value_or(hoy);
+    }
+    return f;
+}
+
+std::vector<Cifra> Resumen(store::Contexto& ctx, const EstadoFiltros& filtros) {
+    const core::Fecha hoy = ctx.reloj.hoy();
+    const EstadoFiltros periodo = FiltrosDestino(Destino::Mensual, filtros, hoy);
+    const EstadoFiltros ahora = FiltrosDestino(Destino::Prestados, filtros, hoy);
+    std::vector<Cifra> cifras{
+        {"desde", "Desde", core::textoAAAAMMDD(*periodo.desde), Destino::Mensual},
+        {"hasta", "Hasta", core::textoAAAAMMDD(*periodo.hasta), Destino::Mensual},
+    };
+    const auto& mensual = Definicion(Informe::Mensual);
+    cifras.push_back(
+        {"prestamos_periodo", "Préstamos del período",
+         valorDe(ctx, "SELECT IFNULL(SUM(prestamos), 0) FROM (" +
+                          SentenciaInforme(Informe::Mensual, periodo, mensual.orden) + ")"),
+         Destino::Mensual});
+    FiltrosPrestamos prestados;
+    prestados.panel = ahora;
+    cifras.push_back({"prestados_ahora", "Libros prestados ahora",
+                      contar(ctx, SentenciaListaPrestamos("4", prestados, "devuelto")),
+                      Destino::Prestados});
+    cifras.push_back(
+        {"atrasados_ahora", "Préstamos atrasados ahora",
+         contar(ctx, SentenciaInforme(Informe::Atrasos, ahora, Definicion(Informe::Atrasos).orden)),
+         Destino::Atrasos});
+    participacion(ctx, periodo, cifras);
+    masPrestados(ctx, periodo, cifras);
+    return cifras;
+}
+
+const std::vector<ColumnaGrilla>& ColumnasResumen() {
+    static const std::vector<ColumnaGrilla> columnas{{"Indicador", 3800, "etiqueta"},
+                                                     {"Valor", 4200, "valor"}};
+    return columnas;
+}
+
+Grilla GrillaResumen(const std::vector<Cifra>& cifras) {
+    std::vector<std::vector<std::string>> filas;
+    for (const Cifra& c : cifras) {
+        filas.push_back({c.etiqueta, c.valor});
+    }
+    return GrillaDeFilas(filas, ColumnasResumen());
+}
+
+} // namespace reports::informes
