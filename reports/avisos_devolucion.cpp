@@ -31,9 +31,9 @@ std::string dias(const std::string& n) {
 
 std::vector<Linea> lineasDe(const MedidorTexto& medidor, const AvisoDevolucion& a,
                             const std::string& cue, core::Fecha hoy, double ancho) {
-    const double titulo = ancho * 0.58;
-    const double vence = ancho * 0.62;
-    const double atraso = ancho * 0.82;
+    const double titulo = ancho * 0.52;
+    const double vence = ancho * 0.55;
+    const double atraso = ancho * 0.78;
     std::string socio = a.apellido;
     if (!a.nombre.empty()) {
         socio += (socio.empty() ? "" : ", ") + a.nombre;

@@ -33,6 +33,8 @@ struct DatosGrafico {
     // One per series (row); nullopt keeps the chart's own colour.
     std::vector<std::optional<ColorRGB>> colores;
     bool marcadoresSerie1 = false;
+    // Column labels written upwards, when many stand side by side.
+    bool etiquetasVerticales = false;
 
     int filas() const { return static_cast<int>(etiquetasFila.size()); }
     int columnas() const { return static_cast<int>(etiquetasColumna.size()); }

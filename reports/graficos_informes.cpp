@@ -48,6 +48,7 @@ ranking::DatosGrafico GraficoParticipacion(const Grilla& grilla) {
     }
     d.colores = {ranking::PaletaSeries()[7]};
     d.leyenda = false;
+    d.etiquetasVerticales = true;
     return d;
 }
 
@@ -71,6 +72,7 @@ ranking::DatosGrafico GraficoMensual(const Grilla& grilla) {
     }
     d.colores = {ranking::NaranjaLinea, ranking::PaletaSeries()[0]};
     d.marcadoresSerie1 = true;
+    d.etiquetasVerticales = true;
     return d;
 }
 

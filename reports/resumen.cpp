@@ -136,7 +136,10 @@ Grilla GrillaResumen(const std::vector<Cifra>& cifras) {
     for (const Cifra& c : cifras) {
         filas.push_back({c.etiqueta, c.valor});
     }
-    return GrillaDeFilas(filas, ColumnasResumen());
+    Grilla g = GrillaDeFilas(filas, ColumnasResumen());
+    // The figures are read from the top.
+    g.fijarCelda(1, 1);
+    return g;
 }
 
 } // namespace reports::informes

@@ -47,6 +47,10 @@ QStringList categorias(const DatosGrafico& d) {
 void agregarEjes(QChart* grafico, const DatosGrafico& d) {
     auto* x = new QBarCategoryAxis;
     x->append(categorias(d));
+    if (d.etiquetasVerticales) {
+        x->setLabelsAngle(-90);
+        x->setTruncateLabels(false);
+    }
     auto* y = new QValueAxis;
     double maximo = 0;
     for (const auto& fila : d.valores) {

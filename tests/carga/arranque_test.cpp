@@ -1,8 +1,10 @@
 #include "app/ui/arranque.h"
 #include "app/ui/frm_configPath.h"
 #include "app/ui/frm_principal.h"
+#include "core/archivo_ini.h"
 #include "isis/carga/carga.h"
 #include "isis/ui/frm_carga.h"
+#include "reports/ui/frm_resumen.h"
 #include "tests/apoyo/aplicacion_qt.h"
 #include "tests/apoyo/controles.h"
 #include "tests/carga/entorno_carga.h"
@@ -79,6 +81,29 @@ TEST_F(Arranques, ConLasBasesMuestraLaVentanaPrincipalConSusMenus) {
     EXPECT_EQ(arranque->contexto().TotalPrestamos, 3);
     EXPECT_TRUE(e.dialogos.mensajes.empty());
     EXPECT_TRUE(terminado.empty());
+}
+
+TEST_F(Arranques, ElResumenSeAbreTrasCadaCargaSiLaConfiguracionLoPide) {
+    e.escribirBases(tresPrestamos());
+    iniciar();
+    EXPECT_EQ(principal().unica<reports::ui::frm_resumen>(), nullptr);
+    core::Archivo_Ini ini(e.carpeta.ruta());
+    ini.ResumenAlCargar = "SI";
+    ini.Grabar("INFORMES");
+    recargar();
+    auto* resumen = principal().unica<reports::ui::frm_resumen>();
+    ASSERT_NE(resumen, nullptr);
+    // Computed on the new load's two members.
+    const auto& cifras = resumen->cifras();
+    const auto socios = std::find_if(cifras.begin(), cifras.end(),
+                                     [](const auto& c) { return c.clave == "socios"; });
+    ASSERT_NE(socios, cifras.end());
+    EXPECT_EQ(socios->valor, "2");
+    EXPECT_TRUE(e.dialogos.mensajes.empty());
+    // A failed reload opens nothing more.
+    danarCatalogo();
+    recargar();
+    EXPECT_EQ(principal().area()->subWindowList().size(), 1);
 }
 
 TEST_F(Arranques, SinRutasMuestraElDialogoDeRutasConLosMenusApagados) {

@@ -159,6 +159,38 @@ TEST_F(DemoGenerada, PrestamosDeDosCiclosHastaHoy) {
     }
 }
 
+// The reports of members without loans and copies without use have rows to
+// show, and the overdue follow-up has loans.
+TEST_F(DemoGenerada, SociosQueNuncaRetiranYEjemplaresQueNuncaSalen) {
+    std::set<std::string> deudores;
+    std::set<std::string> prestados;
+    for (const Campos& p : prestamos) {
+        deudores.insert(campo(p, 20));
+        const auto [desde, hasta] = p.equal_range(10);
+        for (auto it = desde; it != hasta; ++it) {
+            prestados.insert(it->second);
+        }
+    }
+    int sinPrestamos = 0;
+    for (const Campos& u : usuarios) {
+        sinPrestamos += deudores.count(campo(u, 20)) == 0 ? 1 : 0;
+    }
+    int copias = 0;
+    int sinUso = 0;
+    for (const Campos& libro : catalogo) {
+        const auto [desde, hasta] = libro.equal_range(demo::kTagInventario);
+        for (auto it = desde; it != hasta; ++it) {
+            ++copias;
+            sinUso += prestados.count(it->second) == 0 ? 1 : 0;
+        }
+    }
+    // At least the twelfth and the tenth set aside, and never most of them.
+    EXPECT_GE(sinPrestamos * 12, static_cast<int>(usuarios.size()) - 12);
+    EXPECT_LT(sinPrestamos * 4, static_cast<int>(usuarios.size()));
+    EXPECT_GE(sinUso * 10, copias - 10);
+    EXPECT_LT(sinUso * 2, copias);
+}
+
 TEST(GeneradorDemo, MismaSemillaMismosBytes) {
     prueba::CarpetaTemporal a, b, c;
     const core::Fecha hoy = std::chrono::year{2026} / 3 / 2;

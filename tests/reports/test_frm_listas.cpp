@@ -37,6 +37,8 @@
 namespace {
 
 using prueba::control;
+using prueba::dobleClicCelda;
+using prueba::dobleClicEncabezado;
 
 class EntornoQt : public ::testing::Environment {
 public:
@@ -47,17 +49,6 @@ public:
 bool terminaCon(const std::string& texto, const std::string& fin) {
     return texto.size() >= fin.size() &&
            texto.compare(texto.size() - fin.size(), fin.size(), fin) == 0;
-}
-
-void dobleClicEncabezado(QTableView* grilla, int seccion) {
-    QHeaderView* h = grilla->horizontalHeader();
-    QTest::mouseDClick(h->viewport(), Qt::LeftButton, {},
-                       QPoint(h->sectionViewportPosition(seccion) + 5, h->height() / 2));
-}
-
-void dobleClicCelda(QTableView* grilla, int fila, int columna) {
-    const QRect celda = grilla->visualRect(grilla->model()->index(fila, columna));
-    QTest::mouseDClick(grilla->viewport(), Qt::LeftButton, {}, celda.center());
 }
 
 // The model behind a window's grid fg_usu.

@@ -188,17 +188,25 @@ core::Fecha fechaDePrestamo(const OpcionesDemo& o, Azar& azar) {
     }
 }
 
+// A twelfth of the members never borrows and a tenth of the copies never
+// goes out: the reports of members without loans and of copies without use
+// have something to show.
+template <typename T> int enCirculacion(const std::vector<T>& todos, int fraccion) {
+    const int n = static_cast<int>(todos.size());
+    return std::max(1, n - n / fraccion);
+}
+
 void escribirPrestamos(const OpcionesDemo& o, const std::vector<Usuario>& usuarios,
                        const std::vector<Ejemplar>& ejemplares, Azar& azar) {
     escritor::EscritorIsis esc(
         o.carpeta + "/PRESTA",
         {.fst = {{.id = 10, .tag = 10, .prefijo = "I:"}, {.id = 20, .tag = 20}}});
     const auto hoy = std::chrono::sys_days(o.hoy);
+    const int lectores = enCirculacion(usuarios, 12);
+    const int prestables = enCirculacion(ejemplares, 10);
     for (int i = 0; i < o.prestamos; ++i) {
-        const Ejemplar& e = ejemplares[static_cast<std::size_t>(
-            azar.entre(0, static_cast<int>(ejemplares.size()) - 1))];
-        const Usuario& u = usuarios[static_cast<std::size_t>(
-            azar.entre(0, static_cast<int>(usuarios.size()) - 1))];
+        const Ejemplar& e = ejemplares[static_cast<std::size_t>(azar.entre(0, prestables - 1))];
+        const Usuario& u = usuarios[static_cast<std::size_t>(azar.entre(0, lectores - 1))];
         const core::Fecha prestado = fechaDePrestamo(o, azar);
         const int renovaciones = azar.probabilidad(15) ? azar.entre(1, 3) : 0;
         const core::Fecha vence = core::sumarDias(prestado, 7 * (1 + renovaciones));
@@ -207,9 +215,9 @@ void escribirPrestamos(const OpcionesDemo& o, const std::vector<Usuario>& usuari
         const bool devuelto = antiguedad > 21 ? azar.probabilidad(96) : azar.probabilidad(35);
         escritor::Registro r{{10, e.inventario}};
         if (azar.probabilidad(4)) {
-            r.push_back({10, ejemplares[static_cast<std::size_t>(
-                                            azar.entre(0, static_cast<int>(ejemplares.size()) - 1))]
-                                 .inventario});
+            r.push_back(
+                {10,
+                 ejemplares[static_cast<std::size_t>(azar.entre(0, prestables - 1))].inventario});
         }
         // A few loans lack the member, or name one the members database lacks.
         if (!azar.probabilidad(1)) {
