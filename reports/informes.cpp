@@ -4,7 +4,12 @@
 #include "core/texto.h"
 #include "reports/lista_prestamos.h"
 
+#include "store/almacen.h"
+#include "store/coleccion_espanol.h"
+#include "store/registros.h"
+
 #include <algorithm>
+#include <unordered_map>
 
 namespace reports::informes {
 
@@ -78,21 +83,84 @@ std::string sentenciaSinPrestamos(const EstadoFiltros& f, const std::string& VOr
            condicion(delPrestamo(f), true) + ") ORDER BY " + VOrden;
 }
 
-// A copy lent on or after the from-date is in use; with no from-date, any
-// loan at all. The loans are grouped by trimmed inventory number first.
-std::string sentenciaSinUso(const EstadoFiltros& f, const std::string& VOrden) {
+// The copies of the subject; their loans are looked up apart (UsoDeCopias).
+std::string sentenciaSinUso(const EstadoFiltros& f) {
     EstadoFiltros copia;
     copia.tematica = f.tematica;
-    const std::string tema = condicion(copia);
-    const std::string sinUso =
-        f.desde ? "(ultimo IS NULL OR ultimo < '" + core::textoAAAAMMDD(*f.desde) + "') "
-                : "prestados.copia IS NULL ";
-    // The unary plus lets the planner index the grouped loans for the join.
-    return "SELECT inventario, titulo, autor, tematica, ultimo AS ultimo_prestamo "
-           "FROM ejemplares LEFT JOIN (SELECT TRIM(inventario) COLLATE ESPANOL AS copia, "
-           "MAX(fecha_presta) AS ultimo FROM presta WHERE inventario IS NOT NULL GROUP BY 1) "
-           "AS prestados ON +ejemplares.inventario = prestados.copia " +
-           tema + (tema.empty() ? "WHERE " : "AND ") + sinUso + "ORDER BY " + VOrden;
+    return "SELECT inventario, titulo, autor, tematica FROM ejemplares " + condicion(copia);
+}
+
+// What the loans say of each copy, by the copy's key: whether any names it
+// (its inventory number trimmed, as the store compares text) and the latest
+// loan date among them.
+struct UsoDeCopia {
+    bool prestada = false;
+    std::string ultimo;
+};
+
+std::unordered_map<std::string, UsoDeCopia> UsoDeCopias(store::Contexto& ctx) {
+    const auto filas = store::EjecutarConsulta(
+        ctx, "SELECT inventario, fecha_presta FROM presta WHERE inventario IS NOT NULL");
+    std::unordered_map<std::string, UsoDeCopia> uso;
+    for (; !filas->fin(); filas->siguiente()) {
+        UsoDeCopia& u = uso[store::claveEspanol(core::texto::recortarBlancos(filas->texto(0)))];
+        u.prestada = true;
+        const std::optional<std::string> fecha = filas->valor(1);
+        if (fecha && store::compararEspanol(*fecha, u.ultimo) > 0) {
+            u.ultimo = *fecha;
+        }
+    }
+    return uso;
+}
+
+// Rows in the order of `VOrden`, column names separated by commas, each
+// ascending as the store orders text; equal rows keep their order.
+void ordenar(std::vector<std::vector<std::string>>& filas, const std::string& VOrden,
+             const std::vector<ColumnaGrilla>& columnas) {
+    std::vector<std::size_t> claves;
+    std::size_t inicio = 0;
+    while (inicio <= VOrden.size()) {
+        const std::size_t coma = std::min(VOrden.find(',', inicio), VOrden.size());
+        const std::string nombre = core::texto::recortar(VOrden.substr(inicio, coma - inicio));
+        const auto it = std::find_if(columnas.begin(), columnas.end(),
+                                     [&](const ColumnaGrilla& c) { return nombre == c.campo; });
+        if (it == columnas.end()) {
+            throw core::Error(core::Error::ArgumentoInvalido, "No se puede ordenar por " + nombre);
+        }
+        claves.push_back(static_cast<std::size_t>(it - columnas.begin()));
+        inicio = coma + 1;
+    }
+    std::stable_sort(filas.begin(), filas.end(), [&claves](const auto& a, const auto& b) {
+        for (const std::size_t c : claves) {
+            if (const int r = store::compararEspanol(a[c], b[c]); r != 0) {
+                return r < 0;
+            }
+        }
+        return false;
+    });
+}
+
+// A copy lent on or after the from-date is in use; with no from-date, one
+// lent at all. The loans are counted in memory: grouping them in the store
+// would sort every loan on each run.
+Grilla grillaSinUso(store::Contexto& ctx, const EstadoFiltros& f, const std::string& VOrden) {
+    const std::unordered_map<std::string, UsoDeCopia> uso = UsoDeCopias(ctx);
+    const std::string desde = f.desde ? core::textoAAAAMMDD(*f.desde) : std::string();
+    const UsoDeCopia nunca;
+    std::vector<std::vector<std::string>> filas;
+    const auto copias = store::EjecutarConsulta(ctx, sentenciaSinUso(f));
+    for (; !copias->fin(); copias->siguiente()) {
+        const auto it = uso.find(store::claveEspanol(copias->texto(0)));
+        const UsoDeCopia& u = it == uso.end() ? nunca : it->second;
+        const bool enUso = f.desde ? store::compararEspanol(u.ultimo, desde) >= 0 : u.prestada;
+        if (!enUso) {
+            filas.push_back(
+                {copias->texto(0), copias->texto(1), copias->texto(2), copias->texto(3), u.ultimo});
+        }
+    }
+    const auto& columnas = Definicion(Informe::SinUso).columnas;
+    ordenar(filas, VOrden, columnas);
+    return GrillaDeFilas(filas, columnas);
 }
 
 // The overdue list's own condition: not returned and due before today.
@@ -205,6 +273,18 @@ const std::vector<DefinicionInforme>& Informes() {
     return informes;
 }
 
+// What a report does not take does not reach it.
+EstadoFiltros FiltrosAdmitidosDe(Informe informe, const EstadoFiltros& filtros) {
+    const FiltrosAdmitidos& admite = Definicion(informe).admite;
+    EstadoFiltros f;
+    f.tipoUsuario = admite.tipo ? filtros.tipoUsuario : -1;
+    f.grado = admite.grado ? filtros.grado : -1;
+    f.tematica = admite.tematica ? filtros.tematica : -1;
+    f.desde = admite.desde ? filtros.desde : std::nullopt;
+    f.hasta = admite.hasta ? filtros.hasta : std::nullopt;
+    return f;
+}
+
 const DefinicionInforme& Definicion(Informe informe) {
     const auto& todos = Informes();
     return *std::find_if(todos.begin(), todos.end(),
@@ -213,21 +293,14 @@ const DefinicionInforme& Definicion(Informe informe) {
 
 std::string SentenciaInforme(Informe informe, const EstadoFiltros& filtros,
                              const std::string& VOrden) {
-    // What a report does not take does not reach its statement.
-    const FiltrosAdmitidos& admite = Definicion(informe).admite;
-    EstadoFiltros f;
-    f.tipoUsuario = admite.tipo ? filtros.tipoUsuario : -1;
-    f.grado = admite.grado ? filtros.grado : -1;
-    f.tematica = admite.tematica ? filtros.tematica : -1;
-    f.desde = admite.desde ? filtros.desde : std::nullopt;
-    f.hasta = admite.hasta ? filtros.hasta : std::nullopt;
+    const EstadoFiltros f = FiltrosAdmitidosDe(informe, filtros);
     switch (informe) {
     case Informe::Participacion:
         return sentenciaParticipacion(f, VOrden);
     case Informe::SinPrestamos:
         return sentenciaSinPrestamos(f, VOrden);
     case Informe::SinUso:
-        return sentenciaSinUso(f, VOrden);
+        return sentenciaSinUso(f);
     case Informe::Atrasos:
         return sentenciaAtrasos(f, VOrden);
     case Informe::Mensual:
@@ -238,6 +311,9 @@ std::string SentenciaInforme(Informe informe, const EstadoFiltros& filtros,
 
 Grilla GrillaInforme(store::Contexto& ctx, Informe informe, const EstadoFiltros& filtros,
                      const std::string& VOrden) {
+    if (informe == Informe::SinUso) {
+        return grillaSinUso(ctx, FiltrosAdmitidosDe(informe, filtros), VOrden);
+    }
     return GrillaDeConsulta(ctx, SentenciaInforme(informe, filtros, VOrden),
                             Definicion(informe).columnas);
 }

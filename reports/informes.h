@@ -50,13 +50,18 @@ const DefinicionInforme& Definicion(Informe informe);
 // Participation's last row, whose counts are the sums of the grades'.
 inline constexpr const char* FilaTotal = "TOTAL";
 
+// The filters as the report takes them: the others left out.
+EstadoFiltros FiltrosAdmitidosDe(Informe informe, const EstadoFiltros& filtros);
+
 // The report's statement ordered by `VOrden`: the report's own order, or a
 // column name when a header asks for it (participation's total row stays
-// last). Filters the report does not take are ignored.
+// last). Filters the report does not take are ignored. The copies without
+// use are the exception: this is the statement of the copies of the
+// subject, whose loans are counted apart and which are ordered in memory.
 std::string SentenciaInforme(Informe informe, const EstadoFiltros& filtros,
                              const std::string& VOrden);
 
-// Runs the statement into a grid as every list shows it: header row, one
+// Runs the report into a grid as every list shows it: header row, one
 // numbered row per result row, a trailing empty row. Counts are plain
 // integers, percentages have one decimal, dates are as stored. Throws Error.
 Grilla GrillaInforme(store::Contexto& ctx, Informe informe, const EstadoFiltros& filtros,

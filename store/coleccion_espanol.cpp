@@ -140,6 +140,16 @@ int compararEspanol(std::string_view a, std::string_view b) {
     return porAcento;
 }
 
+std::string claveEspanol(std::string_view texto) {
+    std::string clave;
+    clave.reserve(texto.size());
+    for (std::size_t i = 0; i < texto.size();) {
+        core::texto::agregarUtf8(clave,
+                                 core::texto::minuscula(core::texto::siguienteCodigo(texto, i)));
+    }
+    return clave;
+}
+
 bool parecidoEspanol(std::string_view texto, std::string_view patron, char32_t escape) {
     // Iterative matcher with one backtrack point for the last %.
     std::size_t t = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace store {
@@ -8,6 +9,10 @@ namespace store {
 // "ALUMNO" = "alumno" and "Ñ" = "ñ") but accent-sensitive; accented vowels
 // sort beside their base letter and ñ after n. Returns <0, 0 or >0.
 int compararEspanol(std::string_view a, std::string_view b);
+
+// The text with every letter in lower case: two texts have the same key
+// exactly when compararEspanol finds them equal, so the key serves a hash.
+std::string claveEspanol(std::string_view texto);
 
 // LIKE with % and _ under the same case folding (accent-sensitive).
 bool parecidoEspanol(std::string_view texto, std::string_view patron, char32_t escape = 0);

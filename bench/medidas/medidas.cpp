@@ -1,6 +1,7 @@
 // bench_medidas: the in-process figures and profiles behind bench/medir.
 #include "bench/medidas/comun.h"
 #include "bench/medidas/consultas.h"
+#include "bench/medidas/informes_medidos.h"
 #include "bench/medidas/inicio_gui.h"
 #include "bench/medidas/perfil.h"
 #include "core/error.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
         {"ranking", medidas::medirRanking},
         {"lista", medidas::medirLista},
         {"exportar", medidas::medirExportacion},
+        {"informes", medidas::medirInformes},
         {"arranque",
          [&](const std::vector<std::string>& a) {
              return medidas::medirArranque(argc, argv, a.at(0));

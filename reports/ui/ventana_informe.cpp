@@ -61,7 +61,7 @@ void VentanaInforme::mostrarCon(const EstadoFiltros& estado) {
 }
 
 Grilla VentanaInforme::Consultar(const std::string& VOrden) {
-    return GrillaDeSentencia(informes::SentenciaInforme(informe_, filtros().estado(), VOrden));
+    return informes::GrillaInforme(contexto(), informe_, filtros().estado(), VOrden);
 }
 
 void VentanaInforme::graficar(std::function<ranking::DatosGrafico(const Grilla&)> datos) {

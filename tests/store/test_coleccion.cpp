@@ -14,6 +14,20 @@ TEST(ColeccionEspanol, IgualdadSinMayusculasPeroConAcentos) {
     EXPECT_NE(store::compararEspanol("a", "á"), 0);
 }
 
+// Equal keys exactly for the texts the comparison finds equal.
+TEST(ColeccionEspanol, ClaveIgualSiYSoloSiIguales) {
+    const std::vector<std::string> textos{"",      "a",      "A",       "á",     "Á",     "ñandú",
+                                          "ÑANDÚ", "nandu",  "AB1",     "ab1",   "ab1 ",  "Ça",
+                                          "ça",    "straße", "STRASSE", "Ωmega", "ωmega", "\xff"};
+    for (const std::string& a : textos) {
+        for (const std::string& b : textos) {
+            EXPECT_EQ(store::claveEspanol(a) == store::claveEspanol(b),
+                      store::compararEspanol(a, b) == 0)
+                << a << " / " << b;
+        }
+    }
+}
+
 TEST(ColeccionEspanol, OrdenEspanol) {
     std::vector<std::string> palabras{"ñu",    "oso",   "nube",  "Árbol", "abeja", "arbol",
                                       "Zorro", "éxito", "exito", "barco", "123",   "Ñandú"};
