@@ -174,29 +174,47 @@ std::string comillasSql(std::string_view s) {
     return r;
 }
 
-std::string campoTabulado(std::string_view valor) {
-    std::string r;
-    r.reserve(valor.size());
+void agregarCampoTabulado(std::string& destino, std::string_view valor) {
+    const auto sinEscape = [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0x20 && b < 0x7F && c != '\\';
+    };
     for (std::size_t i = 0; i < valor.size();) {
+        // Printable ASCII, what most values hold, goes in whole runs.
+        std::size_t fin = i;
+        while (fin < valor.size() && sinEscape(valor[fin])) {
+            ++fin;
+        }
+        destino.append(valor.substr(i, fin - i));
+        if (fin == valor.size()) {
+            return;
+        }
+        i = fin;
         const std::size_t inicio = i;
         const char32_t c = siguienteCodigo(valor, i);
         if (c == '\\') {
-            r += "\\\\";
+            destino += "\\\\";
         } else if (c == '\t') {
-            r += "\\t";
+            destino += "\\t";
         } else if (c == '\n') {
-            r += "\\n";
+            destino += "\\n";
         } else if (c == '\r') {
-            r += "\\r";
+            destino += "\\r";
         } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
             static constexpr char Hex[] = "0123456789abcdef";
-            r += "\\x";
-            r += Hex[c >> 4];
-            r += Hex[c & 0xF];
+            destino += "\\x";
+            destino += Hex[c >> 4];
+            destino += Hex[c & 0xF];
         } else {
-            r.append(valor.substr(inicio, i - inicio));
+            destino.append(valor.substr(inicio, i - inicio));
         }
     }
+}
+
+std::string campoTabulado(std::string_view valor) {
+    std::string r;
+    r.reserve(valor.size());
+    agregarCampoTabulado(r, valor);
     return r;
 }
 

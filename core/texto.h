@@ -22,6 +22,8 @@ std::string comillasSql(std::string_view s);
 // and every other control character written as an escape (\\, \t, \n, \r,
 // \xHH), so that a value never shifts a column nor reaches a terminal raw.
 std::string campoTabulado(std::string_view valor);
+// The same, appended to `destino`: for output written row by row.
+void agregarCampoTabulado(std::string& destino, std::string_view valor);
 
 // Decodes one code point at s[i], advancing i. Invalid bytes decode as
 // themselves (Latin-1) so no text is ever lost.

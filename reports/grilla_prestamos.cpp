@@ -4,6 +4,9 @@
 #include "store/almacen.h"
 #include "store/registros.h"
 
+#include <charconv>
+#include <ostream>
+
 namespace reports {
 
 namespace {
@@ -24,9 +27,22 @@ std::vector<ColumnaGrilla> columnasComunes(int anchoInventario) {
             {"Devuelto", 900, "devuelto"}};
 }
 
-bool enBlanco(const std::string& valor) {
-    return valor.find_first_not_of(" \t") == std::string::npos;
+bool enBlanco(std::string_view valor) {
+    return valor.find_first_not_of(" \t") == std::string_view::npos;
 }
+
+// A row number as text, without an allocation.
+class NumeroFila {
+public:
+    explicit NumeroFila(int n) : fin_(std::to_chars(cifras_, cifras_ + sizeof cifras_, n).ptr) {}
+    std::string_view texto() const {
+        return std::string_view(cifras_, static_cast<std::size_t>(fin_ - cifras_));
+    }
+
+private:
+    char cifras_[12];
+    char* fin_;
+};
 
 } // namespace
 
@@ -44,33 +60,49 @@ const std::vector<ColumnaGrilla>& ColumnasUsuarios() {
     return columnas;
 }
 
+FilasGrilla::FilasGrilla(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas)
+    : registros_(registros), celdas_(columnas.size()) {
+    for (const ColumnaGrilla& columna : columnas) {
+        campos_.push_back(registros.indice(columna.campo));
+    }
+}
+
+bool FilasGrilla::leer() {
+    if (!primera_) {
+        registros_.siguiente();
+    }
+    primera_ = false;
+    if (registros_.fin()) {
+        return false;
+    }
+    for (std::size_t c = 0; c < campos_.size(); ++c) {
+        const std::optional<std::string_view> valor = registros_.vista(campos_[c]);
+        celdas_[c] = valor && !enBlanco(*valor) ? *valor : std::string_view();
+    }
+    return true;
+}
+
 Grilla LlenarGrilla(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas) {
     const int ultima = static_cast<int>(columnas.size());
     Grilla g;
     g.fijarColumnas(ultima + 1);
     g.fijarAncho(0, AnchoNumeroFila);
     g.fijarFilas(1);
-    std::vector<int> campos;
     for (int c = 1; c <= ultima; ++c) {
         const ColumnaGrilla& columna = columnas[static_cast<std::size_t>(c - 1)];
         g.fijarAncho(c, columna.ancho);
         g.fijarTexto(0, c, columna.titulo);
-        campos.push_back(registros.indice(columna.campo));
     }
+    FilasGrilla filas(registros, columnas);
     g.fijarFilas(2);
     g.fijarCelda(1, 1);
-    for (int fila = 1; !registros.fin(); ++fila) {
-        g.fijarTexto(fila, 0, std::to_string(fila));
+    for (int fila = 1; filas.leer(); ++fila) {
+        g.fijarTexto(fila, 0, NumeroFila(fila).texto());
         for (int c = 1; c <= ultima; ++c) {
-            std::optional<std::string> valor =
-                registros.valor(campos[static_cast<std::size_t>(c - 1)]);
-            if (valor && !enBlanco(*valor)) {
-                g.fijarTexto(fila, c, std::move(*valor));
-            }
+            g.fijarTexto(fila, c, filas.celdas()[static_cast<std::size_t>(c - 1)]);
         }
         g.fijarFilas(fila + 2);
         g.fijarCelda(fila + 1, ultima);
-        registros.siguiente();
     }
     return g;
 }
@@ -90,18 +122,31 @@ std::optional<std::string> ClaveOrden(const Grilla& grilla,
     return columnas[static_cast<std::size_t>(c - 1)].campo;
 }
 
-std::string TextoTabulado(const Grilla& grilla) {
-    std::string salida;
-    for (int f = 0; f + 1 < grilla.filas(); ++f) {
-        for (int c = 0; c < grilla.columnas(); ++c) {
-            if (c > 0) {
-                salida += '\t';
-            }
-            salida += core::texto::campoTabulado(grilla.texto(f, c));
-        }
-        salida += '\n';
+void EscribirTabulado(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas,
+                      std::ostream& salida) {
+    FilasGrilla filas(registros, columnas);
+    // Written in blocks: one write per cell would cost more than the reading.
+    constexpr std::size_t Bloque = 64 * 1024;
+    std::string texto;
+    texto.reserve(2 * Bloque);
+    for (const ColumnaGrilla& columna : columnas) {
+        texto += '\t';
+        core::texto::agregarCampoTabulado(texto, columna.titulo);
     }
-    return salida;
+    texto += '\n';
+    for (int fila = 1; filas.leer(); ++fila) {
+        texto += NumeroFila(fila).texto();
+        for (const std::string_view celda : filas.celdas()) {
+            texto += '\t';
+            core::texto::agregarCampoTabulado(texto, celda);
+        }
+        texto += '\n';
+        if (texto.size() >= Bloque) {
+            salida.write(texto.data(), static_cast<std::streamsize>(texto.size()));
+            texto.clear();
+        }
+    }
+    salida.write(texto.data(), static_cast<std::streamsize>(texto.size()));
 }
 
 } // namespace reports

@@ -328,11 +328,16 @@ std::string Sentencia::nombreColumna(int i) const {
 }
 
 std::optional<std::string> Sentencia::valor(int i) const {
+    const std::optional<std::string_view> v = vista(i);
+    return v ? std::optional<std::string>(std::string(*v)) : std::nullopt;
+}
+
+std::optional<std::string_view> Sentencia::vista(int i) const {
     if (sqlite3_column_type(st_, i) == SQLITE_NULL) {
         return std::nullopt;
     }
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st_, i));
-    return std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(st_, i)));
+    return std::string_view(p, static_cast<std::size_t>(sqlite3_column_bytes(st_, i)));
 }
 
 } // namespace store

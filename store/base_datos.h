@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct sqlite3;
@@ -107,6 +108,8 @@ public:
     int columnas() const;
     std::string nombreColumna(int i) const;
     std::optional<std::string> valor(int i) const;
+    // The same value without a copy, valid until the next step.
+    std::optional<std::string_view> vista(int i) const;
     sqlite3_stmt* manejador() const { return st_; }
 
 private:

@@ -60,7 +60,9 @@ int mostrar(const core::Argumentos& a, const std::string& sentencia,
     const core::Reloj reloj;
     store::Contexto ctx(carpeta, reloj);
     abrirAlmacenParaLeer(ctx);
-    salida << reports::TextoTabulado(reports::GrillaDeConsulta(ctx, sentencia, columnas));
+    // Each row is written as it is read: a whole list never sits in memory.
+    const auto registros = store::EjecutarConsulta(ctx, sentencia);
+    reports::EscribirTabulado(*registros, columnas, salida);
     return 0;
 }
 
