@@ -4,6 +4,7 @@
 #include "core/error.h"
 #include "core/reloj.h"
 #include "store/coleccion_espanol.h"
+#include "store/memoria_consultas.h"
 
 #include <sqlite3.h>
 
@@ -206,6 +207,8 @@ void BaseDatos::abrir() {
     registrar(*this, "jet_left", 2, nullptr, izquierda);
     registrar(*this, "like", 2, nullptr, parecido);
     registrar(*this, "like", 3, nullptr, parecido);
+    // Results kept from a file opened before may not hold for this one.
+    memoria_ = std::make_unique<MemoriaConsultas>(*this, reloj_);
 }
 
 BaseDatos::~BaseDatos() {

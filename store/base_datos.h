@@ -19,6 +19,8 @@ namespace store {
 // before it reports "La base de datos está en uso por otro programa".
 inline constexpr int EsperaPorOtroPrograma = 3000; // milliseconds
 
+class MemoriaConsultas;
+
 // One open SQLite file with the functions and collation the program's
 // statements rely on (see dialecto_jet.h). Errors are thrown as Error, their
 // descriptions in Spanish and naming the file.
@@ -48,6 +50,8 @@ public:
     void reabrir();
     // Throws the engine's last error on this connection as Error.
     [[noreturn]] void fallar(const std::string& contexto = {});
+    // Results this connection keeps while the store is unchanged.
+    MemoriaConsultas& memoria() { return *memoria_; }
 
 private:
     void abrir();
@@ -56,6 +60,7 @@ private:
     std::string ruta_;
     const core::Reloj& reloj_;
     int codigoFallo_ = 0;
+    std::unique_ptr<MemoriaConsultas> memoria_;
 };
 
 // An explicit write transaction: rolled back unless confirmed. It holds the
