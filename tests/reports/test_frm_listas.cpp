@@ -411,3 +411,22 @@ TEST(ModeloGrilla, UnaRevisionQueFallaHaceFallarLaPrueba) {
               std::string::npos)
         << fallas.GetTestPartResult(0).message();
 }
+
+// The grid's model keeps Qt's item-model contract through every kind of
+// change the window makes (a run, a reorder, a reset that empties it), and
+// shows the grid's texts as they are.
+TEST_F(VentanasListas, ElModeloDeLaGrillaCumpleElContratoDeQt) {
+    reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
+    QAbstractItemModel* modelo = modeloGrilla(w);
+    const prueba::RevisionModelo revision(modelo);
+    w.Lista("devuelto");
+    ASSERT_EQ(modelo->rowCount(), 5); // four loans and the empty row
+    EXPECT_EQ(modelo->headerData(6, Qt::Horizontal), QString("Título"));
+    EXPECT_EQ(modelo->headerData(3, Qt::Vertical), QString("4"));
+    EXPECT_EQ(modelo->index(0, 3).data(), QString("Pérez"));
+    w.Lista("autor");
+    QTest::mouseClick(control<QPushButton>(w, "cmd_reload"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_reload"), Qt::LeftButton);
+    EXPECT_EQ(modelo->rowCount(), 0);
+    EXPECT_EQ(modelo->columnCount(), 0);
+}
