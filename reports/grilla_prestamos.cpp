@@ -28,7 +28,13 @@ std::vector<ColumnaGrilla> columnasComunes(int anchoInventario) {
 }
 
 bool enBlanco(std::string_view valor) {
-    return valor.find_first_not_of(" \t") == std::string_view::npos;
+    // Most values start with a letter or digit: stop there.
+    for (const char c : valor) {
+        if (c != ' ' && c != '\t') {
+            return false;
+        }
+    }
+    return true;
 }
 
 // A row number as text, without an allocation.

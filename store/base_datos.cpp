@@ -336,10 +336,18 @@ std::optional<std::string> Sentencia::valor(int i) const {
 }
 
 std::optional<std::string_view> Sentencia::vista(int i) const {
-    if (sqlite3_column_type(st_, i) == SQLITE_NULL) {
-        return std::nullopt;
-    }
+    // Only a NULL, an empty blob or a failed conversion has no text: the
+    // type is asked only then, as a list reads a million cells this way.
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st_, i));
+    if (p == nullptr) {
+        if (sqlite3_column_type(st_, i) == SQLITE_NULL) {
+            return std::nullopt;
+        }
+        if (sqlite3_errcode(base_.manejador()) == SQLITE_NOMEM) {
+            base_.fallar();
+        }
+        return std::string_view();
+    }
     return std::string_view(p, static_cast<std::size_t>(sqlite3_column_bytes(st_, i)));
 }
 
