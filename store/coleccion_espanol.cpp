@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -88,25 +89,33 @@ inline Empaquetado siguientePeso(std::string_view s, std::size_t& i, const Tabla
     return c < LimiteTabla ? tabla[c] : empaquetar(pesoEspanol(c));
 }
 
+// The first of the first n bytes where a and b differ (n when none does).
+std::size_t primerByteDistinto(std::string_view a, std::string_view b, std::size_t n) {
+    std::size_t i = 0;
+    // Eight bytes at a time; in the first word that differs, its lowest
+    // differing byte is the first one.
+    for (; i + sizeof(std::uint64_t) <= n; i += sizeof(std::uint64_t)) {
+        std::uint64_t x = 0;
+        std::uint64_t y = 0;
+        std::memcpy(&x, a.data() + i, sizeof x);
+        std::memcpy(&y, b.data() + i, sizeof y);
+        if (x != y) {
+            if constexpr (std::endian::native == std::endian::little) {
+                return i + static_cast<std::size_t>(std::countr_zero(x ^ y) / 8);
+            }
+            break;
+        }
+    }
+    while (i < n && a[i] == b[i]) {
+        ++i;
+    }
+    return i;
+}
+
 // Where a and b first differ, moved back to the start of a character: the
 // identical bytes before it weigh the same in both.
 std::size_t inicioDiferencia(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    std::size_t comun = 0;
-    // Eight bytes at a time while they match.
-    while (comun + sizeof(std::uint64_t) <= n) {
-        std::uint64_t x = 0;
-        std::uint64_t y = 0;
-        std::memcpy(&x, a.data() + comun, sizeof x);
-        std::memcpy(&y, b.data() + comun, sizeof y);
-        if (x != y) {
-            break;
-        }
-        comun += sizeof x;
-    }
-    while (comun < n && a[comun] == b[comun]) {
-        ++comun;
-    }
+    std::size_t comun = primerByteDistinto(a, b, std::min(a.size(), b.size()));
     const auto continuacion = [&comun](std::string_view s) {
         return comun < s.size() && (static_cast<unsigned char>(s[comun]) & 0xC0) == 0x80;
     };
