@@ -31,8 +31,9 @@ public:
         return std::string_view(textos_).substr(c.inicio, c.largo);
     }
     void fijarTexto(int fila, int columna, std::string_view valor);
-    // Bytes kept for the texts, replaced ones included until they are dropped.
-    std::size_t bytesTextos() const { return textos_.size(); }
+    // Bytes the cells and their texts take, replaced texts included until
+    // they are dropped.
+    std::size_t bytesOcupados() const { return celdas_.size() * sizeof(Celda) + textos_.size(); }
 
     int fila() const { return fila_; }
     int columna() const { return columna_; }

@@ -128,7 +128,7 @@ TEST(Grilla, TextosReemplazadosNoSeAcumulan) {
     g.fijarFilas(0);
     EXPECT_EQ(copia.texto(1, 0), "se queda");
     EXPECT_EQ(copia.texto(0, 1), largo + "9999");
-    EXPECT_LT(copia.bytesTextos(), 100000u);
+    EXPECT_LT(copia.bytesOcupados(), 100000u);
 }
 
 TEST(GrillaPrestamos, ClaveDeOrdenSoloConFilaUnoYColumnaDeDatos) {
