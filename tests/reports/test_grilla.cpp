@@ -78,7 +78,7 @@ TEST(Grilla, AchicarYAgrandarConservaLoComunYVaciaLoNuevo) {
 }
 
 // The cells share one text buffer: rewriting, shrinking and growing must
-// never show one cell's text in another, nor keep what was replaced forever.
+// never show one cell's text in another.
 TEST(Grilla, ReescribirCeldasNoMezclaSusTextos) {
     reports::Grilla g;
     g.fijarColumnas(3);

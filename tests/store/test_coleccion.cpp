@@ -212,7 +212,7 @@ TEST(ColeccionEspanol, CasosDeBorde) {
     // A stray Latin-1 byte reads as its character: the same letter as in UTF-8.
     EXPECT_EQ(store::compararEspanol("caf\xE9", "café"), 0);
     EXPECT_EQ(store::compararEspanol("\xD1u", "ñU"), 0);
-    // Texts equal for their first 8-byte words that differ only past them.
+    // Texts that differ only after their first eight bytes.
     EXPECT_LT(store::compararEspanol("Biblioteca escolar a", "BIBLIOTECA ESCOLAR b"), 0);
     EXPECT_GT(store::compararEspanol("Biblioteca escolar ñ", "biblioteca escolar n"), 0);
     EXPECT_GT(store::compararEspanol("Biblioteca escolar é", "biblioteca escolar e"), 0);
