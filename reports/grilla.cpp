@@ -64,8 +64,11 @@ void Grilla::fijarAncho(int columna, int twips) {
 void Grilla::fijarTexto(int fila, int columna, std::string_view valor) {
     Celda& celda = celdas_[indice(fila, columna)];
     if (valor.size() <= celda.largo) {
-        // In its own place: memmove, as the value may be a view of this grid.
-        std::memmove(textos_.data() + celda.inicio, valor.data(), valor.size());
+        // In its own place: memmove, as the value may be a view of this grid
+        // (an empty view may have no data at all).
+        if (!valor.empty()) {
+            std::memmove(textos_.data() + celda.inicio, valor.data(), valor.size());
+        }
         sinUso_ += celda.largo - valor.size();
         celda.largo = static_cast<std::uint32_t>(valor.size());
         return;
