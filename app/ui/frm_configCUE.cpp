@@ -66,7 +66,7 @@ frm_configCUE::frm_configCUE(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     rejilla->addWidget(etiqueta("Label3", "Ciudad", this), 2, 0);
     rejilla->addWidget(cmb_ciudad_, 2, 1, 1, 2);
 
-    core::Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpetaConfiguracion);
     ini.Cargar("INICIO");
     const std::string primera = core::texto::prefijoUtf8(ini.CUE, 7);
     txt_CUE1_->setText(QString::fromStdString(primera));
@@ -104,7 +104,7 @@ void frm_configCUE::cmd_grabar_Click() {
         dialogos_.mensaje("Formato del CUE incorrecto", "Error");
         return;
     }
-    core::Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpetaConfiguracion);
     ini.CUE = cue1 + cue2;
     try {
         ini.Grabar("INICIO");

@@ -33,12 +33,15 @@ namespace reports::ui {
 
 frm_ranking::frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
     // Both pickers start on today; no ranking is computed until a choice.
-    : QWidget(parent), ctx_(ctx), dialogos_(dialogos), filtros_(this, ctx.reloj.hoy()) {
+    : QWidget(parent), ctx_(ctx), dialogos_(dialogos), pagina_(core::ui::paginaDesplazable(*this)),
+      filtros_(pagina_, ctx.reloj.hoy()) {
     setObjectName("frm_ranking");
     setWindowTitle("Ranking");
     crearControles();
     conectar();
-    new core::ui::Disposicion(*this, UbicacionesRanking());
+    new core::ui::Disposicion(*this, UbicacionesRanking(), pagina_);
+    setMinimumSize(core::twips::aPixeles(MinimoVentanas.width(), logicalDpiX()),
+                   core::twips::aPixeles(MinimoVentanas.height(), logicalDpiY()));
     resize(sizeHint());
 }
 
@@ -56,7 +59,7 @@ QSize frm_ranking::sizeHint() const {
 }
 
 QGroupBox* frm_ranking::marco(const char* nombre, const char* titulo) {
-    auto* m = new QGroupBox(QString::fromUtf8(titulo), this);
+    auto* m = new QGroupBox(QString::fromUtf8(titulo), pagina_);
     m->setObjectName(nombre);
     auto* rejilla = new QGridLayout(m);
     rejilla->setContentsMargins(4, 2, 4, 2);
@@ -79,7 +82,7 @@ QPushButton* frm_ranking::botonImagen(const char* nombre, const char* icono,
 }
 
 void frm_ranking::crearControles() {
-    TextLista = new QPlainTextEdit(this);
+    TextLista = new QPlainTextEdit(pagina_);
     TextLista->setObjectName("TextLista");
     TextLista->setReadOnly(true);
     TextLista->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -147,9 +150,9 @@ void frm_ranking::crearControles() {
     rejilla->addWidget(cmd_copy, 2, 0);
     rejilla->addWidget(cmd_print, 2, 1);
 
-    lbl_descipcionBarras = new QLabel(this);
+    lbl_descipcionBarras = new QLabel(pagina_);
     lbl_descipcionBarras->setObjectName("lbl_descipcionBarras");
-    char_socios = CrearVistaGrafico(this);
+    char_socios = CrearVistaGrafico(pagina_);
 }
 
 void frm_ranking::conectar() {

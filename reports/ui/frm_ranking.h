@@ -71,6 +71,7 @@ private:
 
     store::Contexto& ctx_;
     core::ui::Dialogos& dialogos_;
+    QWidget* pagina_; // what scrolls when the window is smaller than its design
     ControlesFiltro filtros_;
     QButtonGroup* opt_agrupar = nullptr;
     QButtonGroup* chk_mostrar = nullptr;

@@ -38,8 +38,9 @@ constexpr double OrigenImpresion = 400;
 VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                              const std::vector<ColumnaGrilla>& columnas,
                              const DisenoVentanaGrilla& diseno, QWidget* padre)
-    : QWidget(padre), ctx_(ctx), dialogos_(dialogos), Frame1(new QGroupBox("Filtrar datos", this)),
-      filtros_(Frame1, ctx.reloj.hoy()), columnas_(columnas), modelo_(new ModeloGrilla(this)) {
+    : QWidget(padre), ctx_(ctx), dialogos_(dialogos), pagina_(core::ui::paginaDesplazable(*this)),
+      Frame1(new QGroupBox("Filtrar datos", pagina_)), filtros_(Frame1, ctx.reloj.hoy()),
+      columnas_(columnas), modelo_(new ModeloGrilla(this)) {
     Frame1->setObjectName("Frame1");
     Frame1->setFont(QFont("Small Fonts", 7));
     etiquetar(filtros_.cmb_tipousu, "Usuario");
@@ -53,7 +54,7 @@ VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     connect(cmd_copy, &QPushButton::clicked, this, &VentanaGrilla::copiar);
     connect(cmd_print, &QPushButton::clicked, this, &VentanaGrilla::imprimir);
 
-    fg_usu = new QTableView(this);
+    fg_usu = new QTableView(pagina_);
     fg_usu->setObjectName("fg_usu");
     fg_usu->setModel(modelo_);
     fg_usu->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -75,8 +76,13 @@ VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                 reordenar();
             });
 
-    disposicion_ = new core::ui::Disposicion(*this, UbicacionesVentanaGrilla(diseno));
-    resize(px(AnchoVentanaGrilla), py(AltoVentanas));
+    disposicion_ = new core::ui::Disposicion(*this, UbicacionesVentanaGrilla(diseno), pagina_);
+    setMinimumSize(px(MinimoVentanas.width()), py(MinimoVentanas.height()));
+    resize(sizeHint());
+}
+
+QSize VentanaGrilla::sizeHint() const {
+    return {px(AnchoVentanaGrilla), py(AltoVentanas)};
 }
 
 const Grilla& VentanaGrilla::grilla() const {

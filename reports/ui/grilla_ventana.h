@@ -42,6 +42,8 @@ public:
     void Lista(const std::string& VOrden);
 
     const Grilla& grilla() const;
+    // The designed size; cascading and tiling start from it.
+    QSize sizeHint() const override;
 
 protected:
     VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
@@ -80,6 +82,7 @@ private:
 
     store::Contexto& ctx_;
     core::ui::Dialogos& dialogos_;
+    QWidget* pagina_; // what scrolls when the window is smaller than its design
     QGroupBox* Frame1;
     ControlesFiltro filtros_;
     QPushButton* cmd_buscar;
