@@ -83,7 +83,6 @@ frm_principal::frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     : QMainWindow(parent), ctx_(ctx), dialogos_(dialogos), area_(new QMdiArea(this)) {
     setObjectName("frm_principal");
     setWindowTitle("Estadisticas Sistema de Préstamos");
-    setWindowIcon(QApplication::windowIcon());
     area_->setObjectName("area");
     // A child larger than the area, or moved past its edge, stays reachable.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -207,7 +206,8 @@ QMdiSubWindow* frm_principal::agregarHija(QWidget* hija) {
     // A child that closes itself (Cancelar, Grabar) takes its frame along.
     connect(hija, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
     hija->show();
-    if (conTamano && hija->size() != tamano) {
+    // The area shows a child maximized by itself when the active one is.
+    if (conTamano && hija->size() != tamano && !sub->isMaximized()) {
         sub->resize(sub->size() + (tamano - hija->size()));
     }
     if (maximizada) {
