@@ -19,6 +19,9 @@ Rectangulo ubicar(const Ubicacion& u, int anchoVentana, int altoVentana) {
     if (u.alto) {
         r.alto = u.alto->medida(altoVentana);
     }
+    if (u.arriba) {
+        r.arriba = u.arriba->medida(altoVentana);
+    }
     return r;
 }
 

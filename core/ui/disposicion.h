@@ -34,12 +34,14 @@ struct Rectangulo {
 
 // One row of a window's layout table: the control's objectName, its place as
 // designed and how its width and height follow the window. A side without a
-// rule keeps its designed size; the position never moves.
+// rule keeps its designed size; the top moves only by its own rule (a
+// control under something that grows), the left never.
 struct Ubicacion {
     std::string nombre;
     Rectangulo diseno;
     std::optional<Crecimiento> ancho = std::nullopt;
     std::optional<Crecimiento> alto = std::nullopt;
+    std::optional<Crecimiento> arriba = std::nullopt;
 };
 
 // Where the row puts its control in a window of the given size, all in twips.

@@ -23,8 +23,12 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace reports::ui {
 
@@ -32,6 +36,8 @@ namespace {
 
 // The printed table's origin on the page.
 constexpr double OrigenImpresion = 400;
+// How wide, in twips, a column may grow to show its contents.
+constexpr int AnchoMaximoPorContenido = 4500;
 
 } // namespace
 
@@ -75,6 +81,16 @@ VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                 }
                 reordenar();
             });
+
+    lbl_filas = new QLabel(pagina_);
+    lbl_filas->setObjectName("lbl_filas");
+    // An empty result says so over the grid, not as a lone empty row.
+    lbl_sinResultados = new QLabel("Sin resultados", fg_usu->viewport());
+    lbl_sinResultados->setObjectName("lbl_sinResultados");
+    lbl_sinResultados->setAlignment(Qt::AlignCenter);
+    lbl_sinResultados->setVisible(false);
+    auto* centro = new QVBoxLayout(fg_usu->viewport());
+    centro->addWidget(lbl_sinResultados);
 
     disposicion_ = new core::ui::Disposicion(*this, UbicacionesVentanaGrilla(diseno), pagina_);
     setMinimumSize(px(MinimoVentanas.width()), py(MinimoVentanas.height()));
@@ -162,20 +178,39 @@ void VentanaGrilla::Lista(const std::string& VOrden) {
     }
 }
 
-// Widths in the header and the view's current cell where the run left it.
+// Widths in the header, the row count, and the view's current cell where the
+// run left it, the view itself showing the first row and column.
 void VentanaGrilla::mostrarGrilla() {
     const Grilla& g = modelo_->grilla();
     if (g.columnas() > 0) {
-        fg_usu->verticalHeader()->setFixedWidth(px(g.ancho(0)));
+        fg_usu->verticalHeader()->setFixedWidth(
+            std::max(px(g.ancho(0)), fg_usu->verticalHeader()->sizeHint().width()));
     }
     for (int c = 1; c < g.columnas(); ++c) {
-        fg_usu->horizontalHeader()->resizeSection(c - 1, px(g.ancho(c)));
+        fg_usu->horizontalHeader()->resizeSection(c - 1, anchoColumna(c - 1, px(g.ancho(c))));
     }
+    const int datos = std::max(g.filas() - 2, 0);
+    lbl_filas->setText(g.filas() < 2 ? QString()
+                       : datos == 1  ? QString("1 fila")
+                                     : QString("%1 filas").arg(datos));
+    lbl_sinResultados->setVisible(g.filas() >= 2 && datos == 0);
     if (g.fila() >= 1 && g.columna() >= 1) {
-        const int fila = g.fila();
-        const int columna = g.columna();
-        fg_usu->setCurrentIndex(modelo_->index(fila - 1, columna - 1));
+        // Current as the run left it, without scrolling to it.
+        fg_usu->setAutoScroll(false);
+        fg_usu->setCurrentIndex(modelo_->index(g.fila() - 1, g.columna() - 1));
+        fg_usu->setAutoScroll(true);
     }
+    fg_usu->scrollToTop();
+    fg_usu->horizontalScrollBar()->setValue(0);
+}
+
+// The designed width is the least: a column is widened to show its caption
+// whole and the first rows' texts, up to a limit for long titles.
+int VentanaGrilla::anchoColumna(int seccion, int disenado) const {
+    const int limite = std::max(disenado, px(AnchoMaximoPorContenido));
+    const QAbstractItemView* vista = fg_usu;
+    return std::max({disenado, fg_usu->horizontalHeader()->sectionSizeHint(seccion),
+                     std::min(vista->sizeHintForColumn(seccion), limite)});
 }
 
 // The grid's current cell and selection follow the user's.
@@ -214,6 +249,7 @@ void VentanaGrilla::limpiarPanelYGrilla() {
     vacia.fijarFilas(1);
     vacia.fijarColumnas(1);
     modelo_->reemplazar(std::move(vacia));
+    mostrarGrilla();
     filtros_.chk_desde->setChecked(false);
     filtros_.chk_hasta->setChecked(false);
     filtros_.DTP_desde->setEnabled(false);

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -73,6 +74,7 @@ private:
     void etiquetar(const QWidget* control, const char* texto);
     void limpiarPanelYGrilla();
     void mostrarGrilla();
+    int anchoColumna(int seccion, int disenado) const;
     void seguirSeleccion();
     void reordenar();
     void imprimir();
@@ -90,6 +92,8 @@ private:
     QPushButton* cmd_print;
     QPushButton* cmd_reload;
     QTableView* fg_usu;
+    QLabel* lbl_filas;         // how many rows the run gave
+    QLabel* lbl_sinResultados; // over the grid when it gave none
     std::vector<ColumnaGrilla> columnas_;
     ModeloGrilla* modelo_;
     core::ui::Disposicion* disposicion_;

@@ -7,6 +7,7 @@
 #include "reports/ui/frm_busqueda_usuarios.h"
 #include "reports/ui/frm_usuarios_libros.h"
 #include "reports/ui/grilla_modelo.h"
+#include "tests/apoyo/filas_presta.h"
 #include "tests/apoyo/revision_modelo.h"
 #include "tests/reports/presta_prueba.h"
 
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -410,4 +412,48 @@ TEST(ModeloGrilla, UnaRevisionQueFallaHaceFallarLaPrueba) {
     EXPECT_NE(std::string(fallas.GetTestPartResult(0).message()).find("columnCount"),
               std::string::npos)
         << fallas.GetTestPartResult(0).message();
+}
+
+// A long list opens at its first row and column, though its current cell is
+// the last one written; captions, dates and row numbers show whole; the row
+// count is shown, and an empty result says so.
+TEST_F(VentanasListas, LaGrillaSeLeeEnteraDesdeArribaALaIzquierda) {
+    std::vector<std::vector<std::optional<std::string>>> filas;
+    for (int i = 0; i < 367; ++i) {
+        filas.push_back({std::to_string(30000000 + i), "20240110", "Ficciones"});
+    }
+    prueba::agregarFilasPresta(p.ctx, {"dni", "fecha_presta", "titulo"}, filas);
+    reports::ui::frm_usuarios_libros lista(p.ctx, p.dialogos);
+    lista.show();
+    lista.Lista("devuelto");
+    auto* grilla = control<QTableView>(lista, "fg_usu");
+    QApplication::processEvents();
+
+    EXPECT_EQ(lista.grilla().fila(), 372); // the trailing empty row stays current
+    EXPECT_EQ(lista.grilla().columna(), 13);
+    EXPECT_EQ(grilla->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(grilla->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(grilla->rowAt(0), 0);
+    EXPECT_EQ(grilla->columnAt(0), 0);
+
+    const QFontMetrics letraFilas(grilla->verticalHeader()->font());
+    EXPECT_GT(grilla->verticalHeader()->width(), letraFilas.horizontalAdvance("371"));
+    const QFontMetrics letraTitulos(grilla->horizontalHeader()->font());
+    const QFontMetrics letra(grilla->font());
+    for (int c = 0; c < grilla->model()->columnCount(); ++c) {
+        const QString titulo = grilla->model()->headerData(c, Qt::Horizontal).toString();
+        EXPECT_GT(grilla->columnWidth(c), letraTitulos.horizontalAdvance(titulo))
+            << titulo.toStdString();
+    }
+    EXPECT_GT(grilla->columnWidth(0), letra.horizontalAdvance("30000366"));  // DNI
+    EXPECT_GT(grilla->columnWidth(10), letra.horizontalAdvance("20240110")); // loan date
+    EXPECT_EQ(control<QLabel>(lista, "lbl_filas")->text(), "371 filas");
+    EXPECT_FALSE(control<QLabel>(lista, "lbl_sinResultados")->isVisible());
+
+    auto* legajo = control<QLineEdit>(lista, "txt_legajo");
+    legajo->setText("999");
+    QTest::keyClick(legajo, Qt::Key_Return);
+    EXPECT_EQ(control<QLabel>(lista, "lbl_filas")->text(), "0 filas");
+    EXPECT_TRUE(control<QLabel>(lista, "lbl_sinResultados")->isVisible());
+    EXPECT_EQ(control<QLabel>(lista, "lbl_sinResultados")->text(), "Sin resultados");
 }
