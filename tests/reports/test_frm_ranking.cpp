@@ -5,6 +5,7 @@
 #include "tests/reports/presta_ranking.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
@@ -26,6 +27,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "tests/apoyo/aplicacion_qt.h"
 
@@ -365,4 +367,86 @@ TEST_F(FrmRanking, ListaYGraficoSiguenAlTamanoDeLaVentana) {
     EXPECT_NEAR(core::twips::desdePixeles(vista->height(), v.logicalDpiY()), 10000 - 8490 + 4335,
                 30);
     EXPECT_NEAR(core::twips::desdePixeles(lista->height(), v.logicalDpiY()), 1095, 15);
+}
+
+namespace {
+
+void enviarRueda(QWidget* control) {
+    QWheelEvent rueda(QPointF(5, 5), control->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &rueda);
+}
+
+} // namespace
+
+// Leaving a list box chooses nothing: neither the "TODOS" it shows nor an
+// auto-completed text re-runs the ranking; Enter on an item's name does.
+TEST_F(FrmRanking, DejarUnaListaNoEligeNiRecalcula) {
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.show();
+    QApplication::setActiveWindow(&v);
+    v.elegirAgrupacion(reports::ranking::PorLibro);
+    auto* tipo = control<QComboBox>(&v, "cmb_tipousu");
+    auto* barras = control<QLineEdit>(&v, "txt_barras");
+    for (QComboBox* lista :
+         {tipo, control<QComboBox>(&v, "cmb_grado"), control<QComboBox>(&v, "cmb_tematica")}) {
+        base.ctx.TextoSql.clear();
+        lista->setFocus();
+        barras->setFocus();
+        EXPECT_EQ(lista->currentText(), "TODOS") << lista->objectName().toStdString();
+        EXPECT_EQ(lista->currentIndex(), -1);
+        EXPECT_EQ(base.ctx.TextoSql, "") << lista->objectName().toStdString();
+    }
+
+    tipo->setFocus();
+    tipo->lineEdit()->selectAll();
+    QTest::keyClicks(tipo->lineEdit(), "Al"); // completed inline to "Alumno"
+    barras->setFocus();
+    EXPECT_EQ(tipo->currentText(), "TODOS");
+    EXPECT_EQ(base.ctx.TextoSql, "");
+
+    tipo->setFocus();
+    tipo->lineEdit()->selectAll();
+    QTest::keyClicks(tipo->lineEdit(), "alumno");
+    QTest::keyClick(tipo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(tipo->currentIndex(), 1);
+    EXPECT_NE(base.ctx.TextoSql.find("tipo_usu='Alumno'"), std::string::npos) << base.ctx.TextoSql;
+}
+
+// The wheel over a list box or a date picker without the focus changes
+// nothing; with the focus it does.
+TEST_F(FrmRanking, LaRuedaSinFocoNoCambiaLosFiltros) {
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.show();
+    QApplication::setActiveWindow(&v);
+    auto* grado = control<QComboBox>(&v, "cmb_grado");
+    grado->setCurrentIndex(3);
+    auto* desde = control<QDateEdit>(&v, "DTP_desde");
+    control<QCheckBox>(&v, "chk_desde")->setChecked(true);
+    const QDate fecha = desde->date();
+    control<QLineEdit>(&v, "txt_barras")->setFocus();
+    enviarRueda(grado);
+    enviarRueda(desde);
+    EXPECT_EQ(grado->currentIndex(), 3);
+    EXPECT_EQ(desde->date(), fecha);
+    grado->setFocus();
+    enviarRueda(grado);
+    EXPECT_NE(grado->currentIndex(), 3);
+}
+
+// Every item of the three lists shows whole in the pop-up: the longest
+// subjects differ only at their end.
+TEST_F(FrmRanking, LasListasDesplieganSusItemsEnteros) {
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.show();
+    for (const char* nombre : {"cmb_tipousu", "cmb_grado", "cmb_tematica"}) {
+        auto* lista = control<QComboBox>(&v, nombre);
+        lista->showPopup();
+        const QFontMetrics letra(lista->view()->font());
+        for (int i = 0; i < lista->count(); ++i) {
+            EXPECT_LT(letra.horizontalAdvance(lista->itemText(i)), lista->view()->width())
+                << nombre << " " << lista->itemText(i).toStdString();
+        }
+        lista->hidePopup();
+    }
 }
