@@ -22,11 +22,14 @@
 
 namespace {
 
-// The test runs under LANG=C and LC_ALL=C, a session without a language.
+// A session without a language of its own: LANG=C and LC_ALL=C, set before
+// the application object reads them.
 struct Idioma : ::testing::Test {
     void SetUp() override {
-        ASSERT_STREQ(std::getenv("LC_ALL"), "C");
+        ::setenv("LANG", "C", 1);
+        ::setenv("LC_ALL", "C", 1);
         ASSERT_TRUE(app::ui::prepararPrograma(prueba::aplicacion()));
+        ASSERT_EQ(QLocale::system().name(), "C");
     }
 };
 

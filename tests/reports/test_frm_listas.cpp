@@ -118,7 +118,7 @@ TEST_F(VentanasListas, ManejadoresDeLaListaDePrestamos) {
     QTest::keyClicks(control<QLineEdit>(w, "txt_apellido"), "Gom");
     EXPECT_EQ(p.ctx.TextoSql, ""); // typing alone runs nothing
     QTest::keyClick(control<QLineEdit>(w, "txt_legajo"), Qt::Key_Return);
-    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "%'ORDER BY legajo"));
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "%')ORDER BY legajo"));
     EXPECT_EQ(w.grilla().filas(), 4);
 
     control<QLineEdit>(w, "txt_apellido")->clear();
@@ -241,8 +241,9 @@ TEST_F(VentanasListas, BusquedaDeLibros) {
 
     control<QLineEdit>(w, "txt_autor")->setText("ana");
     QTest::keyClick(control<QLineEdit>(w, "txt_autor"), Qt::Key_Return);
-    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "AND  autor LIKE '%ana%' AND fecha_presta >= "
-                                           "'20050908'  ORDER BY autor"));
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql,
+                           "AND  sin_acentos(autor) LIKE sin_acentos('%ana%') AND fecha_presta >= "
+                           "'20050908'  ORDER BY autor"));
     QTest::keyClick(control<QLineEdit>(w, "txt_inventario"), Qt::Key_Return);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY inventario"));
 
@@ -268,7 +269,8 @@ TEST_F(VentanasListas, BusquedaDeUsuarios) {
     control<QComboBox>(w, "cmb_tipousu")->setCurrentIndex(0);
     control<QLineEdit>(w, "txt_nombre")->setText("an");
     QTest::keyClick(control<QLineEdit>(w, "txt_nombre"), Qt::Key_Return);
-    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "WHERE  nombre LIKE '%an%' ORDER BY nombre"));
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql,
+                           "WHERE  sin_acentos(nombre) LIKE sin_acentos('%an%') ORDER BY nombre"));
     ASSERT_EQ(w.grilla().filas(), 5);
     EXPECT_EQ(w.grilla().columnas(), 15);
     EXPECT_EQ(control<QTableView>(w, "fg_usu")->model()->headerData(13, Qt::Horizontal).toString(),
@@ -456,4 +458,21 @@ TEST_F(VentanasListas, LaGrillaSeLeeEnteraDesdeArribaALaIzquierda) {
     EXPECT_EQ(control<QLabel>(lista, "lbl_filas")->text(), "0 filas");
     EXPECT_TRUE(control<QLabel>(lista, "lbl_sinResultados")->isVisible());
     EXPECT_EQ(control<QLabel>(lista, "lbl_sinResultados")->text(), "Sin resultados");
+}
+
+// Typed search text matches whatever accents the stored text or the typed
+// one carries, in any case.
+TEST_F(VentanasListas, LaBusquedaNoDistingueAcentos) {
+    reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
+    auto* apellido = control<QLineEdit>(w, "txt_apellido");
+    for (const char* tecleado : {"perez", "PEREZ", "Pérez"}) {
+        apellido->setText(QString::fromUtf8(tecleado));
+        QTest::keyClick(apellido, Qt::Key_Return);
+        ASSERT_EQ(w.grilla().filas(), 3) << tecleado; // header, Juan Pérez, trailing row
+        EXPECT_EQ(w.grilla().texto(1, 4), "Pérez") << tecleado;
+    }
+    apellido->setText(QString::fromUtf8("GÓMEZ"));
+    QTest::keyClick(apellido, Qt::Key_Return);
+    EXPECT_EQ(w.grilla().filas(), 4); // Ana Gomez's two loans
+    EXPECT_TRUE(p.dialogos.mensajes.empty());
 }
