@@ -56,6 +56,9 @@ frm_configCUE::frm_configCUE(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     cancelar->setObjectName("cmd_cancelar");
 
     auto* rejilla = new QGridLayout(this);
+    // Grabar and Cancelar stand one over the other: apart, not touching.
+    rejilla->setVerticalSpacing(8);
+    rejilla->setHorizontalSpacing(8);
     rejilla->addWidget(etiqueta("Label1", "CUE", this), 0, 0);
     rejilla->addWidget(txt_CUE1_, 0, 1);
     rejilla->addWidget(txt_CUE2_, 0, 2);
@@ -72,7 +75,10 @@ frm_configCUE::frm_configCUE(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     txt_CUE1_->setText(QString::fromStdString(primera));
     txt_CUE2_->setText(
         QString::fromStdString(core::texto::prefijoUtf8(ini.CUE.substr(primera.size()), 2)));
-    resize(core::twips::aPixeles(5385, logicalDpiX()), core::twips::aPixeles(1635, logicalDpiY()));
+    // The designed size, or what the controls need when that is more.
+    resize(QSize(core::twips::aPixeles(5385, logicalDpiX()),
+                 core::twips::aPixeles(1635, logicalDpiY()))
+               .expandedTo(minimumSizeHint()));
 
     connect(cmb_provincia_, &QComboBox::currentIndexChanged, this,
             &frm_configCUE::cmb_provincia_Click);

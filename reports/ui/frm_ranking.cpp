@@ -5,6 +5,7 @@
 #include "core/twips.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/disposicion.h"
+#include "core/ui/icono_boton.h"
 #include "core/ui/mostrar_error.h"
 #include "reports/ui/disenos.h"
 #include "reports/ui/fabrica_grafico.h"
@@ -67,16 +68,10 @@ QGroupBox* frm_ranking::marco(const char* nombre, const char* titulo) {
     return m;
 }
 
-QPushButton* frm_ranking::botonImagen(const char* nombre, const char* icono,
-                                      const char* alternativo, const char* ayuda) {
+QPushButton* frm_ranking::botonImagen(const char* nombre, const char* icono, const char* ayuda) {
     auto* b = new QPushButton(marcoGrafico_);
     b->setObjectName(nombre);
-    const QIcon imagen = QIcon::fromTheme(icono);
-    if (imagen.isNull()) {
-        b->setText(QString::fromUtf8(alternativo));
-    } else {
-        b->setIcon(imagen);
-    }
+    b->setIcon(core::ui::iconoBoton(icono));
     b->setToolTip(QString::fromUtf8(ayuda));
     return b;
 }
@@ -139,10 +134,9 @@ void frm_ranking::crearControles() {
     txt_barras->installEventFilter(this);
     cmd_porcentual = new QPushButton("%", marcoGrafico_);
     cmd_porcentual->setObjectName("cmd_porcentual");
-    cmd_Vgrafico =
-        botonImagen("cmd_Vgrafico", "view-statistics", "Tipo", "Cambiar el tipo de gráfico");
-    cmd_copy = botonImagen("cmd_copy", "edit-copy", "Copiar", "Copiar al portapapeles");
-    cmd_print = botonImagen("cmd_print", "document-print", "Imprimir", "Imprimir");
+    cmd_Vgrafico = botonImagen("cmd_Vgrafico", "grafico", "Cambiar el tipo de gráfico");
+    cmd_copy = botonImagen("cmd_copy", "copiar", "Copiar al portapapeles");
+    cmd_print = botonImagen("cmd_print", "imprimir", "Imprimir");
     rejilla->addWidget(new QLabel("Barras", marcoGrafico_), 0, 0);
     rejilla->addWidget(txt_barras, 0, 1);
     rejilla->addWidget(cmd_porcentual, 1, 0);

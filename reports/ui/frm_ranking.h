@@ -54,8 +54,7 @@ private:
     void crearControles();
     void conectar();
     QGroupBox* marco(const char* nombre, const char* titulo);
-    QPushButton* botonImagen(const char* nombre, const char* icono, const char* alternativo,
-                             const char* ayuda);
+    QPushButton* botonImagen(const char* nombre, const char* icono, const char* ayuda);
 
     ranking::Casillas casillas() const;
     void mostrarCasillas(const ranking::Casillas& casillas);

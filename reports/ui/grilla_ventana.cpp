@@ -6,6 +6,7 @@
 #include "core/ui/cursor_ocupado.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/disposicion.h"
+#include "core/ui/icono_boton.h"
 #include "core/ui/mostrar_error.h"
 #include "reports/ui/disenos.h"
 #include "reports/ui/grilla_modelo.h"
@@ -24,7 +25,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -53,10 +53,10 @@ VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     etiquetar(filtros_.cmb_grado, "Grado");
     etiquetar(filtros_.cmb_tematica, "Temática");
 
-    cmd_buscar = boton("cmd_buscar", "Buscar", "edit-find");
-    cmd_copy = boton("cmd_copy", "Copiar al portapapeles", "edit-copy");
-    cmd_print = boton("cmd_print", "Imprimir", "document-print");
-    cmd_reload = boton("cmd_reload", "Limpiar formulario", "edit-clear");
+    cmd_buscar = boton("cmd_buscar", "Buscar", "buscar");
+    cmd_copy = boton("cmd_copy", "Copiar al portapapeles", "copiar");
+    cmd_print = boton("cmd_print", "Imprimir", "imprimir");
+    cmd_reload = boton("cmd_reload", "Limpiar formulario", "limpiar");
     connect(cmd_copy, &QPushButton::clicked, this, &VentanaGrilla::copiar);
     connect(cmd_print, &QPushButton::clicked, this, &VentanaGrilla::imprimir);
 
@@ -124,7 +124,7 @@ QPushButton* VentanaGrilla::boton(const char* nombre, const char* ayuda, const c
     auto* b = new QPushButton(Frame1);
     b->setObjectName(nombre);
     b->setToolTip(ayuda);
-    b->setIcon(QIcon::fromTheme(icono, style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    b->setIcon(core::ui::iconoBoton(icono));
     return b;
 }
 

@@ -63,8 +63,14 @@ TEST_F(FrmConfigCUE, SinConfiguracionAbreVacioYGrabaUnCodigoValido) {
         EXPECT_EQ(control<QLabel>(ventana, "Label1")->text(), "CUE");
         EXPECT_EQ(control<QLabel>(ventana, "Label2")->text(), "Provincia");
         EXPECT_EQ(control<QLabel>(ventana, "Label3")->text(), "Ciudad");
-        EXPECT_EQ(ventana.width(), core::twips::aPixeles(5385, ventana.logicalDpiX()));
-        EXPECT_EQ(ventana.height(), core::twips::aPixeles(1635, ventana.logicalDpiY()));
+        // The designed size at least, and room for every control.
+        EXPECT_GE(ventana.width(), core::twips::aPixeles(5385, ventana.logicalDpiX()));
+        EXPECT_GE(ventana.height(), core::twips::aPixeles(1635, ventana.logicalDpiY()));
+        EXPECT_GE(ventana.height(), ventana.minimumSizeHint().height());
+        ventana.show();
+        const QRect grabar = control<QPushButton>(ventana, "cmd_grabar")->geometry();
+        const QRect cancelar = control<QPushButton>(ventana, "cmd_cancelar")->geometry();
+        EXPECT_GE(cancelar.top() - grabar.bottom(), 4); // apart, not touching
         auto* cue1 = control<QLineEdit>(ventana, "txt_CUE1");
         auto* cue2 = control<QLineEdit>(ventana, "txt_CUE2");
         EXPECT_EQ(cue1->text(), "");

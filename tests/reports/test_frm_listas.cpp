@@ -476,3 +476,18 @@ TEST_F(VentanasListas, LaBusquedaNoDistingueAcentos) {
     EXPECT_EQ(w.grilla().filas(), 4); // Ana Gomez's two loans
     EXPECT_TRUE(p.dialogos.mensajes.empty());
 }
+
+// The picture buttons show our own pictures, each its own, with no icon
+// theme on the machine; the ranking's likewise.
+TEST_F(VentanasListas, LosBotonesDeImagenSeDistinguen) {
+    reports::ui::frm_busqueda_libros libros(p.ctx, p.dialogos);
+    QList<QImage> imagenes;
+    for (const char* nombre : {"cmd_buscar", "cmd_copy", "cmd_print", "cmd_reload"}) {
+        auto* boton = control<QPushButton>(libros, nombre);
+        const QImage imagen = boton->icon().pixmap(24, 24).toImage();
+        ASSERT_FALSE(imagen.isNull()) << nombre;
+        EXPECT_FALSE(boton->toolTip().isEmpty()) << nombre;
+        EXPECT_FALSE(imagenes.contains(imagen)) << nombre;
+        imagenes << imagen;
+    }
+}
