@@ -76,10 +76,16 @@ void frm_configPath::ajustarTamano() {
     QSize tamano(core::twips::aPixeles(6075, logicalDpiX()),
                  core::twips::aPixeles(2280, logicalDpiY()));
     tamano.setWidth(std::max(tamano.width(), core::ui::anchoParaTitulo(*this)));
-    if (lbl_explicacion_->isVisible()) {
-        tamano.setHeight(tamano.height() + lbl_explicacion_->heightForWidth(tamano.width()));
+    tamano = tamano.expandedTo(minimumSizeHint());
+    if (layout()->hasHeightForWidth()) {
+        tamano.setHeight(std::max(tamano.height(), layout()->totalHeightForWidth(tamano.width())));
     }
-    resize(tamano.expandedTo(minimumSizeHint()));
+    // Inside the main window the frame around the dialog grows with it.
+    if (auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        marco->resize(marco->size() + (tamano - size()));
+    } else {
+        resize(tamano);
+    }
 }
 
 void frm_configPath::changeEvent(QEvent* evento) {
