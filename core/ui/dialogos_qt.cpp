@@ -76,6 +76,8 @@ void prepararDialogoArchivo(QFileDialog& dialogo) {
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setFileMode(QFileDialog::ExistingFile);
     dialogo.setProxyModel(new FechasEnEspanol(&dialogo));
+    // Room for the size, type and date columns whole.
+    dialogo.resize(dialogo.sizeHint().expandedTo(QSize(820, 480)));
 }
 
 QString filtroQt(const std::string& filtro) {

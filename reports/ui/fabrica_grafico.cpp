@@ -191,6 +191,7 @@ public:
         lista_->setTextElideMode(Qt::ElideNone);
         lista_->setSelectionMode(QAbstractItemView::NoSelection);
         lista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        lista_->setFrameShape(QFrame::NoFrame);
         lista_->hide();
         sinDatos_->setObjectName("lbl_sinDatos");
         sinDatos_->setAlignment(Qt::AlignCenter);
@@ -239,7 +240,8 @@ private:
             return;
         }
         const int ancho = std::clamp(zona.width() * 2 / 5, 120, 420);
-        lista_->setGeometry(zona.width() - ancho - 4, 4, ancho, zona.height() - 8);
+        // On the chart's white card, clear of its rounded edge.
+        lista_->setGeometry(zona.width() - ancho - 24, 24, ancho, zona.height() - 48);
         lista_->show();
         grafico->setMargins(QMargins(20, 20, ancho + 12, 20));
     }

@@ -20,6 +20,7 @@ ListaFiltro::ListaFiltro(const char* nombre, const std::vector<std::string>& ite
     setObjectName(nombre);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    setMaxVisibleItems(20);
     for (const std::string& item : items) {
         addItem(QString::fromStdString(item));
     }

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -35,6 +37,17 @@ void desplegar(QMainWindow& principal, const char* nombre) {
     }
 }
 
+// Asks the active ranking for `barras` bars, as typing them and Enter does.
+void pedirBarras(QMainWindow& principal, const char* barras) {
+    if (QMdiSubWindow* activa = area(principal)->activeSubWindow()) {
+        if (auto* caja = activa->findChild<QLineEdit*>("txt_barras")) {
+            caja->setText(barras);
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+            QApplication::sendEvent(caja, &enter);
+        }
+    }
+}
+
 } // namespace
 
 void elegir(QMainWindow& principal, const char* accion) {
@@ -50,6 +63,11 @@ const std::vector<Captura>& Capturas() {
          [](QMainWindow& p) { elegir(p, "mnu_librosRanking"); }},
         {"ranking-usuarios", "Usuarios > Ranking",
          [](QMainWindow& p) { elegir(p, "mnu_usuariosRanking"); }},
+        {"ranking-40-barras", "Un ranking de cuarenta barras",
+         [](QMainWindow& p) {
+             elegir(p, "mnu_usuariosRanking");
+             pedirBarras(p, "40");
+         }},
         {"ranking-linea", "Un ranking como línea",
          [](QMainWindow& p) {
              elegir(p, "mnu_librosRanking");
