@@ -47,8 +47,8 @@ frm_ranking::frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWi
 }
 
 frm_ranking::~frm_ranking() {
-    // The controls still signal while the base class takes them down (a list
-    // box losing the focus reports a choice); this window no longer listens.
+    // The controls may still signal while the base class takes them down
+    // (focus moving as they go); this window no longer listens.
     for (QObject* hijo : findChildren<QObject*>()) {
         hijo->disconnect(this);
     }
