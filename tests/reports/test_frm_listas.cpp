@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
@@ -490,4 +491,22 @@ TEST_F(VentanasListas, LosBotonesDeImagenSeDistinguen) {
         EXPECT_FALSE(imagenes.contains(imagen)) << nombre;
         imagenes << imagen;
     }
+}
+
+// A window smaller than its controls scrolls to them instead of cutting
+// them; a window as large as its design has nothing to scroll.
+TEST_F(VentanasListas, UnaVentanaChicaSeDesplaza) {
+    reports::ui::frm_usuarios_libros lista(p.ctx, p.dialogos);
+    lista.show();
+    auto* desplazable = control<QScrollArea>(lista, "desplazable");
+    QApplication::processEvents();
+    EXPECT_EQ(desplazable->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(desplazable->verticalScrollBar()->maximum(), 0);
+    lista.resize(lista.minimumSize());
+    QApplication::processEvents();
+    EXPECT_GT(desplazable->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(desplazable->verticalScrollBar()->maximum(), 0);
+    // The frame keeps its designed width, reachable by scrolling.
+    EXPECT_EQ(control<QGroupBox>(lista, "Frame1")->width(),
+              core::twips::aPixeles(11475, lista.logicalDpiX()));
 }
