@@ -174,6 +174,41 @@ std::string comillasSql(std::string_view s) {
     return r;
 }
 
+namespace {
+
+// The base letter of U+00C0 to U+00FF, or 0 for the signs among them (×, ÷)
+// and the letters without one (Æ, Ð, Ø, Þ, ß and their lower cases).
+constexpr char BasesLatin1[] = "AAAAAA\0CEEEEIIII\0NOOOOO\0\0UUUUY\0\0"
+                               "aaaaaa\0ceeeeiiii\0nooooo\0\0uuuuy\0y";
+
+} // namespace
+
+std::string sinAcentos(std::string_view s) {
+    std::string r;
+    r.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const char32_t c = siguienteCodigo(s, i);
+        const char base = c >= 0xC0 && c <= 0xFF ? BasesLatin1[c - 0xC0] : '\0';
+        if (base != '\0') {
+            r += base;
+        } else {
+            agregarUtf8(r, c);
+        }
+    }
+    return r;
+}
+
+bool admiteAcentos(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const char32_t c = siguienteCodigo(s, i);
+        const bool asciiLetra = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (asciiLetra || (c >= 0xC0 && c != 0xD7 && c != 0xF7)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void agregarCampoTabulado(std::string& destino, std::string_view valor) {
     const auto sinEscape = [](char c) {
         const auto b = static_cast<unsigned char>(c);

@@ -25,6 +25,14 @@ std::string campoTabulado(std::string_view valor);
 // The same, appended to `destino`: for output written row by row.
 void agregarCampoTabulado(std::string& destino, std::string_view valor);
 
+// The Latin letters with diacritics of Latin-1 written as their base letter
+// (á as a, Ñ as N, ç as c), case kept: typed search text and stored text
+// compared this way match whatever accents either carries.
+std::string sinAcentos(std::string_view s);
+// Whether accents may matter to the text: it holds an ASCII letter or a
+// character from À on (signs such as × and ÷ aside).
+bool admiteAcentos(std::string_view s);
+
 // Decodes one code point at s[i], advancing i. Invalid bytes decode as
 // themselves (Latin-1) so no text is ever lost.
 char32_t siguienteCodigo(std::string_view s, std::size_t& i);

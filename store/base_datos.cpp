@@ -3,11 +3,13 @@
 #include "core/descripcion_error.h"
 #include "core/error.h"
 #include "core/reloj.h"
+#include "core/texto.h"
 #include "store/coleccion_espanol.h"
 #include "store/memoria_consultas.h"
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cctype>
 
 namespace store {
@@ -117,6 +119,23 @@ void parecido(sqlite3_context* ctx, int argc, sqlite3_value** args) {
     sqlite3_result_int(ctx, parecidoEspanol(textoDe(args[1]), textoDe(args[0]), escape) ? 1 : 0);
 }
 
+// sin_acentos(texto): the text with its Latin-1 accents taken off, for
+// searches that match whatever accents the text or the typed words carry.
+void quitarAcentos(sqlite3_context* ctx, int, sqlite3_value** args) {
+    if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const std::string_view texto = textoDe(args[0]);
+    if (std::all_of(texto.begin(), texto.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        sqlite3_result_value(ctx, args[0]);
+        return;
+    }
+    const std::string sin = core::texto::sinAcentos(texto);
+    sqlite3_result_text(ctx, sin.data(), static_cast<int>(sin.size()), SQLITE_TRANSIENT);
+}
+
 void registrar(BaseDatos& base, const char* nombre, int argumentos, void* datos,
                void (*funcion)(sqlite3_context*, int, sqlite3_value**)) {
     const int banderas = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
@@ -209,6 +228,7 @@ void BaseDatos::abrir() {
     registrar(*this, "jet_left", 2, nullptr, izquierda);
     registrar(*this, "like", 2, nullptr, parecido);
     registrar(*this, "like", 3, nullptr, parecido);
+    registrar(*this, "sin_acentos", 1, nullptr, quitarAcentos);
     // Results kept from a file opened before may not hold for this one.
     memoria_ = std::make_unique<MemoriaConsultas>(*this, reloj_);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -42,6 +43,8 @@ public:
     void Lista(const std::string& VOrden);
 
     const Grilla& grilla() const;
+    // The designed size; cascading and tiling start from it.
+    QSize sizeHint() const override;
 
 protected:
     VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
@@ -71,6 +74,7 @@ private:
     void etiquetar(const QWidget* control, const char* texto);
     void limpiarPanelYGrilla();
     void mostrarGrilla();
+    int anchoColumna(int seccion, int disenado) const;
     void seguirSeleccion();
     void reordenar();
     void imprimir();
@@ -80,6 +84,7 @@ private:
 
     store::Contexto& ctx_;
     core::ui::Dialogos& dialogos_;
+    QWidget* pagina_; // what scrolls when the window is smaller than its design
     QGroupBox* Frame1;
     ControlesFiltro filtros_;
     QPushButton* cmd_buscar;
@@ -87,6 +92,8 @@ private:
     QPushButton* cmd_print;
     QPushButton* cmd_reload;
     QTableView* fg_usu;
+    QLabel* lbl_filas;         // how many rows the run gave
+    QLabel* lbl_sinResultados; // over the grid when it gave none
     std::vector<ColumnaGrilla> columnas_;
     ModeloGrilla* modelo_;
     core::ui::Disposicion* disposicion_;

@@ -53,3 +53,14 @@ TEST(Reloj, FechasAAAAMMDD) {
     EXPECT_THROW(core::fechaDesdeAAAAMMDD("20230229"), core::Error);
     EXPECT_THROW(core::fechaDesdeAAAAMMDD("2024-1-1"), core::Error);
 }
+
+TEST(Texto, SinAcentosDejaLaLetraBase) {
+    EXPECT_EQ(core::texto::sinAcentos("Gómez Núñez, ÁLVARO; Çà ü ÿ"),
+              "Gomez Nunez, ALVARO; Ca u y");
+    EXPECT_EQ(core::texto::sinAcentos("Æsop ß 2×3"), "Æsop ß 2×3"); // no base letter
+    EXPECT_EQ(core::texto::sinAcentos("plain"), "plain");
+    EXPECT_TRUE(core::texto::admiteAcentos("per"));
+    EXPECT_TRUE(core::texto::admiteAcentos("ñ"));
+    EXPECT_FALSE(core::texto::admiteAcentos("12-34"));
+    EXPECT_FALSE(core::texto::admiteAcentos("× %"));
+}
