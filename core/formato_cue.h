@@ -1,18 +1,13 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace core {
 
-// The number that the text's leading numeric part denotes (an optional sign,
-// digits, at most one decimal point), written back in plain decimal notation:
-// a minus sign when negative, no leading zeros, no zero before the point, no
-// trailing zeros after it, "0" for zero.
-std::string LecturaNumerica(std::string_view texto);
-
-// The school code's two parts: 7 and 2 characters, each reading back
-// unchanged through LecturaNumerica (so no leading zero, letter or blank).
+// The school code's two parts: exactly seven and two decimal digits. Leading
+// zeros are part of real codes (a jurisdiction such as Buenos Aires, 06,
+// starts every code of its schools), so they are accepted; a sign, a point, a
+// blank, a letter or any other character is not.
 bool FormatoCUEValido(std::string_view cue1, std::string_view cue2);
 
 } // namespace core

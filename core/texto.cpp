@@ -174,29 +174,82 @@ std::string comillasSql(std::string_view s) {
     return r;
 }
 
-std::string campoTabulado(std::string_view valor) {
+namespace {
+
+// The base letter of U+00C0 to U+00FF, or 0 for the signs among them (×, ÷)
+// and the letters without one (Æ, Ð, Ø, Þ, ß and their lower cases).
+constexpr char BasesLatin1[] = "AAAAAA\0CEEEEIIII\0NOOOOO\0\0UUUUY\0\0"
+                               "aaaaaa\0ceeeeiiii\0nooooo\0\0uuuuy\0y";
+
+} // namespace
+
+std::string sinAcentos(std::string_view s) {
     std::string r;
-    r.reserve(valor.size());
+    r.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const char32_t c = siguienteCodigo(s, i);
+        const char base = c >= 0xC0 && c <= 0xFF ? BasesLatin1[c - 0xC0] : '\0';
+        if (base != '\0') {
+            r += base;
+        } else {
+            agregarUtf8(r, c);
+        }
+    }
+    return r;
+}
+
+bool admiteAcentos(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const char32_t c = siguienteCodigo(s, i);
+        const bool asciiLetra = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (asciiLetra || (c >= 0xC0 && c != 0xD7 && c != 0xF7)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void agregarCampoTabulado(std::string& destino, std::string_view valor) {
+    const auto sinEscape = [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0x20 && b < 0x7F && c != '\\';
+    };
     for (std::size_t i = 0; i < valor.size();) {
+        // Printable ASCII, what most values hold, goes in whole runs.
+        std::size_t fin = i;
+        while (fin < valor.size() && sinEscape(valor[fin])) {
+            ++fin;
+        }
+        destino.append(valor.substr(i, fin - i));
+        if (fin == valor.size()) {
+            return;
+        }
+        i = fin;
         const std::size_t inicio = i;
         const char32_t c = siguienteCodigo(valor, i);
         if (c == '\\') {
-            r += "\\\\";
+            destino += "\\\\";
         } else if (c == '\t') {
-            r += "\\t";
+            destino += "\\t";
         } else if (c == '\n') {
-            r += "\\n";
+            destino += "\\n";
         } else if (c == '\r') {
-            r += "\\r";
+            destino += "\\r";
         } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
             static constexpr char Hex[] = "0123456789abcdef";
-            r += "\\x";
-            r += Hex[c >> 4];
-            r += Hex[c & 0xF];
+            destino += "\\x";
+            destino += Hex[c >> 4];
+            destino += Hex[c & 0xF];
         } else {
-            r.append(valor.substr(inicio, i - inicio));
+            destino.append(valor.substr(inicio, i - inicio));
         }
     }
+}
+
+std::string campoTabulado(std::string_view valor) {
+    std::string r;
+    r.reserve(valor.size());
+    agregarCampoTabulado(r, valor);
     return r;
 }
 

@@ -22,6 +22,16 @@ std::string comillasSql(std::string_view s);
 // and every other control character written as an escape (\\, \t, \n, \r,
 // \xHH), so that a value never shifts a column nor reaches a terminal raw.
 std::string campoTabulado(std::string_view valor);
+// The same, appended to `destino`: for output written row by row.
+void agregarCampoTabulado(std::string& destino, std::string_view valor);
+
+// The Latin letters with diacritics of Latin-1 written as their base letter
+// (á as a, Ñ as N, ç as c), case kept: typed search text and stored text
+// compared this way match whatever accents either carries.
+std::string sinAcentos(std::string_view s);
+// Whether accents may matter to the text: it holds an ASCII letter or a
+// character from À on (signs such as × and ÷ aside).
+bool admiteAcentos(std::string_view s);
 
 // Decodes one code point at s[i], advancing i. Invalid bytes decode as
 // themselves (Latin-1) so no text is ever lost.

@@ -272,7 +272,7 @@ private:
 std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro,
                                  const PeriodoExportacion& periodo) {
     store::BaseDatos& conexion = store::ConexionAbierta(ctx);
-    core::Archivo_Ini ini(ctx.carpeta);
+    core::Archivo_Ini ini(ctx.carpetaConfiguracion);
     ini.Cargar("INICIO");
     const std::string cabecera = "<?xml version='1.0' encoding='UTF-8' ?>\r\n<Escuela>\r\n\t<CUE>" +
                                  contenidoXml(ini.CUE) + "</CUE>\r\n\t<Periodo>" +
@@ -287,7 +287,7 @@ std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro
     const auto medio = [&filtro](store::Contexto& c) {
         return Redactor(c, filtro).secciones({Seccion::LibrosMorosos, Seccion::Usuarios});
     };
-    store::Contexto otro(ctx.carpeta, ctx.reloj);
+    store::Contexto otro(core::Carpetas(ctx.carpetaConfiguracion, ctx.carpeta), ctx.reloj);
     const std::unique_ptr<store::LecturaCompartida> compartida =
         store::LecturaCompartida::abrir(conexion, otro);
     // Reading alone, the program's connection still reads one state throughout.

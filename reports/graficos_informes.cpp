@@ -3,7 +3,6 @@
 #include "reports/informes.h"
 
 #include <algorithm>
-#include <charconv>
 #include <numeric>
 
 namespace reports::informes {
@@ -17,12 +16,6 @@ int columnaDe(Informe informe, const char* campo) {
         return std::string_view(c.campo) == campo;
     });
     return static_cast<int>(it - columnas.begin()) + 1;
-}
-
-double numero(const std::string& texto) {
-    double v = 0;
-    std::from_chars(texto.data(), texto.data() + texto.size(), v);
-    return v;
 }
 
 // The data rows of a grid: all but the header and the trailing empty row.
@@ -39,12 +32,12 @@ ranking::DatosGrafico GraficoParticipacion(const Grilla& grilla) {
     d.etiquetasFila = {"Porcentaje de lectores"};
     d.valores.emplace_back();
     for (int f = 1; f <= filasDeDatos(grilla); ++f) {
-        const std::string& nombre = grilla.texto(f, grado);
+        const std::string_view nombre = grilla.texto(f, grado);
         if (nombre == FilaTotal) {
             continue;
         }
-        d.etiquetasColumna.push_back(nombre.empty() ? "(sin grado)" : nombre);
-        d.valores[0].push_back(numero(grilla.texto(f, porcentaje)));
+        d.etiquetasColumna.push_back(nombre.empty() ? "(sin grado)" : std::string(nombre));
+        d.valores[0].push_back(grilla.numero(f, porcentaje));
     }
     d.colores = {ranking::PaletaSeries()[7]};
     d.leyenda = false;
@@ -66,9 +59,9 @@ ranking::DatosGrafico GraficoMensual(const Grilla& grilla) {
     d.etiquetasFila = {"Préstamos del período", "Préstamos del año anterior"};
     d.valores.resize(2);
     for (int f : filas) {
-        d.etiquetasColumna.push_back(grilla.texto(f, mes));
-        d.valores[0].push_back(numero(grilla.texto(f, prestamos)));
-        d.valores[1].push_back(numero(grilla.texto(f, anterior)));
+        d.etiquetasColumna.emplace_back(grilla.texto(f, mes));
+        d.valores[0].push_back(grilla.numero(f, prestamos));
+        d.valores[1].push_back(grilla.numero(f, anterior));
     }
     d.colores = {ranking::NaranjaLinea, ranking::PaletaSeries()[0]};
     d.marcadoresSerie1 = true;

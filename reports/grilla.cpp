@@ -3,7 +3,9 @@
 #include "core/error.h"
 
 #include <algorithm>
-#include <utility>
+#include <charconv>
+#include <cstring>
+#include <limits>
 
 namespace reports {
 
@@ -27,7 +29,9 @@ void Grilla::fijarFilas(int n) {
         throw core::Error(core::Error::ArgumentoInvalido, "Cantidad de filas no válida");
     }
     filas_ = n;
+    recortarCeldas(static_cast<std::size_t>(n) * static_cast<std::size_t>(columnas_));
     celdas_.resize(static_cast<std::size_t>(n) * static_cast<std::size_t>(columnas_));
+    compactarSiConviene();
     fila_ = dentro(fila_, filas_);
     filaSel_ = dentro(filaSel_, filas_);
 }
@@ -36,15 +40,19 @@ void Grilla::fijarColumnas(int n) {
     if (n < 0) {
         throw core::Error(core::Error::ArgumentoInvalido, "Cantidad de columnas no válida");
     }
-    std::vector<std::string> nuevas(static_cast<std::size_t>(filas_) * static_cast<std::size_t>(n));
-    const int comunes = std::min(n, columnas_);
+    std::vector<Celda> nuevas(static_cast<std::size_t>(filas_) * static_cast<std::size_t>(n));
     for (int f = 0; f < filas_; ++f) {
-        for (int c = 0; c < comunes; ++c) {
-            nuevas[static_cast<std::size_t>(f * n + c)] = std::move(celdas_[indice(f, c)]);
+        for (int c = 0; c < columnas_; ++c) {
+            if (c < n) {
+                nuevas[static_cast<std::size_t>(f * n + c)] = celdas_[indice(f, c)];
+            } else {
+                olvidar(celdas_[indice(f, c)]);
+            }
         }
     }
     celdas_ = std::move(nuevas);
     columnas_ = n;
+    compactarSiConviene();
     anchos_.resize(static_cast<std::size_t>(n), AnchoPorDefecto);
     columna_ = dentro(columna_, columnas_);
     columnaSel_ = dentro(columnaSel_, columnas_);
@@ -54,8 +62,62 @@ void Grilla::fijarAncho(int columna, int twips) {
     anchos_.at(static_cast<std::size_t>(columna)) = twips;
 }
 
-void Grilla::fijarTexto(int fila, int columna, std::string valor) {
-    celdas_[indice(fila, columna)] = std::move(valor);
+void Grilla::fijarTexto(int fila, int columna, std::string_view valor) {
+    Celda& celda = celdas_[indice(fila, columna)];
+    if (valor.size() <= celda.largo) {
+        // In its own place: memmove, as the value may be a view of this grid
+        // (an empty view may have no data at all).
+        if (!valor.empty()) {
+            std::memmove(textos_.data() + celda.inicio, valor.data(), valor.size());
+        }
+        sinUso_ += celda.largo - valor.size();
+        celda.largo = static_cast<std::uint32_t>(valor.size());
+        return;
+    }
+    constexpr std::size_t Limite = std::numeric_limits<std::uint32_t>::max();
+    if (textos_.size() - sinUso_ + valor.size() > Limite) {
+        throw core::Error(core::Error::ArgumentoInvalido, "La grilla no admite tanto texto");
+    }
+    if (textos_.size() + valor.size() > Limite) {
+        const std::string copia(valor); // the value may be a view of the texts compacted here
+        compactar();
+        fijarTexto(fila, columna, copia);
+        return;
+    }
+    olvidar(celda);
+    celda.inicio = static_cast<std::uint32_t>(textos_.size());
+    celda.largo = static_cast<std::uint32_t>(valor.size());
+    textos_.append(valor);
+    compactarSiConviene();
+}
+
+void Grilla::recortarCeldas(std::size_t n) {
+    for (std::size_t i = n; i < celdas_.size(); ++i) {
+        olvidar(celdas_[i]);
+    }
+}
+
+void Grilla::olvidar(Celda c) {
+    sinUso_ += c.largo;
+}
+
+void Grilla::compactarSiConviene() {
+    constexpr std::size_t Minimo = 64 * 1024;
+    if (sinUso_ > Minimo && sinUso_ * 2 > textos_.size()) {
+        compactar();
+    }
+}
+
+void Grilla::compactar() {
+    std::string usados;
+    usados.reserve(textos_.size() - sinUso_);
+    for (Celda& c : celdas_) {
+        const std::size_t inicio = usados.size();
+        usados.append(textos_, c.inicio, c.largo);
+        c.inicio = static_cast<std::uint32_t>(inicio);
+    }
+    textos_ = std::move(usados);
+    sinUso_ = 0;
 }
 
 void Grilla::fijarCelda(int fila, int columna) {
@@ -89,6 +151,13 @@ std::string Grilla::textoSeleccion() const {
         }
     }
     return salida;
+}
+
+double Grilla::numero(int fila, int columna) const {
+    const std::string_view t = texto(fila, columna);
+    double v = 0;
+    std::from_chars(t.data(), t.data() + t.size(), v);
+    return v;
 }
 
 } // namespace reports

@@ -4,6 +4,9 @@
 #include "store/almacen.h"
 #include "store/registros.h"
 
+#include <charconv>
+#include <ostream>
+
 namespace reports {
 
 namespace {
@@ -24,8 +27,14 @@ std::vector<ColumnaGrilla> columnasComunes(int anchoInventario) {
             {"Devuelto", 900, "devuelto"}};
 }
 
-bool enBlanco(const std::string& valor) {
-    return valor.find_first_not_of(" \t") == std::string::npos;
+bool enBlanco(std::string_view valor) {
+    // Most values start with a letter or digit: stop there.
+    for (const char c : valor) {
+        if (c != ' ' && c != '\t') {
+            return false;
+        }
+    }
+    return true;
 }
 
 // The header row and one empty row, current, as a run starts.
@@ -43,18 +52,32 @@ Grilla grillaConEncabezado(const std::vector<ColumnaGrilla>& columnas) {
     return g;
 }
 
-// Numbers row `fila`, shown empty until `valor` fills its cells, then opens
-// the next one, current on its last column.
-template <typename Valor> void agregarFila(Grilla& g, int fila, const Valor& valor) {
-    g.fijarTexto(fila, 0, std::to_string(fila));
-    for (int c = 1; c < g.columnas(); ++c) {
-        std::optional<std::string> v = valor(c - 1);
-        if (v && !enBlanco(*v)) {
-            g.fijarTexto(fila, c, std::move(*v));
+// A row number as text, without an allocation.
+class NumeroFila {
+public:
+    explicit NumeroFila(int n) : fin_(std::to_chars(cifras_, cifras_ + sizeof cifras_, n).ptr) {}
+    std::string_view texto() const {
+        return std::string_view(cifras_, static_cast<std::size_t>(fin_ - cifras_));
+    }
+
+private:
+    char cifras_[12];
+    char* fin_;
+};
+
+// Numbers row `fila` and fills it with `celdas` (blank ones stay empty),
+// then opens the next one, current on its last column.
+template <typename Celdas> void agregarFila(Grilla& g, int fila, const Celdas& celdas) {
+    g.fijarTexto(fila, 0, NumeroFila(fila).texto());
+    const int ultima = g.columnas() - 1;
+    for (int c = 1; c <= ultima; ++c) {
+        const std::string_view valor = celdas[static_cast<std::size_t>(c - 1)];
+        if (!enBlanco(valor)) {
+            g.fijarTexto(fila, c, valor);
         }
     }
     g.fijarFilas(fila + 2);
-    g.fijarCelda(fila + 1, g.columnas() - 1);
+    g.fijarCelda(fila + 1, ultima);
 }
 
 } // namespace
@@ -73,16 +96,33 @@ const std::vector<ColumnaGrilla>& ColumnasUsuarios() {
     return columnas;
 }
 
+FilasGrilla::FilasGrilla(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas)
+    : registros_(registros), celdas_(columnas.size()) {
+    for (const ColumnaGrilla& columna : columnas) {
+        campos_.push_back(registros.indice(columna.campo));
+    }
+}
+
+bool FilasGrilla::leer() {
+    if (!primera_) {
+        registros_.siguiente();
+    }
+    primera_ = false;
+    if (registros_.fin()) {
+        return false;
+    }
+    for (std::size_t c = 0; c < campos_.size(); ++c) {
+        const std::optional<std::string_view> valor = registros_.vista(campos_[c]);
+        celdas_[c] = valor && !enBlanco(*valor) ? *valor : std::string_view();
+    }
+    return true;
+}
+
 Grilla LlenarGrilla(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas) {
     Grilla g = grillaConEncabezado(columnas);
-    std::vector<int> campos;
-    for (const ColumnaGrilla& columna : columnas) {
-        campos.push_back(registros.indice(columna.campo));
-    }
-    for (int fila = 1; !registros.fin(); ++fila) {
-        agregarFila(g, fila,
-                    [&](int c) { return registros.valor(campos[static_cast<std::size_t>(c)]); });
-        registros.siguiente();
+    FilasGrilla filas(registros, columnas);
+    for (int fila = 1; filas.leer(); ++fila) {
+        agregarFila(g, fila, filas.celdas());
     }
     return g;
 }
@@ -91,9 +131,7 @@ Grilla GrillaDeFilas(const std::vector<std::vector<std::string>>& filas,
                      const std::vector<ColumnaGrilla>& columnas) {
     Grilla g = grillaConEncabezado(columnas);
     for (std::size_t f = 0; f < filas.size(); ++f) {
-        agregarFila(g, static_cast<int>(f) + 1, [&](int c) {
-            return std::optional<std::string>(filas[f].at(static_cast<std::size_t>(c)));
-        });
+        agregarFila(g, static_cast<int>(f) + 1, filas[f]);
     }
     return g;
 }
@@ -113,18 +151,31 @@ std::optional<std::string> ClaveOrden(const Grilla& grilla,
     return columnas[static_cast<std::size_t>(c - 1)].campo;
 }
 
-std::string TextoTabulado(const Grilla& grilla) {
-    std::string salida;
-    for (int f = 0; f + 1 < grilla.filas(); ++f) {
-        for (int c = 0; c < grilla.columnas(); ++c) {
-            if (c > 0) {
-                salida += '\t';
-            }
-            salida += core::texto::campoTabulado(grilla.texto(f, c));
-        }
-        salida += '\n';
+void EscribirTabulado(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas,
+                      std::ostream& salida) {
+    FilasGrilla filas(registros, columnas);
+    // Written in blocks: one write per cell would cost more than the reading.
+    constexpr std::size_t Bloque = 64 * 1024;
+    std::string texto;
+    texto.reserve(2 * Bloque);
+    for (const ColumnaGrilla& columna : columnas) {
+        texto += '\t';
+        core::texto::agregarCampoTabulado(texto, columna.titulo);
     }
-    return salida;
+    texto += '\n';
+    for (int fila = 1; filas.leer(); ++fila) {
+        texto += NumeroFila(fila).texto();
+        for (const std::string_view celda : filas.celdas()) {
+            texto += '\t';
+            core::texto::agregarCampoTabulado(texto, celda);
+        }
+        texto += '\n';
+        if (texto.size() >= Bloque) {
+            salida.write(texto.data(), static_cast<std::streamsize>(texto.size()));
+            texto.clear();
+        }
+    }
+    salida.write(texto.data(), static_cast<std::streamsize>(texto.size()));
 }
 
 } // namespace reports

@@ -2,8 +2,10 @@
 
 #include "reports/grilla.h"
 
+#include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -29,6 +31,24 @@ const std::vector<ColumnaGrilla>& ColumnasPrestamos();
 // Columns 1 to 14 of the member search: "Inventario" narrower, "Suspendido" added.
 const std::vector<ColumnaGrilla>& ColumnasUsuarios();
 
+// The records of a list run as grid rows: each data column's text, empty
+// for a NULL or blank field (any other value as stored).
+class FilasGrilla {
+public:
+    // Finds every column in the row set; throws Error when one is missing.
+    FilasGrilla(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas);
+    // Reads the next record into celdas(); false when there is none. The
+    // texts stay valid until the next call.
+    bool leer();
+    const std::vector<std::string_view>& celdas() const { return celdas_; }
+
+private:
+    store::Registros& registros_;
+    std::vector<int> campos_;
+    std::vector<std::string_view> celdas_;
+    bool primera_ = true;
+};
+
 // The grid of a list run: header row, one row per record numbered from 1,
 // a NULL or blank field shown empty (any other value as stored), a trailing
 // empty row, and the selection left on the last written cell.
@@ -48,9 +68,11 @@ Grilla GrillaDeConsulta(store::Contexto& ctx, const std::string& sentencia,
 std::optional<std::string> ClaveOrden(const Grilla& grilla,
                                       const std::vector<ColumnaGrilla>& columnas);
 
-// Every row but the trailing empty one, cells separated by tabs, one line
+// The grid LlenarGrilla would fill as text, written as the records are read:
+// every row but the trailing empty one, cells separated by tabs, one line
 // each; tabs, line breaks and control characters inside a cell are escaped
 // (core::texto::campoTabulado), so no value shifts a column.
-std::string TextoTabulado(const Grilla& grilla);
+void EscribirTabulado(store::Registros& registros, const std::vector<ColumnaGrilla>& columnas,
+                      std::ostream& salida);
 
 } // namespace reports

@@ -38,7 +38,7 @@ public:
         double x = izquierda_ + MargenCelda;
         for (int k = 0; k < grilla_.columnas(); ++k) {
             const std::string texto =
-                AjustarAncho(impresora_, grilla_.texto(r, k), grilla_.ancho(k));
+                AjustarAncho(impresora_, std::string(grilla_.texto(r, k)), grilla_.ancho(k));
             if (!texto.empty()) {
                 pagina_.push_back({OperacionDibujo::Tipo::Texto, x, y_, x, y_, texto});
             }

@@ -43,6 +43,23 @@ void tecleado(Condicion& c, const std::string& valor, const char* antes, const c
     }
 }
 
+// A typed text searched anywhere inside `columna`. Where accents may matter
+// both sides are compared without them, so "gomez" finds "Gómez" and
+// "Gómez" finds "Gomez"; a text of digits keeps the plain statement.
+void buscado(Condicion& c, const std::string& valor, const char* columna) {
+    if (valor.empty()) {
+        return;
+    }
+    c.texto += c.conector();
+    const std::string entreComillas = "'%" + core::texto::comillasSql(valor) + "%'";
+    if (core::texto::admiteAcentos(valor)) {
+        c.texto +=
+            std::string(" sin_acentos(") + columna + ") LIKE sin_acentos(" + entreComillas + ")";
+    } else {
+        c.texto += std::string(" ") + columna + " LIKE " + entreComillas;
+    }
+}
+
 // The searches open with the three lists, in this order.
 void listasBusqueda(Condicion& c, const EstadoFiltros& panel) {
     tipoUsuario(c, panel.tipoUsuario);
@@ -86,8 +103,8 @@ std::string SentenciaListaPrestamos(const std::string& modo, const FiltrosPresta
     }
     const EstadoFiltros& panel = filtros.panel;
     tipoUsuario(c, panel.tipoUsuario);
-    tecleado(c, filtros.apellido, " apellido LIKE '%", "%'");
-    tecleado(c, filtros.nombre, " nombre LIKE '%", "%'");
+    buscado(c, filtros.apellido, "apellido");
+    buscado(c, filtros.nombre, "nombre");
     tecleado(c, filtros.inventario, " inventario = '", "'");
     grado(c, panel.grado);
     tematica(c, panel.tematica);
@@ -99,8 +116,8 @@ std::string SentenciaListaPrestamos(const std::string& modo, const FiltrosPresta
 std::string SentenciaBusquedaLibros(const FiltrosPrestamos& filtros, const std::string& VOrden) {
     Condicion c{ColumnasLeidas};
     listasBusqueda(c, filtros.panel);
-    tecleado(c, filtros.titulo, " titulo LIKE '%", "%'");
-    tecleado(c, filtros.autor, " autor LIKE '%", "%'");
+    buscado(c, filtros.titulo, "titulo");
+    buscado(c, filtros.autor, "autor");
     tecleado(c, filtros.inventario, " inventario = '", "'");
     fechas(c, filtros.panel, EspaciadoBusqueda);
     return c.texto + " ORDER BY " + VOrden;
@@ -113,8 +130,8 @@ std::string SentenciaBusquedaUsuarios(const FiltrosPrestamos& filtros, const std
                 "suspendido "
                 "FROM presta "};
     listasBusqueda(c, filtros.panel);
-    tecleado(c, filtros.apellido, " apellido LIKE '%", "%'");
-    tecleado(c, filtros.nombre, " nombre LIKE '%", "%'");
+    buscado(c, filtros.apellido, "apellido");
+    buscado(c, filtros.nombre, "nombre");
     tecleado(c, filtros.legajo, " legajo = '", "'");
     fechas(c, filtros.panel, EspaciadoBusqueda);
     return c.texto + " ORDER BY " + VOrden;

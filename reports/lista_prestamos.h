@@ -32,7 +32,9 @@ const std::vector<ModoLista>& ModosLista();
 
 // The loan list's statement for a mode (any text other than "2" to "5" adds
 // no mode condition), the filters and the order column. Typed texts are
-// placed between quotes with their apostrophes doubled.
+// placed between quotes with their apostrophes doubled; a typed surname, name,
+// title or author that may carry accents is compared without them on both
+// sides (the store's sin_acentos).
 std::string SentenciaListaPrestamos(const std::string& modo, const FiltrosPrestamos& filtros,
                                     const std::string& VOrden);
 

@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/texto.h"
 #include "store/almacen.h"
+#include "store/memoria_consultas.h"
 
 #include <algorithm>
 #include <charconv>
@@ -98,24 +99,36 @@ Ranking EjecutarRanking(store::Contexto& ctx, int agrupacion, const Marcas& marc
                         const EstadoFiltros& filtros, int barras) {
     Ranking r;
     r.campos = Campos(agrupacion, marcas);
-    const auto filas = store::EjecutarConsulta(ctx, SentenciaRanking(agrupacion, marcas, filtros));
+    // The engine groups and sorts every loan before the first group comes
+    // out: read as many groups as any refresh can show, once per store state.
+    const store::FilasLeidas& filas =
+        store::EjecutarConsultaGuardada(ctx, SentenciaRanking(agrupacion, marcas, filtros),
+                                        static_cast<std::size_t>(std::max(barras, BarrasMaximas)));
     // A slot whose column the result does not carry stays empty.
     std::array<int, RanurasMostradas> indices{};
     for (std::size_t k = 0; k < indices.size(); ++k) {
-        indices[k] = r.campos[k].empty() ? -1 : indiceDe(filas->nombres(), r.campos[k]);
+        indices[k] = r.campos[k].empty() ? -1 : indiceDe(filas.nombres, r.campos[k]);
     }
-    const int iCant = filas->indice("cant");
-    while (!filas->fin() && static_cast<int>(r.filas.size()) < barras) {
+    const int iCant = indiceDe(filas.nombres, "cant");
+    if (iCant < 0) {
+        throw core::Error(core::Error::ErrorBaseDatos, "No existe la columna cant");
+    }
+    const auto texto = [](const std::vector<std::optional<std::string>>& fila, int i) {
+        return fila[static_cast<std::size_t>(i)].value_or(std::string{});
+    };
+    const std::size_t cuantas =
+        std::min(filas.filas.size(), static_cast<std::size_t>(std::max(barras, 0)));
+    for (std::size_t n = 0; n < cuantas; ++n) {
+        const auto& fila = filas.filas[n];
         FilaRanking f;
         for (std::size_t k = 0; k < indices.size(); ++k) {
             if (indices[k] >= 0) {
-                f.valores[k] = filas->texto(indices[k]);
+                f.valores[k] = texto(fila, indices[k]);
             }
         }
-        const std::string cant = filas->texto(iCant);
+        const std::string cant = texto(fila, iCant);
         std::from_chars(cant.data(), cant.data() + cant.size(), f.cant);
         r.filas.push_back(std::move(f));
-        filas->siguiente();
     }
     return r;
 }

@@ -8,7 +8,6 @@
 #include "store/registros.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace reports::informes {
 
@@ -26,12 +25,6 @@ std::string contar(store::Contexto& ctx, const std::string& sentencia) {
     return valorDe(ctx, "SELECT COUNT(*) FROM (" + sentencia + ")");
 }
 
-double numero(const std::string& texto) {
-    double v = 0;
-    std::from_chars(texto.data(), texto.data() + texto.size(), v);
-    return v;
-}
-
 // Participation's columns in the grid: grade, members, readers, percentage.
 constexpr int ColGrado = 1, ColSocios = 2, ColLectores = 3, ColPorcentaje = 4;
 
@@ -39,11 +32,11 @@ void participacion(store::Contexto& ctx, const EstadoFiltros& filtros, std::vect
     const Grilla g = GrillaInforme(ctx, Informe::Participacion, filtros,
                                    Definicion(Informe::Participacion).orden);
     const int total = g.filas() - 2; // the row before the trailing empty one
-    cifras.push_back({"socios_lectores", "Socios que retiraron libros", g.texto(total, ColLectores),
+    cifras.push_back({"socios_lectores", "Socios que retiraron libros", std::string(g.texto(total, ColLectores)),
                       Destino::Participacion});
-    cifras.push_back({"socios", "Socios", g.texto(total, ColSocios), Destino::Participacion});
+    cifras.push_back({"socios", "Socios", std::string(g.texto(total, ColSocios)), Destino::Participacion});
     cifras.push_back({"porcentaje_lectores", "Porcentaje de socios lectores",
-                      g.texto(total, ColPorcentaje), Destino::Participacion});
+                      std::string(g.texto(total, ColPorcentaje)), Destino::Participacion});
     // The grades with the highest share of readers; a member without grade is in no class.
     std::vector<int> grados;
     for (int f = 1; f < total; ++f) {
@@ -52,15 +45,15 @@ void participacion(store::Contexto& ctx, const EstadoFiltros& filtros, std::vect
         }
     }
     std::stable_sort(grados.begin(), grados.end(), [&g](int a, int b) {
-        return numero(g.texto(a, ColPorcentaje)) > numero(g.texto(b, ColPorcentaje));
+        return g.numero(a, ColPorcentaje) > g.numero(b, ColPorcentaje);
     });
     for (int i = 0; i < Primeros && i < static_cast<int>(grados.size()); ++i) {
         const std::string n = std::to_string(i + 1);
         const int f = grados[static_cast<std::size_t>(i)];
-        cifras.push_back({"grado_" + n, "Grado con más lectores " + n, g.texto(f, ColGrado),
+        cifras.push_back({"grado_" + n, "Grado con más lectores " + n, std::string(g.texto(f, ColGrado)),
                           Destino::Participacion});
         cifras.push_back({"grado_" + n + "_porcentaje", "Porcentaje de lectores del grado " + n,
-                          g.texto(f, ColPorcentaje), Destino::Participacion});
+                          std::string(g.texto(f, ColPorcentaje)), Destino::Participacion});
     }
 }
 

@@ -6,6 +6,7 @@
 #include "store/contexto.h"
 #include "store/dialecto_jet.h"
 #include "store/esquema.h"
+#include "store/memoria_consultas.h"
 
 #include <cerrno>
 #include <chrono>
@@ -157,6 +158,12 @@ std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& se
         return Registros::anexador(base, sql);
     }
     return Registros::lectura(base, sql);
+}
+
+const FilasLeidas& EjecutarConsultaGuardada(Contexto& ctx, const std::string& sentencia,
+                                            std::size_t filas) {
+    ctx.TextoSql = sentencia;
+    return ConexionAbierta(ctx).memoria().leer(traducirJet(ctx.TextoSql), filas);
 }
 
 bool ExisteArchivo(const std::string& ruta) {

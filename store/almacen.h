@@ -10,6 +10,7 @@
 namespace store {
 
 struct Contexto;
+struct FilasLeidas;
 
 // Cursor and lock types callers pass to EjecutarConsulta.
 constexpr int adOpenForwardOnly = 0;
@@ -41,6 +42,14 @@ BaseDatos& ConexionAbierta(Contexto& ctx);
 std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& sentencia,
                                             int cursor = adOpenForwardOnly,
                                             int bloqueo = adLockReadOnly);
+
+// Records `sentencia` in ctx.TextoSql and gives at least its first `filas`
+// rows (all of them when it has fewer), read once and kept by the connection
+// while the store is unchanged (MemoriaConsultas): for statements asked again
+// and again, as a ranking is on every refresh. The reference lasts until the
+// next call. Throws Error as EjecutarConsulta does.
+const FilasLeidas& EjecutarConsultaGuardada(Contexto& ctx, const std::string& sentencia,
+                                            std::size_t filas);
 
 // True when a file-system search for the path finds an entry: wildcards * and
 // ? are honoured, a folder counts, an empty path does not. Never throws.

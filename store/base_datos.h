@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct sqlite3;
@@ -17,6 +18,8 @@ namespace store {
 // How long a statement waits for another program that holds the store
 // before it reports "La base de datos está en uso por otro programa".
 inline constexpr int EsperaPorOtroPrograma = 3000; // milliseconds
+
+class MemoriaConsultas;
 
 // One open SQLite file with the functions and collation the program's
 // statements rely on (see dialecto_jet.h). Errors are thrown as Error, their
@@ -47,6 +50,8 @@ public:
     void reabrir();
     // Throws the engine's last error on this connection as Error.
     [[noreturn]] void fallar(const std::string& contexto = {});
+    // Results this connection keeps while the store is unchanged.
+    MemoriaConsultas& memoria() { return *memoria_; }
 
 private:
     void abrir();
@@ -55,6 +60,7 @@ private:
     std::string ruta_;
     const core::Reloj& reloj_;
     int codigoFallo_ = 0;
+    std::unique_ptr<MemoriaConsultas> memoria_;
 };
 
 // An explicit write transaction: rolled back unless confirmed. It holds the
@@ -107,6 +113,8 @@ public:
     int columnas() const;
     std::string nombreColumna(int i) const;
     std::optional<std::string> valor(int i) const;
+    // The same value without a copy, valid until the next step.
+    std::optional<std::string_view> vista(int i) const;
     sqlite3_stmt* manejador() const { return st_; }
 
 private:

@@ -2,16 +2,15 @@
 
 #include "core/texto.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace store {
 
 namespace {
-
-struct Peso {
-    std::uint32_t primario;
-    std::uint8_t secundario; // the accent: 0 none, then acute, grave, diaeresis, circumflex, tilde
-};
 
 constexpr std::uint32_t BaseLetras = 0x1000;
 
@@ -23,7 +22,7 @@ constexpr std::uint32_t pesoLetra(char letra) {
 constexpr std::uint32_t PesoEnie = pesoLetra('n') + 1;
 
 // Base letter and accent of the Latin-1 letters with diacritics (lower case).
-Peso pesoLatino(char32_t c) {
+PesoEspanol pesoLatino(char32_t c) {
     struct Fila {
         char32_t codigo;
         char base;
@@ -45,7 +44,90 @@ Peso pesoLatino(char32_t c) {
     return {0x10000 + c, 0};
 }
 
-Peso pesoCalculado(char32_t c) {
+// A weight as one number: the primary weight above the accent, so two packed
+// weights order as their primaries whenever those differ.
+using Empaquetado = std::uint32_t;
+constexpr int BitsAcento = 4;
+
+Empaquetado empaquetar(PesoEspanol p) {
+    return p.primario << BitsAcento | p.acento;
+}
+
+// Every code point UTF-8 writes in one or two bytes: what almost every text
+// of a school library holds.
+constexpr char32_t LimiteTabla = 0x800;
+using TablaPesos = std::array<Empaquetado, LimiteTabla>;
+
+const TablaPesos& tablaPesos() {
+    static const TablaPesos tabla = [] {
+        TablaPesos t{};
+        for (char32_t c = 0; c < LimiteTabla; ++c) {
+            t[c] = empaquetar(pesoEspanol(c));
+        }
+        return t;
+    }();
+    return tabla;
+}
+
+// The packed weight of the character at s[i], advancing i past it. One- and
+// two-byte sequences are read here; anything longer or malformed is left to
+// the shared decoder, which reads a stray byte as the Latin-1 character.
+inline Empaquetado siguientePeso(std::string_view s, std::size_t& i, const TablaPesos& tabla) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 < 0x80) {
+        ++i;
+        return tabla[b0];
+    }
+    if ((b0 & 0xE0) == 0xC0 && i + 1 < s.size()) {
+        const auto b1 = static_cast<unsigned char>(s[i + 1]);
+        if ((b1 & 0xC0) == 0x80) {
+            i += 2;
+            return tabla[static_cast<char32_t>(b0 & 0x1F) << 6 | (b1 & 0x3F)];
+        }
+    }
+    const char32_t c = core::texto::siguienteCodigo(s, i);
+    return c < LimiteTabla ? tabla[c] : empaquetar(pesoEspanol(c));
+}
+
+// The first of the first n bytes where a and b differ (n when none does).
+std::size_t primerByteDistinto(std::string_view a, std::string_view b, std::size_t n) {
+    std::size_t i = 0;
+    // Eight bytes at a time; in the first word that differs, its lowest
+    // differing byte is the first one.
+    for (; i + sizeof(std::uint64_t) <= n; i += sizeof(std::uint64_t)) {
+        std::uint64_t x = 0;
+        std::uint64_t y = 0;
+        std::memcpy(&x, a.data() + i, sizeof x);
+        std::memcpy(&y, b.data() + i, sizeof y);
+        if (x != y) {
+            if constexpr (std::endian::native == std::endian::little) {
+                return i + static_cast<std::size_t>(std::countr_zero(x ^ y) / 8);
+            }
+            break;
+        }
+    }
+    while (i < n && a[i] == b[i]) {
+        ++i;
+    }
+    return i;
+}
+
+// Where a and b first differ, moved back to the start of a character: the
+// identical bytes before it weigh the same in both.
+std::size_t inicioDiferencia(std::string_view a, std::string_view b) {
+    std::size_t comun = primerByteDistinto(a, b, std::min(a.size(), b.size()));
+    const auto continuacion = [&comun](std::string_view s) {
+        return comun < s.size() && (static_cast<unsigned char>(s[comun]) & 0xC0) == 0x80;
+    };
+    while (comun > 0 && (continuacion(a) || continuacion(b))) {
+        --comun;
+    }
+    return comun;
+}
+
+} // namespace
+
+PesoEspanol pesoEspanol(char32_t c) {
     c = core::texto::minuscula(c);
     if (c >= 'a' && c <= 'z') {
         return {pesoLetra(static_cast<char>(c)), 0};
@@ -59,76 +141,23 @@ Peso pesoCalculado(char32_t c) {
     return pesoLatino(c);
 }
 
-// Weights of the Latin code points, computed once; others are computed on use.
-constexpr char32_t LimiteTabla = 0x250;
-
-const std::array<Peso, LimiteTabla>& tablaPesos() {
-    static const auto tabla = [] {
-        std::array<Peso, LimiteTabla> t{};
-        for (char32_t c = 0; c < LimiteTabla; ++c) {
-            t[c] = pesoCalculado(c);
-        }
-        return t;
-    }();
-    return tabla;
-}
-
-inline Peso peso(char32_t c) {
-    return c < LimiteTabla ? tablaPesos()[c] : pesoCalculado(c);
-}
-
-bool esAscii(std::string_view s) {
-    for (char c : s) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
-
-int signo(long long v) {
-    return v < 0 ? -1 : (v > 0 ? 1 : 0);
-}
-
-} // namespace
-
 int compararEspanol(std::string_view a, std::string_view b) {
-    // Identical leading bytes weigh the same: start at the first character
-    // that differs.
-    std::size_t comun = 0;
-    const std::size_t n = std::min(a.size(), b.size());
-    while (comun < n && a[comun] == b[comun]) {
-        ++comun;
-    }
-    const auto continuacion = [&comun](std::string_view s) {
-        return comun < s.size() && (static_cast<unsigned char>(s[comun]) & 0xC0) == 0x80;
-    };
-    while (comun > 0 && (continuacion(a) || continuacion(b))) {
-        --comun;
-    }
-    if (esAscii(a.substr(comun)) && esAscii(b.substr(comun))) {
-        const auto& tabla = tablaPesos();
-        for (std::size_t i = comun; i < n; ++i) {
-            const auto pa = tabla[static_cast<unsigned char>(a[i])].primario;
-            const auto pb = tabla[static_cast<unsigned char>(b[i])].primario;
-            if (pa != pb) {
+    const TablaPesos& tabla = tablaPesos();
+    std::size_t i = inicioDiferencia(a, b);
+    std::size_t j = i;
+    // Primary weights decide at the first character where they differ;
+    // accents only break ties between texts with equal letters.
+    int porAcento = 0;
+    while (i < a.size() && j < b.size()) {
+        const Empaquetado pa = siguientePeso(a, i, tabla);
+        const Empaquetado pb = siguientePeso(b, j, tabla);
+        if (pa != pb) {
+            if (pa >> BitsAcento != pb >> BitsAcento) {
                 return pa < pb ? -1 : 1;
             }
-        }
-        return signo(static_cast<long long>(a.size()) - static_cast<long long>(b.size()));
-    }
-    // Primary weights decide; accents only break ties between equal letters.
-    int porAcento = 0;
-    std::size_t i = comun;
-    std::size_t j = comun;
-    while (i < a.size() && j < b.size()) {
-        const Peso pa = peso(core::texto::siguienteCodigo(a, i));
-        const Peso pb = peso(core::texto::siguienteCodigo(b, j));
-        if (pa.primario != pb.primario) {
-            return pa.primario < pb.primario ? -1 : 1;
-        }
-        if (porAcento == 0 && pa.secundario != pb.secundario) {
-            porAcento = pa.secundario < pb.secundario ? -1 : 1;
+            if (porAcento == 0) {
+                porAcento = pa < pb ? -1 : 1;
+            }
         }
     }
     if (i < a.size()) {

@@ -1,9 +1,19 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace store {
+
+// The weight of one character in the store's text order: the primary weight
+// (its letter, case folded) decides, the accent (0 none, then acute, grave,
+// diaeresis, circumflex, tilde ...) only breaks ties between equal letters.
+struct PesoEspanol {
+    std::uint32_t primario;
+    std::uint8_t acento;
+};
+PesoEspanol pesoEspanol(char32_t c);
 
 // Text order of the store: case-insensitive (Unicode case folding, so
 // "ALUMNO" = "alumno" and "Ñ" = "ñ") but accent-sensitive; accented vowels

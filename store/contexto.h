@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/archivo_ini.h"
+#include "core/carpetas.h"
 #include "store/base_datos.h"
 
 #include <cstdint>
@@ -18,10 +19,15 @@ namespace store {
 // the settings object the load run shares. It carries no dialogs: the core
 // reports its errors and the windows show them.
 struct Contexto {
+    Contexto(const core::Carpetas& carpetas, const core::Reloj& relojPrograma)
+        : carpeta(carpetas.datos), carpetaConfiguracion(carpetas.configuracion),
+          reloj(relojPrograma) {}
+    // One application folder for everything.
     Contexto(std::string carpetaAplicacion, const core::Reloj& relojPrograma)
-        : carpeta(std::move(carpetaAplicacion)), reloj(relojPrograma) {}
+        : Contexto(core::Carpetas(std::move(carpetaAplicacion)), relojPrograma) {}
 
-    std::string carpeta; // the application folder
+    std::string carpeta;              // the store, the exports and exp.xml
+    std::string carpetaConfiguracion; // configuracion.ini
     const core::Reloj& reloj;
 
     std::unique_ptr<BaseDatos> Conexion;

@@ -61,10 +61,15 @@ int Registros::indice(const std::string& columna) const {
 }
 
 std::optional<std::string> Registros::valor(int i) const {
+    const std::optional<std::string_view> v = vista(i);
+    return v ? std::optional<std::string>(std::string(*v)) : std::nullopt;
+}
+
+std::optional<std::string_view> Registros::vista(int i) const {
     if (fin_ || i < 0 || i >= columnas()) {
         throw core::Error(core::Error::ErrorBaseDatos, "No hay fila o columna actual");
     }
-    return sentencia_->valor(i);
+    return sentencia_->vista(i);
 }
 
 std::optional<std::string> Registros::valor(const std::string& columna) const {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -27,6 +28,8 @@ public:
     // name throws Error.
     std::optional<std::string> valor(int i) const;
     std::optional<std::string> valor(const std::string& columna) const;
+    // The value without a copy, valid until siguiente().
+    std::optional<std::string_view> vista(int i) const;
     // The value, or the empty text for NULL.
     std::string texto(int i) const { return valor(i).value_or(std::string{}); }
     std::string texto(const std::string& columna) const {

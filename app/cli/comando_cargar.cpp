@@ -9,14 +9,14 @@
 
 namespace app::cli {
 
-int ComandoCargar(const std::vector<std::string>& args, const std::string& carpeta,
+int ComandoCargar(const std::vector<std::string>& args, const core::Carpetas& carpetas,
                   std::ostream& salida, std::ostream& errores) {
     if (!args.empty()) {
         errores << "cargar no admite argumentos: " << args.front() << "\n";
         return 1;
     }
     core::Reloj reloj;
-    store::Contexto ctx(carpeta, reloj);
+    store::Contexto ctx(carpetas, reloj);
     const carga::ResultadoCarga resultado = carga::CargarDatos(ctx);
     // What the windows show before the outcome ("No existe la base de datos ...").
     for (const std::string& aviso : resultado.avisos) {

@@ -12,7 +12,7 @@
 
 namespace app::cli {
 
-int ComandoExportar(const std::vector<std::string>& args, const std::string& carpeta,
+int ComandoExportar(const std::vector<std::string>& args, const core::Carpetas& carpetas,
                     std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos argumentos(args, {"--desde", "--hasta"}, {});
     if (!argumentos.posicionales().empty()) {
@@ -22,8 +22,8 @@ int ComandoExportar(const std::vector<std::string>& args, const std::string& car
     const exportacion::PeriodoExportacion periodo{FechaDeOpcion(argumentos, "--desde"),
                                                   FechaDeOpcion(argumentos, "--hasta")};
     core::Reloj reloj;
-    store::Contexto ctx(carpeta, reloj);
-    exigirConfiguracion(carpeta);
+    store::Contexto ctx(carpetas, reloj);
+    exigirConfiguracion(ctx.carpetaConfiguracion);
     abrirAlmacenParaLeer(ctx);
     salida << exportacion::EscribirExportacion(ctx, exportacion::FiltroExportacion(periodo),
                                                periodo)

@@ -56,7 +56,7 @@ void exigirAdmitidas(const core::Argumentos& a, const DefinicionInforme& d) {
 
 } // namespace
 
-int ComandoInforme(const std::vector<std::string>& args, const std::string& carpeta,
+int ComandoInforme(const std::vector<std::string>& args, const core::Carpetas& carpetas,
                    std::ostream& salida, std::ostream& /*errores*/) {
     if (args.empty()) {
         throw core::Error(core::Error::ArgumentoInvalido,
@@ -75,7 +75,7 @@ int ComandoInforme(const std::vector<std::string>& args, const std::string& carp
     }
     const reports::EstadoFiltros filtros = FiltrosDeOpciones(a);
     const core::Reloj reloj;
-    store::Contexto ctx(carpeta, reloj);
+    store::Contexto ctx(carpetas, reloj);
     abrirAlmacenParaLeer(ctx);
     if (!definicion) {
         for (const reports::informes::Cifra& c : reports::informes::Resumen(ctx, filtros)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/carpetas.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -10,7 +12,7 @@ namespace app::cli {
 // the report's grid, tab-separated, its column names first; "informe
 // resumen [filters]": the summary as "clave<TAB>valor" lines. A filter the
 // report does not take is refused.
-int ComandoInforme(const std::vector<std::string>& args, const std::string& carpeta,
+int ComandoInforme(const std::vector<std::string>& args, const core::Carpetas& carpetas,
                    std::ostream& salida, std::ostream& errores);
 
 } // namespace app::cli

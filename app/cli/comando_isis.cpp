@@ -79,7 +79,7 @@ void terminos(isis::BaseAbierta& base, std::ostream& salida) {
 
 } // namespace
 
-int ComandoIsis(const std::vector<std::string>& args, const std::string&, std::ostream& salida,
+int ComandoIsis(const std::vector<std::string>& args, const core::Carpetas&, std::ostream& salida,
                 std::ostream& errores) {
     const std::string orden = args.empty() ? "" : args[0];
     const std::size_t esperados = orden == "volcar" || orden == "terminos" ? 2

@@ -71,7 +71,7 @@ std::int32_t contarPrestamos(store::Contexto& ctx) {
 
 } // namespace
 
-int ComandoRanking(const std::vector<std::string>& args, const std::string& carpeta,
+int ComandoRanking(const std::vector<std::string>& args, const core::Carpetas& carpetas,
                    std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos a(args,
                              {"--agrupar", "--mostrar", "--tipo", "--grado", "--tematica",
@@ -101,7 +101,7 @@ int ComandoRanking(const std::vector<std::string>& args, const std::string& carp
     }
 
     core::Reloj reloj;
-    store::Contexto ctx(carpeta, reloj);
+    store::Contexto ctx(carpetas, reloj);
     abrirAlmacenParaLeer(ctx);
     ctx.TotalPrestamos = contarPrestamos(ctx);
     const reports::ranking::Ranking r =

@@ -58,8 +58,8 @@ void imprimirError(std::ostream& errores, const core::Error& error) {
     errores << "Error " << error.numero() << ": " << error.descripcion() << "\n";
 }
 
-void exigirConfiguracion(const std::string& carpeta) {
-    const std::string configuracion = carpeta + "/configuracion.ini";
+void exigirConfiguracion(const std::string& carpetaConfiguracion) {
+    const std::string configuracion = carpetaConfiguracion + "/configuracion.ini";
     std::string motivo;
     const int fd = core::abrirArchivoComun(configuracion, motivo);
     if (fd < 0) {
@@ -74,7 +74,7 @@ void abrirAlmacenParaLeer(store::Contexto& ctx) {
     std::error_code ec;
     if (!std::filesystem::exists(ctx.rutaBase(), ec) &&
         !std::filesystem::exists(ctx.rutaCopia(), ec)) {
-        exigirConfiguracion(ctx.carpeta);
+        exigirConfiguracion(ctx.carpetaConfiguracion);
     }
     if (auto reparada = store::AbrirBaseDatos(ctx)) {
         throw core::Error(core::Error::ErrorBaseDatos, *reparada);

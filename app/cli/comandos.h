@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/carpetas.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -14,11 +16,11 @@ struct Contexto;
 namespace app::cli {
 
 // One subcommand of estadisticas-cli: its words after the subcommand name,
-// the application folder and the output streams. Returns the exit code.
+// the folders of the run and the output streams. Returns the exit code.
 struct Comando {
     const char* nombre;
     const char* ayuda;
-    int (*ejecutar)(const std::vector<std::string>& args, const std::string& carpeta,
+    int (*ejecutar)(const std::vector<std::string>& args, const core::Carpetas& carpetas,
                     std::ostream& salida, std::ostream& errores);
 };
 
@@ -30,7 +32,7 @@ void imprimirError(std::ostream& errores, const core::Error& error);
 
 // Throws Error naming the settings file of the application folder when it
 // is not there to be read (the export needs the school code it holds).
-void exigirConfiguracion(const std::string& carpeta);
+void exigirConfiguracion(const std::string& carpetaConfiguracion);
 
 // Opens the store of the application folder for a command that reads it. A
 // folder with neither settings nor a store is no application folder: it is

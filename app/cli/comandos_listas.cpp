@@ -51,22 +51,24 @@ std::string ordenDe(const core::Argumentos& a, const std::vector<reports::Column
 }
 
 int mostrar(const core::Argumentos& a, const std::string& sentencia,
-            const std::vector<reports::ColumnaGrilla>& columnas, const std::string& carpeta,
+            const std::vector<reports::ColumnaGrilla>& columnas, const core::Carpetas& carpetas,
             std::ostream& salida) {
     if (a.bandera("--sql")) {
         salida << sentencia << "\n";
         return 0;
     }
     const core::Reloj reloj;
-    store::Contexto ctx(carpeta, reloj);
+    store::Contexto ctx(carpetas, reloj);
     abrirAlmacenParaLeer(ctx);
-    salida << reports::TextoTabulado(reports::GrillaDeConsulta(ctx, sentencia, columnas));
+    // Each row is written as it is read: a whole list never sits in memory.
+    const auto registros = store::EjecutarConsulta(ctx, sentencia);
+    reports::EscribirTabulado(*registros, columnas, salida);
     return 0;
 }
 
 } // namespace
 
-int ComandoLista(const std::vector<std::string>& args, const std::string& carpeta,
+int ComandoLista(const std::vector<std::string>& args, const core::Carpetas& carpetas,
                  std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos a(
         args, conPanel({"--modo", "--apellido", "--nombre", "--legajo", "--inventario"}),
@@ -80,25 +82,25 @@ int ComandoLista(const std::vector<std::string>& args, const std::string& carpet
     const auto& columnas = reports::ColumnasPrestamos();
     return mostrar(
         a, reports::SentenciaListaPrestamos(modo, filtrosDe(a), ordenDe(a, columnas, "devuelto")),
-        columnas, carpeta, salida);
+        columnas, carpetas, salida);
 }
 
-int ComandoBuscarLibros(const std::vector<std::string>& args, const std::string& carpeta,
+int ComandoBuscarLibros(const std::vector<std::string>& args, const core::Carpetas& carpetas,
                         std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos a(args, conPanel({"--titulo", "--autor", "--inventario"}), {"--sql"});
     const auto& columnas = reports::ColumnasPrestamos();
     return mostrar(a,
                    reports::SentenciaBusquedaLibros(filtrosDe(a), ordenDe(a, columnas, "titulo")),
-                   columnas, carpeta, salida);
+                   columnas, carpetas, salida);
 }
 
-int ComandoBuscarUsuarios(const std::vector<std::string>& args, const std::string& carpeta,
+int ComandoBuscarUsuarios(const std::vector<std::string>& args, const core::Carpetas& carpetas,
                           std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos a(args, conPanel({"--apellido", "--nombre", "--legajo"}), {"--sql"});
     const auto& columnas = reports::ColumnasUsuarios();
     return mostrar(
         a, reports::SentenciaBusquedaUsuarios(filtrosDe(a), ordenDe(a, columnas, "apellido")),
-        columnas, carpeta, salida);
+        columnas, carpetas, salida);
 }
 
 } // namespace app::cli

@@ -1,9 +1,9 @@
 #include "app/cli/comandos.h"
+#include "core/carpetas.h"
 #include "core/error.h"
 
-#include <filesystem>
 #include <iostream>
-#include <unistd.h>
+#include <optional>
 
 namespace {
 
@@ -12,7 +12,9 @@ void mostrarAyuda(std::ostream& salida) {
               "\n"
               "Ejecuta las funciones del programa de estadísticas sin pantalla.\n"
               "--carpeta CARPETA  carpeta de la aplicación (configuracion.ini, base.mdb,\n"
-              "                   exportaciones/); por omisión la del ejecutable\n"
+              "                   exportaciones/); por omisión la del ejecutable si se\n"
+              "                   puede escribir en ella, si no ~/.config/estadisticas\n"
+              "                   (configuración) y ~/.local/share/estadisticas (datos)\n"
               "\n"
               "Comandos:\n";
     for (const app::cli::Comando& c : app::cli::Comandos()) {
@@ -20,17 +22,11 @@ void mostrarAyuda(std::ostream& salida) {
     }
 }
 
-std::string carpetaDelEjecutable() {
-    std::error_code ec;
-    const auto ruta = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : ruta.parent_path().string();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> palabras(argv + 1, argv + argc);
-    std::string carpeta = carpetaDelEjecutable();
+    std::optional<std::string> opcionCarpeta;
     std::size_t i = 0;
     while (i < palabras.size() && palabras[i].rfind("--", 0) == 0) {
         if (palabras[i] == "--help" || palabras[i] == "-h") {
@@ -38,39 +34,34 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (palabras[i] == "--carpeta" && i + 1 < palabras.size()) {
-            carpeta = palabras[i + 1];
-            if (carpeta.empty()) {
-                app::cli::imprimirError(std::cerr,
-                                        core::Error(core::Error::ArgumentoInvalido,
-                                                    "La carpeta de la aplicación no puede ser "
-                                                    "vacía (--carpeta)"));
-                return 1;
-            }
+            opcionCarpeta = palabras[i + 1];
             i += 2;
             continue;
         }
         std::cerr << "Opción desconocida: " << palabras[i] << "\n";
         return 1;
     }
-    if (i >= palabras.size()) {
-        mostrarAyuda(std::cerr);
-        return 1;
-    }
-    for (const app::cli::Comando& c : app::cli::Comandos()) {
-        if (palabras[i] == c.nombre) {
-            const std::vector<std::string> resto(palabras.begin() + static_cast<long>(i) + 1,
-                                                 palabras.end());
-            try {
-                return c.ejecutar(resto, carpeta, std::cout, std::cerr);
-            } catch (const core::Error& e) {
-                app::cli::imprimirError(std::cerr, e);
-            } catch (const std::exception& e) {
-                // Unexpected: what it says is for the developer, the number for the user.
-                std::cerr << "Excepción inesperada: " << e.what() << "\n";
-                app::cli::imprimirError(std::cerr, core::Error::interno());
-            }
+    try {
+        const core::Carpetas carpetas = core::carpetasDelPrograma(opcionCarpeta);
+        if (i >= palabras.size()) {
+            mostrarAyuda(std::cerr);
             return 1;
         }
+        for (const app::cli::Comando& c : app::cli::Comandos()) {
+            if (palabras[i] == c.nombre) {
+                const std::vector<std::string> resto(palabras.begin() + static_cast<long>(i) + 1,
+                                                     palabras.end());
+                return c.ejecutar(resto, carpetas, std::cout, std::cerr);
+            }
+        }
+    } catch (const core::Error& e) {
+        app::cli::imprimirError(std::cerr, e);
+        return 1;
+    } catch (const std::exception& e) {
+        // Unexpected: what it says is for the developer, the number for the user.
+        std::cerr << "Excepción inesperada: " << e.what() << "\n";
+        app::cli::imprimirError(std::cerr, core::Error::interno());
+        return 1;
     }
     std::cerr << "Comando desconocido: " << palabras[i] << "\n";
     return 1;

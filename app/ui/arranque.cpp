@@ -3,12 +3,16 @@
 #include "app/ui/frm_configPath.h"
 #include "app/ui/frm_principal.h"
 #include "app/ui/menus_informes.h"
+#include "core/archivo_ini.h"
 #include "isis/ui/frm_carga.h"
+
+#include <filesystem>
 
 namespace app::ui {
 
-Arranque::Arranque(std::string carpeta, const core::Reloj& reloj, core::ui::Dialogos& dialogos)
-    : ctx_(std::move(carpeta), reloj), dialogos_(dialogos),
+Arranque::Arranque(const core::Carpetas& carpetas, const core::Reloj& reloj,
+                   core::ui::Dialogos& dialogos)
+    : ctx_(carpetas, reloj), dialogos_(dialogos),
       principal_(std::make_unique<frm_principal>(ctx_, dialogos_)) {
     connect(principal_.get(), &frm_principal::recargaPedida, this, &Arranque::iniciar);
 }
@@ -32,19 +36,31 @@ void Arranque::iniciar() {
     carga_->show();
 }
 
+// With no settings file yet this is the first start: the dialog says what
+// to do instead of reporting a path it never had.
+void Arranque::pedirRutas() {
+    auto* rutas = principal_->mostrarUnica<frm_configPath>(ctx_, dialogos_);
+    std::error_code ec;
+    if (!std::filesystem::exists(core::Archivo_Ini(ctx_.carpetaConfiguracion).ruta(), ec)) {
+        rutas->explicar(QString::fromUtf8(MensajePrimerInicio));
+        return;
+    }
+    rutas->setWindowTitle(carga::MensajeFaltaRuta);
+    rutas->explicar(QString::fromUtf8(MensajeRutaNoEncontrada));
+}
+
 void Arranque::alTerminarCarga(const carga::ResultadoCarga& resultado) {
     switch (resultado.tipo) {
     case carga::ResultadoCarga::Tipo::Exito:
-        principal_->show();
+        principal_->mostrar();
         principal_->activarMenus(true);
         if (ResumenAlCargar(ctx_)) {
             AbrirResumen(*principal_, ctx_, dialogos_);
         }
         break;
     case carga::ResultadoCarga::Tipo::FaltaRuta:
-        principal_->show();
-        principal_->mostrarUnica<frm_configPath>(ctx_, dialogos_)
-            ->setWindowTitle(carga::MensajeFaltaRuta);
+        principal_->mostrar();
+        pedirRutas();
         principal_->activarMenus(false);
         break;
     case carga::ResultadoCarga::Tipo::Error:

@@ -2,6 +2,7 @@
 
 #include "core/ui/dialogos.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -24,7 +25,11 @@ frmAbout::frmAbout(core::ui::Dialogos& dialogos, QWidget* parent) : QDialog(pare
     setWindowTitle("Acerca de Estadisticas Velmara ");
     auto* icono = new QLabel(this);
     icono->setObjectName("picIcon");
-    icono->setPixmap(style()->standardIcon(QStyle::SP_FileDialogInfoView).pixmap(48, 48));
+    // The program's own picture, as on its windows and in the menus.
+    const QIcon programa = QApplication::windowIcon();
+    icono->setPixmap(
+        (programa.isNull() ? style()->standardIcon(QStyle::SP_FileDialogInfoView) : programa)
+            .pixmap(48, 48));
     auto* titulo = new QLabel("Estadisticas Velmara", this);
     titulo->setObjectName("lblTitle");
     QFont grande = titulo->font();

@@ -56,6 +56,9 @@ frm_configCUE::frm_configCUE(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     cancelar->setObjectName("cmd_cancelar");
 
     auto* rejilla = new QGridLayout(this);
+    // Grabar and Cancelar stand one over the other: apart, not touching.
+    rejilla->setVerticalSpacing(8);
+    rejilla->setHorizontalSpacing(8);
     rejilla->addWidget(etiqueta("Label1", "CUE", this), 0, 0);
     rejilla->addWidget(txt_CUE1_, 0, 1);
     rejilla->addWidget(txt_CUE2_, 0, 2);
@@ -66,13 +69,16 @@ frm_configCUE::frm_configCUE(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     rejilla->addWidget(etiqueta("Label3", "Ciudad", this), 2, 0);
     rejilla->addWidget(cmb_ciudad_, 2, 1, 1, 2);
 
-    core::Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpetaConfiguracion);
     ini.Cargar("INICIO");
     const std::string primera = core::texto::prefijoUtf8(ini.CUE, 7);
     txt_CUE1_->setText(QString::fromStdString(primera));
     txt_CUE2_->setText(
         QString::fromStdString(core::texto::prefijoUtf8(ini.CUE.substr(primera.size()), 2)));
-    resize(core::twips::aPixeles(5385, logicalDpiX()), core::twips::aPixeles(1635, logicalDpiY()));
+    // The designed size, or what the controls need when that is more.
+    resize(QSize(core::twips::aPixeles(5385, logicalDpiX()),
+                 core::twips::aPixeles(1635, logicalDpiY()))
+               .expandedTo(minimumSizeHint()));
 
     connect(cmb_provincia_, &QComboBox::currentIndexChanged, this,
             &frm_configCUE::cmb_provincia_Click);
@@ -104,7 +110,7 @@ void frm_configCUE::cmd_grabar_Click() {
         dialogos_.mensaje("Formato del CUE incorrecto", "Error");
         return;
     }
-    core::Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpetaConfiguracion);
     ini.CUE = cue1 + cue2;
     try {
         ini.Grabar("INICIO");

@@ -5,8 +5,10 @@
 #include "core/twips.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/mostrar_error.h"
+#include "core/ui/tamano_ventana.h"
 #include "store/contexto.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,13 +28,19 @@ frm_configPath::frm_configPath(store::Contexto& ctx, core::ui::Dialogos& dialogo
     setObjectName("frm_configPath");
     setWindowTitle("Ubicacion de las Bases de Datos");
     auto* rejilla = new QGridLayout(this);
-    rejilla->setVerticalSpacing(4);
+    rejilla->setVerticalSpacing(6);
+    // Hidden until the start-up has something to explain.
+    lbl_explicacion_ = new QLabel(this);
+    lbl_explicacion_->setObjectName("lbl_explicacion");
+    lbl_explicacion_->setWordWrap(true);
+    lbl_explicacion_->setVisible(false);
+    rejilla->addWidget(lbl_explicacion_, 0, 0, 1, 3);
     cmd_busca_prestamos =
-        fila(0, "Prestamos", txt_presta, "cmd_busca_prestamos", "Seleccione base prestamos");
+        fila(1, "Prestamos", txt_presta, "cmd_busca_prestamos", "Seleccione base prestamos");
     cmd_busca_usuarios =
-        fila(1, "Usuarios", txt_usua, "cmd_busca_usuarios", "Seleccione base usuarios");
+        fila(2, "Usuarios", txt_usua, "cmd_busca_usuarios", "Seleccione base usuarios");
     cmd_busca_biblio =
-        fila(2, "Bibliografica", txt_marc, "cmd_busca_biblio", "Seleccione base bibliografica");
+        fila(3, "Bibliografica", txt_marc, "cmd_busca_biblio", "Seleccione base bibliografica");
     txt_presta->setObjectName("txt_presta");
     txt_usua->setObjectName("txt_usua");
     txt_marc->setObjectName("txt_marc");
@@ -43,17 +51,48 @@ frm_configPath::frm_configPath(store::Contexto& ctx, core::ui::Dialogos& dialogo
     botones->addStretch();
     botones->addWidget(cmd_grabar);
     botones->addWidget(cmd_cancelar);
-    rejilla->addLayout(botones, 3, 0, 1, 3);
+    rejilla->addLayout(botones, 4, 0, 1, 3);
     connect(cmd_grabar, &QPushButton::clicked, this, &frm_configPath::cmd_grabar_Click);
     connect(cmd_cancelar, &QPushButton::clicked, this, &frm_configPath::cerrar);
 
-    core::Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpetaConfiguracion);
     ini.Cargar("LINK");
     txt_marc->setText(QString::fromStdString(ini.RutaMarc));
     txt_presta->setText(QString::fromStdString(ini.RutaPresta));
     txt_usua->setText(QString::fromStdString(ini.RutaUsua));
 
-    resize(core::twips::aPixeles(6075, logicalDpiX()), core::twips::aPixeles(2280, logicalDpiY()));
+    ajustarTamano();
+}
+
+void frm_configPath::explicar(const QString& texto) {
+    lbl_explicacion_->setText(texto);
+    lbl_explicacion_->setVisible(true);
+    ajustarTamano();
+}
+
+// The designed size, or what the controls and the caption need when that is
+// more: a long caption is an instruction the user must read whole.
+void frm_configPath::ajustarTamano() {
+    QSize tamano(core::twips::aPixeles(6075, logicalDpiX()),
+                 core::twips::aPixeles(2280, logicalDpiY()));
+    tamano.setWidth(std::max(tamano.width(), core::ui::anchoParaTitulo(*this)));
+    tamano = tamano.expandedTo(minimumSizeHint());
+    if (layout()->hasHeightForWidth()) {
+        tamano.setHeight(std::max(tamano.height(), layout()->totalHeightForWidth(tamano.width())));
+    }
+    // Inside the main window the frame around the dialog grows with it.
+    if (auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        marco->resize(marco->size() + (tamano - size()));
+    } else {
+        resize(tamano);
+    }
+}
+
+void frm_configPath::changeEvent(QEvent* evento) {
+    QWidget::changeEvent(evento);
+    if (evento->type() == QEvent::WindowTitleChange && lbl_explicacion_ != nullptr) {
+        ajustarTamano();
+    }
 }
 
 QPushButton* frm_configPath::fila(int numero, const char* etiqueta, QLineEdit* caja,
@@ -79,7 +118,7 @@ QPushButton* frm_configPath::fila(int numero, const char* etiqueta, QLineEdit* c
 }
 
 void frm_configPath::cmd_grabar_Click() {
-    core::Archivo_Ini ini(ctx_.carpeta);
+    core::Archivo_Ini ini(ctx_.carpetaConfiguracion);
     ini.RutaMarc = txt_marc->text().toStdString();
     ini.RutaPresta = txt_presta->text().toStdString();
     ini.RutaUsua = txt_usua->text().toStdString();

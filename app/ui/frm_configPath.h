@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -22,7 +23,15 @@ class frm_configPath : public QWidget {
 public:
     frm_configPath(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
+    // Shows `texto` above the paths (lbl_explicacion), for a start-up that
+    // lands here: what to do first, or which path failed.
+    void explicar(const QString& texto);
+
+protected:
+    void changeEvent(QEvent* evento) override;
+
 private:
+    QLabel* lbl_explicacion_ = nullptr;
     QLineEdit* txt_presta;
     QLineEdit* txt_usua;
     QLineEdit* txt_marc;
@@ -36,6 +45,7 @@ private:
                       const char* tituloBusqueda);
     void cmd_grabar_Click();
     void cerrar();
+    void ajustarTamano();
 
     store::Contexto& ctx_;
     core::ui::Dialogos& dialogos_;

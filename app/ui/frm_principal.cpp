@@ -19,6 +19,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QProgressDialog>
+#include <QSettings>
+
+#include <algorithm>
+#include <chrono>
+#include <future>
 
 namespace app::ui {
 
@@ -80,6 +86,9 @@ frm_principal::frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     setObjectName("frm_principal");
     setWindowTitle("Estadisticas Sistema de Préstamos");
     area_->setObjectName("area");
+    // A child larger than the area, or moved past its edge, stays reachable.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     resize(900, 650);
 
@@ -135,11 +144,7 @@ void frm_principal::conectarComandos() {
     connect(a.mnu_mosaico, &QAction::triggered, this, &frm_principal::mosaico);
     connect(ventana_, &QMenu::aboutToShow, this, &frm_principal::listarVentanas);
     connect(a.mnu_recargar, &QAction::triggered, this, &frm_principal::recargaPedida);
-    connect(a.mnu_acerca_de, &QAction::triggered, this, [this] {
-        auto* acerca = new frmAbout(dialogos_);
-        acerca->setAttribute(Qt::WA_DeleteOnClose);
-        acerca->show();
-    });
+    connect(a.mnu_acerca_de, &QAction::triggered, this, &frm_principal::acercaDe);
     connect(a.mnu_ayuda, &QAction::triggered, this, &frm_principal::ayuda);
 }
 
@@ -163,8 +168,37 @@ void frm_principal::activarMenus(bool activos) {
     }
 }
 
+// One about box: a second choice brings the open one forward.
+void frm_principal::acercaDe() {
+    if (!acercaDe_) {
+        acercaDe_ = new frmAbout(dialogos_, this);
+        acercaDe_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    acercaDe_->show();
+    acercaDe_->raise();
+    acercaDe_->activateWindow();
+}
+
+QString frm_principal::rutaEstadoVentana() const {
+    return QString::fromStdString(ctx_.carpetaConfiguracion) + "/ventana.ini";
+}
+
+void frm_principal::mostrar() {
+    if (isVisible()) {
+        return;
+    }
+    const QSettings estado(rutaEstadoVentana(), QSettings::IniFormat);
+    if (restoreGeometry(estado.value("geometria").toByteArray())) {
+        show();
+    } else {
+        showMaximized();
+    }
+}
+
 QMdiSubWindow* frm_principal::agregarHija(QWidget* hija) {
     hija->setAttribute(Qt::WA_DeleteOnClose);
+    const QMdiSubWindow* activa = area_->activeSubWindow();
+    const bool maximizada = activa != nullptr && activa->isMaximized();
     // Windows laid out in twips set their size themselves; keep it in the frame.
     const bool conTamano = hija->testAttribute(Qt::WA_Resized);
     const QSize tamano = hija->size();
@@ -173,33 +207,74 @@ QMdiSubWindow* frm_principal::agregarHija(QWidget* hija) {
     // A child that closes itself (Cancelar, Grabar) takes its frame along.
     connect(hija, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
     hija->show();
-    if (conTamano && hija->size() != tamano) {
+    // The area shows a child maximized by itself when the active one is.
+    if (conTamano && hija->size() != tamano && !sub->isMaximized()) {
         sub->resize(sub->size() + (tamano - hija->size()));
+    }
+    if (maximizada) {
+        sub->showMaximized();
+    } else {
+        dentroDelArea(sub);
     }
     area_->setActiveSubWindow(sub);
     return sub;
 }
 
+void frm_principal::traerAlFrente(QMdiSubWindow* sub) {
+    if (sub->isMinimized()) {
+        sub->showNormal();
+    }
+    area_->setActiveSubWindow(sub);
+}
+
+void frm_principal::dentroDelArea(QMdiSubWindow* sub) {
+    const QSize zona = area_->viewport()->size();
+    if (zona.isEmpty()) {
+        return;
+    }
+    const QSize tamano = sub->size().boundedTo(zona).expandedTo(sub->minimumSize());
+    const int x = std::clamp(sub->x(), 0, std::max(0, zona.width() - tamano.width()));
+    const int y = std::clamp(sub->y(), 0, std::max(0, zona.height() - tamano.height()));
+    sub->setGeometry(x, y, tamano.width(), tamano.height());
+}
+
 void frm_principal::cascada() {
     area_->cascadeSubWindows();
+    // The cascade sizes each window as it would like to be; past the area's
+    // edge it is cut down, never below its minimum.
+    const QSize zona = area_->viewport()->size();
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        if (sub->isVisible() && !sub->isMinimized()) {
+            const QSize libre(zona.width() - sub->x(), zona.height() - sub->y());
+            sub->resize(sub->size().boundedTo(libre).expandedTo(sub->minimumSize()));
+        }
+    }
 }
 
 void frm_principal::mosaico() {
-    // Tiled horizontally: one above the other, each the full width.
+    // Tiled horizontally: one above the other, each the full width; when
+    // they would be lower than their minimum, in as many columns as needed.
     QList<QMdiSubWindow*> visibles;
+    int altoMinimo = 1;
     for (QMdiSubWindow* sub : area_->subWindowList()) {
         if (sub->isVisible() && !sub->isMinimized()) {
             visibles << sub;
+            altoMinimo = std::max(altoMinimo,
+                                  sub->minimumSizeHint().expandedTo(sub->minimumSize()).height());
         }
     }
     if (visibles.isEmpty()) {
         return;
     }
     const QRect zona = area_->viewport()->rect();
-    const int alto = zona.height() / static_cast<int>(visibles.size());
-    for (int i = 0; i < visibles.size(); ++i) {
+    const int n = static_cast<int>(visibles.size());
+    const int filas = std::clamp(zona.height() / altoMinimo, 1, n);
+    const int columnas = (n + filas - 1) / filas;
+    const int alto = zona.height() / filas;
+    const int ancho = zona.width() / columnas;
+    for (int i = 0; i < n; ++i) {
         visibles[i]->showNormal();
-        visibles[i]->setGeometry(0, i * alto, zona.width(), alto);
+        visibles[i]->setGeometry((i / filas) * ancho, (i % filas) * alto, ancho, alto);
     }
 }
 
@@ -220,11 +295,11 @@ void frm_principal::listarVentanas() {
 }
 
 void frm_principal::archivoDeAyuda() {
-    app::ui::archivoDeAyuda(ctx_.carpeta, dialogos_);
+    app::ui::archivoDeAyuda(ctx_.carpetaConfiguracion, dialogos_);
 }
 
 void frm_principal::ayuda() {
-    app::ui::ejecutarAyuda(ctx_.carpeta, dialogos_);
+    app::ui::ejecutarAyuda(ctx_.carpetaConfiguracion, dialogos_);
 }
 
 void frm_principal::leerExportacion() {
@@ -244,15 +319,36 @@ void frm_principal::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
-    {
-        const core::ui::CursorOcupado ocupado;
-        if (const std::optional<core::Error> error = store::CompactarBase(ctx_)) {
-            core::ui::mostrarError(dialogos_, *error, core::ui::EstiloError::TituloError);
-        }
-    }
+    QSettings estado(rutaEstadoVentana(), QSettings::IniFormat);
+    estado.setValue("geometria", saveGeometry());
+    compactarMostrandoEspera();
     evento->accept();
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
+}
+
+// Compacting a large store takes a while: it runs beside the window, which
+// says so and keeps painting, while the user's input waits.
+void frm_principal::compactarMostrandoEspera() {
+    std::optional<core::Error> error;
+    {
+        const core::ui::CursorOcupado ocupado;
+        QProgressDialog espera("Compactando la base de datos...", QString(), 0, 0, this);
+        espera.setObjectName("frm_espera");
+        espera.setWindowTitle("Salir");
+        espera.setWindowModality(Qt::ApplicationModal);
+        espera.setMinimumDuration(0);
+        espera.show();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        auto tarea = std::async(std::launch::async, [this] { return store::CompactarBase(ctx_); });
+        while (tarea.wait_for(std::chrono::milliseconds(30)) != std::future_status::ready) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        error = tarea.get();
+    }
+    if (error) {
+        core::ui::mostrarError(dialogos_, *error, core::ui::EstiloError::TituloError);
+    }
 }
 
 } // namespace app::ui

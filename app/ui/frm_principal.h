@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 
 class QAction;
 class QMenu;
@@ -60,6 +61,9 @@ public:
 
     frm_principal(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent = nullptr);
 
+    // Shows the frame as the user left it last time, maximized the first
+    // time; a frame already shown stays as it is.
+    void mostrar();
     // Switches "Usuarios", "Libros", "Informes", "Exportar" and "Ventana" on or off.
     void activarMenus(bool activos);
     QMdiArea* area() const { return area_; }
@@ -79,8 +83,7 @@ public:
     template <typename W, typename... Args> W* mostrarUnica(Args&&... args) {
         for (QMdiSubWindow* sub : area_->subWindowList()) {
             if (auto* w = qobject_cast<W*>(sub->widget())) {
-                sub->showNormal();
-                area_->setActiveSubWindow(sub);
+                traerAlFrente(sub);
                 return w;
             }
         }
@@ -88,8 +91,12 @@ public:
         agregarHija(w);
         return w;
     }
-    // Shows a new child window inside the frame.
+    // Shows a new child window inside the frame: wholly inside the area, or
+    // maximized when the active one is.
     QMdiSubWindow* agregarHija(QWidget* hija);
+    // Activates an open child; a minimized one comes back, a maximized one
+    // stays maximized.
+    void traerAlFrente(QMdiSubWindow* sub);
 
     void cascada();
     void mosaico();
@@ -103,6 +110,12 @@ protected:
 
 private:
     void crearMenus();
+    void acercaDe();
+    void compactarMostrandoEspera();
+    // Moves a child into the area's visible part and shrinks it to the area
+    // if it is larger, down to its minimum size.
+    void dentroDelArea(QMdiSubWindow* sub);
+    QString rutaEstadoVentana() const;
     void conectarComandos();
     QMenu* menu(const char* nombre, const QString& titulo);
     QAction* comando(QMenu* menu, const char* nombre, const QString& titulo);
@@ -117,6 +130,7 @@ private:
     Acciones acciones_{};
     QMenu* ventana_ = nullptr;
     QList<QAction*> listaVentanas_;
+    QPointer<QWidget> acercaDe_;
 };
 
 } // namespace app::ui

@@ -1,29 +1,27 @@
 #include "app/ui/aplicacion.h"
 #include "app/ui/arranque.h"
 #include "app/ui/frm_principal.h"
+#include "app/ui/inicio_programa.h"
+#include "core/carpetas.h"
+#include "core/error.h"
 #include "core/reloj.h"
 #include "core/ui/dialogos_qt.h"
-
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include "core/ui/mostrar_error.h"
 
 int main(int argc, char** argv) {
     app::ui::Aplicacion app(argc, argv);
-    QApplication::setApplicationName("Estadisticas");
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
-
-    // Qt's own buttons and dialogs in Spanish.
-    QTranslator traductor;
-    if (traductor.load(QLocale(QLocale::Spanish), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&traductor);
+    app::ui::prepararPrograma(app);
+    core::ui::DialogosQt dialogos;
+    std::optional<core::Carpetas> carpetas;
+    try {
+        carpetas = core::carpetasDelPrograma(app::ui::opcionCarpeta(app));
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos, e, core::ui::EstiloError::TituloError);
+        return 1;
     }
 
     core::Reloj reloj;
-    core::ui::DialogosQt dialogos;
-    app::ui::Arranque arranque(QCoreApplication::applicationDirPath().toStdString(), reloj,
-                               dialogos);
+    app::ui::Arranque arranque(*carpetas, reloj, dialogos);
     QObject::connect(&arranque, &app::ui::Arranque::salidaPedida, &app, &QCoreApplication::exit);
     dialogos.fijarPadre(&arranque.principal());
     app.fijarDialogos(dialogos);

@@ -91,15 +91,18 @@ int medirLista(const std::vector<std::string>& args) {
     store::Contexto& ctx = almacen.ctx;
     double crecimiento = 0;
     std::size_t filas = 0;
+    std::size_t bytes = 0;
     cronometrar("lista", veces(args, 1), [&] {
         const double antes = residenteMB();
         const reports::Grilla grilla =
             reports::GrillaDeConsulta(ctx, sentenciaListaCompleta(), reports::ColumnasPrestamos());
         crecimiento = std::max(crecimiento, residenteMB() - antes);
         filas = static_cast<std::size_t>(grilla.filas());
+        bytes = grilla.bytesOcupados();
     });
     anotar("lista_filas", static_cast<double>(filas));
     anotar("lista_crecimiento_mb", crecimiento);
+    anotar("lista_grilla_mb", static_cast<double>(bytes) / (1024.0 * 1024.0));
     anotar("lista_pico_mb", picoResidenteMB());
     return 0;
 }

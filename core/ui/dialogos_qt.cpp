@@ -1,8 +1,15 @@
 #include "core/ui/dialogos_qt.h"
 
+#include "core/ui/tamano_ventana.h"
+
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -32,7 +39,46 @@ QMessageBox::Icon iconoQt(Dialogos::Icono icono) {
     return QMessageBox::NoIcon;
 }
 
+// The file list's date column as the program writes dates, whatever the
+// session's locale says (the file system model asks the system's).
+class FechasEnEspanol : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& indice, int rol) const override {
+        constexpr int ColumnaFecha = 3;
+        const auto* archivos = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (rol != Qt::DisplayRole || indice.column() != ColumnaFecha || archivos == nullptr) {
+            return QIdentityProxyModel::data(indice, rol);
+        }
+        return QLocale().toString(archivos->lastModified(mapToSource(indice)), "d MMM yyyy HH:mm");
+    }
+};
+
 } // namespace
+
+void prepararMensaje(QMessageBox& caja) {
+    // A question answered by Enter is answered No: nothing happens by mistake.
+    if (QAbstractButton* no = caja.button(QMessageBox::No)) {
+        caja.setDefaultButton(QMessageBox::No);
+        caja.setEscapeButton(no);
+    }
+    // Wide enough for its title: the box sizes itself to its text alone.
+    if (auto* rejilla = qobject_cast<QGridLayout*>(caja.layout())) {
+        rejilla->addItem(new QSpacerItem(anchoParaTitulo(caja), 0, QSizePolicy::Minimum),
+                         rejilla->rowCount(), 0, 1, rejilla->columnCount());
+    }
+}
+
+void prepararDialogoArchivo(QFileDialog& dialogo) {
+    // Qt's own dialog, in Spanish like the rest of the program; a desktop's
+    // native one would follow the session's language instead.
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    dialogo.setProxyModel(new FechasEnEspanol(&dialogo));
+    // Room for the size, type and date columns whole.
+    dialogo.resize(dialogo.sizeHint().expandedTo(QSize(820, 480)));
+}
 
 QString filtroQt(const std::string& filtro) {
     const QStringList partes = q(filtro).split('|');
@@ -59,6 +105,7 @@ Dialogos::Respuesta DialogosQt::mensaje(const std::string& texto, const std::str
     QMessageBox caja(
         iconoQt(icono), titulo.empty() ? QCoreApplication::applicationName() : q(titulo), q(texto),
         botones == Botones::SiNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, padre_);
+    prepararMensaje(caja);
     const int r = caja.exec();
     if (botones == Botones::SiNo) {
         return r == QMessageBox::Yes ? Respuesta::Si : Respuesta::No;
@@ -80,8 +127,12 @@ std::optional<std::string> DialogosQt::entrada(const std::string& pregunta,
 
 std::string DialogosQt::abrirArchivo(const std::string& titulo, const std::string& filtro,
                                      const std::string& inicial) {
-    return QFileDialog::getOpenFileName(padre_, q(titulo), q(inicial), filtroQt(filtro))
-        .toStdString();
+    QFileDialog dialogo(padre_, q(titulo), q(inicial), filtroQt(filtro));
+    prepararDialogoArchivo(dialogo);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialogo.selectedFiles().front().toStdString();
 }
 
 bool DialogosQt::elegirImpresora(QPrinter& impresora) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 namespace core::ui {
@@ -25,6 +27,13 @@ public:
 private:
     QWidget* padre_;
 };
+
+// A message box as the program shows it: a question defaults to No, and the
+// box is wide enough for its title.
+void prepararMensaje(QMessageBox& caja);
+// The open-file dialog as the program shows it: Qt's own, in Spanish, its
+// dates written as the program writes them.
+void prepararDialogoArchivo(QFileDialog& dialogo);
 
 // "Desc|*.mst|Desc|*.*" as a Qt file-dialog filter; on Linux a lower-case
 // extension pattern also shows its upper-case files.

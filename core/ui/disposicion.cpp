@@ -4,6 +4,9 @@
 #include "core/twips.h"
 
 #include <QEvent>
+#include <QRect>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace core::ui {
@@ -16,15 +19,35 @@ Rectangulo ubicar(const Ubicacion& u, int anchoVentana, int altoVentana) {
     if (u.alto) {
         r.alto = u.alto->medida(altoVentana);
     }
+    if (u.arriba) {
+        r.arriba = u.arriba->medida(altoVentana);
+    }
     return r;
 }
 
-Disposicion::Disposicion(QWidget& ventana, const std::vector<Ubicacion>& tabla)
-    : QObject(&ventana), ventana_(ventana) {
+Disposicion::Disposicion(QWidget& ventana, const std::vector<Ubicacion>& tabla, QWidget* pagina)
+    : QObject(&ventana), ventana_(ventana), pagina_(pagina) {
     for (const Ubicacion& u : tabla) {
         agregar(u);
     }
     ventana_.installEventFilter(this);
+}
+
+// The page holds every control with the left margin repeated on the right
+// and the top one below.
+void Disposicion::abarcarControles() {
+    if (!pagina_) {
+        return;
+    }
+    QRect todos;
+    for (const Control& c : controles_) {
+        if (c.widget && c.widget->parentWidget() == pagina_) {
+            todos |= c.widget->geometry();
+        }
+    }
+    if (todos.isValid()) {
+        pagina_->setMinimumSize(todos.right() + 1 + todos.left(), todos.bottom() + 1 + todos.top());
+    }
 }
 
 void Disposicion::agregar(const Ubicacion& u) {
@@ -37,6 +60,7 @@ void Disposicion::agregar(const Ubicacion& u) {
     }
     colocar(*hallados.front(), u.diseno);
     controles_.push_back({u, hallados.front()});
+    abarcarControles();
 }
 
 void Disposicion::colocar(QWidget& widget, const Rectangulo& r) const {
@@ -54,6 +78,7 @@ void Disposicion::seguirVentana() {
             colocar(*c.widget, ubicar(c.ubicacion, ancho, alto));
         }
     }
+    abarcarControles();
 }
 
 bool Disposicion::eventFilter(QObject* objeto, QEvent* evento) {
@@ -61,6 +86,20 @@ bool Disposicion::eventFilter(QObject* objeto, QEvent* evento) {
         seguirVentana();
     }
     return QObject::eventFilter(objeto, evento);
+}
+
+QWidget* paginaDesplazable(QWidget& ventana) {
+    auto* desplazable = new QScrollArea(&ventana);
+    desplazable->setObjectName("desplazable");
+    desplazable->setFrameShape(QFrame::NoFrame);
+    desplazable->setWidgetResizable(true);
+    auto* pagina = new QWidget;
+    pagina->setObjectName("pagina");
+    desplazable->setWidget(pagina);
+    auto* marco = new QVBoxLayout(&ventana);
+    marco->setContentsMargins(0, 0, 0, 0);
+    marco->addWidget(desplazable);
+    return pagina;
 }
 
 } // namespace core::ui

@@ -34,12 +34,14 @@ struct Rectangulo {
 
 // One row of a window's layout table: the control's objectName, its place as
 // designed and how its width and height follow the window. A side without a
-// rule keeps its designed size; the position never moves.
+// rule keeps its designed size; the top moves only by its own rule (a
+// control under something that grows), the left never.
 struct Ubicacion {
     std::string nombre;
     Rectangulo diseno;
     std::optional<Crecimiento> ancho = std::nullopt;
     std::optional<Crecimiento> alto = std::nullopt;
+    std::optional<Crecimiento> arriba = std::nullopt;
 };
 
 // Where the row puts its control in a window of the given size, all in twips.
@@ -52,8 +54,10 @@ class Disposicion : public QObject {
     Q_OBJECT
 public:
     // Puts each control at its designed place. Throws Error 91 when a name is
-    // not the objectName of exactly one control inside the window.
-    Disposicion(QWidget& ventana, const std::vector<Ubicacion>& tabla);
+    // not the objectName of exactly one control inside the window. The sizes
+    // follow the window's; with a `pagina`, the controls sit on it and it
+    // grows to hold them all.
+    Disposicion(QWidget& ventana, const std::vector<Ubicacion>& tabla, QWidget* pagina = nullptr);
 
     // One more row, for a control made after the table; placed at once.
     void agregar(const Ubicacion& ubicacion);
@@ -68,9 +72,17 @@ private:
     };
     void colocar(QWidget& widget, const Rectangulo& r) const;
     void seguirVentana();
+    void abarcarControles();
 
     QWidget& ventana_;
+    QPointer<QWidget> pagina_;
     std::vector<Control> controles_;
 };
+
+// The page a window's twips-placed controls sit on, inside a scroll area
+// that fills the window. Create the controls on the page and hand it to the
+// window's Disposicion, which keeps it as large as what it places: a window
+// smaller than its controls scrolls instead of cutting them.
+QWidget* paginaDesplazable(QWidget& ventana);
 
 } // namespace core::ui

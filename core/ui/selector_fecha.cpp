@@ -1,5 +1,7 @@
 #include "core/ui/selector_fecha.h"
 
+#include "core/ui/rueda_con_foco.h"
+
 #include <QCheckBox>
 #include <QDateEdit>
 
@@ -23,6 +25,7 @@ QDateEdit* crearSelectorFecha(const char* nombre, Fecha fecha, QCheckBox* casill
     selector->setCalendarPopup(true);
     selector->setDisplayFormat("dd/MM/yyyy");
     selector->setEnabled(casilla->isChecked());
+    ruedaSoloConFoco(selector);
     QObject::connect(casilla, &QCheckBox::toggled, selector, &QWidget::setEnabled);
     return selector;
 }

@@ -60,7 +60,7 @@ ResultadoCarga CargarDatos(store::Contexto& ctx, const AvisoCarga& aviso) {
     ResultadoCarga resultado;
     try {
         progreso.valor(0);
-        ctx.ArchivoIni = std::make_unique<core::Archivo_Ini>(ctx.carpeta);
+        ctx.ArchivoIni = std::make_unique<core::Archivo_Ini>(ctx.carpetaConfiguracion);
         ctx.ArchivoIni->Cargar("LINK");
         Ejecutar(ctx, isis, progreso, resultado);
     } catch (const core::Error& e) {

@@ -2,6 +2,7 @@
 
 #include "core/ui/selector_fecha.h"
 #include "reports/listas_clasificacion.h"
+#include "reports/ui/lista_filtro.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,19 +16,6 @@ namespace reports::ui {
 
 namespace {
 
-QComboBox* lista(QWidget* padre, const char* nombre, const std::vector<std::string>& items) {
-    auto* combo = new QComboBox(padre);
-    combo->setObjectName(nombre);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    for (const std::string& item : items) {
-        combo->addItem(QString::fromStdString(item));
-    }
-    combo->setCurrentIndex(-1);
-    combo->setEditText("TODOS");
-    return combo;
-}
-
 QCheckBox* casilla(QWidget* padre, const char* nombre, const char* texto) {
     auto* c = new QCheckBox(texto, padre);
     c->setObjectName(nombre);
@@ -37,9 +25,9 @@ QCheckBox* casilla(QWidget* padre, const char* nombre, const char* texto) {
 } // namespace
 
 ControlesFiltro::ControlesFiltro(QWidget* padre, core::Fecha fecha)
-    : cmb_tipousu(lista(padre, "cmb_tipousu", listas::TiposUsuario())),
-      cmb_grado(lista(padre, "cmb_grado", listas::Grados())),
-      cmb_tematica(lista(padre, "cmb_tematica", listas::Tematicas())),
+    : cmb_tipousu(new ListaFiltro("cmb_tipousu", listas::TiposUsuario(), padre)),
+      cmb_grado(new ListaFiltro("cmb_grado", listas::Grados(), padre)),
+      cmb_tematica(new ListaFiltro("cmb_tematica", listas::Tematicas(), padre)),
       chk_desde(casilla(padre, "chk_desde", "desde")),
       DTP_desde(core::ui::crearSelectorFecha("DTP_desde", fecha, chk_desde, padre)),
       chk_hasta(casilla(padre, "chk_hasta", "hasta")),

@@ -9,6 +9,7 @@ constexpr int AnchoInicial = AnchoQueSigue.minimo; // of what follows the width
 } // namespace
 
 std::vector<core::ui::Ubicacion> UbicacionesVentanaGrilla(const DisenoVentanaGrilla& d) {
+    const int arribaFilas = d.arribaGrilla + d.altoGrillaQueSigue.minimo + 45;
     return {
         {"Frame1", {Margen, 120, 11475, d.altoMarco}},
         {"lbl_tipousu", {3760, 360, 760, 285}},
@@ -29,6 +30,12 @@ std::vector<core::ui::Ubicacion> UbicacionesVentanaGrilla(const DisenoVentanaGri
          {Margen, d.arribaGrilla, AnchoInicial, d.altoGrilla},
          AnchoQueSigue,
          d.altoGrillaQueSigue},
+        // The row count just under the grid, wherever the grid ends.
+        {"lbl_filas",
+         {Margen, arribaFilas, AnchoInicial, 255},
+         AnchoQueSigue,
+         std::nullopt,
+         altoQueSigue(arribaFilas, AltoVentanas - arribaFilas)},
     };
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/ui/disposicion.h"
 
+#include <QSize>
+
 #include <limits>
 #include <string>
 #include <vector>
@@ -34,6 +36,11 @@ struct DisenoVentanaGrilla {
     int altoGrilla;
     core::ui::Crecimiento altoGrillaQueSigue;
 };
+
+// The smallest a report window gets, in twips (width, height): the filter
+// frame's left part and a few rows of its grid or its chart; the rest
+// scrolls.
+inline constexpr QSize MinimoVentanas{6000, 4200};
 
 // The loan list: a frame of four rows.
 inline constexpr DisenoVentanaGrilla DisenoLista{1935, 2160, 5775, altoQueSigue(5595, 2880)};

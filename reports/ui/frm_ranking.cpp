@@ -5,6 +5,7 @@
 #include "core/twips.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/disposicion.h"
+#include "core/ui/icono_boton.h"
 #include "core/ui/mostrar_error.h"
 #include "reports/ui/disenos.h"
 #include "reports/ui/fabrica_grafico.h"
@@ -33,18 +34,21 @@ namespace reports::ui {
 
 frm_ranking::frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
     // Both pickers start on today; no ranking is computed until a choice.
-    : QWidget(parent), ctx_(ctx), dialogos_(dialogos), filtros_(this, ctx.reloj.hoy()) {
+    : QWidget(parent), ctx_(ctx), dialogos_(dialogos), pagina_(core::ui::paginaDesplazable(*this)),
+      filtros_(pagina_, ctx.reloj.hoy()) {
     setObjectName("frm_ranking");
     setWindowTitle("Ranking");
     crearControles();
     conectar();
-    new core::ui::Disposicion(*this, UbicacionesRanking());
+    new core::ui::Disposicion(*this, UbicacionesRanking(), pagina_);
+    setMinimumSize(core::twips::aPixeles(MinimoVentanas.width(), logicalDpiX()),
+                   core::twips::aPixeles(MinimoVentanas.height(), logicalDpiY()));
     resize(sizeHint());
 }
 
 frm_ranking::~frm_ranking() {
-    // The controls still signal while the base class takes them down (a list
-    // box losing the focus reports a choice); this window no longer listens.
+    // The controls may still signal while the base class takes them down
+    // (focus moving as they go); this window no longer listens.
     for (QObject* hijo : findChildren<QObject*>()) {
         hijo->disconnect(this);
     }
@@ -56,7 +60,7 @@ QSize frm_ranking::sizeHint() const {
 }
 
 QGroupBox* frm_ranking::marco(const char* nombre, const char* titulo) {
-    auto* m = new QGroupBox(QString::fromUtf8(titulo), this);
+    auto* m = new QGroupBox(QString::fromUtf8(titulo), pagina_);
     m->setObjectName(nombre);
     auto* rejilla = new QGridLayout(m);
     rejilla->setContentsMargins(4, 2, 4, 2);
@@ -64,22 +68,16 @@ QGroupBox* frm_ranking::marco(const char* nombre, const char* titulo) {
     return m;
 }
 
-QPushButton* frm_ranking::botonImagen(const char* nombre, const char* icono,
-                                      const char* alternativo, const char* ayuda) {
+QPushButton* frm_ranking::botonImagen(const char* nombre, const char* icono, const char* ayuda) {
     auto* b = new QPushButton(marcoGrafico_);
     b->setObjectName(nombre);
-    const QIcon imagen = QIcon::fromTheme(icono);
-    if (imagen.isNull()) {
-        b->setText(QString::fromUtf8(alternativo));
-    } else {
-        b->setIcon(imagen);
-    }
+    b->setIcon(core::ui::iconoBoton(icono));
     b->setToolTip(QString::fromUtf8(ayuda));
     return b;
 }
 
 void frm_ranking::crearControles() {
-    TextLista = new QPlainTextEdit(this);
+    TextLista = new QPlainTextEdit(pagina_);
     TextLista->setObjectName("TextLista");
     TextLista->setReadOnly(true);
     TextLista->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -136,10 +134,9 @@ void frm_ranking::crearControles() {
     txt_barras->installEventFilter(this);
     cmd_porcentual = new QPushButton("%", marcoGrafico_);
     cmd_porcentual->setObjectName("cmd_porcentual");
-    cmd_Vgrafico =
-        botonImagen("cmd_Vgrafico", "view-statistics", "Tipo", "Cambiar el tipo de gráfico");
-    cmd_copy = botonImagen("cmd_copy", "edit-copy", "Copiar", "Copiar al portapapeles");
-    cmd_print = botonImagen("cmd_print", "document-print", "Imprimir", "Imprimir");
+    cmd_Vgrafico = botonImagen("cmd_Vgrafico", "grafico", "Cambiar el tipo de gráfico");
+    cmd_copy = botonImagen("cmd_copy", "copiar", "Copiar al portapapeles");
+    cmd_print = botonImagen("cmd_print", "imprimir", "Imprimir");
     rejilla->addWidget(new QLabel("Barras", marcoGrafico_), 0, 0);
     rejilla->addWidget(txt_barras, 0, 1);
     rejilla->addWidget(cmd_porcentual, 1, 0);
@@ -147,9 +144,9 @@ void frm_ranking::crearControles() {
     rejilla->addWidget(cmd_copy, 2, 0);
     rejilla->addWidget(cmd_print, 2, 1);
 
-    lbl_descipcionBarras = new QLabel(this);
+    lbl_descipcionBarras = new QLabel(pagina_);
     lbl_descipcionBarras->setObjectName("lbl_descipcionBarras");
-    char_socios = CrearVistaGrafico(this);
+    char_socios = CrearVistaGrafico(pagina_);
 }
 
 void frm_ranking::conectar() {

@@ -56,8 +56,7 @@ private:
     void crearControles();
     void conectar();
     QGroupBox* marco(const char* nombre, const char* titulo);
-    QPushButton* botonImagen(const char* nombre, const char* icono, const char* alternativo,
-                             const char* ayuda);
+    QPushButton* botonImagen(const char* nombre, const char* icono, const char* ayuda);
 
     ranking::Casillas casillas() const;
     void mostrarCasillas(const ranking::Casillas& casillas);
@@ -73,6 +72,7 @@ private:
 
     store::Contexto& ctx_;
     core::ui::Dialogos& dialogos_;
+    QWidget* pagina_; // what scrolls when the window is smaller than its design
     ControlesFiltro filtros_;
     QButtonGroup* opt_agrupar = nullptr;
     QButtonGroup* chk_mostrar = nullptr;

@@ -2,6 +2,14 @@
 
 #include <utility>
 
+namespace {
+
+QString aQString(std::string_view texto) {
+    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
+}
+
+} // namespace
+
 namespace reports::ui {
 
 void ModeloGrilla::reemplazar(Grilla nueva) {
@@ -22,7 +30,7 @@ QVariant ModeloGrilla::data(const QModelIndex& indice, int rol) const {
     if (rol != Qt::DisplayRole || !indice.isValid()) {
         return {};
     }
-    return QString::fromStdString(grilla_.texto(indice.row() + 1, indice.column() + 1));
+    return aQString(grilla_.texto(indice.row() + 1, indice.column() + 1));
 }
 
 QVariant ModeloGrilla::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
@@ -30,9 +38,9 @@ QVariant ModeloGrilla::headerData(int seccion, Qt::Orientation orientacion, int 
         return {};
     }
     if (orientacion == Qt::Horizontal) {
-        return QString::fromStdString(grilla_.texto(0, seccion + 1));
+        return aQString(grilla_.texto(0, seccion + 1));
     }
-    return QString::fromStdString(grilla_.texto(seccion + 1, 0));
+    return aQString(grilla_.texto(seccion + 1, 0));
 }
 
 } // namespace reports::ui

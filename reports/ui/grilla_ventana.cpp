@@ -6,6 +6,7 @@
 #include "core/ui/cursor_ocupado.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/disposicion.h"
+#include "core/ui/icono_boton.h"
 #include "core/ui/mostrar_error.h"
 #include "reports/ui/disenos.h"
 #include "reports/ui/grilla_modelo.h"
@@ -23,8 +24,11 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStyle>
+#include <QScrollBar>
 #include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace reports::ui {
 
@@ -32,28 +36,31 @@ namespace {
 
 // The printed table's origin on the page.
 constexpr double OrigenImpresion = 400;
+// How wide, in twips, a column may grow to show its contents.
+constexpr int AnchoMaximoPorContenido = 4500;
 
 } // namespace
 
 VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                              const std::vector<ColumnaGrilla>& columnas,
                              const DisenoVentanaGrilla& diseno, QWidget* padre)
-    : QWidget(padre), ctx_(ctx), dialogos_(dialogos), Frame1(new QGroupBox("Filtrar datos", this)),
-      filtros_(Frame1, ctx.reloj.hoy()), columnas_(columnas), modelo_(new ModeloGrilla(this)) {
+    : QWidget(padre), ctx_(ctx), dialogos_(dialogos), pagina_(core::ui::paginaDesplazable(*this)),
+      Frame1(new QGroupBox("Filtrar datos", pagina_)), filtros_(Frame1, ctx.reloj.hoy()),
+      columnas_(columnas), modelo_(new ModeloGrilla(this)) {
     Frame1->setObjectName("Frame1");
     Frame1->setFont(QFont("Small Fonts", 7));
     etiquetar(filtros_.cmb_tipousu, "Usuario");
     etiquetar(filtros_.cmb_grado, "Grado");
     etiquetar(filtros_.cmb_tematica, "Temática");
 
-    cmd_buscar = boton("cmd_buscar", "Buscar", "edit-find");
-    cmd_copy = boton("cmd_copy", "Copiar al portapapeles", "edit-copy");
-    cmd_print = boton("cmd_print", "Imprimir", "document-print");
-    cmd_reload = boton("cmd_reload", "Limpiar formulario", "edit-clear");
+    cmd_buscar = boton("cmd_buscar", "Buscar", "buscar");
+    cmd_copy = boton("cmd_copy", "Copiar al portapapeles", "copiar");
+    cmd_print = boton("cmd_print", "Imprimir", "imprimir");
+    cmd_reload = boton("cmd_reload", "Limpiar formulario", "limpiar");
     connect(cmd_copy, &QPushButton::clicked, this, &VentanaGrilla::copiar);
     connect(cmd_print, &QPushButton::clicked, this, &VentanaGrilla::imprimir);
 
-    fg_usu = new QTableView(this);
+    fg_usu = new QTableView(pagina_);
     fg_usu->setObjectName("fg_usu");
     fg_usu->setModel(modelo_);
     fg_usu->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -75,8 +82,23 @@ VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                 reordenar();
             });
 
-    disposicion_ = new core::ui::Disposicion(*this, UbicacionesVentanaGrilla(diseno));
-    resize(px(AnchoVentanaGrilla), py(AltoVentanas));
+    lbl_filas = new QLabel(pagina_);
+    lbl_filas->setObjectName("lbl_filas");
+    // An empty result says so over the grid, not as a lone empty row.
+    lbl_sinResultados = new QLabel("Sin resultados", fg_usu->viewport());
+    lbl_sinResultados->setObjectName("lbl_sinResultados");
+    lbl_sinResultados->setAlignment(Qt::AlignCenter);
+    lbl_sinResultados->setVisible(false);
+    auto* centro = new QVBoxLayout(fg_usu->viewport());
+    centro->addWidget(lbl_sinResultados);
+
+    disposicion_ = new core::ui::Disposicion(*this, UbicacionesVentanaGrilla(diseno), pagina_);
+    setMinimumSize(px(MinimoVentanas.width()), py(MinimoVentanas.height()));
+    resize(sizeHint());
+}
+
+QSize VentanaGrilla::sizeHint() const {
+    return {px(AnchoVentanaGrilla), py(AltoVentanas)};
 }
 
 const Grilla& VentanaGrilla::grilla() const {
@@ -101,7 +123,7 @@ QPushButton* VentanaGrilla::boton(const char* nombre, const char* ayuda, const c
     auto* b = new QPushButton(Frame1);
     b->setObjectName(nombre);
     b->setToolTip(ayuda);
-    b->setIcon(QIcon::fromTheme(icono, style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    b->setIcon(core::ui::iconoBoton(icono));
     return b;
 }
 
@@ -167,20 +189,39 @@ void VentanaGrilla::Lista(const std::string& VOrden) {
     }
 }
 
-// Widths in the header and the view's current cell where the run left it.
+// Widths in the header, the row count, and the view's current cell where the
+// run left it, the view itself showing the first row and column.
 void VentanaGrilla::mostrarGrilla() {
     const Grilla& g = modelo_->grilla();
     if (g.columnas() > 0) {
-        fg_usu->verticalHeader()->setFixedWidth(px(g.ancho(0)));
+        fg_usu->verticalHeader()->setFixedWidth(
+            std::max(px(g.ancho(0)), fg_usu->verticalHeader()->sizeHint().width()));
     }
     for (int c = 1; c < g.columnas(); ++c) {
-        fg_usu->horizontalHeader()->resizeSection(c - 1, px(g.ancho(c)));
+        fg_usu->horizontalHeader()->resizeSection(c - 1, anchoColumna(c - 1, px(g.ancho(c))));
     }
+    const int datos = std::max(g.filas() - 2, 0);
+    lbl_filas->setText(g.filas() < 2 ? QString()
+                       : datos == 1  ? QString("1 fila")
+                                     : QString("%1 filas").arg(datos));
+    lbl_sinResultados->setVisible(g.filas() >= 2 && datos == 0);
     if (g.fila() >= 1 && g.columna() >= 1) {
-        const int fila = g.fila();
-        const int columna = g.columna();
-        fg_usu->setCurrentIndex(modelo_->index(fila - 1, columna - 1));
+        // Current as the run left it, without scrolling to it.
+        fg_usu->setAutoScroll(false);
+        fg_usu->setCurrentIndex(modelo_->index(g.fila() - 1, g.columna() - 1));
+        fg_usu->setAutoScroll(true);
     }
+    fg_usu->scrollToTop();
+    fg_usu->horizontalScrollBar()->setValue(0);
+}
+
+// The designed width is the least: a column is widened to show its caption
+// whole and the first rows' texts, up to a limit for long titles.
+int VentanaGrilla::anchoColumna(int seccion, int disenado) const {
+    const int limite = std::max(disenado, px(AnchoMaximoPorContenido));
+    const QAbstractItemView* vista = fg_usu;
+    return std::max({disenado, fg_usu->horizontalHeader()->sectionSizeHint(seccion),
+                     std::min(vista->sizeHintForColumn(seccion), limite)});
 }
 
 // The grid's current cell and selection follow the user's.
@@ -223,6 +264,7 @@ void VentanaGrilla::limpiarPanelYGrilla() {
     vacia.fijarFilas(1);
     vacia.fijarColumnas(1);
     modelo_->reemplazar(std::move(vacia));
+    mostrarGrilla();
     filtros_.chk_desde->setChecked(false);
     filtros_.chk_hasta->setChecked(false);
     filtros_.DTP_desde->setEnabled(false);

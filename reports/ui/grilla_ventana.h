@@ -11,6 +11,7 @@
 #include <vector>
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -42,6 +43,8 @@ public:
     void Lista(const std::string& VOrden);
 
     const Grilla& grilla() const;
+    // The designed size; cascading and tiling start from it.
+    QSize sizeHint() const override;
     // Sets the filter panel without running anything.
     void fijarFiltros(const EstadoFiltros& estado);
 
@@ -89,6 +92,7 @@ protected:
 private:
     void limpiarPanelYGrilla();
     void mostrarGrilla();
+    int anchoColumna(int seccion, int disenado) const;
     void seguirSeleccion();
     void reordenar();
     void imprimir();
@@ -98,6 +102,7 @@ private:
 
     store::Contexto& ctx_;
     core::ui::Dialogos& dialogos_;
+    QWidget* pagina_; // what scrolls when the window is smaller than its design
     QGroupBox* Frame1;
     ControlesFiltro filtros_;
     QPushButton* cmd_buscar;
@@ -105,6 +110,8 @@ private:
     QPushButton* cmd_print;
     QPushButton* cmd_reload;
     QTableView* fg_usu;
+    QLabel* lbl_filas;         // how many rows the run gave
+    QLabel* lbl_sinResultados; // over the grid when it gave none
     std::vector<ColumnaGrilla> columnas_;
     ModeloGrilla* modelo_;
     core::ui::Disposicion* disposicion_;

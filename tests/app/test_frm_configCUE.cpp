@@ -18,27 +18,30 @@
 
 namespace {
 
-TEST(FormatoCUE, SieteYDosCifrasSinCeroInicial) {
+TEST(FormatoCUE, SieteYDosCifrasConCerosInicialesIncluidos) {
     EXPECT_TRUE(core::FormatoCUEValido("1234567", "89"));
-    EXPECT_FALSE(core::FormatoCUEValido("0123456", "89"));
-    EXPECT_FALSE(core::FormatoCUEValido("1234567", "00"));
-    EXPECT_FALSE(core::FormatoCUEValido("1234567", "05"));
+    // Codes of jurisdictions whose number starts with 0 (Buenos Aires is 06).
+    EXPECT_TRUE(core::FormatoCUEValido("0600015", "00"));
+    EXPECT_TRUE(core::FormatoCUEValido("0123456", "89"));
+    EXPECT_TRUE(core::FormatoCUEValido("1234567", "05"));
     EXPECT_FALSE(core::FormatoCUEValido("123456", "89"));
     EXPECT_FALSE(core::FormatoCUEValido("1234567", "8"));
+    EXPECT_FALSE(core::FormatoCUEValido("12345678", "89"));
+    EXPECT_FALSE(core::FormatoCUEValido("1234567", "890"));
     EXPECT_FALSE(core::FormatoCUEValido("12345a7", "89"));
     EXPECT_FALSE(core::FormatoCUEValido("1234567", " 8"));
     EXPECT_FALSE(core::FormatoCUEValido("123456.", "89"));
 }
 
-TEST(FormatoCUE, LaLecturaNumericaAceptaAlgunasFormasNoDecimales) {
-    EXPECT_TRUE(core::FormatoCUEValido("-123456", ".5"));
+TEST(FormatoCUE, SignosPuntosYCifrasNoLatinasSeRechazan) {
+    EXPECT_FALSE(core::FormatoCUEValido("-123456", "89"));
+    EXPECT_FALSE(core::FormatoCUEValido("1234567", ".5"));
     EXPECT_FALSE(core::FormatoCUEValido("+123456", "89"));
     EXPECT_FALSE(core::FormatoCUEValido("1234567", "-0"));
     EXPECT_FALSE(core::FormatoCUEValido("12345.0", "89"));
-    EXPECT_EQ(core::LecturaNumerica("0.50x"), ".5");
-    EXPECT_EQ(core::LecturaNumerica("-007.250"), "-7.25");
-    EXPECT_EQ(core::LecturaNumerica(""), "0");
-    EXPECT_EQ(core::LecturaNumerica("abc"), "0");
+    // Seven characters but not seven bytes of digits: Arabic-Indic digits.
+    EXPECT_FALSE(core::FormatoCUEValido("\u0661234567", "89"));
+    EXPECT_FALSE(core::FormatoCUEValido("", ""));
 }
 
 class FrmConfigCUE : public ::testing::Test, protected prueba::Entorno {
@@ -60,8 +63,14 @@ TEST_F(FrmConfigCUE, SinConfiguracionAbreVacioYGrabaUnCodigoValido) {
         EXPECT_EQ(control<QLabel>(ventana, "Label1")->text(), "CUE");
         EXPECT_EQ(control<QLabel>(ventana, "Label2")->text(), "Provincia");
         EXPECT_EQ(control<QLabel>(ventana, "Label3")->text(), "Ciudad");
-        EXPECT_EQ(ventana.width(), core::twips::aPixeles(5385, ventana.logicalDpiX()));
-        EXPECT_EQ(ventana.height(), core::twips::aPixeles(1635, ventana.logicalDpiY()));
+        // The designed size at least, and room for every control.
+        EXPECT_GE(ventana.width(), core::twips::aPixeles(5385, ventana.logicalDpiX()));
+        EXPECT_GE(ventana.height(), core::twips::aPixeles(1635, ventana.logicalDpiY()));
+        EXPECT_GE(ventana.height(), ventana.minimumSizeHint().height());
+        ventana.show();
+        const QRect grabar = control<QPushButton>(ventana, "cmd_grabar")->geometry();
+        const QRect cancelar = control<QPushButton>(ventana, "cmd_cancelar")->geometry();
+        EXPECT_GE(cancelar.top() - grabar.bottom(), 4); // apart, not touching
         auto* cue1 = control<QLineEdit>(ventana, "txt_CUE1");
         auto* cue2 = control<QLineEdit>(ventana, "txt_CUE2");
         EXPECT_EQ(cue1->text(), "");
@@ -81,7 +90,7 @@ TEST_F(FrmConfigCUE, SinConfiguracionAbreVacioYGrabaUnCodigoValido) {
 TEST_F(FrmConfigCUE, UnCodigoMalFormadoSeRechazaYNoSeGraba) {
     app::ui::frm_configCUE ventana(ctx, dialogos);
     ventana.show();
-    control<QLineEdit>(ventana, "txt_CUE1")->setText("0123456");
+    control<QLineEdit>(ventana, "txt_CUE1")->setText("01234a6");
     control<QLineEdit>(ventana, "txt_CUE2")->setText("89");
     control<QPushButton>(ventana, "cmd_grabar")->click();
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
@@ -89,8 +98,22 @@ TEST_F(FrmConfigCUE, UnCodigoMalFormadoSeRechazaYNoSeGraba) {
     EXPECT_EQ(dialogos.mensajes[0].titulo, "Error");
     EXPECT_EQ(dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
     EXPECT_TRUE(ventana.isVisible());
-    EXPECT_EQ(control<QLineEdit>(ventana, "txt_CUE1")->text(), "0123456");
+    EXPECT_EQ(control<QLineEdit>(ventana, "txt_CUE1")->text(), "01234a6");
     EXPECT_FALSE(std::filesystem::exists(carpeta.archivo("configuracion.ini")));
+}
+
+TEST_F(FrmConfigCUE, UnCodigoConCeroInicialSeGrabaEntero) {
+    {
+        app::ui::frm_configCUE ventana(ctx, dialogos);
+        control<QLineEdit>(ventana, "txt_CUE1")->setText("0600015");
+        control<QLineEdit>(ventana, "txt_CUE2")->setText("00");
+        control<QPushButton>(ventana, "cmd_grabar")->click();
+        EXPECT_TRUE(dialogos.mensajes.empty());
+    }
+    EXPECT_EQ(carpeta.leer("configuracion.ini"), "[Inicio]\nCUE=060001500\n");
+    app::ui::frm_configCUE otra(ctx, dialogos);
+    EXPECT_EQ(control<QLineEdit>(otra, "txt_CUE1")->text(), "0600015");
+    EXPECT_EQ(control<QLineEdit>(otra, "txt_CUE2")->text(), "00");
 }
 
 TEST_F(FrmConfigCUE, UnCodigoLargoSeRepartePorPosiciones) {

@@ -11,9 +11,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -282,4 +284,123 @@ TEST_F(Ventana, CadaHijaAbreConElTamanoDeSuDiseno) {
         EXPECT_GE(sub->widget()->width(), 200) << comando;
         EXPECT_GE(sub->widget()->height(), 80) << comando;
     }
+}
+
+namespace {
+
+bool dentro(const QMdiArea& area, const QMdiSubWindow& sub) {
+    return area.viewport()->rect().contains(sub.geometry());
+}
+
+} // namespace
+
+// At 1024×768 every child opens wholly inside the area, even after a
+// ranking took its place; each one carries the program's icon.
+TEST_F(Ventana, CadaHijaAbreDentroDelAreaConElIconoDelPrograma) {
+    ASSERT_NO_THROW(abrirAlmacen());
+    QApplication::setWindowIcon(QIcon(QPixmap(16, 16)));
+    ventana->resize(1024, 768);
+    ventana->show();
+    for (const char* comando :
+         {"mnu_librosRanking", "mnu_usuariosRetrasados", "mnu_buscarLibros", "mnu_usuariosRanking",
+          "mnu_buscarUsuarios", "mnu_exportar", "mnu_CUE", "mnu_path"}) {
+        accion(comando)->trigger();
+        QMdiSubWindow* sub = ventana->area()->activeSubWindow();
+        ASSERT_NE(sub, nullptr) << comando;
+        EXPECT_TRUE(dentro(*ventana->area(), *sub))
+            << comando << " en " << sub->x() << "," << sub->y() << " " << sub->width() << "x"
+            << sub->height();
+        EXPECT_EQ(sub->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey()) << comando;
+    }
+    EXPECT_EQ(ventana->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+}
+
+// A window opened while another is maximized is maximized too; choosing
+// another list mode keeps the list maximized.
+TEST_F(Ventana, LaMaximizacionSeConserva) {
+    ASSERT_NO_THROW(abrirAlmacen());
+    ventana->resize(1024, 768);
+    ventana->show();
+    accion("mnu_librosPrestados")->trigger();
+    QMdiSubWindow* lista = ventana->area()->activeSubWindow();
+    lista->showMaximized();
+    accion("mnu_buscarLibros")->trigger();
+    QMdiSubWindow* busqueda = ventana->area()->activeSubWindow();
+    ASSERT_NE(busqueda, lista);
+    EXPECT_TRUE(busqueda->isMaximized());
+    QApplication::processEvents();
+    EXPECT_EQ(busqueda->size(), ventana->area()->viewport()->size());
+    accion("mnu_usuariosRetrasados")->trigger();
+    EXPECT_EQ(ventana->area()->activeSubWindow(), lista);
+    EXPECT_TRUE(lista->isMaximized());
+    EXPECT_EQ(lista->windowTitle(), "Libros morosos");
+}
+
+// Cascade and tile never shrink a report window below its minimum size,
+// which is still a usable window, not a title bar.
+TEST_F(Ventana, CascadaYMosaicoRespetanUnTamanoUtil) {
+    ASSERT_NO_THROW(abrirAlmacen());
+    ventana->resize(1024, 768);
+    ventana->show();
+    for (const char* comando : {"mnu_librosPrestados", "mnu_buscarLibros", "mnu_buscarUsuarios",
+                                "mnu_librosRanking", "mnu_usuariosRanking"}) {
+        accion(comando)->trigger();
+    }
+    for (const auto& [orden, nombre] : {std::pair{&app::ui::frm_principal::cascada, "cascada"},
+                                        std::pair{&app::ui::frm_principal::mosaico, "mosaico"}}) {
+        (ventana.get()->*orden)();
+        for (QMdiSubWindow* sub : ventana->area()->subWindowList()) {
+            EXPECT_GE(sub->widget()->width(), 300) << nombre;
+            EXPECT_GE(sub->widget()->height(), 200) << nombre;
+            EXPECT_GE(sub->widget()->height(), sub->widget()->minimumHeight()) << nombre;
+        }
+    }
+    // Tiled, no two windows overlap.
+    const auto hijas = ventana->area()->subWindowList();
+    for (int i = 0; i < hijas.size(); ++i) {
+        for (int j = i + 1; j < hijas.size(); ++j) {
+            EXPECT_FALSE(hijas[i]->geometry().intersects(hijas[j]->geometry())) << i << "," << j;
+        }
+    }
+}
+
+TEST_F(Ventana, UnaSolaVentanaAcercaDe) {
+    ventana->show();
+    acciones().mnu_acerca_de->trigger();
+    acciones().mnu_acerca_de->trigger();
+    EXPECT_EQ(ventana->findChildren<app::ui::frmAbout*>().size(), 1);
+    EXPECT_TRUE(ventana->findChild<app::ui::frmAbout*>()->isVisible());
+}
+
+// While the exit compacts the store, a window says so and the event loop
+// keeps running (it paints); it is gone when the program closes.
+TEST_F(Ventana, LaCompactacionDeSalidaMuestraQueTrabaja) {
+    ASSERT_NO_THROW(abrirAlmacen());
+    ventana->show();
+    dialogos.respuestas.push_back(core::ui::Dialogos::Respuesta::Si);
+    QString visto;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frm_espera" && w->isVisible()) {
+                visto = qobject_cast<QProgressDialog*>(w)->labelText();
+            }
+        }
+    });
+    EXPECT_TRUE(ventana->close());
+    EXPECT_EQ(visto, "Compactando la base de datos...");
+    EXPECT_EQ(ctx.Conexion, nullptr);
+}
+
+// The frame comes back where and as large as the user left it; the first
+// time it is maximized.
+TEST_F(Ventana, RecuerdaSuTamanoYLugar) {
+    ventana->mostrar();
+    EXPECT_TRUE(ventana->isMaximized());
+    ventana->showNormal();
+    ventana->setGeometry(40, 50, 700, 500);
+    EXPECT_TRUE(ventana->close());
+    app::ui::frm_principal otra(ctx, dialogos);
+    otra.mostrar();
+    EXPECT_FALSE(otra.isMaximized());
+    EXPECT_EQ(otra.size(), QSize(700, 500));
 }

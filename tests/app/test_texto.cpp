@@ -25,10 +25,42 @@ TEST(Texto, ComillasSqlDuplicaApostrofos) {
     EXPECT_EQ(core::texto::comillasSql("x' OR '1'='1"), "x'' OR ''1''=''1");
 }
 
+// Plain runs are copied whole and the rest character by character: each kind
+// of character must come out right wherever it falls in a value.
+TEST(Texto, CampoTabuladoEscapaSoloLosControles) {
+    using core::texto::campoTabulado;
+    EXPECT_EQ(campoTabulado(""), "");
+    EXPECT_EQ(campoTabulado("Cien años de soledad"), "Cien años de soledad");
+    EXPECT_EQ(campoTabulado("\tUno\tDos\t"), "\\tUno\\tDos\\t");
+    EXPECT_EQ(campoTabulado("Línea\r\nnueva\n"), "Línea\\r\\nnueva\\n");
+    EXPECT_EQ(campoTabulado("C:\\tmp\\"), "C:\\\\tmp\\\\");
+    EXPECT_EQ(campoTabulado("\x1b[31mrojo\x7f\x01"), "\\x1b[31mrojo\\x7f\\x01");
+    // C1 controls, encoded or as stray bytes; a stray Latin-1 letter stays as it is.
+    EXPECT_EQ(campoTabulado("a\xC2\x85"
+                            "b\x9B"
+                            "c\xE9"),
+              "a\\x85b\\x9bc\xE9");
+    EXPECT_EQ(campoTabulado("ñ\tÑ"), "ñ\\tÑ");
+    std::string destino = "antes|";
+    core::texto::agregarCampoTabulado(destino, "x\ty");
+    EXPECT_EQ(destino, "antes|x\\ty");
+}
+
 TEST(Reloj, FechasAAAAMMDD) {
     const core::Fecha f = core::fechaDesdeAAAAMMDD("20240229");
     EXPECT_EQ(core::textoAAAAMMDD(f), "20240229");
     EXPECT_EQ(core::textoAAAAMMDD(core::sumarDias(f, -30)), "20240130");
     EXPECT_THROW(core::fechaDesdeAAAAMMDD("20230229"), core::Error);
     EXPECT_THROW(core::fechaDesdeAAAAMMDD("2024-1-1"), core::Error);
+}
+
+TEST(Texto, SinAcentosDejaLaLetraBase) {
+    EXPECT_EQ(core::texto::sinAcentos("Gómez Núñez, ÁLVARO; Çà ü ÿ"),
+              "Gomez Nunez, ALVARO; Ca u y");
+    EXPECT_EQ(core::texto::sinAcentos("Æsop ß 2×3"), "Æsop ß 2×3"); // no base letter
+    EXPECT_EQ(core::texto::sinAcentos("plain"), "plain");
+    EXPECT_TRUE(core::texto::admiteAcentos("per"));
+    EXPECT_TRUE(core::texto::admiteAcentos("ñ"));
+    EXPECT_FALSE(core::texto::admiteAcentos("12-34"));
+    EXPECT_FALSE(core::texto::admiteAcentos("× %"));
 }

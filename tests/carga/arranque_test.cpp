@@ -10,6 +10,8 @@
 #include "tests/carga/entorno_carga.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -108,6 +110,7 @@ TEST_F(Arranques, ElResumenSeAbreTrasCadaCargaSiLaConfiguracionLoPide) {
 
 TEST_F(Arranques, SinRutasMuestraElDialogoDeRutasConLosMenusApagados) {
     e.sembrarPresta(2);
+    e.fijarRutas("", "/no/existe/USUARIOS.MST", "");
     iniciar();
     EXPECT_TRUE(principal().isVisible());
     ASSERT_NE(dialogoRutas(), nullptr);
@@ -118,6 +121,32 @@ TEST_F(Arranques, SinRutasMuestraElDialogoDeRutasConLosMenusApagados) {
     }
     EXPECT_EQ(e.presta().size(), 2u);
     EXPECT_TRUE(terminado.empty());
+}
+
+// The first start finds no settings: the dialog explains what to do under
+// its own caption, instead of reporting a path the user never gave; a later
+// start with a path that leads nowhere says so in its caption and inside.
+TEST_F(Arranques, ElPrimerInicioExplicaQueHacerYUnaRutaMalaLoDice) {
+    iniciar();
+    ASSERT_NE(dialogoRutas(), nullptr);
+    EXPECT_EQ(dialogoRutas()->windowTitle(), "Ubicacion de las Bases de Datos");
+    auto* explicacion = prueba::control<QLabel>(*dialogoRutas(), "lbl_explicacion");
+    EXPECT_TRUE(explicacion->isVisible());
+    EXPECT_EQ(explicacion->text().toStdString(), app::ui::Arranque::MensajePrimerInicio);
+    EXPECT_TRUE(e.dialogos.mensajes.empty());
+    EXPECT_TRUE(menusActivos(false));
+
+    e.fijarRutas("/no/existe/PRESTA.MST", "/no/existe/USUARIOS.MST", "/no/existe/MARC.MST");
+    recargar(); // the open dialog is reused
+
+    ASSERT_NE(dialogoRutas(), nullptr);
+    EXPECT_EQ(dialogoRutas()->windowTitle().toStdString(), carga::MensajeFaltaRuta);
+    explicacion = prueba::control<QLabel>(*dialogoRutas(), "lbl_explicacion");
+    EXPECT_EQ(explicacion->text().toStdString(), app::ui::Arranque::MensajeRutaNoEncontrada);
+    // The caption is an instruction: the dialog is wide enough to show it whole.
+    const QFontMetrics letra(QApplication::font("QMdiSubWindowTitleBar"));
+    EXPECT_GT(dialogoRutas()->width(),
+              letra.horizontalAdvance(QString::fromUtf8(carga::MensajeFaltaRuta)));
 }
 
 TEST_F(Arranques, RecargarTrasFijarLasRutasEnciendeLosMenus) {

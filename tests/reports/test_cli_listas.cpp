@@ -39,10 +39,12 @@ TEST(CliListas, SqlImprimeLaSentenciaSinEjecutarla) {
     prueba::PrestaPrueba p;
     const prueba::SalidaCli s =
         prueba::ejecutarCli(p.carpeta.ruta(), "buscar-libros --titulo luna --autor ana --sql");
-    EXPECT_EQ(s.texto, "SELECT dni, legajo, nombre, apellido, grado, tipo_usu, titulo, tematica, "
-                       "autor, nro_renovaciones, fecha_devolucion, devuelto, fecha_presta, "
-                       "inventario FROM presta WHERE  titulo LIKE '%luna%'AND  autor LIKE '%ana%' "
-                       "ORDER BY titulo\n");
+    EXPECT_EQ(s.texto,
+              "SELECT dni, legajo, nombre, apellido, grado, tipo_usu, titulo, tematica, "
+              "autor, nro_renovaciones, fecha_devolucion, devuelto, fecha_presta, "
+              "inventario FROM presta WHERE  sin_acentos(titulo) LIKE sin_acentos('%luna%')AND  "
+              "sin_acentos(autor) LIKE sin_acentos('%ana%') "
+              "ORDER BY titulo\n");
 }
 
 TEST(CliListas, OpcionesNoValidasSonError5) {

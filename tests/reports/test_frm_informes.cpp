@@ -53,7 +53,7 @@ Filas filasDeGrilla(const reports::Grilla& g, int desdeColumna = 1) {
     for (int f = 1; f + 1 < g.filas(); ++f) {
         std::vector<std::string> fila;
         for (int c = desdeColumna; c < g.columnas(); ++c) {
-            fila.push_back(g.texto(f, c));
+            fila.emplace_back(g.texto(f, c));
         }
         r.push_back(std::move(fila));
     }

@@ -7,6 +7,7 @@
 #include "reports/ui/frm_busqueda_usuarios.h"
 #include "reports/ui/frm_usuarios_libros.h"
 #include "reports/ui/grilla_modelo.h"
+#include "tests/apoyo/filas_presta.h"
 #include "tests/apoyo/revision_modelo.h"
 #include "tests/reports/presta_prueba.h"
 
@@ -22,6 +23,8 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -107,7 +110,7 @@ TEST_F(VentanasListas, ManejadoresDeLaListaDePrestamos) {
     QTest::keyClicks(control<QLineEdit>(w, "txt_apellido"), "Gom");
     EXPECT_EQ(p.ctx.TextoSql, ""); // typing alone runs nothing
     QTest::keyClick(control<QLineEdit>(w, "txt_legajo"), Qt::Key_Return);
-    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "%'ORDER BY legajo"));
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "%')ORDER BY legajo"));
     EXPECT_EQ(w.grilla().filas(), 4);
 
     control<QLineEdit>(w, "txt_apellido")->clear();
@@ -230,8 +233,9 @@ TEST_F(VentanasListas, BusquedaDeLibros) {
 
     control<QLineEdit>(w, "txt_autor")->setText("ana");
     QTest::keyClick(control<QLineEdit>(w, "txt_autor"), Qt::Key_Return);
-    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "AND  autor LIKE '%ana%' AND fecha_presta >= "
-                                           "'20050908'  ORDER BY autor"));
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql,
+                           "AND  sin_acentos(autor) LIKE sin_acentos('%ana%') AND fecha_presta >= "
+                           "'20050908'  ORDER BY autor"));
     QTest::keyClick(control<QLineEdit>(w, "txt_inventario"), Qt::Key_Return);
     EXPECT_TRUE(terminaCon(p.ctx.TextoSql, " ORDER BY inventario"));
 
@@ -257,7 +261,8 @@ TEST_F(VentanasListas, BusquedaDeUsuarios) {
     control<QComboBox>(w, "cmb_tipousu")->setCurrentIndex(0);
     control<QLineEdit>(w, "txt_nombre")->setText("an");
     QTest::keyClick(control<QLineEdit>(w, "txt_nombre"), Qt::Key_Return);
-    EXPECT_TRUE(terminaCon(p.ctx.TextoSql, "WHERE  nombre LIKE '%an%' ORDER BY nombre"));
+    EXPECT_TRUE(terminaCon(p.ctx.TextoSql,
+                           "WHERE  sin_acentos(nombre) LIKE sin_acentos('%an%') ORDER BY nombre"));
     ASSERT_EQ(w.grilla().filas(), 5);
     EXPECT_EQ(w.grilla().columnas(), 15);
     EXPECT_EQ(control<QTableView>(w, "fg_usu")->model()->headerData(13, Qt::Horizontal).toString(),
@@ -401,4 +406,117 @@ TEST(ModeloGrilla, UnaRevisionQueFallaHaceFallarLaPrueba) {
     EXPECT_NE(std::string(fallas.GetTestPartResult(0).message()).find("columnCount"),
               std::string::npos)
         << fallas.GetTestPartResult(0).message();
+}
+
+// The grid's model keeps Qt's item-model contract through every kind of
+// change the window makes (a run, a reorder, a reset that empties it), and
+// shows the grid's texts as they are.
+TEST_F(VentanasListas, ElModeloDeLaGrillaCumpleElContratoDeQt) {
+    reports::ui::frm_usuarios_libros w(p.ctx, p.dialogos);
+    QAbstractItemModel* modelo = modeloGrilla(w);
+    const prueba::RevisionModelo revision(modelo);
+    w.Lista("devuelto");
+    ASSERT_EQ(modelo->rowCount(), 5); // four loans and the empty row
+    EXPECT_EQ(modelo->headerData(6, Qt::Horizontal), QString("Título"));
+    EXPECT_EQ(modelo->headerData(3, Qt::Vertical), QString("4"));
+    EXPECT_EQ(modelo->index(0, 3).data(), QString("Pérez"));
+    w.Lista("autor");
+    QTest::mouseClick(control<QPushButton>(w, "cmd_reload"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmd_reload"), Qt::LeftButton);
+    EXPECT_EQ(modelo->rowCount(), 0);
+    EXPECT_EQ(modelo->columnCount(), 0);
+}
+
+// A long list opens at its first row and column, though its current cell is
+// the last one written; captions, dates and row numbers show whole; the row
+// count is shown, and an empty result says so.
+TEST_F(VentanasListas, LaGrillaSeLeeEnteraDesdeArribaALaIzquierda) {
+    std::vector<std::vector<std::optional<std::string>>> filas;
+    for (int i = 0; i < 367; ++i) {
+        filas.push_back({std::to_string(30000000 + i), "20240110", "Ficciones"});
+    }
+    prueba::agregarFilasPresta(p.ctx, {"dni", "fecha_presta", "titulo"}, filas);
+    reports::ui::frm_usuarios_libros lista(p.ctx, p.dialogos);
+    lista.show();
+    lista.Lista("devuelto");
+    auto* grilla = control<QTableView>(lista, "fg_usu");
+    QApplication::processEvents();
+
+    EXPECT_EQ(lista.grilla().fila(), 372); // the trailing empty row stays current
+    EXPECT_EQ(lista.grilla().columna(), 13);
+    EXPECT_EQ(grilla->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(grilla->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(grilla->rowAt(0), 0);
+    EXPECT_EQ(grilla->columnAt(0), 0);
+
+    const QFontMetrics letraFilas(grilla->verticalHeader()->font());
+    EXPECT_GT(grilla->verticalHeader()->width(), letraFilas.horizontalAdvance("371"));
+    const QFontMetrics letraTitulos(grilla->horizontalHeader()->font());
+    const QFontMetrics letra(grilla->font());
+    for (int c = 0; c < grilla->model()->columnCount(); ++c) {
+        const QString titulo = grilla->model()->headerData(c, Qt::Horizontal).toString();
+        EXPECT_GT(grilla->columnWidth(c), letraTitulos.horizontalAdvance(titulo))
+            << titulo.toStdString();
+    }
+    EXPECT_GT(grilla->columnWidth(0), letra.horizontalAdvance("30000366"));  // DNI
+    EXPECT_GT(grilla->columnWidth(10), letra.horizontalAdvance("20240110")); // loan date
+    EXPECT_EQ(control<QLabel>(lista, "lbl_filas")->text(), "371 filas");
+    EXPECT_FALSE(control<QLabel>(lista, "lbl_sinResultados")->isVisible());
+
+    auto* legajo = control<QLineEdit>(lista, "txt_legajo");
+    legajo->setText("999");
+    QTest::keyClick(legajo, Qt::Key_Return);
+    EXPECT_EQ(control<QLabel>(lista, "lbl_filas")->text(), "0 filas");
+    EXPECT_TRUE(control<QLabel>(lista, "lbl_sinResultados")->isVisible());
+    EXPECT_EQ(control<QLabel>(lista, "lbl_sinResultados")->text(), "Sin resultados");
+}
+
+// Typed search text matches whatever accents the stored text or the typed
+// one carries, in any case.
+TEST_F(VentanasListas, LaBusquedaNoDistingueAcentos) {
+    reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
+    auto* apellido = control<QLineEdit>(w, "txt_apellido");
+    for (const char* tecleado : {"perez", "PEREZ", "Pérez"}) {
+        apellido->setText(QString::fromUtf8(tecleado));
+        QTest::keyClick(apellido, Qt::Key_Return);
+        ASSERT_EQ(w.grilla().filas(), 3) << tecleado; // header, Juan Pérez, trailing row
+        EXPECT_EQ(w.grilla().texto(1, 4), "Pérez") << tecleado;
+    }
+    apellido->setText(QString::fromUtf8("GÓMEZ"));
+    QTest::keyClick(apellido, Qt::Key_Return);
+    EXPECT_EQ(w.grilla().filas(), 4); // Ana Gomez's two loans
+    EXPECT_TRUE(p.dialogos.mensajes.empty());
+}
+
+// The picture buttons show our own pictures, each its own, with no icon
+// theme on the machine; the ranking's likewise.
+TEST_F(VentanasListas, LosBotonesDeImagenSeDistinguen) {
+    reports::ui::frm_busqueda_libros libros(p.ctx, p.dialogos);
+    QList<QImage> imagenes;
+    for (const char* nombre : {"cmd_buscar", "cmd_copy", "cmd_print", "cmd_reload"}) {
+        auto* boton = control<QPushButton>(libros, nombre);
+        const QImage imagen = boton->icon().pixmap(24, 24).toImage();
+        ASSERT_FALSE(imagen.isNull()) << nombre;
+        EXPECT_FALSE(boton->toolTip().isEmpty()) << nombre;
+        EXPECT_FALSE(imagenes.contains(imagen)) << nombre;
+        imagenes << imagen;
+    }
+}
+
+// A window smaller than its controls scrolls to them instead of cutting
+// them; a window as large as its design has nothing to scroll.
+TEST_F(VentanasListas, UnaVentanaChicaSeDesplaza) {
+    reports::ui::frm_usuarios_libros lista(p.ctx, p.dialogos);
+    lista.show();
+    auto* desplazable = control<QScrollArea>(lista, "desplazable");
+    QApplication::processEvents();
+    EXPECT_EQ(desplazable->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(desplazable->verticalScrollBar()->maximum(), 0);
+    lista.resize(lista.minimumSize());
+    QApplication::processEvents();
+    EXPECT_GT(desplazable->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(desplazable->verticalScrollBar()->maximum(), 0);
+    // The frame keeps its designed width, reachable by scrolling.
+    EXPECT_EQ(control<QGroupBox>(lista, "Frame1")->width(),
+              core::twips::aPixeles(11475, lista.logicalDpiX()));
 }

@@ -5,7 +5,9 @@
 #include "tests/reports/presta_ranking.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QButtonGroup>
@@ -19,16 +21,22 @@
 #include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QLocale>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
 #include <QTest>
+#include <QValueAxis>
+#include <QWheelEvent>
 
 #include "tests/apoyo/aplicacion_qt.h"
 
+#include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -365,4 +373,193 @@ TEST_F(FrmRanking, ListaYGraficoSiguenAlTamanoDeLaVentana) {
     EXPECT_NEAR(core::twips::desdePixeles(vista->height(), v.logicalDpiY()), 10000 - 8490 + 4335,
                 30);
     EXPECT_NEAR(core::twips::desdePixeles(lista->height(), v.logicalDpiY()), 1095, 15);
+}
+
+namespace {
+
+void enviarRueda(QWidget* control) {
+    QWheelEvent rueda(QPointF(5, 5), control->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &rueda);
+}
+
+} // namespace
+
+// Leaving a list box chooses nothing: neither the "TODOS" it shows nor an
+// auto-completed text re-runs the ranking; Enter on an item's name does.
+TEST_F(FrmRanking, DejarUnaListaNoEligeNiRecalcula) {
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.show();
+    QApplication::setActiveWindow(&v);
+    v.elegirAgrupacion(reports::ranking::PorLibro);
+    auto* tipo = control<QComboBox>(&v, "cmb_tipousu");
+    auto* barras = control<QLineEdit>(&v, "txt_barras");
+    for (QComboBox* lista :
+         {tipo, control<QComboBox>(&v, "cmb_grado"), control<QComboBox>(&v, "cmb_tematica")}) {
+        base.ctx.TextoSql.clear();
+        lista->setFocus();
+        barras->setFocus();
+        EXPECT_EQ(lista->currentText(), "TODOS") << lista->objectName().toStdString();
+        EXPECT_EQ(lista->currentIndex(), -1);
+        EXPECT_EQ(base.ctx.TextoSql, "") << lista->objectName().toStdString();
+    }
+
+    tipo->setFocus();
+    tipo->lineEdit()->selectAll();
+    QTest::keyClicks(tipo->lineEdit(), "Al"); // completed inline to "Alumno"
+    barras->setFocus();
+    EXPECT_EQ(tipo->currentText(), "TODOS");
+    EXPECT_EQ(base.ctx.TextoSql, "");
+
+    tipo->setFocus();
+    tipo->lineEdit()->selectAll();
+    QTest::keyClicks(tipo->lineEdit(), "alumno");
+    QTest::keyClick(tipo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(tipo->currentIndex(), 1);
+    EXPECT_NE(base.ctx.TextoSql.find("tipo_usu='Alumno'"), std::string::npos) << base.ctx.TextoSql;
+}
+
+// The wheel over a list box or a date picker without the focus changes
+// nothing; with the focus it does.
+TEST_F(FrmRanking, LaRuedaSinFocoNoCambiaLosFiltros) {
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.show();
+    QApplication::setActiveWindow(&v);
+    auto* grado = control<QComboBox>(&v, "cmb_grado");
+    grado->setCurrentIndex(3);
+    auto* desde = control<QDateEdit>(&v, "DTP_desde");
+    control<QCheckBox>(&v, "chk_desde")->setChecked(true);
+    const QDate fecha = desde->date();
+    control<QLineEdit>(&v, "txt_barras")->setFocus();
+    enviarRueda(grado);
+    enviarRueda(desde);
+    EXPECT_EQ(grado->currentIndex(), 3);
+    EXPECT_EQ(desde->date(), fecha);
+    grado->setFocus();
+    enviarRueda(grado);
+    EXPECT_NE(grado->currentIndex(), 3);
+}
+
+// Every item of the three lists shows whole in the pop-up: the longest
+// subjects differ only at their end.
+TEST_F(FrmRanking, LasListasDesplieganSusItemsEnteros) {
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.show();
+    for (const char* nombre : {"cmb_tipousu", "cmb_grado", "cmb_tematica"}) {
+        auto* lista = control<QComboBox>(&v, nombre);
+        lista->showPopup();
+        const QFontMetrics letra(lista->view()->font());
+        for (int i = 0; i < lista->count(); ++i) {
+            EXPECT_LT(letra.horizontalAdvance(lista->itemText(i)), lista->view()->width())
+                << nombre << " " << lista->itemText(i).toStdString();
+        }
+        lista->hidePopup();
+    }
+}
+
+namespace {
+
+// `n` rows with long labels and counts n down to 1, laid out in `tipo`.
+reports::ranking::DatosGrafico datosDe(int n, reports::ranking::TipoGrafico tipo) {
+    reports::ranking::Ranking r;
+    r.campos = reports::ranking::Campos(reports::ranking::PorTema, {});
+    for (int i = 0; i < n; ++i) {
+        reports::ranking::FilaRanking f;
+        f.valores[6] = "LITERATURA INFANTIL Y JUVENIL - TEMA NÚMERO " + std::to_string(i + 1);
+        f.cant = n - i;
+        r.filas.push_back(f);
+    }
+    reports::ranking::DatosGrafico d;
+    d.tipo = tipo;
+    reports::ranking::Graficar(d, r, {false, 100, ","});
+    return d;
+}
+
+QValueAxis* ejeValores(QChart* g) {
+    for (QAbstractAxis* eje : g->axes(Qt::Vertical)) {
+        if (auto* v = qobject_cast<QValueAxis*>(eje)) {
+            return v;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(FrmRanking, LosConteosTienenMarcasEnteras) {
+    QWidget ventana;
+    QChartView* vista = reports::ui::CrearVistaGrafico(&ventana);
+    vista->resize(660, 290);
+    reports::ui::DibujarGrafico(vista, datosDe(3, reports::ranking::TipoGrafico::Barras));
+    QValueAxis* eje = ejeValores(vista->chart());
+    ASSERT_NE(eje, nullptr);
+    EXPECT_EQ(eje->tickType(), QValueAxis::TicksDynamic);
+    EXPECT_EQ(eje->tickInterval(), std::floor(eje->tickInterval()));
+    EXPECT_GE(eje->tickInterval(), 1.0);
+    EXPECT_EQ(eje->tickAnchor(), 0.0);
+    EXPECT_GT(eje->max(), 3.0);
+    EXPECT_EQ(eje->labelFormat(), "%d");
+}
+
+// Forty bars: each its own colour, none fading to white, and a legend that
+// lists every label whole in a list that scrolls.
+TEST_F(FrmRanking, MuchasBarrasConColoresPropiosYLeyendaLegible) {
+    QWidget ventana;
+    QChartView* vista = reports::ui::CrearVistaGrafico(&ventana);
+    vista->resize(660, 290);
+    ventana.show();
+    const reports::ranking::DatosGrafico d = datosDe(40, reports::ranking::TipoGrafico::Barras);
+    reports::ui::DibujarGrafico(vista, d);
+    auto* serie = qobject_cast<QBarSeries*>(vista->chart()->series().value(0));
+    ASSERT_NE(serie, nullptr);
+    QSet<QRgb> colores;
+    for (QBarSet* barra : serie->barSets()) {
+        colores.insert(barra->color().rgb());
+        EXPECT_LT(barra->color().lightness(), 215) << barra->label().toStdString();
+    }
+    EXPECT_EQ(colores.size(), 40);
+    auto* lista = vista->findChild<QListWidget*>("lst_leyenda");
+    ASSERT_NE(lista, nullptr);
+    EXPECT_TRUE(lista->isVisible());
+    EXPECT_FALSE(vista->chart()->legend()->isVisible());
+    ASSERT_EQ(lista->count(), 40);
+    EXPECT_EQ(lista->item(39)->text().toStdString(), d.etiquetasFila[39]);
+    EXPECT_GT(lista->verticalScrollBar()->maximum(), 0);
+    // A few bars keep the chart's own legend.
+    reports::ui::DibujarGrafico(vista, datosDe(3, reports::ranking::TipoGrafico::Barras));
+    EXPECT_FALSE(lista->isVisible());
+    EXPECT_TRUE(vista->chart()->legend()->isVisible());
+}
+
+// A line whose labels do not fit its axis numbers its points and lists the
+// labels whole beside it.
+TEST_F(FrmRanking, LaLineaMuestraSusEtiquetasEnteras) {
+    QWidget ventana;
+    QChartView* vista = reports::ui::CrearVistaGrafico(&ventana);
+    vista->resize(660, 290);
+    ventana.show();
+    const reports::ranking::DatosGrafico d = datosDe(5, reports::ranking::TipoGrafico::Linea);
+    reports::ui::DibujarGrafico(vista, d);
+    auto* categorias =
+        qobject_cast<QBarCategoryAxis*>(vista->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(categorias, nullptr);
+    EXPECT_EQ(categorias->categories(), (QStringList{"1", "2", "3", "4", "5"}));
+    auto* lista = vista->findChild<QListWidget*>("lst_leyenda");
+    ASSERT_TRUE(lista->isVisible());
+    EXPECT_EQ(lista->item(0)->text().toStdString(), "1. " + d.etiquetasColumna[0]);
+    EXPECT_FALSE(vista->chart()->legend()->isVisible());
+}
+
+// An empty result says "Sin datos" instead of a lone legend square.
+TEST_F(FrmRanking, UnResultadoVacioDiceSinDatos) {
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.show();
+    v.elegirAgrupacion(reports::ranking::PorUsuario);
+    auto* sinDatos = control<QLabel>(&v, "lbl_sinDatos");
+    EXPECT_FALSE(sinDatos->isVisible());
+    control<QCheckBox>(&v, "chk_desde")->click();
+    control<QDateEdit>(&v, "DTP_desde")->setDate(QDate(2030, 1, 1));
+    EXPECT_TRUE(sinDatos->isVisible());
+    EXPECT_EQ(sinDatos->text(), "Sin datos");
+    EXPECT_FALSE(grafico(v)->legend()->isVisible());
 }

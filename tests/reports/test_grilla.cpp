@@ -77,6 +77,60 @@ TEST(Grilla, AchicarYAgrandarConservaLoComunYVaciaLoNuevo) {
     EXPECT_THROW(g.texto(3, 0), core::Error);
 }
 
+// The cells share one text buffer: rewriting, shrinking and growing must
+// never show one cell's text in another.
+TEST(Grilla, ReescribirCeldasNoMezclaSusTextos) {
+    reports::Grilla g;
+    g.fijarColumnas(3);
+    g.fijarFilas(2);
+    g.fijarTexto(0, 0, "Biblioteca");
+    g.fijarTexto(0, 1, "Ñandú");
+    g.fijarTexto(1, 2, "Cien años de soledad");
+    g.fijarTexto(0, 0, "Bib"); // shorter: in its own place
+    g.fijarTexto(0, 1, "Ñandú y el río");
+    g.fijarTexto(1, 2, "");
+    EXPECT_EQ(g.texto(0, 0), "Bib");
+    EXPECT_EQ(g.texto(0, 1), "Ñandú y el río");
+    EXPECT_EQ(g.texto(1, 2), "");
+    g.fijarTexto(1, 0, g.texto(0, 1)); // a cell copied from another
+    g.fijarTexto(1, 1, g.texto(1, 0).substr(0, 7));
+    EXPECT_EQ(g.texto(1, 0), "Ñandú y el río");
+    EXPECT_EQ(g.texto(1, 1), "Ñandú");
+
+    // Columns dropped and added back come back empty; the others keep their text.
+    g.fijarColumnas(1);
+    g.fijarColumnas(3);
+    EXPECT_EQ(g.texto(0, 0), "Bib");
+    EXPECT_EQ(g.texto(1, 0), "Ñandú y el río");
+    EXPECT_EQ(g.texto(0, 1), "");
+    EXPECT_EQ(g.texto(1, 1), "");
+}
+
+TEST(Grilla, TextosReemplazadosNoSeAcumulan) {
+    reports::Grilla g;
+    g.fijarColumnas(2);
+    g.fijarFilas(2);
+    g.fijarTexto(1, 0, "se queda");
+    const std::string largo(1000, 'x');
+    for (int i = 0; i < 10000; ++i) {
+        // A long value after a short one cannot stay in the short one's place.
+        g.fijarTexto(0, 1, "-");
+        g.fijarTexto(0, 1, largo + std::to_string(i));
+        g.fijarTexto(1, 1, std::to_string(i) + largo);
+        g.fijarTexto(1, 1, "");
+        g.fijarTexto(1, 1, std::to_string(i) + largo);
+    }
+    EXPECT_EQ(g.texto(0, 1), largo + "9999");
+    EXPECT_EQ(g.texto(1, 1), "9999" + largo);
+    EXPECT_EQ(g.texto(1, 0), "se queda");
+    // A copy of the grid carries its texts along.
+    const reports::Grilla copia = g;
+    g.fijarFilas(0);
+    EXPECT_EQ(copia.texto(1, 0), "se queda");
+    EXPECT_EQ(copia.texto(0, 1), largo + "9999");
+    EXPECT_LT(copia.bytesOcupados(), 100000u);
+}
+
 TEST(GrillaPrestamos, ClaveDeOrdenSoloConFilaUnoYColumnaDeDatos) {
     reports::Grilla g = grillaDe(7, reports::ColumnasPrestamos());
     g.fijarCelda(1, 9);
@@ -102,17 +156,6 @@ TEST(GrillaPrestamos, ColumnasDeLasDosGrillas) {
     EXPECT_EQ(reports::ColumnasPrestamos()[9].ancho, 1200);
     EXPECT_EQ(reports::ColumnasUsuarios()[9].ancho, 850);
     EXPECT_STREQ(reports::ColumnasUsuarios()[13].titulo, "Suspendido");
-}
-
-TEST(GrillaPrestamos, TextoTabuladoSinLaFilaVaciaFinal) {
-    reports::Grilla g;
-    g.fijarColumnas(3);
-    g.fijarFilas(3);
-    g.fijarTexto(0, 1, "DNI");
-    g.fijarTexto(0, 2, "Legajo");
-    g.fijarTexto(1, 0, "1");
-    g.fijarTexto(1, 2, "100");
-    EXPECT_EQ(reports::TextoTabulado(g), "\tDNI\tLegajo\n1\t\t100\n");
 }
 
 TEST(AjustarAncho, CortaPorCaracteresHastaQueEntra) {

@@ -20,7 +20,7 @@ Filas filas(const reports::Grilla& g) {
     for (int f = 1; f + 1 < g.filas(); ++f) {
         std::vector<std::string> fila;
         for (int c = 1; c < g.columnas(); ++c) {
-            fila.push_back(g.texto(f, c));
+            fila.emplace_back(g.texto(f, c));
         }
         r.push_back(std::move(fila));
     }

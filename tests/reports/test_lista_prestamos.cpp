@@ -32,10 +32,9 @@ TEST(SentenciaListaPrestamos, ModoTresConApellidoYTipo) {
     f.apellido = "per";
     f.panel.tipoUsuario = 1;
     EXPECT_EQ(reports::SentenciaListaPrestamos("3", f, "devuelto"),
-              Seleccion +
-                  "WHERE (devuelto = '' OR devuelto IS NULL) AND "
-                  "fecha_devolucion<format(date(),'yyyymmdd') AND tipo_usu='Alumno' AND  apellido "
-                  "LIKE '%per%'ORDER BY devuelto");
+              Seleccion + "WHERE (devuelto = '' OR devuelto IS NULL) AND "
+                          "fecha_devolucion<format(date(),'yyyymmdd') AND tipo_usu='Alumno' AND  "
+                          "sin_acentos(apellido) LIKE sin_acentos('%per%')ORDER BY devuelto");
 }
 
 TEST(SentenciaListaPrestamos, TipoTrasModoCuatroOPrimeraCondicion) {
@@ -54,8 +53,8 @@ TEST(SentenciaListaPrestamos, ApellidoYNombreConSusDobleBlancos) {
     f.apellido = "Gomez";
     f.nombre = "Ana";
     EXPECT_EQ(reports::SentenciaListaPrestamos("1", f, "fecha_presta"),
-              Seleccion +
-                  "WHERE  apellido LIKE '%Gomez%'AND  nombre LIKE '%Ana%'ORDER BY fecha_presta");
+              Seleccion + "WHERE  sin_acentos(apellido) LIKE sin_acentos('%Gomez%')AND  "
+                          "sin_acentos(nombre) LIKE sin_acentos('%Ana%')ORDER BY fecha_presta");
 }
 
 TEST(SentenciaListaPrestamos, EncabezadoDeNivelYGradoSuelto) {
@@ -99,7 +98,8 @@ TEST(SentenciaBusquedaLibros, TituloYAutor) {
     f.titulo = "luna";
     f.autor = "ana";
     EXPECT_EQ(reports::SentenciaBusquedaLibros(f, "titulo"),
-              Seleccion + "WHERE  titulo LIKE '%luna%'AND  autor LIKE '%ana%' ORDER BY titulo");
+              Seleccion + "WHERE  sin_acentos(titulo) LIKE sin_acentos('%luna%')AND  "
+                          "sin_acentos(autor) LIKE sin_acentos('%ana%') ORDER BY titulo");
     EXPECT_EQ(reports::SentenciaBusquedaLibros({}, "titulo"), Seleccion + " ORDER BY titulo");
 }
 
@@ -131,7 +131,8 @@ TEST(SentenciaBusquedaUsuarios, ApellidoYDesde) {
     f.panel.desde = dia(2024, 3, 1);
     EXPECT_EQ(reports::SentenciaBusquedaUsuarios(f, "apellido"),
               SeleccionUsuarios +
-                  "WHERE  apellido LIKE '%per%' AND fecha_presta >= '20240301'  ORDER BY apellido");
+                  "WHERE  sin_acentos(apellido) LIKE sin_acentos('%per%') AND fecha_presta >= "
+                  "'20240301'  ORDER BY apellido");
     EXPECT_EQ(reports::SentenciaBusquedaUsuarios({}, "apellido"),
               SeleccionUsuarios + " ORDER BY apellido");
 }
@@ -143,7 +144,8 @@ TEST(SentenciaBusquedaUsuarios, NombreYLegajo) {
     f.panel.grado = 37; // "  62 Institución escolar"
     EXPECT_EQ(reports::SentenciaBusquedaUsuarios(f, "legajo"),
               SeleccionUsuarios +
-                  "WHERE grado LIKE '62' AND  nombre LIKE '%Ana%'AND  legajo = '100' ORDER BY "
+                  "WHERE grado LIKE '62' AND  sin_acentos(nombre) LIKE sin_acentos('%Ana%')AND  "
+                  "legajo = '100' ORDER BY "
                   "legajo");
 }
 
@@ -152,10 +154,28 @@ TEST(SentenciasPrestamos, ApostrofesTecleadosSeDuplican) {
     f.apellido = "D'Angelo";
     f.titulo = "l'";
     f.legajo = "1' OR '1'='1";
-    EXPECT_EQ(reports::SentenciaListaPrestamos("1", f, "devuelto"),
-              Seleccion +
-                  "WHERE  apellido LIKE '%D''Angelo%'AND legajo = '1'' OR ''1''=''1' ORDER BY "
-                  "devuelto");
+    EXPECT_EQ(
+        reports::SentenciaListaPrestamos("1", f, "devuelto"),
+        Seleccion +
+            "WHERE  sin_acentos(apellido) LIKE sin_acentos('%D''Angelo%')AND legajo = '1'' OR "
+            "''1''=''1' ORDER BY "
+            "devuelto");
     EXPECT_EQ(reports::SentenciaBusquedaLibros(f, "titulo"),
-              Seleccion + "WHERE  titulo LIKE '%l''%' ORDER BY titulo");
+              Seleccion + "WHERE  sin_acentos(titulo) LIKE sin_acentos('%l''%') ORDER BY titulo");
+}
+
+// A typed text that may carry accents is compared without them; one of
+// digits keeps the statement as it always was.
+TEST(SentenciasPrestamos, SoloElTextoConLetrasSeComparaSinAcentos) {
+    reports::FiltrosPrestamos f;
+    f.apellido = "2024";
+    f.titulo = "1984";
+    EXPECT_EQ(reports::SentenciaListaPrestamos("1", f, "devuelto"),
+              Seleccion + "WHERE  apellido LIKE '%2024%'ORDER BY devuelto");
+    EXPECT_EQ(reports::SentenciaBusquedaLibros(f, "titulo"),
+              Seleccion + "WHERE  titulo LIKE '%1984%' ORDER BY titulo");
+    f.apellido = "Gómez";
+    EXPECT_EQ(reports::SentenciaBusquedaUsuarios(f, "apellido"),
+              SeleccionUsuarios +
+                  "WHERE  sin_acentos(apellido) LIKE sin_acentos('%Gómez%') ORDER BY apellido");
 }

@@ -1,9 +1,15 @@
 #include "core/error.h"
+#include "core/texto.h"
 #include "reports/grilla_prestamos.h"
 #include "reports/lista_prestamos.h"
+#include "store/almacen.h"
+#include "store/base_datos.h"
+#include "tests/apoyo/filas_presta.h"
 #include "tests/reports/presta_prueba.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace {
 
@@ -18,9 +24,32 @@ correr(store::Contexto& ctx, const std::string& sql,
 std::vector<std::string> columna(const reports::Grilla& g, int c) {
     std::vector<std::string> r;
     for (int f = 1; f + 1 < g.filas(); ++f) {
-        r.push_back(g.texto(f, c));
+        r.emplace_back(g.texto(f, c));
     }
     return r;
+}
+
+// The grid as tab-separated text, every row but the trailing empty one.
+std::string textoDeGrilla(const reports::Grilla& g) {
+    std::string texto;
+    for (int f = 0; f + 1 < g.filas(); ++f) {
+        for (int c = 0; c < g.columnas(); ++c) {
+            texto += c > 0 ? "\t" : "";
+            texto += core::texto::campoTabulado(g.texto(f, c));
+        }
+        texto += "\n";
+    }
+    return texto;
+}
+
+// What the command line writes for a statement, row by row as it reads them.
+std::string tabulado(store::Contexto& ctx, const std::string& sql,
+                     const std::vector<reports::ColumnaGrilla>& columnas) {
+    const auto registros =
+        store::EjecutarConsulta(ctx, sql, store::adOpenForwardOnly, store::adLockReadOnly);
+    std::ostringstream salida;
+    reports::EscribirTabulado(*registros, columnas, salida);
+    return salida.str();
 }
 
 using Inventarios = std::vector<std::string>;
@@ -160,4 +189,85 @@ TEST(BusquedasEnBase, ApostrofeTecleadoEsTextoYNoCambiaLaSentencia) {
 TEST(BusquedasEnBase, SentenciaRechazadaSeInformaComoError) {
     prueba::PrestaPrueba p;
     EXPECT_THROW(correr(p.ctx, reports::SentenciaBusquedaLibros({}, "no_existe")), core::Error);
+}
+
+TEST(TextoTabulado, CadaFilaNumeradaSinLaFilaVaciaFinal) {
+    prueba::PrestaPrueba p;
+    const std::string texto =
+        tabulado(p.ctx, reports::SentenciaListaPrestamos("1", {}, "inventario"),
+                 reports::ColumnasPrestamos());
+    std::vector<std::string> lineas;
+    std::istringstream leido(texto);
+    for (std::string linea; std::getline(leido, linea);) {
+        lineas.push_back(linea);
+    }
+    ASSERT_EQ(lineas.size(), 5u);
+    EXPECT_EQ(lineas[0].rfind("\tDNI\tLegajo\tNombre\t", 0), 0u);
+    // NULL and blanks empty, a leading blank kept, the fields in grid order.
+    EXPECT_EQ(lineas[2], "2\t2\t200\tJuan\tPérez\t14\tDocente\t El sol\tARTE\tCortázar\tA2\t"
+                         "20240401\t20240510\t");
+    EXPECT_EQ(lineas[3], "3\t3\t300\tLuis\tD'Angelo\t22\tAlumno\tMar\t\tAna María\tA3\t"
+                         "20240402\t20240409\t");
+    EXPECT_EQ(texto.back(), '\n');
+}
+
+// The command line's text and the window's grid come from one reading of
+// the rows: whatever the statement, they must show the same cells.
+TEST(TextoTabulado, EsLaGrillaDeLaMismaSentencia) {
+    prueba::PrestaPrueba p;
+    // Enough rows for the text to pass through several blocks of output.
+    p.ctx.Conexion->ejecutar(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+        "INSERT INTO presta (dni, nombre, apellido, titulo, tematica, inventario, devuelto) "
+        "SELECT i, 'Nombre ' || i, CASE i % 3 WHEN 0 THEN NULL WHEN 1 THEN '  ' ELSE 'Ñúñez' END, "
+        "'Título' || char(9) || 'número ' || i, 'TEMA', 'B' || i, '2024' FROM n");
+    reports::FiltrosPrestamos docente;
+    docente.panel.tipoUsuario = 4;
+    const std::vector<std::pair<std::string, const std::vector<reports::ColumnaGrilla>*>> casos{
+        {reports::SentenciaListaPrestamos("1", {}, "devuelto"), &reports::ColumnasPrestamos()},
+        {reports::SentenciaListaPrestamos("5", docente, "devuelto"), &reports::ColumnasPrestamos()},
+        {reports::SentenciaBusquedaUsuarios({}, "apellido"), &reports::ColumnasUsuarios()},
+    };
+    for (const auto& [sql, columnas] : casos) {
+        SCOPED_TRACE(sql);
+        const std::string texto = tabulado(p.ctx, sql, *columnas);
+        EXPECT_EQ(texto, textoDeGrilla(correr(p.ctx, sql, *columnas)));
+    }
+    EXPECT_GT(tabulado(p.ctx, std::get<0>(casos[0]), reports::ColumnasPrestamos()).size(),
+              3u * 64 * 1024);
+}
+
+// A value holding a tab, a line break or a control character is written
+// escaped: it stays in its own column and its own line.
+TEST(TextoTabulado, UnValorConTabuladorSigueEnSuColumna) {
+    prueba::PrestaPrueba p;
+    prueba::agregarPresta(p.ctx, {{"dni", "9"},
+                                  {"apellido", "Barra \\"},
+                                  {"titulo", "Uno\tDos"},
+                                  {"tematica", "\x1b[1m"},
+                                  {"autor", "Línea\nnueva\r"},
+                                  {"inventario", "Z9"}});
+    const std::string texto =
+        tabulado(p.ctx, reports::SentenciaListaPrestamos("1", {}, "inventario"),
+                 reports::ColumnasPrestamos());
+    std::vector<std::vector<std::string>> filas;
+    std::istringstream leido(texto);
+    for (std::string linea; std::getline(leido, linea);) {
+        auto& campos = filas.emplace_back(1);
+        for (const char c : linea) {
+            if (c == '\t') {
+                campos.emplace_back();
+            } else {
+                campos.back() += c;
+            }
+        }
+    }
+    ASSERT_EQ(filas.size(), 6u) << texto;
+    for (const auto& campos : filas) {
+        EXPECT_EQ(campos.size(), 14u) << texto;
+    }
+    const std::vector<std::string> ultima{"5",  "9", "",          "",         "Barra \\\\",
+                                          "",   "",  "Uno\\tDos", "\\x1b[1m", "Línea\\nnueva\\r",
+                                          "Z9", "",  "",          ""};
+    EXPECT_EQ(filas.back(), ultima);
 }

@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "store/almacen.h"
+#include "store/base_datos.h"
 #include "tests/reports/presta_ranking.h"
 
 #include <gtest/gtest.h>
@@ -168,4 +169,34 @@ TEST(EjecutarRanking, SinFilasYConSentenciaRechazada) {
     base.ctx.Conexion->ejecutar("DROP TABLE presta");
     EXPECT_THROW(EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {}), {}, 5),
                  core::Error);
+}
+
+// A refresh with another bar count, or after a new load, shows what the store
+// holds then, however the rows of the first refresh were kept.
+TEST(EjecutarRanking, OtrasBarrasYUnaCargaNuevaMuestranElAlmacenDeEseMomento) {
+    prueba::PrestaRanking base;
+    const Marcas libro = marcasTras(PorLibro, {});
+    EXPECT_EQ(lineas(EjecutarRanking(base.ctx, PorLibro, libro, {}, 1), Cantidades),
+              (std::vector<std::string>{"El Principito -  (5) "}));
+    const std::vector<std::string> tres =
+        lineas(EjecutarRanking(base.ctx, PorLibro, libro, {}, 3), Cantidades);
+    ASSERT_EQ(tres.size(), 3u);
+    EXPECT_EQ(tres[1], "Martín Fierro -  (3) ");
+    // Answered from memory after another statement, it is still the last one run.
+    EjecutarRanking(base.ctx, PorUsuario, marcasTras(PorUsuario, {}), {}, 1);
+    EjecutarRanking(base.ctx, PorLibro, libro, {}, 2);
+    EXPECT_EQ(base.ctx.TextoSql, SentenciaRanking(PorLibro, libro, {}));
+    {
+        // The load run writes through a connection of its own.
+        store::BaseDatos carga(base.ctx.rutaBase(), base.reloj);
+        carga.ejecutar("INSERT INTO presta (dni, titulo) VALUES ('700', 'Rayuela'), "
+                       "('701', 'Rayuela'), ('702', 'Rayuela'), ('703', 'Rayuela')");
+    }
+    EXPECT_EQ(lineas(EjecutarRanking(base.ctx, PorLibro, libro, {}, 2), Cantidades),
+              (std::vector<std::string>{"Rayuela -  (6) ", "El Principito -  (5) "}));
+    // And through the program's own connection.
+    base.ctx.Conexion->ejecutar("DELETE FROM presta WHERE titulo = 'Rayuela'");
+    EXPECT_EQ(lineas(EjecutarRanking(base.ctx, PorLibro, libro, {}, 1), Cantidades),
+              (std::vector<std::string>{"El Principito -  (5) "}));
+    EXPECT_EQ(EjecutarRanking(base.ctx, PorLibro, libro, {}, 255).filas.size(), 3u);
 }

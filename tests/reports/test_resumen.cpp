@@ -74,7 +74,7 @@ TEST(Resumen, CadaCifraEsLaDelInformeQueAbre) {
     const reports::Grilla mensual = reports::informes::GrillaInforme(
         p.ctx, reports::informes::Informe::Mensual, periodo, "mes");
     for (int f = 1; f + 1 < mensual.filas(); ++f) {
-        suma += std::stoi(mensual.texto(f, 2));
+        suma += std::stoi(std::string(mensual.texto(f, 2)));
     }
     EXPECT_EQ(valor("prestamos_periodo"), std::make_pair(std::to_string(suma), Destino::Mensual));
     EXPECT_EQ(suma, 6);

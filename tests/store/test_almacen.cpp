@@ -75,6 +75,9 @@ TEST_F(Almacen, VacioEsNuloYSeEncuentraConAmbasPruebas) {
               (Filas{{"1"}}));
     EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT nombre FROM presta WHERE dni='3'"),
               (Filas{{std::nullopt}}));
+    // Read back, an empty text stays apart from NULL, whatever the value's type.
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT '', NULL, 'x', 0, x'', x'41'"),
+              (Filas{{"", std::nullopt, "x", "0", "", "A"}}));
 }
 
 TEST_F(Almacen, SelectSinFilasQuedaAlFinal) {
