@@ -32,9 +32,10 @@ void participacion(store::Contexto& ctx, const EstadoFiltros& filtros, std::vect
     const Grilla g = GrillaInforme(ctx, Informe::Participacion, filtros,
                                    Definicion(Informe::Participacion).orden);
     const int total = g.filas() - 2; // the row before the trailing empty one
-    cifras.push_back({"socios_lectores", "Socios que retiraron libros", std::string(g.texto(total, ColLectores)),
-                      Destino::Participacion});
-    cifras.push_back({"socios", "Socios", std::string(g.texto(total, ColSocios)), Destino::Participacion});
+    cifras.push_back({"socios_lectores", "Socios que retiraron libros",
+                      std::string(g.texto(total, ColLectores)), Destino::Participacion});
+    cifras.push_back(
+        {"socios", "Socios", std::string(g.texto(total, ColSocios)), Destino::Participacion});
     cifras.push_back({"porcentaje_lectores", "Porcentaje de socios lectores",
                       std::string(g.texto(total, ColPorcentaje)), Destino::Participacion});
     // The grades with the highest share of readers; a member without grade is in no class.
@@ -50,8 +51,8 @@ void participacion(store::Contexto& ctx, const EstadoFiltros& filtros, std::vect
     for (int i = 0; i < Primeros && i < static_cast<int>(grados.size()); ++i) {
         const std::string n = std::to_string(i + 1);
         const int f = grados[static_cast<std::size_t>(i)];
-        cifras.push_back({"grado_" + n, "Grado con más lectores " + n, std::string(g.texto(f, ColGrado)),
-                          Destino::Participacion});
+        cifras.push_back({"grado_" + n, "Grado con más lectores " + n,
+                          std::string(g.texto(f, ColGrado)), Destino::Participacion});
         cifras.push_back({"grado_" + n + "_porcentaje", "Porcentaje de lectores del grado " + n,
                           std::string(g.texto(f, ColPorcentaje)), Destino::Participacion});
     }
