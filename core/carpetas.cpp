@@ -80,4 +80,23 @@ Carpetas carpetasDelPrograma(const std::optional<std::string>& opcionCarpeta) {
     return carpetas;
 }
 
+std::string carpetaManual(const std::string& carpetaEjecutable) {
+    std::error_code ec;
+    std::filesystem::path bin = std::filesystem::absolute(carpetaEjecutable, ec).lexically_normal();
+    if (bin.filename().empty()) { // "/usr/bin/" names the same folder as "/usr/bin"
+        bin = bin.parent_path();
+    }
+    return (bin.parent_path() / "share" / NombrePrograma / "manual").string();
+}
+
+std::optional<std::string> indiceManual(const std::string& carpetaEjecutable) {
+    const std::filesystem::path indice =
+        std::filesystem::path(carpetaManual(carpetaEjecutable)) / "index.html";
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(indice, ec)) {
+        return indice.string();
+    }
+    return std::nullopt;
+}
+
 } // namespace core

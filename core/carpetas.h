@@ -50,4 +50,12 @@ EntornoCarpetas entornoDelProceso();
 // Throws Error.
 Carpetas carpetasDelPrograma(const std::optional<std::string>& opcionCarpeta);
 
+// Where the user manual sits relative to the executable's folder: beside
+// `bin/`, in `share/estadisticas/manual/`, as the install puts it under any
+// prefix and as the build puts it beside `build/bin`.
+std::string carpetaManual(const std::string& carpetaEjecutable);
+
+// The manual's index page, or nullopt when it is not there.
+std::optional<std::string> indiceManual(const std::string& carpetaEjecutable);
+
 } // namespace core

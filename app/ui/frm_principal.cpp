@@ -6,6 +6,7 @@
 #include "app/ui/frm_configPath.h"
 #include "app/ui/menus_informes.h"
 #include "app/ui/menus_listas.h"
+#include "core/carpetas.h"
 #include "core/ui/cursor_ocupado.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/mostrar_error.h"
@@ -299,7 +300,8 @@ void frm_principal::archivoDeAyuda() {
 }
 
 void frm_principal::ayuda() {
-    app::ui::ejecutarAyuda(ctx_.carpetaConfiguracion, dialogos_);
+    app::ui::ejecutarAyuda(ctx_.carpetaConfiguracion, dialogos_, *navegador_,
+                           core::indiceManual(core::entornoDelProceso().carpetaEjecutable));
 }
 
 void frm_principal::leerExportacion() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/ayuda.h"
+
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -100,6 +102,8 @@ public:
 
     void cascada();
     void mosaico();
+    // Where "Ayuda" opens the manual; the desktop's browser until told otherwise.
+    void fijarNavegador(Navegador& navegador) { navegador_ = &navegador; }
 
 Q_SIGNALS:
     // "Recargar": the load is to run again.
@@ -131,6 +135,8 @@ private:
     QMenu* ventana_ = nullptr;
     QList<QAction*> listaVentanas_;
     QPointer<QWidget> acercaDe_;
+    NavegadorEscritorio navegadorEscritorio_;
+    Navegador* navegador_ = &navegadorEscritorio_;
 };
 
 } // namespace app::ui

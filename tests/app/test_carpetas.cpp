@@ -1,9 +1,11 @@
 #include "core/carpetas.h"
 #include "core/error.h"
+#include "tests/apoyo/carpeta_temporal.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -58,6 +60,29 @@ TEST(Carpetas, ElEntornoDelProcesoLeeSusVariables) {
     EXPECT_FALSE(e.home.empty());
     EXPECT_FALSE(e.carpetaEjecutable.empty());
     ::unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(Carpetas, ElManualEstaJuntoABinBajoCualquierPrefijo) {
+    EXPECT_EQ(core::carpetaManual("/usr/bin"), "/usr/share/estadisticas/manual");
+    EXPECT_EQ(core::carpetaManual("/usr/local/bin/"), "/usr/local/share/estadisticas/manual");
+    EXPECT_EQ(core::carpetaManual("/home/ana/estadisticas/build/bin"),
+              "/home/ana/estadisticas/build/share/estadisticas/manual");
+    // A relative folder is taken from the working folder, never from the root.
+    const auto trabajo = std::filesystem::current_path();
+    EXPECT_EQ(core::carpetaManual("bin"), (trabajo / "share/estadisticas/manual").string());
+}
+
+TEST(Carpetas, ElIndiceDelManualSoloCuandoExiste) {
+    const prueba::CarpetaTemporal prefijo;
+    const std::string bin = prefijo.archivo("bin");
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(core::indiceManual(bin), std::nullopt);
+    // A folder named like the page is no page.
+    std::filesystem::create_directories(prefijo.archivo("share/estadisticas/manual/index.html"));
+    EXPECT_EQ(core::indiceManual(bin), std::nullopt);
+    std::filesystem::remove(prefijo.archivo("share/estadisticas/manual/index.html"));
+    prefijo.escribir("share/estadisticas/manual/index.html", "<html></html>");
+    EXPECT_EQ(core::indiceManual(bin), prefijo.archivo("share/estadisticas/manual/index.html"));
 }
 
 } // namespace

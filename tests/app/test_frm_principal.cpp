@@ -1,11 +1,14 @@
+#include "app/ui/ayuda.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frm_principal.h"
 #include "core/archivo_ini.h"
+#include "core/carpetas.h"
 #include "core/error.h"
 #include "tests/apoyo/aplicacion_qt.h"
 #include "tests/apoyo/controles.h"
 #include "tests/apoyo/entorno.h"
 #include "tests/apoyo/filas_presta.h"
+#include "tests/app/navegador_anotado.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +18,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QThread>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -27,10 +32,12 @@ struct Ventana : ::testing::Test, prueba::Entorno {
     Ventana() : Entorno(prueba::dia(2024, 3, 15)) {}
 
     std::unique_ptr<app::ui::frm_principal> ventana;
+    prueba::NavegadorAnotado navegador;
 
     void SetUp() override {
         prueba::aplicacion();
         ventana = std::make_unique<app::ui::frm_principal>(ctx, dialogos);
+        ventana->fijarNavegador(navegador);
     }
     QAction* accion(const char* nombre) { return prueba::control<QAction>(*ventana, nombre); }
     const app::ui::frm_principal::Acciones& acciones() { return ventana->acciones(); }
@@ -229,13 +236,61 @@ TEST_F(Ventana, AyudaQueNoArrancaMuestraElErrorConSuNumero) {
     ini.Process = "/no/existe/este-programa --ayuda";
     ini.Grabar("HELPFILE");
     acciones().mnu_ayuda->trigger();
-    ini.Process = "";
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].titulo, "53");
+    EXPECT_EQ(dialogos.mensajes[0].botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_TRUE(navegador.abiertas.empty());
+}
+
+TEST_F(Ventana, AyudaSinComandoAbreElIndiceDelManual) {
+    for (const char* comando : {"", "   "}) {
+        core::Archivo_Ini ini(carpeta.ruta());
+        ini.Process = comando;
+        ini.Grabar("HELPFILE");
+        acciones().mnu_ayuda->trigger();
+    }
+    EXPECT_TRUE(dialogos.mensajes.empty());
+    ASSERT_EQ(navegador.abiertas.size(), 2u);
+    const QUrl& indice = navegador.abiertas[0];
+    ASSERT_TRUE(indice.isLocalFile()) << indice.toString().toStdString();
+    // The copy the build puts beside the programs, where the installed one
+    // lies beside bin/.
+    const auto esperado = core::indiceManual(core::entornoDelProceso().carpetaEjecutable);
+    ASSERT_TRUE(esperado.has_value());
+    EXPECT_EQ(indice.toLocalFile().toStdString(), *esperado);
+    EXPECT_TRUE(std::filesystem::is_regular_file(indice.toLocalFile().toStdString()));
+    EXPECT_EQ(navegador.abiertas[1], indice);
+}
+
+TEST_F(Ventana, AyudaConComandoLoEjecutaSinAbrirElManual) {
+    const std::string marca = carpeta.archivo("ayuda abierta");
+    core::Archivo_Ini ini(carpeta.ruta());
+    ini.Process = "touch \"" + marca + "\"";
     ini.Grabar("HELPFILE");
     acciones().mnu_ayuda->trigger();
+    for (int i = 0; i < 100 && !std::filesystem::exists(marca); ++i) {
+        QThread::msleep(50);
+    }
+    EXPECT_TRUE(std::filesystem::exists(marca));
+    EXPECT_TRUE(navegador.abiertas.empty());
+    EXPECT_TRUE(dialogos.mensajes.empty());
+}
+
+TEST_F(Ventana, AyudaSinManualNiNavegadorLoDiceEnCastellano) {
+    // No manual installed: the message says so and names where to set a command.
+    app::ui::ejecutarAyuda(carpeta.ruta(), dialogos, navegador, std::nullopt);
+    EXPECT_TRUE(navegador.abiertas.empty());
+    // A desktop that cannot open the page.
+    navegador.responde = false;
+    carpeta.escribir("index.html", "<html></html>");
+    app::ui::ejecutarAyuda(carpeta.ruta(), dialogos, navegador, carpeta.archivo("index.html"));
     ASSERT_EQ(dialogos.mensajes.size(), 2u);
     EXPECT_EQ(dialogos.mensajes[0].titulo, "53");
-    EXPECT_EQ(dialogos.mensajes[1].titulo, "5");
-    EXPECT_EQ(dialogos.mensajes[1].botones, core::ui::Dialogos::Botones::Aceptar);
+    EXPECT_NE(dialogos.mensajes[0].texto.find("No se encontró el manual"), std::string::npos);
+    EXPECT_NE(dialogos.mensajes[0].texto.find("Archivo de ayuda"), std::string::npos);
+    EXPECT_EQ(dialogos.mensajes[1].titulo, "53");
+    EXPECT_NE(dialogos.mensajes[1].texto.find(carpeta.archivo("index.html")), std::string::npos);
+    ASSERT_EQ(navegador.abiertas.size(), 1u);
 }
 
 TEST_F(Ventana, MosaicoApilaLasHijasATodoElAncho) {

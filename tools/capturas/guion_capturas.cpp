@@ -102,6 +102,16 @@ const std::vector<Captura>& Capturas() {
              elegir(p, "mnu_buscarLibros");
              desplegar(p, "cmb_tematica");
          }},
+        {"resumen", "Informes > Resumen", [](QMainWindow& p) { elegir(p, "mnu_resumen"); }},
+        {"participacion", "Informes > Participación por grado, con su gráfico",
+         [](QMainWindow& p) { elegir(p, "mnu_participacion"); }},
+        {"sin-prestamos", "Informes > Socios sin préstamos",
+         [](QMainWindow& p) { elegir(p, "mnu_sinPrestamos"); }},
+        {"sin-uso", "Informes > Ejemplares sin uso",
+         [](QMainWindow& p) { elegir(p, "mnu_sinUso"); }},
+        {"atrasos", "Informes > Atrasos", [](QMainWindow& p) { elegir(p, "mnu_atrasos"); }},
+        {"mensual", "Informes > Evolución mensual, con su gráfico",
+         [](QMainWindow& p) { elegir(p, "mnu_mensual"); }},
         {"exportar", "Exportar", [](QMainWindow& p) { elegir(p, "mnu_exportar"); }},
         {"cue", "Configuración > Cambiar CUE", [](QMainWindow& p) { elegir(p, "mnu_CUE"); }},
         {"rutas", "Configuración > Path DB", [](QMainWindow& p) { elegir(p, "mnu_path"); }},
