@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -243,12 +244,15 @@ TEST_F(Ventana, AyudaQueNoArrancaMuestraElErrorConSuNumero) {
 }
 
 TEST_F(Ventana, AyudaSinComandoAbreElIndiceDelManual) {
-    for (const char* comando : {"", "   "}) {
-        core::Archivo_Ini ini(carpeta.ruta());
-        ini.Process = comando;
-        ini.Grabar("HELPFILE");
-        acciones().mnu_ayuda->trigger();
-    }
+    ventana->show();
+    ventana->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    // F1 with nothing stored, then the menu entry with a command of blanks only.
+    QTest::keyClick(ventana.get(), Qt::Key_F1);
+    core::Archivo_Ini ini(carpeta.ruta());
+    ini.Process = "   ";
+    ini.Grabar("HELPFILE");
+    acciones().mnu_ayuda->trigger();
     EXPECT_TRUE(dialogos.mensajes.empty());
     ASSERT_EQ(navegador.abiertas.size(), 2u);
     const QUrl& indice = navegador.abiertas[0];
