@@ -1,7 +1,9 @@
-// The user manual in docs/manual: a page for every window the program opens,
-// every page reachable from the index, and every link and picture leading to
-// something that is there.
+// The user manual as the build puts it beside the programs, where "Ayuda"
+// opens it and from where it is installed: a page for every window the
+// program opens, every page reachable from the index, and every link and
+// picture leading to something that is there.
 #include "app/ui/frm_principal.h"
+#include "core/carpetas.h"
 #include "tests/apoyo/aplicacion_qt.h"
 #include "tests/apoyo/entorno.h"
 #include "tests/app/navegador_anotado.h"
@@ -24,7 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path CarpetaManual = fs::path(ESTAD_SOURCE_DIR) / "docs" / "manual";
+const fs::path CarpetaManual = core::carpetaManual(core::entornoDelProceso().carpetaEjecutable);
 
 std::string leer(const fs::path& ruta) {
     std::ifstream entrada(ruta, std::ios::binary);
