@@ -17,8 +17,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTextEdit>
 #include <QTest>
+#include <QTextEdit>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
