@@ -132,9 +132,9 @@ void escribirDatos(Libro& libro, const TablaSalida& tabla) {
     std::string celda;
     while (tabla.filas.leer()) {
         if (++fila >= MaximoFilas) {
-            throw core::Error(core::Error::ErrorArchivo,
-                              "La hoja de cálculo no admite más de " +
-                                  std::to_string(MaximoFilas - 1) + " filas");
+            throw core::Error(core::Error::ErrorArchivo, "La hoja de cálculo no admite más de " +
+                                                             std::to_string(MaximoFilas - 1) +
+                                                             " filas");
         }
         const auto& celdas = tabla.filas.celdas();
         for (lxw_col_t c = 0; c < columnas && c < celdas.size(); ++c) {
@@ -172,11 +172,12 @@ void escribirInformacion(Libro& libro, const std::vector<std::string>& encabezad
 } // namespace
 
 void EscribirXlsx(const std::string& ruta, const TablaSalida& tabla,
-                  const std::vector<std::string>& encabezado) {
+                  const std::function<std::vector<std::string>()>& lineas) {
     const std::string temporal = ruta + ".nuevo";
     try {
         Libro libro(ruta, temporal);
         escribirDatos(libro, tabla);
+        const std::vector<std::string> encabezado = lineas();
         escribirInformacion(libro, encabezado);
         std::string comentarios;
         for (const std::string& linea : encabezado) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,8 @@ struct TablaSalida;
 // dd/mm/yyyy; then the sheet "Información" with `encabezado`, line by line,
 // which also gives the file's title and comments. Rows are written as they
 // are read. The file appears whole or not at all; throws Error(ErrorArchivo).
+// `encabezado` is asked for once the rows are written, so it may count them.
 void EscribirXlsx(const std::string& ruta, const TablaSalida& tabla,
-                  const std::vector<std::string>& encabezado);
+                  const std::function<std::vector<std::string>()>& encabezado);
 
 } // namespace reports

@@ -4,16 +4,16 @@
 #include "core/archivo_ini.h"
 #include "core/error.h"
 #include "core/reloj.h"
-#include "store/contexto.h"
-#include "reports/encabezado_salida.h"
 #include "core/ui/cursor_ocupado.h"
 #include "core/ui/dialogos.h"
 #include "core/ui/mostrar_error.h"
 #include "reports/csv.h"
+#include "reports/encabezado_salida.h"
 #include "reports/papel/pdf.h"
 #include "reports/papel/pintar_paginas.h"
 #include "reports/ui/salida_grafico.h"
 #include "reports/xlsx.h"
+#include "store/contexto.h"
 
 #include <QAction>
 #include <QMenu>
@@ -55,8 +55,8 @@ std::vector<std::string> EncabezadoVentana(const store::Contexto& ctx, const QWi
     return LineasEncabezado(e);
 }
 
-AccionesSalida::AccionesSalida(QWidget& ventana, core::ui::Dialogos& dialogos,
-                               std::string carpeta, OrigenSalida origen)
+AccionesSalida::AccionesSalida(QWidget& ventana, core::ui::Dialogos& dialogos, std::string carpeta,
+                               OrigenSalida origen)
     : QObject(&ventana), ventana_(ventana), dialogos_(dialogos), carpeta_(std::move(carpeta)),
       origen_(std::move(origen)), menu_(new QMenu(&ventana)) {
     menu_->setObjectName("mnu_salidas");
@@ -127,9 +127,8 @@ void AccionesSalida::vistaPrevia() {
         return;
     }
     QPrinter impresora(QPrinter::HighResolution);
-    dialogos_.vistaPrevia(impresora, [this](QPrinter& destino) {
-        intentar([&] { imprimirEn(destino); });
-    });
+    dialogos_.vistaPrevia(impresora,
+                          [this](QPrinter& destino) { intentar([&] { imprimirEn(destino); }); });
 }
 
 void AccionesSalida::guardarPdf() {
@@ -173,7 +172,7 @@ void AccionesSalida::exportarXlsx() {
     intentar([&] {
         const ColumnasSalida c = origen_.columnas();
         FilasDeGrilla filas(origen_.grilla(), 0);
-        EscribirXlsx(ruta, {c.titulos, c.anchos, c.tipos, filas}, origen_.encabezado());
+        EscribirXlsx(ruta, {c.titulos, c.anchos, c.tipos, filas}, origen_.encabezado);
     });
 }
 
@@ -182,9 +181,9 @@ void AccionesSalida::graficoPng() {
     if (ruta.empty()) {
         return;
     }
-    const auto respuesta =
-        dialogos_.entrada("Resolución de la imagen, en puntos por pulgada (72 a 1200):",
-                          "Guardar gráfico", std::to_string(PuntosPorPulgadaPng));
+    const auto respuesta = dialogos_.entrada(
+        "Resolución de la imagen, en puntos por pulgada (72 a 1200):", "Guardar gráfico",
+        std::to_string(PuntosPorPulgadaPng));
     if (!respuesta) {
         return;
     }
