@@ -8,10 +8,10 @@
 #include "core/ui/disposicion.h"
 #include "core/ui/icono_boton.h"
 #include "core/ui/mostrar_error.h"
-#include "reports/ui/disenos.h"
-#include "reports/ui/grilla_modelo.h"
 #include "reports/tabla_salida.h"
 #include "reports/ui/acciones_salida.h"
+#include "reports/ui/disenos.h"
+#include "reports/ui/grilla_modelo.h"
 #include "store/contexto.h"
 
 #include <QAction>
@@ -22,6 +22,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -274,21 +275,17 @@ void VentanaGrilla::limpiarPanelYGrilla() {
 }
 
 void VentanaGrilla::crearSalidas() {
-    salidas_ = new AccionesSalida(
-        *this, dialogos_, ctx_.carpeta,
-        {[this]() -> const Grilla& { return modelo_->grilla(); },
-         [this] { return ColumnasDe(columnas_, true); }, [this] { return encabezado(); }});
+    salidas_ = new AccionesSalida(*this, dialogos_, ctx_.carpeta,
+                                  {[this]() -> const Grilla& { return modelo_->grilla(); },
+                                   [this] { return ColumnasDe(columnas_, true); },
+                                   [this] { return encabezado(); }});
     auto* conTitulos = new QAction("Copiar con encabezados", this);
     conTitulos->setObjectName("mnu_copiarConTitulos");
     connect(conTitulos, &QAction::triggered, this, [this] { copiar(true); });
     salidas_->agregar(conTitulos);
-    // Ctrl+C copies the whole selection, as the copy button does.
-    auto* copia = new QAction("Copiar", fg_usu);
-    copia->setObjectName("mnu_copiar");
-    copia->setShortcut(QKeySequence::Copy);
-    copia->setShortcutContext(Qt::WidgetShortcut);
-    connect(copia, &QAction::triggered, this, [this] { copiar(false); });
-    fg_usu->addAction(copia);
+    // Ctrl+C copies the whole selection, as the copy button does, not the
+    // view's current cell alone.
+    fg_usu->installEventFilter(this);
     fg_usu->addActions(QList<QAction*>(salidas_->acciones().begin(), salidas_->acciones().end()));
     fg_usu->setContextMenuPolicy(Qt::ActionsContextMenu);
 
@@ -341,6 +338,21 @@ void VentanaGrilla::imprimir() {
     } catch (const core::Error& e) {
         core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloNumero);
     }
+}
+
+bool VentanaGrilla::eventFilter(QObject* objeto, QEvent* evento) {
+    const bool copia =
+        objeto == fg_usu &&
+        (evento->type() == QEvent::KeyPress || evento->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Copy);
+    if (!copia) {
+        return QWidget::eventFilter(objeto, evento);
+    }
+    if (evento->type() == QEvent::KeyPress) {
+        copiar(false);
+    }
+    evento->accept();
+    return true;
 }
 
 void VentanaGrilla::copiar(bool conTitulos) {

@@ -60,6 +60,8 @@ Q_SIGNALS:
     void grillaMostrada();
 
 protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
     VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                   const std::vector<ColumnaGrilla>& columnas, const DisenoVentanaGrilla& diseno,
                   QWidget* padre);
