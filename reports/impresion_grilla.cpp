@@ -138,8 +138,7 @@ PaginaImpresa PaginaGrafico(const MedidorTexto& impresora,
     return pagina;
 }
 
-void NumerarPaginas(const MedidorTexto& impresora, std::vector<PaginaImpresa>& paginas,
-                    Hoja hoja) {
+void NumerarPaginas(const MedidorTexto& impresora, std::vector<PaginaImpresa>& paginas, Hoja hoja) {
     const double y = hoja.alto - impresora.altoLinea();
     for (std::size_t n = 0; n < paginas.size(); ++n) {
         const std::string texto = TextoPagina(n + 1, paginas.size());

@@ -14,9 +14,8 @@ TipoColumna TipoDeCampo(std::string_view campo) {
     if (campo.starts_with("fecha") || campo == "ultimo_prestamo") {
         return TipoColumna::Fecha;
     }
-    return std::find(numeros.begin(), numeros.end(), campo) != numeros.end()
-               ? TipoColumna::Numero
-               : TipoColumna::Texto;
+    return std::find(numeros.begin(), numeros.end(), campo) != numeros.end() ? TipoColumna::Numero
+                                                                             : TipoColumna::Texto;
 }
 
 ColumnasSalida ColumnasDe(const std::vector<ColumnaGrilla>& columnas, bool numeroFila) {

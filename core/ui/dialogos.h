@@ -33,8 +33,7 @@ public:
     virtual bool elegirImpresora(QPrinter& impresora) = 0;
     // The path to save to, or empty when the user cancels; `inicial` is the
     // suggested file. Cancels unless an implementation shows a dialog.
-    virtual std::string guardarArchivo(const std::string& /*titulo*/,
-                                       const std::string& /*filtro*/,
+    virtual std::string guardarArchivo(const std::string& /*titulo*/, const std::string& /*filtro*/,
                                        const std::string& /*inicial*/) {
         return {};
     }

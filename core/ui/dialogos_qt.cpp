@@ -5,17 +5,17 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QIdentityProxyModel>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
-#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QScreen>
 #include <QPrinter>
+#include <QScreen>
 #include <QStringList>
 
 namespace core::ui {

@@ -43,9 +43,9 @@ void EscribirPdf(const std::string& ruta, const std::string& titulo,
             escritor.setTitle(QString::fromStdString(titulo));
             escritor.setCreator("Estadísticas de préstamos");
             escritor.setPageSize(QPageSize(QPageSize::A4));
-            escritor.setPageMargins(QMarginsF(MargenMilimetros, MargenMilimetros,
-                                              MargenMilimetros, MargenMilimetros),
-                                    QPageLayout::Millimeter);
+            escritor.setPageMargins(
+                QMarginsF(MargenMilimetros, MargenMilimetros, MargenMilimetros, MargenMilimetros),
+                QPageLayout::Millimeter);
             pintar(escritor);
         } catch (...) {
             archivo.remove();

@@ -12,7 +12,7 @@ namespace reports::papel {
 namespace {
 
 // Colours for series past the palette, and for those it leaves unset.
-const QColor ColoresPropios[] = {QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),
+const QColor ColoresPropios[] = {QColor(31, 119, 180), QColor(255, 127, 14),  QColor(44, 160, 44),
                                  QColor(214, 39, 40),  QColor(148, 103, 189), QColor(140, 86, 75)};
 
 QColor colorSerie(const ranking::DatosGrafico& datos, int serie) {
@@ -42,7 +42,8 @@ void leyenda(QPainter& pintor, const QRectF& area, const ranking::DatosGrafico& 
         pintor.fillRect(QRectF(area.left(), y + alto * 0.2, alto * 0.6, alto * 0.6),
                         colorSerie(datos, s));
         const QString texto = QFontMetricsF(pintor.font())
-                                  .elidedText(QString::fromStdString(datos.etiquetasFila[static_cast<std::size_t>(s)]),
+                                  .elidedText(QString::fromStdString(
+                                                  datos.etiquetasFila[static_cast<std::size_t>(s)]),
                                               Qt::ElideRight, area.width() - alto);
         pintor.drawText(QPointF(area.left() + alto, y + QFontMetricsF(pintor.font()).ascent()),
                         texto);
@@ -64,8 +65,9 @@ void PintarGrafico(QPainter& pintor, const QRectF& area, const ranking::DatosGra
     const QRectF ejes(area.left(), area.top(), area.width() * (conLeyenda ? 0.7 : 1.0),
                       area.height());
     if (conLeyenda) {
-        leyenda(pintor, QRectF(ejes.right() + area.width() * 0.02, area.top(),
-                               area.width() * 0.28, area.height()),
+        leyenda(pintor,
+                QRectF(ejes.right() + area.width() * 0.02, area.top(), area.width() * 0.28,
+                       area.height()),
                 datos);
     }
     const QFontMetricsF metricas(pintor.font());

@@ -31,8 +31,8 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QToolButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace reports::ui {
 

@@ -14,9 +14,9 @@ void ImprimirAvisos(QPrinter& impresora, const std::vector<informes::AvisoDevolu
     const QFont fuente = papel::FuenteVerdana(9);
     const papel::MedidorQt medidor(fuente);
     const Hoja hoja = papel::HojaDe(impresora);
-    papel::DibujarPaginas(impresora,
-                          informes::ImprimirAvisos(medidor, avisos, cue, hoy, hoja.ancho, hoja.alto),
-                          fuente, medidor);
+    papel::DibujarPaginas(
+        impresora, informes::ImprimirAvisos(medidor, avisos, cue, hoy, hoja.ancho, hoja.alto),
+        fuente, medidor);
 }
 
 } // namespace reports::ui

@@ -65,15 +65,14 @@ void GuardarGraficoPng(QChartView* vista, const std::string& ruta, int puntosPor
     }
 }
 
-void GuardarGraficoSvg(QChartView* vista, const std::string& ruta,
-                       const std::string& descripcion) {
+void GuardarGraficoSvg(QChartView* vista, const std::string& ruta, const std::string& descripcion) {
     const QSizeF tamano = vista->chart()->size();
     const double altoTexto = QFontMetricsF(vista->font()).height() * 1.5;
     QSvgGenerator svg;
     svg.setFileName(QString::fromStdString(ruta));
     svg.setTitle(QString::fromStdString(descripcion));
-    svg.setSize(QSize(static_cast<int>(tamano.width()),
-                      static_cast<int>(tamano.height() + altoTexto)));
+    svg.setSize(
+        QSize(static_cast<int>(tamano.width()), static_cast<int>(tamano.height() + altoTexto)));
     svg.setViewBox(QRectF(0, 0, tamano.width(), tamano.height() + altoTexto));
     QPainter pintor;
     if (!pintor.begin(&svg)) {

@@ -19,7 +19,6 @@ void GuardarGraficoPng(QChartView* vista, const std::string& ruta, int puntosPor
 
 // The chart as an SVG drawing with `descripcion` under it and as its title.
 // Throws Error(ErrorArchivo).
-void GuardarGraficoSvg(QChartView* vista, const std::string& ruta,
-                       const std::string& descripcion);
+void GuardarGraficoSvg(QChartView* vista, const std::string& ruta, const std::string& descripcion);
 
 } // namespace reports::ui
