@@ -132,15 +132,16 @@ void Grilla::extenderSeleccion(int fila, int columna) {
     columnaSel_ = columna;
 }
 
-std::string Grilla::textoSeleccion() const {
+std::string Grilla::textoSeleccion(bool conTitulos) const {
     if (filas_ == 0 || columnas_ == 0) {
         return {};
     }
     const auto [f1, f2] = std::minmax(fila_, filaSel_);
     const auto [c1, c2] = std::minmax(columna_, columnaSel_);
     std::string salida;
-    for (int f = f1; f <= f2; ++f) {
-        if (f > f1) {
+    const int primera = conTitulos && f1 > 0 ? 0 : f1;
+    for (int f = primera; f <= f2; f = f == 0 && primera < f1 ? f1 : f + 1) {
+        if (f > primera) {
             salida += '\r';
         }
         for (int c = c1; c <= c2; ++c) {

@@ -47,8 +47,9 @@ public:
     void extenderSeleccion(int fila, int columna);
 
     // The selected cells row by row: a tab between cells, a carriage return
-    // between rows (the clipboard form).
-    std::string textoSeleccion() const;
+    // between rows (the clipboard form). `conTitulos` puts the selected
+    // columns' captions (row 0) first, unless the selection holds them.
+    std::string textoSeleccion(bool conTitulos = false) const;
 
 private:
     // Where a cell's text lies in textos_: a list of 100 000 loans holds

@@ -1,6 +1,9 @@
 #include "reports/impresion_grilla.h"
 
+#include "reports/encabezado_salida.h"
 #include "reports/grilla.h"
+
+#include <algorithm>
 
 namespace reports {
 
@@ -19,12 +22,7 @@ class Paginador {
 public:
     Paginador(const MedidorTexto& impresora, const Grilla& grilla, double izquierda, double arriba)
         : impresora_(impresora), grilla_(grilla), izquierda_(izquierda), arriba_(arriba),
-          y_(arriba) {
-        derecha_ = izquierda + MargenCelda;
-        for (int k = 0; k < grilla.columnas(); ++k) {
-            derecha_ += grilla.ancho(k) + 2 * MargenCelda;
-        }
-    }
+          derecha_(izquierda + AnchoImpreso(grilla)), y_(arriba) {}
 
     double altoFila() const { return 2 * MargenCelda + impresora_.altoLinea(); }
     double y() const { return y_; }
@@ -80,7 +78,74 @@ private:
     std::vector<PaginaImpresa> paginas_;
 };
 
+double altoPie(const MedidorTexto& impresora) {
+    return impresora.altoLinea() + 2 * MargenCelda;
+}
+
+// The heading's lines from the page's top, each cut to the page's width;
+// returns where what follows begins.
+double agregarEncabezado(const MedidorTexto& impresora, PaginaImpresa& pagina,
+                         const std::vector<std::string>& encabezado, double ancho) {
+    double y = 0;
+    for (std::size_t i = 0; i < encabezado.size(); ++i) {
+        const double tamano = i == 0 ? TamanoTitulo : 1;
+        pagina.push_back({OperacionDibujo::Tipo::Texto, 0, y, 0, y,
+                          AjustarAncho(impresora, encabezado[i], ancho / tamano), tamano});
+        y += impresora.altoLinea() * tamano;
+    }
+    return encabezado.empty() ? 0 : y + 2 * MargenCelda;
+}
+
 } // namespace
+
+double AnchoImpreso(const Grilla& grilla) {
+    double ancho = MargenCelda;
+    for (int k = 0; k < grilla.columnas(); ++k) {
+        ancho += grilla.ancho(k) + 2 * MargenCelda;
+    }
+    return ancho;
+}
+
+std::vector<PaginaImpresa> PaginasGrilla(const MedidorTexto& impresora, const Grilla& grilla,
+                                         const std::vector<std::string>& encabezado, Hoja hoja) {
+    PaginaImpresa cabeza;
+    const double arribaTabla = agregarEncabezado(impresora, cabeza, encabezado, hoja.ancho);
+    const double escala = std::min(1.0, hoja.ancho / AnchoImpreso(grilla));
+    const double altoTabla = (hoja.alto - arribaTabla - altoPie(impresora)) / escala;
+    std::vector<PaginaImpresa> paginas = ImprimirGrilla(impresora, grilla, 0, 0, altoTabla);
+    for (PaginaImpresa& pagina : paginas) {
+        for (OperacionDibujo& op : pagina) {
+            op.x1 *= escala;
+            op.x2 *= escala;
+            op.y1 = arribaTabla + op.y1 * escala;
+            op.y2 = arribaTabla + op.y2 * escala;
+            op.tamano *= escala;
+        }
+        pagina.insert(pagina.begin(), cabeza.begin(), cabeza.end());
+    }
+    return paginas;
+}
+
+PaginaImpresa PaginaGrafico(const MedidorTexto& impresora,
+                            const std::vector<std::string>& encabezado,
+                            const std::string& descripcion, Hoja hoja) {
+    PaginaImpresa pagina;
+    const double arriba = agregarEncabezado(impresora, pagina, encabezado, hoja.ancho);
+    const double abajo = hoja.alto - altoPie(impresora) - impresora.altoLinea() - MargenCelda;
+    pagina.push_back({OperacionDibujo::Tipo::Grafico, 0, arriba, hoja.ancho, abajo, {}});
+    pagina.push_back({OperacionDibujo::Tipo::Texto, 0, abajo + MargenCelda, 0, abajo + MargenCelda,
+                      AjustarAncho(impresora, descripcion, hoja.ancho)});
+    return pagina;
+}
+
+void NumerarPaginas(const MedidorTexto& impresora, std::vector<PaginaImpresa>& paginas, Hoja hoja) {
+    const double y = hoja.alto - impresora.altoLinea();
+    for (std::size_t n = 0; n < paginas.size(); ++n) {
+        const std::string texto = TextoPagina(n + 1, paginas.size());
+        const double x = hoja.ancho - impresora.ancho(texto);
+        paginas[n].push_back({OperacionDibujo::Tipo::Texto, x, y, x, y, texto});
+    }
+}
 
 std::string AjustarAncho(const MedidorTexto& impresora, std::string texto, double ancho) {
     while (!texto.empty() && impresora.ancho(texto) > ancho) {

@@ -2,12 +2,14 @@
 
 #include "app/cli/comandos.h"
 #include "app/cli/filtros_cli.h"
+#include "app/cli/salida_cli.h"
 #include "core/argumentos.h"
 #include "core/error.h"
 #include "core/reloj.h"
 #include "core/texto.h"
 #include "reports/informes.h"
 #include "reports/resumen.h"
+#include "reports/tabla_salida.h"
 #include "store/contexto.h"
 
 #include <ostream>
@@ -54,6 +56,28 @@ void exigirAdmitidas(const core::Argumentos& a, const DefinicionInforme& d) {
     }
 }
 
+// The summary's figures as a table of two columns.
+const std::vector<reports::ColumnaGrilla>& ColumnasResumen() {
+    static const std::vector<reports::ColumnaGrilla> columnas{{"clave", 3000, "clave"},
+                                                              {"valor", 2000, "valor"}};
+    return columnas;
+}
+
+// A report's grid as the command line writes it: its column names heading
+// the columns, no row numbers.
+void escribirGrilla(const SalidaPedida& pedida, const reports::Grilla& grilla,
+                    const std::vector<reports::ColumnaGrilla>& columnas,
+                    const reports::Encabezado& encabezado, std::ostream& salida,
+                    const std::function<void(std::ostream&)>& tsv) {
+    reports::ColumnasSalida c = reports::ColumnasDe(columnas, false);
+    c.titulos.clear();
+    for (const reports::ColumnaGrilla& columna : columnas) {
+        c.titulos.emplace_back(columna.campo);
+    }
+    reports::FilasDeGrilla filas(grilla, 1);
+    EscribirSalida(pedida, {c.titulos, c.anchos, c.tipos, filas}, encabezado, salida, tsv);
+}
+
 } // namespace
 
 int ComandoInforme(const std::vector<std::string>& args, const core::Carpetas& carpetas,
@@ -63,8 +87,9 @@ int ComandoInforme(const std::vector<std::string>& args, const core::Carpetas& c
                           "Falta el informe: " + nombresDeInformes());
     }
     const std::string nombre = args.front();
-    const core::Argumentos a({args.begin() + 1, args.end()},
-                             {"--tipo", "--grado", "--tematica", "--desde", "--hasta"}, {});
+    const core::Argumentos a(
+        {args.begin() + 1, args.end()},
+        {"--tipo", "--grado", "--tematica", "--desde", "--hasta", "--formato", "--salida"}, {});
     if (!a.posicionales().empty()) {
         throw core::Error(core::Error::ArgumentoInvalido,
                           "Sobra \"" + a.posicionales().front() + "\" tras el informe " + nombre);
@@ -74,18 +99,32 @@ int ComandoInforme(const std::vector<std::string>& args, const core::Carpetas& c
         exigirAdmitidas(a, *definicion);
     }
     const reports::EstadoFiltros filtros = FiltrosDeOpciones(a);
+    const SalidaPedida pedida(a);
     const core::Reloj reloj;
     store::Contexto ctx(carpetas, reloj);
     abrirAlmacenParaLeer(ctx);
     if (!definicion) {
-        for (const reports::informes::Cifra& c : reports::informes::Resumen(ctx, filtros)) {
-            salida << c.clave << '\t' << core::texto::campoTabulado(c.valor) << '\n';
+        const auto cifras = reports::informes::Resumen(ctx, filtros);
+        std::vector<std::vector<std::string>> filas;
+        for (const reports::informes::Cifra& c : cifras) {
+            filas.push_back({c.clave, c.valor});
         }
+        escribirGrilla(
+            pedida, reports::GrillaDeFilas(filas, ColumnasResumen()), ColumnasResumen(),
+            EncabezadoCli(ctx, "Resumen", filtros, {}), salida, [&](std::ostream& destino) {
+                for (const reports::informes::Cifra& c : cifras) {
+                    destino << c.clave << '\t' << core::texto::campoTabulado(c.valor) << '\n';
+                }
+            });
         return 0;
     }
-    salida << reports::informes::TextoInforme(
-        reports::informes::GrillaInforme(ctx, definicion->informe, filtros, definicion->orden),
-        *definicion);
+    const reports::Grilla grilla =
+        reports::informes::GrillaInforme(ctx, definicion->informe, filtros, definicion->orden);
+    escribirGrilla(pedida, grilla, definicion->columnas,
+                   EncabezadoCli(ctx, definicion->titulo, filtros, {}), salida,
+                   [&](std::ostream& destino) {
+                       destino << reports::informes::TextoInforme(grilla, *definicion);
+                   });
     return 0;
 }
 

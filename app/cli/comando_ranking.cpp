@@ -2,11 +2,16 @@
 
 #include "app/cli/comandos.h"
 #include "app/cli/filtros_cli.h"
+#include "app/cli/salida_cli.h"
 #include "core/argumentos.h"
 #include "core/error.h"
 #include "core/reloj.h"
 #include "core/texto.h"
+#include "reports/grafico_ranking.h"
+#include "reports/papel/pintar_grafico.h"
 #include "reports/ranking_filas.h"
+#include "reports/tabla_ranking.h"
+#include "reports/tabla_salida.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 
@@ -75,7 +80,7 @@ int ComandoRanking(const std::vector<std::string>& args, const core::Carpetas& c
                    std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos a(args,
                              {"--agrupar", "--mostrar", "--tipo", "--grado", "--tematica",
-                              "--desde", "--hasta", "--barras"},
+                              "--desde", "--hasta", "--barras", "--formato", "--salida"},
                              {"--cantidad", "--sql"});
     if (!a.posicionales().empty()) {
         invalido("Argumento inesperado: " + a.posicionales().front());
@@ -99,6 +104,7 @@ int ComandoRanking(const std::vector<std::string>& args, const core::Carpetas& c
         salida << reports::ranking::SentenciaRanking(agrupacion, marcas, filtros) << "\n";
         return 0;
     }
+    const SalidaPedida pedida(a);
 
     core::Reloj reloj;
     store::Contexto ctx(carpetas, reloj);
@@ -108,10 +114,26 @@ int ComandoRanking(const std::vector<std::string>& args, const core::Carpetas& c
         reports::ranking::EjecutarRanking(ctx, agrupacion, marcas, filtros, barras);
     const reports::ranking::Presentacion p{!a.bandera("--cantidad"), ctx.TotalPrestamos,
                                            separadorDelSistema()};
-    for (const reports::ranking::FilaRanking& f : r.filas) {
-        salida << core::texto::campoTabulado(reports::ranking::LineaRanking(f, r.campos, p))
-               << "\n";
-    }
+    const auto columnas = reports::ranking::ColumnasRanking(r, p);
+    const reports::ColumnasSalida c = reports::ColumnasDe(columnas, false);
+    const reports::Grilla grilla = reports::ranking::GrillaRanking(r, p);
+    reports::FilasDeGrilla filas(grilla, 1);
+    reports::ranking::DatosGrafico datos;
+    reports::ranking::Graficar(datos, r, p);
+    EscribirSalida(
+        pedida, {c.titulos, c.anchos, c.tipos, filas},
+        EncabezadoCli(ctx, "Ranking", filtros, {"Agrupado por " + *nombre}), salida,
+        [&](std::ostream& destino) {
+            for (const reports::ranking::FilaRanking& f : r.filas) {
+                destino << core::texto::campoTabulado(
+                               reports::ranking::LineaRanking(f, r.campos, p))
+                        << "\n";
+            }
+        },
+        [&](QPainter& pintor, const QRectF& area) {
+            reports::papel::PintarGrafico(pintor, area, datos);
+        },
+        reports::ranking::Descripcion(agrupacion, marcas, p.porcentaje));
     return 0;
 }
 

@@ -2,11 +2,13 @@
 
 #include "app/cli/comandos.h"
 #include "app/cli/filtros_cli.h"
+#include "app/cli/salida_cli.h"
 #include "core/argumentos.h"
 #include "core/error.h"
 #include "core/reloj.h"
 #include "reports/grilla_prestamos.h"
 #include "reports/lista_prestamos.h"
+#include "reports/tabla_salida.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 
@@ -22,7 +24,22 @@ const std::set<std::string> OpcionesPanel{"--tipo",  "--grado", "--tematica",
 
 std::set<std::string> conPanel(std::set<std::string> propias) {
     propias.insert(OpcionesPanel.begin(), OpcionesPanel.end());
+    propias.insert(OpcionesSalida.begin(), OpcionesSalida.end());
     return propias;
+}
+
+// The typed filters given, in words, for the heading of a file.
+std::vector<std::string> textosEnPalabras(const core::Argumentos& a) {
+    const std::pair<const char*, const char*> opciones[] = {
+        {"--apellido", "Apellido"},     {"--nombre", "Nombre"}, {"--legajo", "Legajo"},
+        {"--inventario", "Inventario"}, {"--titulo", "Título"}, {"--autor", "Autor"}};
+    std::vector<std::string> palabras;
+    for (const auto& [opcion, nombre] : opciones) {
+        if (const auto valor = a.valor(opcion); valor && !valor->empty()) {
+            palabras.push_back(std::string(nombre) + ": " + *valor);
+        }
+    }
+    return palabras;
 }
 
 reports::FiltrosPrestamos filtrosDe(const core::Argumentos& a) {
@@ -50,19 +67,26 @@ std::string ordenDe(const core::Argumentos& a, const std::vector<reports::Column
     throw core::Error(core::Error::ArgumentoInvalido, "No se puede ordenar por " + orden);
 }
 
-int mostrar(const core::Argumentos& a, const std::string& sentencia,
+int mostrar(const core::Argumentos& a, const std::string& titulo, const std::string& sentencia,
             const std::vector<reports::ColumnaGrilla>& columnas, const core::Carpetas& carpetas,
             std::ostream& salida) {
     if (a.bandera("--sql")) {
         salida << sentencia << "\n";
         return 0;
     }
+    const SalidaPedida pedida(a);
     const core::Reloj reloj;
     store::Contexto ctx(carpetas, reloj);
     abrirAlmacenParaLeer(ctx);
     // Each row is written as it is read: a whole list never sits in memory.
     const auto registros = store::EjecutarConsulta(ctx, sentencia);
-    reports::EscribirTabulado(*registros, columnas, salida);
+    reports::FilasGrilla filas(*registros, columnas);
+    reports::FilasNumeradas numeradas(filas);
+    const reports::ColumnasSalida c = reports::ColumnasDe(columnas, true);
+    EscribirSalida(
+        pedida, {c.titulos, c.anchos, c.tipos, numeradas},
+        EncabezadoCli(ctx, titulo, FiltrosDeOpciones(a), textosEnPalabras(a)), salida,
+        [&](std::ostream& destino) { reports::EscribirTabulado(*registros, columnas, destino); });
     return 0;
 }
 
@@ -81,7 +105,8 @@ int ComandoLista(const std::vector<std::string>& args, const core::Carpetas& car
     }
     const auto& columnas = reports::ColumnasPrestamos();
     return mostrar(
-        a, reports::SentenciaListaPrestamos(modo, filtrosDe(a), ordenDe(a, columnas, "devuelto")),
+        a, "Listado de préstamos",
+        reports::SentenciaListaPrestamos(modo, filtrosDe(a), ordenDe(a, columnas, "devuelto")),
         columnas, carpetas, salida);
 }
 
@@ -89,7 +114,7 @@ int ComandoBuscarLibros(const std::vector<std::string>& args, const core::Carpet
                         std::ostream& salida, std::ostream& /*errores*/) {
     const core::Argumentos a(args, conPanel({"--titulo", "--autor", "--inventario"}), {"--sql"});
     const auto& columnas = reports::ColumnasPrestamos();
-    return mostrar(a,
+    return mostrar(a, "Búsqueda de libros",
                    reports::SentenciaBusquedaLibros(filtrosDe(a), ordenDe(a, columnas, "titulo")),
                    columnas, carpetas, salida);
 }
@@ -99,7 +124,8 @@ int ComandoBuscarUsuarios(const std::vector<std::string>& args, const core::Carp
     const core::Argumentos a(args, conPanel({"--apellido", "--nombre", "--legajo"}), {"--sql"});
     const auto& columnas = reports::ColumnasUsuarios();
     return mostrar(
-        a, reports::SentenciaBusquedaUsuarios(filtrosDe(a), ordenDe(a, columnas, "apellido")),
+        a, "Búsqueda de usuarios",
+        reports::SentenciaBusquedaUsuarios(filtrosDe(a), ordenDe(a, columnas, "apellido")),
         columnas, carpetas, salida);
 }
 

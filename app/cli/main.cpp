@@ -2,7 +2,10 @@
 #include "core/carpetas.h"
 #include "core/error.h"
 
+#include <QGuiApplication>
+
 #include <iostream>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -20,12 +23,29 @@ void mostrarAyuda(std::ostream& salida) {
     for (const app::cli::Comando& c : app::cli::Comandos()) {
         salida << "  " << c.nombre << "\n      " << c.ayuda << "\n";
     }
+    salida << "\nlista, buscar-libros, buscar-usuarios, ranking e informe aceptan\n"
+              "--formato tsv|csv|xlsx|pdf (tsv por omisión) y --salida ARCHIVO\n"
+              "(necesario para xlsx y pdf).\n";
+}
+
+// A PDF needs the system's fonts, which Qt gives a graphical application;
+// the command line shows no window, so it asks for none.
+std::unique_ptr<QGuiApplication> aplicacionParaPdf(int& argc, char** argv,
+                                                   const std::vector<std::string>& palabras) {
+    for (std::size_t i = 0; i + 1 < palabras.size(); ++i) {
+        if (palabras[i] == "--formato" && palabras[i + 1] == "pdf") {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> palabras(argv + 1, argv + argc);
+    const auto aplicacion = aplicacionParaPdf(argc, argv, palabras);
     std::optional<std::string> opcionCarpeta;
     std::size_t i = 0;
     while (i < palabras.size() && palabras[i].rfind("--", 0) == 0) {

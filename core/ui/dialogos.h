@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,17 @@ public:
                                      const std::string& inicial) = 0;
     // True when the user chose a printer and accepted; the printer is then set up.
     virtual bool elegirImpresora(QPrinter& impresora) = 0;
+    // The path to save to, or empty when the user cancels; `inicial` is the
+    // suggested file. Cancels unless an implementation shows a dialog.
+    virtual std::string guardarArchivo(const std::string& /*titulo*/, const std::string& /*filtro*/,
+                                       const std::string& /*inicial*/) {
+        return {};
+    }
+    // Shows the pages `pintar` draws on a printer in a print preview (zoom,
+    // page by page), from where the user may print them. Shows nothing unless
+    // an implementation does.
+    virtual void vistaPrevia(QPrinter& /*impresora*/,
+                             const std::function<void(QPrinter&)>& /*pintar*/) {}
 };
 
 } // namespace core::ui

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QIdentityProxyModel>
@@ -12,7 +13,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStringList>
 
 namespace core::ui {
@@ -138,6 +141,32 @@ std::string DialogosQt::abrirArchivo(const std::string& titulo, const std::strin
 bool DialogosQt::elegirImpresora(QPrinter& impresora) {
     QPrintDialog dialogo(&impresora, padre_);
     return dialogo.exec() == QDialog::Accepted;
+}
+
+std::string DialogosQt::guardarArchivo(const std::string& titulo, const std::string& filtro,
+                                       const std::string& inicial) {
+    QFileDialog dialogo(padre_, q(titulo), q(inicial), filtroQt(filtro));
+    prepararDialogoArchivo(dialogo);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    // Asks before replacing a file; a name typed without the extension gets it.
+    const QString extension = QFileInfo(q(inicial)).suffix();
+    if (!extension.isEmpty()) {
+        dialogo.setDefaultSuffix(extension);
+    }
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialogo.selectedFiles().front().toStdString();
+}
+
+void DialogosQt::vistaPrevia(QPrinter& impresora, const std::function<void(QPrinter&)>& pintar) {
+    QPrintPreviewDialog dialogo(&impresora, padre_);
+    dialogo.setWindowTitle("Vista previa");
+    QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo,
+                     [&pintar](QPrinter* destino) { pintar(*destino); });
+    dialogo.resize(dialogo.screen()->availableGeometry().size() * 3 / 4);
+    dialogo.exec();
 }
 
 } // namespace core::ui

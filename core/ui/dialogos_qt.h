@@ -23,6 +23,9 @@ public:
     std::string abrirArchivo(const std::string& titulo, const std::string& filtro,
                              const std::string& inicial) override;
     bool elegirImpresora(QPrinter& impresora) override;
+    std::string guardarArchivo(const std::string& titulo, const std::string& filtro,
+                               const std::string& inicial) override;
+    void vistaPrevia(QPrinter& impresora, const std::function<void(QPrinter&)>& pintar) override;
 
 private:
     QWidget* padre_;

@@ -26,6 +26,7 @@ std::vector<core::ui::Ubicacion> UbicacionesVentanaGrilla(const DisenoVentanaGri
         {"cmd_copy", {10680, 420, 495, 375}},
         {"cmd_print", {10080, 900, 495, 375}},
         {"cmd_reload", {10680, 900, 495, 375}},
+        {"cmd_salidas", {10080, 1335, 1095, 255}},
         {"fg_usu",
          {Margen, d.arribaGrilla, AnchoInicial, d.altoGrilla},
          AnchoQueSigue,

@@ -40,7 +40,7 @@ void frm_atrasos::imprimirAvisos() {
         if (!dialogos().elegirImpresora(impresora)) {
             return;
         }
-        core::Archivo_Ini ini(contexto().carpeta);
+        core::Archivo_Ini ini(contexto().carpetaConfiguracion);
         ini.Cargar("INICIO");
         ImprimirAvisos(impresora, avisos, ini.CUE, contexto().reloj.hoy());
     } catch (const core::Error& e) {

@@ -7,6 +7,9 @@
 #include "core/ui/disposicion.h"
 #include "core/ui/icono_boton.h"
 #include "core/ui/mostrar_error.h"
+#include "reports/tabla_ranking.h"
+#include "reports/tabla_salida.h"
+#include "reports/ui/acciones_salida.h"
 #include "reports/ui/disenos.h"
 #include "reports/ui/fabrica_grafico.h"
 #include "store/contexto.h"
@@ -29,6 +32,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace reports::ui {
 
@@ -39,6 +43,7 @@ frm_ranking::frm_ranking(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWi
     setObjectName("frm_ranking");
     setWindowTitle("Ranking");
     crearControles();
+    crearSalidas();
     conectar();
     new core::ui::Disposicion(*this, UbicacionesRanking(), pagina_);
     setMinimumSize(core::twips::aPixeles(MinimoVentanas.width(), logicalDpiX()),
@@ -143,6 +148,12 @@ void frm_ranking::crearControles() {
     rejilla->addWidget(cmd_Vgrafico, 1, 1);
     rejilla->addWidget(cmd_copy, 2, 0);
     rejilla->addWidget(cmd_print, 2, 1);
+    cmd_salidas = new QToolButton(marcoGrafico_);
+    cmd_salidas->setObjectName("cmd_salidas");
+    cmd_salidas->setText("Guardar");
+    cmd_salidas->setToolTip("Vista previa, PDF, CSV, Excel, imagen del gráfico");
+    cmd_salidas->setPopupMode(QToolButton::InstantPopup);
+    rejilla->addWidget(cmd_salidas, 3, 0, 1, 2);
 
     lbl_descipcionBarras = new QLabel(pagina_);
     lbl_descipcionBarras->setObjectName("lbl_descipcionBarras");
@@ -250,8 +261,28 @@ void frm_ranking::reiniciarYListar() {
     Lista();
 }
 
+void frm_ranking::crearSalidas() {
+    salidas_ = new AccionesSalida(
+        *this, dialogos_, ctx_.carpeta,
+        {[this]() -> const Grilla& { return tabla_; },
+         [this] { return ColumnasDe(ranking::ColumnasRanking(ranking_, presentacion()), true); },
+         [this] {
+             const QAbstractButton* opcion = opt_agrupar->checkedButton();
+             std::vector<std::string> agrupado;
+             if (opcion) {
+                 agrupado.push_back("Agrupado por " + opcion->text().toStdString());
+             }
+             return EncabezadoVentana(ctx_, *this, filtros_.estado(), agrupado,
+                                      static_cast<long>(ranking_.filas.size()));
+         }});
+    salidas_->fijarGrafico(char_socios,
+                           [this] { return lbl_descipcionBarras->text().toStdString(); });
+    cmd_salidas->setMenu(salidas_->menu());
+}
+
 void frm_ranking::Lista() {
     TextLista->clear();
+    tabla_ = Grilla();
     const int agr = agrupacion();
     ranking::Casillas c = casillas();
     ranking::FijarCasillaPropia(agr, c);
@@ -271,6 +302,7 @@ void frm_ranking::Lista() {
         QString texto = QString::fromStdString(ranking::TextoLista(ranking_, p));
         texto.replace("\r\n", "\n");
         TextLista->setPlainText(texto);
+        tabla_ = ranking::GrillaRanking(ranking_, p);
         Graficar();
     } catch (const core::Error& e) {
         core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloPorDefecto);
@@ -303,32 +335,17 @@ void frm_ranking::copiar() {
 }
 
 void frm_ranking::imprimir() {
-    QPrinter impresora;
+    QPrinter impresora(QPrinter::HighResolution);
     if (!dialogos_.elegirImpresora(impresora)) {
         return; // cancelled: nothing printed, nothing said
     }
-    impresora.setPageOrientation(QPageLayout::Landscape);
     // The picture goes through the clipboard, which keeps it afterwards.
-    const QImage imagen = ImagenGrafico(char_socios);
-    QApplication::clipboard()->setImage(imagen);
-    QPainter pintor;
-    if (!pintor.begin(&impresora)) {
-        core::ui::mostrarError(
-            dialogos_,
-            core::Error(core::Error::ErrorImpresora, "No se pudo imprimir en la impresora elegida"),
-            core::ui::EstiloError::TituloNumero);
-        return;
+    QApplication::clipboard()->setImage(ImagenGrafico(char_socios));
+    try {
+        salidas_->imprimirEn(impresora);
+    } catch (const core::Error& e) {
+        core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloNumero);
     }
-    // At (10, 10) twips, at the size it has on screen.
-    const int ppp = impresora.resolution();
-    const QRect destino(
-        core::twips::aPixeles(10, ppp), core::twips::aPixeles(10, ppp),
-        core::twips::aPixeles(core::twips::desdePixeles(imagen.width(), char_socios->logicalDpiX()),
-                              ppp),
-        core::twips::aPixeles(
-            core::twips::desdePixeles(imagen.height(), char_socios->logicalDpiY()), ppp));
-    pintor.drawImage(destino, imagen);
-    pintor.end();
 }
 
 } // namespace reports::ui

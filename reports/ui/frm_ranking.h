@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/grafico_ranking.h"
+#include "reports/grilla.h"
 #include "reports/ui/controles_filtro.h"
 
 #include <QWidget>
@@ -12,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 
 namespace core::ui {
 class Dialogos;
@@ -22,6 +24,8 @@ struct Contexto;
 
 namespace reports::ui {
 
+class AccionesSalida;
+
 // The ranking window: loans counted per member, title, subject, grade or
 // level, largest first, as a text list and a chart. Each window keeps its own
 // choices; every change of a choice asks for 5 bars again and refreshes.
@@ -31,7 +35,8 @@ namespace reports::ui {
 // "opt_agrupar_4" (button id = index); the "Mostrar" boxes are the check
 // boxes "chk_mostrar_0" to "chk_mostrar_6" of the non-exclusive QButtonGroup
 // "chk_mostrar" (id = index); then txt_barras, cmd_porcentual, cmd_Vgrafico,
-// cmd_copy, cmd_print, TextLista, lbl_descipcionBarras and char_socios; the
+// cmd_copy, cmd_print, cmd_salidas (a menu of outputs), TextLista,
+// lbl_descipcionBarras and char_socios; the
 // frames are fra_filtrar, fra_fecha, fra_agrupar, fra_mostrar and fra_grafico.
 class frm_ranking : public QWidget {
     Q_OBJECT
@@ -54,6 +59,7 @@ protected:
 
 private:
     void crearControles();
+    void crearSalidas();
     void conectar();
     QGroupBox* marco(const char* nombre, const char* titulo);
     QPushButton* botonImagen(const char* nombre, const char* icono, const char* ayuda);
@@ -90,6 +96,10 @@ private:
     bool porcentaje_ = true;
     ranking::Ranking ranking_;
     ranking::DatosGrafico grafico_;
+    // The last ranking as a table, for printing and files.
+    Grilla tabla_;
+    AccionesSalida* salidas_ = nullptr;
+    QToolButton* cmd_salidas = nullptr; // preview, PDF, CSV, XLSX, chart as PNG or SVG
 };
 
 } // namespace reports::ui

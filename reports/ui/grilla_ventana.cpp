@@ -8,11 +8,13 @@
 #include "core/ui/disposicion.h"
 #include "core/ui/icono_boton.h"
 #include "core/ui/mostrar_error.h"
+#include "reports/tabla_salida.h"
+#include "reports/ui/acciones_salida.h"
 #include "reports/ui/disenos.h"
 #include "reports/ui/grilla_modelo.h"
-#include "reports/ui/impresion_grilla_qt.h"
 #include "store/contexto.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -20,12 +22,14 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -34,8 +38,6 @@ namespace reports::ui {
 
 namespace {
 
-// The printed table's origin on the page.
-constexpr double OrigenImpresion = 400;
 // How wide, in twips, a column may grow to show its contents.
 constexpr int AnchoMaximoPorContenido = 4500;
 
@@ -57,7 +59,7 @@ VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     cmd_copy = boton("cmd_copy", "Copiar al portapapeles", "copiar");
     cmd_print = boton("cmd_print", "Imprimir", "imprimir");
     cmd_reload = boton("cmd_reload", "Limpiar formulario", "limpiar");
-    connect(cmd_copy, &QPushButton::clicked, this, &VentanaGrilla::copiar);
+    connect(cmd_copy, &QPushButton::clicked, this, [this] { copiar(false); });
     connect(cmd_print, &QPushButton::clicked, this, &VentanaGrilla::imprimir);
 
     fg_usu = new QTableView(pagina_);
@@ -92,6 +94,7 @@ VentanaGrilla::VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
     auto* centro = new QVBoxLayout(fg_usu->viewport());
     centro->addWidget(lbl_sinResultados);
 
+    crearSalidas();
     disposicion_ = new core::ui::Disposicion(*this, UbicacionesVentanaGrilla(diseno), pagina_);
     setMinimumSize(px(MinimoVentanas.width()), py(MinimoVentanas.height()));
     resize(sizeHint());
@@ -271,6 +274,56 @@ void VentanaGrilla::limpiarPanelYGrilla() {
     filtros_.DTP_hasta->setEnabled(false);
 }
 
+void VentanaGrilla::crearSalidas() {
+    salidas_ = new AccionesSalida(*this, dialogos_, ctx_.carpeta,
+                                  {[this]() -> const Grilla& { return modelo_->grilla(); },
+                                   [this] { return ColumnasDe(columnas_, true); },
+                                   [this] { return encabezado(); }});
+    auto* conTitulos = new QAction("Copiar con encabezados", this);
+    conTitulos->setObjectName("mnu_copiarConTitulos");
+    connect(conTitulos, &QAction::triggered, this, [this] { copiar(true); });
+    salidas_->agregar(conTitulos);
+    // Ctrl+C copies the whole selection, as the copy button does, not the
+    // view's current cell alone.
+    fg_usu->installEventFilter(this);
+    fg_usu->addActions(QList<QAction*>(salidas_->acciones().begin(), salidas_->acciones().end()));
+    fg_usu->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    cmd_salidas = new QToolButton(Frame1);
+    cmd_salidas->setObjectName("cmd_salidas");
+    cmd_salidas->setText("Guardar");
+    cmd_salidas->setToolTip("Vista previa, PDF, CSV, Excel");
+    cmd_salidas->setMenu(salidas_->menu());
+    cmd_salidas->setPopupMode(QToolButton::InstantPopup);
+}
+
+std::vector<std::string> VentanaGrilla::otrosFiltros() const {
+    std::vector<std::string> palabras;
+    const auto etiquetaDe = [this](const QWidget* control) {
+        const auto* etiqueta = Frame1->findChild<QLabel*>(
+            QString::fromStdString(NombreEtiqueta(control->objectName().toStdString())));
+        return etiqueta ? etiqueta->text().toStdString() : control->objectName().toStdString();
+    };
+    for (const QLineEdit* cuadro : Frame1->findChildren<QLineEdit*>()) {
+        if (!cuadro->text().trimmed().isEmpty() && !qobject_cast<QComboBox*>(cuadro->parent()) &&
+            !qobject_cast<QDateEdit*>(cuadro->parent())) {
+            palabras.push_back(etiquetaDe(cuadro) + ": " + cuadro->text().trimmed().toStdString());
+        }
+    }
+    for (const QCheckBox* casilla : Frame1->findChildren<QCheckBox*>()) {
+        if (casilla->isChecked() && casilla != filtros_.chk_desde &&
+            casilla != filtros_.chk_hasta) {
+            palabras.push_back(casilla->text().toStdString());
+        }
+    }
+    return palabras;
+}
+
+std::vector<std::string> VentanaGrilla::encabezado() const {
+    return EncabezadoVentana(ctx_, *this, filtros_.estado(), otrosFiltros(),
+                             std::max(modelo_->grilla().filas() - 2, 0));
+}
+
 void VentanaGrilla::imprimir() {
     if (modelo_->grilla().filas() < 2) {
         return;
@@ -281,19 +334,34 @@ void VentanaGrilla::imprimir() {
         return;
     }
     try {
-        ImprimirGrilla(impresora, modelo_->grilla(), OrigenImpresion, OrigenImpresion);
+        salidas_->imprimirEn(impresora);
     } catch (const core::Error& e) {
         core::ui::mostrarError(dialogos_, e, core::ui::EstiloError::TituloNumero);
     }
 }
 
-void VentanaGrilla::copiar() {
+bool VentanaGrilla::eventFilter(QObject* objeto, QEvent* evento) {
+    const bool copia =
+        objeto == fg_usu &&
+        (evento->type() == QEvent::KeyPress || evento->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Copy);
+    if (!copia) {
+        return QWidget::eventFilter(objeto, evento);
+    }
+    if (evento->type() == QEvent::KeyPress) {
+        copiar(false);
+    }
+    evento->accept();
+    return true;
+}
+
+void VentanaGrilla::copiar(bool conTitulos) {
     if (modelo_->grilla().filas() < 2) {
         return;
     }
     QClipboard* portapapeles = QGuiApplication::clipboard();
     portapapeles->clear();
-    portapapeles->setText(QString::fromStdString(modelo_->grilla().textoSeleccion()));
+    portapapeles->setText(QString::fromStdString(modelo_->grilla().textoSeleccion(conTitulos)));
 }
 
 } // namespace reports::ui

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QToolButton;
 
 namespace core::ui {
 class Dialogos;
@@ -27,13 +28,15 @@ struct Contexto;
 
 namespace reports::ui {
 
+class AccionesSalida;
 class ModeloGrilla;
 struct DisenoVentanaGrilla;
 
 // What the loan list, the two searches and the reports share: the frame
 // "Filtrar datos" (Frame1) with the filter panel and the four buttons
 // cmd_buscar, cmd_copy, cmd_print and cmd_reload, the grid fg_usu under it,
-// the list run, reordering by double-click, resizing, printing and copying.
+// the list run, reordering by double-click, resizing, printing and copying,
+// and cmd_salidas' menu of outputs (also the grid's context menu).
 // Each window adds its text boxes, its query and its handlers.
 class VentanaGrilla : public QWidget {
     Q_OBJECT
@@ -47,12 +50,18 @@ public:
     QSize sizeHint() const override;
     // Sets the filter panel without running anything.
     void fijarFiltros(const EstadoFiltros& estado);
+    // What every printout and file of the grid says first: the caption, the
+    // school code, the period, every filter set (the panel's and the typed
+    // ones), the row count and today's date.
+    std::vector<std::string> encabezado() const;
 
 Q_SIGNALS:
     // A list run has put a new grid in place.
     void grillaMostrada();
 
 protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
     VentanaGrilla(store::Contexto& ctx, core::ui::Dialogos& dialogos,
                   const std::vector<ColumnaGrilla>& columnas, const DisenoVentanaGrilla& diseno,
                   QWidget* padre);
@@ -88,6 +97,8 @@ protected:
     void ubicar(const core::ui::Ubicacion& ubicacion);
     // A label standing just left of its control, named after it.
     void etiquetar(const QWidget* control, const char* texto);
+    // The outputs' actions (cmd_salidas' menu and the grid's context menu).
+    AccionesSalida& salidas() { return *salidas_; }
 
 private:
     void limpiarPanelYGrilla();
@@ -96,7 +107,10 @@ private:
     void seguirSeleccion();
     void reordenar();
     void imprimir();
-    void copiar();
+    void copiar(bool conTitulos);
+    void crearSalidas();
+    // The typed boxes, ticked boxes and other lists of the frame, in words.
+    std::vector<std::string> otrosFiltros() const;
     int px(int twipsX) const;
     int py(int twipsY) const;
 
@@ -109,12 +123,14 @@ private:
     QPushButton* cmd_copy;
     QPushButton* cmd_print;
     QPushButton* cmd_reload;
+    QToolButton* cmd_salidas; // preview, PDF, CSV, XLSX, copy with captions
     QTableView* fg_usu;
     QLabel* lbl_filas;         // how many rows the run gave
     QLabel* lbl_sinResultados; // over the grid when it gave none
     std::vector<ColumnaGrilla> columnas_;
     ModeloGrilla* modelo_;
     core::ui::Disposicion* disposicion_;
+    AccionesSalida* salidas_;
 };
 
 } // namespace reports::ui

@@ -1,5 +1,6 @@
 #include "reports/ui/ventana_informe.h"
 
+#include "reports/ui/acciones_salida.h"
 #include "reports/ui/disenos.h"
 #include "reports/ui/fabrica_grafico.h"
 
@@ -70,6 +71,7 @@ void VentanaInforme::graficar(std::function<ranking::DatosGrafico(const Grilla&)
     ubicar(UbicacionGrafico("char_informe"));
     connect(this, &VentanaGrilla::grillaMostrada, this,
             [this, datos = std::move(datos)] { DibujarGrafico(grafico_, datos(grilla())); });
+    salidas().fijarGrafico(grafico_, [this] { return windowTitle().toStdString(); });
 }
 
 } // namespace reports::ui

@@ -46,4 +46,18 @@ bool DialogosGuionados::elegirImpresora(QPrinter& destino) {
     return impresora ? impresora(destino) : false;
 }
 
+std::string DialogosGuionados::guardarArchivo(const std::string& titulo, const std::string& filtro,
+                                              const std::string& inicial) {
+    guardadosPedidos.push_back({titulo, filtro, inicial});
+    return sacar(guardados).value_or(std::string{});
+}
+
+void DialogosGuionados::vistaPrevia(QPrinter& destino,
+                                    const std::function<void(QPrinter&)>& pintar) {
+    ++vistasPedidas;
+    if (vista) {
+        vista(destino, pintar);
+    }
+}
+
 } // namespace prueba

@@ -34,6 +34,8 @@ public:
     std::deque<Respuesta> respuestas;
     std::deque<std::optional<std::string>> entradas;
     std::deque<std::string> archivos;
+    // Answers of the save-file dialog, in order; empty queue cancels.
+    std::deque<std::string> guardados;
     // Called for the printer dialog; returns whether the user accepted.
     std::function<bool(QPrinter&)> impresora;
     // Called with each message while it is up, to see what the program
@@ -43,6 +45,11 @@ public:
     std::vector<Mensaje> mensajes;
     std::vector<Entrada> preguntas;
     std::vector<Apertura> aperturas;
+    std::vector<Apertura> guardadosPedidos;
+    // Called with the printer a preview would paint on; unset, the preview
+    // paints nothing and closes.
+    std::function<void(QPrinter&, const std::function<void(QPrinter&)>&)> vista;
+    int vistasPedidas = 0;
     int impresionesPedidas = 0;
 
     Respuesta mensaje(const std::string& texto, const std::string& titulo, Botones botones,
@@ -52,6 +59,9 @@ public:
     std::string abrirArchivo(const std::string& titulo, const std::string& filtro,
                              const std::string& inicial) override;
     bool elegirImpresora(QPrinter& impresora) override;
+    std::string guardarArchivo(const std::string& titulo, const std::string& filtro,
+                               const std::string& inicial) override;
+    void vistaPrevia(QPrinter& impresora, const std::function<void(QPrinter&)>& pintar) override;
 };
 
 } // namespace prueba

@@ -12,6 +12,12 @@
 #include "tests/reports/presta_prueba.h"
 
 #include <QAction>
+#include <QTableView>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -519,4 +525,44 @@ TEST_F(VentanasListas, UnaVentanaChicaSeDesplaza) {
     // The frame keeps its designed width, reachable by scrolling.
     EXPECT_EQ(control<QGroupBox>(lista, "Frame1")->width(),
               core::twips::aPixeles(11475, lista.logicalDpiX()));
+}
+
+// The outputs menu: a PDF of the member search holds every column and the
+// heading; copy with headers puts the captions first; Ctrl+C copies the
+// whole selection.
+TEST_F(VentanasListas, SalidasDeLaGrillaPdfYCopiaConEncabezados) {
+    reports::ui::frm_busqueda_usuarios w(p.ctx, p.dialogos);
+    w.Lista("apellido");
+    const std::string pdf = p.carpeta.archivo("usuarios.pdf");
+    p.dialogos.guardados.push_back(pdf);
+    w.findChild<QAction*>("mnu_guardarPdf")->trigger();
+    ASSERT_TRUE(p.dialogos.mensajes.empty()) << p.dialogos.mensajes.front().texto;
+    ASSERT_EQ(p.dialogos.guardadosPedidos.size(), 1u);
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    std::string texto;
+    {
+        std::unique_ptr<FILE, int (*)(FILE*)> tubo(
+            popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r"), pclose);
+        char bloque[4096];
+        while (tubo && !feof(tubo.get())) {
+            texto.append(bloque, fread(bloque, 1, sizeof bloque, tubo.get()));
+        }
+    }
+    for (const char* esperado : {"Suspendido", "Fecha Devolucion", "Devuelto", "Página 1 de 1",
+                                 "Todo el período", "Impreso el 10/05/2024"}) {
+        EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << "\n" << texto;
+    }
+
+    auto* vista = control<QTableView>(w, "fg_usu");
+    vista->selectionModel()->select(
+        QItemSelection(vista->model()->index(0, 2), vista->model()->index(1, 3)),
+        QItemSelectionModel::ClearAndSelect);
+    w.findChild<QAction*>("mnu_copiarConTitulos")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text().split('\r').front(), "Nombre\tApellido");
+    QApplication::clipboard()->clear();
+    w.show();
+    vista->setFocus();
+    QTest::keyClick(vista, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().count('\r'), 1)
+        << QApplication::clipboard()->text().toStdString();
 }
