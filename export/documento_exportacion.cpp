@@ -5,6 +5,7 @@
 #include "core/archivo_ini.h"
 #include "core/texto.h"
 #include "export/sentencias_exportacion.h"
+#include "export/vencidos_aparte.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 #include "store/lectura_compartida.h"
@@ -277,15 +278,28 @@ std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro
     const std::string cabecera = "<?xml version='1.0' encoding='UTF-8' ?>\r\n<Escuela>\r\n\t<CUE>" +
                                  contenidoXml(ini.CUE) + "</CUE>\r\n\t<Periodo>" +
                                  TextoPeriodo(periodo, ctx.reloj.hoy()) + "</Periodo>";
-    // The sections are independent, each a few dozen scans of presta: the
-    // middle two are written over a second connection on another thread, so
-    // an export over a whole school year uses both cores. Both connections
-    // read one state of the store, whatever other programs commit meanwhile.
-    // When they cannot (rows not yet committed, which only the program's own
-    // connection sees) it writes everything itself.
+    // The sections are independent: the books are written on this thread,
+    // the members and then the two overdue sections over a second connection
+    // on another, so an export uses both cores. Both connections read one
+    // state of the store, whatever other programs commit meanwhile. The
+    // second reads the overdue loans set apart, which its overdue statements
+    // then scan instead of every loan. When the connections cannot share a
+    // state (rows not yet committed, which only the program's own connection
+    // sees) this one writes everything itself over the whole table.
     using Seccion = Redactor::Seccion;
-    const auto medio = [&filtro](store::Contexto& c) {
-        return Redactor(c, filtro).secciones({Seccion::LibrosMorosos, Seccion::Usuarios});
+    struct Otras {
+        std::string usuarios, librosMorosos, morosos;
+    };
+    const auto otras = [&filtro](store::Contexto& c, bool apartarVencidos) {
+        Redactor redactor(c, filtro);
+        Otras o;
+        o.usuarios = redactor.secciones({Seccion::Usuarios});
+        if (apartarVencidos) {
+            ApartarVencidos(*c.Conexion);
+        }
+        o.librosMorosos = redactor.secciones({Seccion::LibrosMorosos});
+        o.morosos = redactor.secciones({Seccion::Morosos});
+        return o;
     };
     store::Contexto otro(core::Carpetas(ctx.carpetaConfiguracion, ctx.carpeta), ctx.reloj);
     const std::unique_ptr<store::LecturaCompartida> compartida =
@@ -295,13 +309,16 @@ std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro
         compartida || conexion.enTransaccion()
             ? nullptr
             : std::make_unique<store::TransaccionLectura>(conexion);
-    std::future<std::string> seccionesMedias =
-        compartida ? std::async(std::launch::async, [&] { return medio(otro); })
-                   : std::async(std::launch::deferred, [&] { return medio(ctx); });
-    Redactor redactor(ctx, filtro);
-    const std::string libros = redactor.secciones({Seccion::Libros});
-    const std::string morosos = redactor.secciones({Seccion::Morosos});
-    return cabecera + libros + seccionesMedias.get() + morosos + "\r\n</Escuela>";
+    std::future<Otras> seccionesOtras =
+        compartida ? std::async(std::launch::async, [&] { return otras(otro, true); })
+                   : std::async(std::launch::deferred, [&] { return otras(ctx, false); });
+    const std::string libros = Redactor(ctx, filtro).secciones({Seccion::Libros});
+    const Otras o = seccionesOtras.get();
+    // The document's last statement is the overdue members' last, run over there.
+    if (compartida) {
+        ctx.TextoSql = otro.TextoSql;
+    }
+    return cabecera + libros + o.librosMorosos + o.usuarios + o.morosos + "\r\n</Escuela>";
 }
 
 } // namespace exportacion
