@@ -5,6 +5,7 @@
 #include "core/archivo_ini.h"
 #include "core/texto.h"
 #include "export/sentencias_exportacion.h"
+#include "export/vencidos_aparte.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
 #include "store/lectura_compartida.h"
@@ -84,23 +85,32 @@ class Redactor {
 public:
     Redactor(store::Contexto& ctx, const std::string& filtro) : ctx_(ctx), s_(filtro) {}
 
-    enum class Seccion { Libros, LibrosMorosos, Usuarios, Morosos };
+    // The parts of the document: a section, or the head of one (up to its
+    // <Tipos>) and then the rest of it, which two threads may write apart.
+    enum class Parte { Libros, LibrosTipos, LibrosMorosos, Usuarios, UsuariosTipos, Morosos };
 
-    // The text of the sections, in the order given.
-    std::string secciones(std::initializer_list<Seccion> lista) {
+    // The text of the parts, in the order given.
+    std::string partes(std::initializer_list<Parte> lista) {
         t_.clear();
-        for (const Seccion s : lista) {
-            switch (s) {
-            case Seccion::Libros:
+        for (const Parte p : lista) {
+            switch (p) {
+            case Parte::Libros:
                 libros(false);
                 break;
-            case Seccion::LibrosMorosos:
-                libros(true);
+            case Parte::LibrosTipos:
+                librosPorTipo(false);
                 break;
-            case Seccion::Usuarios:
+            case Parte::LibrosMorosos:
+                libros(true);
+                librosPorTipo(true);
+                break;
+            case Parte::Usuarios:
                 usuarios();
                 break;
-            case Seccion::Morosos:
+            case Parte::UsuariosTipos:
+                usuariosPorTipo();
+                break;
+            case Parte::Morosos:
                 morosos();
                 break;
             }
@@ -190,9 +200,12 @@ private:
         }
     }
 
-    // <Libros>, or with morosos <LibrosMorosos> (overdue loans, no <Prestados>).
+    static const char* seccionLibros(bool morosos) { return morosos ? "LibrosMorosos" : "Libros"; }
+
+    // <Libros>, or with morosos <LibrosMorosos> (overdue loans, no
+    // <Prestados>), up to its <Tipos>.
     void libros(bool morosos) {
-        const char* seccion = morosos ? "LibrosMorosos" : "Libros";
+        const char* seccion = seccionLibros(morosos);
         abrir(1, seccion);
         rankingLibros(2, "Ranking", morosos ? s_.M1() : s_.L1());
         porGrado([&](const std::string& elemento, int n, int g) {
@@ -214,6 +227,10 @@ private:
             rankingTemas(3, elemento, morosos ? s_.M6(n, g) : s_.L6(n, g));
         });
         cerrar(2, "Temas");
+    }
+
+    // The <Tipos> of the books and the section's end.
+    void librosPorTipo(bool morosos) {
         abrir(2, "Tipos");
         recorrer(morosos ? s_.M7() : s_.L7(), [&](const store::Registros& r) {
             abrir(3, "Tipo");
@@ -223,7 +240,7 @@ private:
             cerrar(3, "Tipo");
         });
         cerrar(2, "Tipos");
-        cerrar(1, seccion);
+        cerrar(1, seccionLibros(morosos));
     }
 
     void usuarios() {
@@ -232,6 +249,9 @@ private:
         porGrado([&](const std::string& elemento, int n, int g) {
             rankingSocios(2, elemento, s_.U2(n, g));
         });
+    }
+
+    void usuariosPorTipo() {
         abrir(2, "Tipos");
         recorrer(s_.U7(), [&](const store::Registros& r) {
             abrir(3, "Tipo");
@@ -277,15 +297,30 @@ std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro
     const std::string cabecera = "<?xml version='1.0' encoding='UTF-8' ?>\r\n<Escuela>\r\n\t<CUE>" +
                                  contenidoXml(ini.CUE) + "</CUE>\r\n\t<Periodo>" +
                                  TextoPeriodo(periodo, ctx.reloj.hoy()) + "</Periodo>";
-    // The sections are independent, each a few dozen scans of presta: the
-    // middle two are written over a second connection on another thread, so
-    // an export over a whole school year uses both cores. Both connections
-    // read one state of the store, whatever other programs commit meanwhile.
-    // When they cannot (rows not yet committed, which only the program's own
-    // connection sees) it writes everything itself.
-    using Seccion = Redactor::Seccion;
-    const auto medio = [&filtro](store::Contexto& c) {
-        return Redactor(c, filtro).secciones({Seccion::LibrosMorosos, Seccion::Usuarios});
+    // The parts are independent: the heads of the books and the members are
+    // written on this thread, their member types and the two overdue
+    // sections over a second connection on another, so an export uses both
+    // cores about evenly. Both connections read one state of the store,
+    // whatever other programs commit meanwhile. The second reads the overdue
+    // loans set apart for its overdue sections, whose statements then scan a
+    // few thousand rows instead of every loan. When the connections cannot
+    // share a state (rows not yet committed, which only the program's own
+    // connection sees) this one writes everything itself over the whole table.
+    using Parte = Redactor::Parte;
+    struct Otras {
+        std::string librosTipos, librosMorosos, usuariosTipos, morosos;
+    };
+    const auto otras = [&filtro](store::Contexto& c, bool apartarVencidos) {
+        Redactor redactor(c, filtro);
+        Otras o;
+        o.librosTipos = redactor.partes({Parte::LibrosTipos});
+        o.usuariosTipos = redactor.partes({Parte::UsuariosTipos});
+        if (apartarVencidos) {
+            ApartarVencidos(*c.Conexion);
+        }
+        o.librosMorosos = redactor.partes({Parte::LibrosMorosos});
+        o.morosos = redactor.partes({Parte::Morosos});
+        return o;
     };
     store::Contexto otro(core::Carpetas(ctx.carpetaConfiguracion, ctx.carpeta), ctx.reloj);
     const std::unique_ptr<store::LecturaCompartida> compartida =
@@ -295,13 +330,19 @@ std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro
         compartida || conexion.enTransaccion()
             ? nullptr
             : std::make_unique<store::TransaccionLectura>(conexion);
-    std::future<std::string> seccionesMedias =
-        compartida ? std::async(std::launch::async, [&] { return medio(otro); })
-                   : std::async(std::launch::deferred, [&] { return medio(ctx); });
+    std::future<Otras> partesOtras =
+        compartida ? std::async(std::launch::async, [&] { return otras(otro, true); })
+                   : std::async(std::launch::deferred, [&] { return otras(ctx, false); });
     Redactor redactor(ctx, filtro);
-    const std::string libros = redactor.secciones({Seccion::Libros});
-    const std::string morosos = redactor.secciones({Seccion::Morosos});
-    return cabecera + libros + seccionesMedias.get() + morosos + "\r\n</Escuela>";
+    const std::string libros = redactor.partes({Parte::Libros});
+    const std::string usuarios = redactor.partes({Parte::Usuarios});
+    const Otras o = partesOtras.get();
+    // The document's last statement is the overdue members' last, run over there.
+    if (compartida) {
+        ctx.TextoSql = otro.TextoSql;
+    }
+    return cabecera + libros + o.librosTipos + o.librosMorosos + usuarios + o.usuariosTipos +
+           o.morosos + "\r\n</Escuela>";
 }
 
 } // namespace exportacion

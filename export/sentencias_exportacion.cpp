@@ -4,6 +4,10 @@
 
 namespace exportacion {
 
+std::string CondicionVencidos() {
+    return "(devuelto = '' OR devuelto IS NULL) AND fecha_devolucion<format(date(),'yyyymmdd')";
+}
+
 namespace {
 
 // The fixed pieces; their blanks are part of the statements.
@@ -22,10 +26,8 @@ const std::string OrdenSocios = "ORDER BY COUNT(dni) DESC";
 const std::string AgruparTemas = " GROUP BY tematica ORDER BY COUNT(tematica) DESC";
 const std::string AgruparTemas2 = " GROUP BY tematica ORDER BY COUNT(tematica) DESC ";
 const std::string AgruparTipos = " GROUP BY tipo_usu ORDER BY COUNT(tipo_usu) DESC";
-const std::string MoraWhere = "WHERE (devuelto = '' OR devuelto IS NULL) AND "
-                              "fecha_devolucion<format(date(),'yyyymmdd') ";
-const std::string MoraAnd = "AND (devuelto = '' OR devuelto IS NULL) AND "
-                            "fecha_devolucion<format(date(),'yyyymmdd') ";
+const std::string MoraWhere = "WHERE " + CondicionVencidos() + " ";
+const std::string MoraAnd = "AND " + CondicionVencidos() + " ";
 
 std::string nivel(const char* conector, int nivel, int grado) {
     return std::string(conector) + "grado LIKE '" + std::to_string(nivel) + "." +

@@ -4,6 +4,10 @@
 
 namespace exportacion {
 
+// A loan not returned whose due date is before today: the condition of the
+// M* and D* statements.
+std::string CondicionVencidos();
+
 // The statements of the XML export, each built from fixed pieces in a fixed
 // order around the export filter (empty, or conditions on fecha_presta that
 // end with a blank). L* rank borrowed books, M* books of overdue loans, U*

@@ -182,17 +182,24 @@ std::string sentenciaAtrasos(const EstadoFiltros& f, const std::string& VOrden) 
            condicionAtraso() + deSocioFiltrado(f) + "ORDER BY " + VOrden;
 }
 
+// The loans the monthly report counts, whatever their date: those with a
+// full date, of the subject and of a member in the filter.
+std::string prestamosFechados(const EstadoFiltros& f) {
+    EstadoFiltros tema;
+    tema.tematica = f.tematica;
+    return "FROM presta WHERE fecha_presta GLOB '[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]' " +
+           condicion(tema, true) + deSocioFiltrado(f);
+}
+
 // The months with loans in the period; the year before counts the same
 // loans a year earlier, whatever the period.
 std::string sentenciaMensual(const EstadoFiltros& f, const std::string& VOrden) {
-    EstadoFiltros tema;
-    tema.tematica = f.tematica;
     EstadoFiltros periodo;
     periodo.desde = f.desde;
     periodo.hasta = f.hasta;
-    return "WITH prestamos AS (SELECT substr(fecha_presta, 1, 6) AS mes_aaaamm, fecha_presta, dni "
-           "FROM presta WHERE fecha_presta GLOB '[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]' " +
-           condicion(tema, true) + deSocioFiltrado(f) +
+    return "WITH prestamos AS (SELECT substr(fecha_presta, 1, 6) AS mes_aaaamm, fecha_presta, "
+           "dni " +
+           prestamosFechados(f) +
            "), "
            "todos AS (SELECT mes_aaaamm, COUNT(*) AS n FROM prestamos GROUP BY mes_aaaamm), "
            "del_periodo AS (SELECT mes_aaaamm, COUNT(*) AS prestamos, COUNT(DISTINCT dni) AS "
@@ -307,6 +314,14 @@ std::string SentenciaInforme(Informe informe, const EstadoFiltros& filtros,
         return sentenciaMensual(f, VOrden);
     }
     throw core::Error(core::Error::ArgumentoInvalido, "Informe desconocido");
+}
+
+std::string SentenciaPrestamosDelPeriodo(const EstadoFiltros& filtros) {
+    const EstadoFiltros f = FiltrosAdmitidosDe(Informe::Mensual, filtros);
+    EstadoFiltros periodo;
+    periodo.desde = f.desde;
+    periodo.hasta = f.hasta;
+    return "SELECT COUNT(*) AS prestamos " + prestamosFechados(f) + condicion(periodo, true);
 }
 
 Grilla GrillaInforme(store::Contexto& ctx, Informe informe, const EstadoFiltros& filtros,

@@ -61,6 +61,10 @@ EstadoFiltros FiltrosAdmitidosDe(Informe informe, const EstadoFiltros& filtros);
 std::string SentenciaInforme(Informe informe, const EstadoFiltros& filtros,
                              const std::string& VOrden);
 
+// The loans of the monthly report's months, summed: one count, without
+// grouping by month or reading the year before.
+std::string SentenciaPrestamosDelPeriodo(const EstadoFiltros& filtros);
+
 // Runs the report into a grid as every list shows it: header row, one
 // numbered row per result row, a trailing empty row. Counts are plain
 // integers, percentages have one decimal, dates are as stored. Throws Error.

@@ -99,12 +99,8 @@ std::vector<Cifra> Resumen(store::Contexto& ctx, const EstadoFiltros& filtros) {
         {"desde", "Desde", core::textoAAAAMMDD(*periodo.desde), Destino::Mensual},
         {"hasta", "Hasta", core::textoAAAAMMDD(*periodo.hasta), Destino::Mensual},
     };
-    const auto& mensual = Definicion(Informe::Mensual);
-    cifras.push_back(
-        {"prestamos_periodo", "Préstamos del período",
-         valorDe(ctx, "SELECT IFNULL(SUM(prestamos), 0) FROM (" +
-                          SentenciaInforme(Informe::Mensual, periodo, mensual.orden) + ")"),
-         Destino::Mensual});
+    cifras.push_back({"prestamos_periodo", "Préstamos del período",
+                      valorDe(ctx, SentenciaPrestamosDelPeriodo(periodo)), Destino::Mensual});
     FiltrosPrestamos prestados;
     prestados.panel = ahora;
     cifras.push_back({"prestados_ahora", "Libros prestados ahora",

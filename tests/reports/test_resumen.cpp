@@ -1,11 +1,15 @@
 // The summary: each figure as the report or list behind it gives it.
 #include "reports/graficos_informes.h"
 #include "reports/informes.h"
+#include "reports/listas_clasificacion.h"
 #include "reports/resumen.h"
 #include "store/contexto.h"
 #include "tests/reports/informes_prueba.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -70,14 +74,42 @@ TEST(Resumen, CadaCifraEsLaDelInformeQueAbre) {
         reports::informes::FiltrosDestino(Destino::Mensual, filtros, p.reloj.hoy());
     EXPECT_EQ(periodo.desde, prueba::dia(2024, 3, 10));
     EXPECT_EQ(periodo.hasta, prueba::dia(2024, 6, 15));
-    int suma = 0;
-    const reports::Grilla mensual = reports::informes::GrillaInforme(
-        p.ctx, reports::informes::Informe::Mensual, periodo, "mes");
-    for (int f = 1; f + 1 < mensual.filas(); ++f) {
-        suma += std::stoi(std::string(mensual.texto(f, 2)));
-    }
+    const auto sumaMensual = [&p](const reports::EstadoFiltros& f) {
+        int suma = 0;
+        const reports::Grilla mensual =
+            reports::informes::GrillaInforme(p.ctx, reports::informes::Informe::Mensual, f, "mes");
+        for (int fila = 1; fila + 1 < mensual.filas(); ++fila) {
+            suma += std::stoi(std::string(mensual.texto(fila, 2)));
+        }
+        return suma;
+    };
+    const int suma = sumaMensual(periodo);
     EXPECT_EQ(valor("prestamos_periodo"), std::make_pair(std::to_string(suma), Destino::Mensual));
     EXPECT_EQ(suma, 6);
+    // So with the member's and the loan's filters too: a member type, a
+    // grade, a subject, each narrowing the count.
+    const auto posicion = [](const std::vector<std::string>& lista, const char* texto) {
+        return static_cast<int>(std::find(lista.begin(), lista.end(), texto) - lista.begin());
+    };
+    const int docente = posicion(reports::listas::TiposUsuario(), "Docente");
+    const int alumno = posicion(reports::listas::TiposUsuario(), "Alumno");
+    const int primero = posicion(reports::listas::Grados(), "  21 Primer año - EGB3");
+    const int ciencia = posicion(reports::listas::Tematicas(), "CIENCIA");
+    for (const auto& [tipo, grado, tematica] :
+         {std::tuple{docente, -1, -1}, std::tuple{-1, primero, -1}, std::tuple{-1, -1, ciencia},
+          std::tuple{alumno, primero, ciencia}}) {
+        reports::EstadoFiltros estrecho = periodo;
+        estrecho.tipoUsuario = tipo;
+        estrecho.grado = grado;
+        estrecho.tematica = tematica;
+        const int parte = sumaMensual(estrecho);
+        EXPECT_LT(parte, suma);
+        EXPECT_GT(parte, 0);
+        const auto cifrasEstrechas = reports::informes::Resumen(p.ctx, estrecho);
+        EXPECT_EQ(cifrasEstrechas.at(2).clave, "prestamos_periodo");
+        EXPECT_EQ(cifrasEstrechas.at(2).valor, std::to_string(parte))
+            << tipo << " " << grado << " " << tematica;
+    }
     // What is late now opens the follow-up, without the period.
     const reports::EstadoFiltros ahora =
         reports::informes::FiltrosDestino(Destino::Atrasos, filtros, p.reloj.hoy());
