@@ -139,9 +139,12 @@ const std::vector<Provincia>& Provincias() {
     return lista;
 }
 
-void crearIndicesPresta(BaseDatos& base) {
+void crearIndicesPresta(BaseDatos& base, const std::function<void()>& alCrearCada) {
     for (const char* columna : ColumnasIndexadas) {
         crearIndice(base, "presta", columna);
+        if (alCrearCada) {
+            alCrearCada();
+        }
     }
 }
 

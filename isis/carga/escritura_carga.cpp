@@ -1,5 +1,6 @@
 #include "isis/carga/escritura_carga.h"
 
+#include "isis/carga/canal_carga.h"
 #include "isis/carga/progreso_carga.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
@@ -7,46 +8,77 @@
 
 namespace carga {
 
+void PasosEscritura::avanzar(int pasos) {
+    progreso_.sumar(pasos);
+    dados_ += pasos;
+}
+
+void PasosEscritura::deshacer() {
+    progreso_.sumar(-dados_);
+    dados_ = 0;
+}
+
 namespace {
 
-// Empties the table and appends one row per entry, an empty value as NULL;
-// `alEscribir` follows every row.
+// Empties the table and appends one row per entry as the reading makes it
+// final, an empty value as NULL; `alEscribir` hears how many rows went in.
 template <typename Fila, std::size_t N, typename Aviso>
 void Reemplazar(store::Contexto& ctx, const std::string& tabla,
                 const std::array<const char*, N>& columnas, const std::vector<Fila>& filas,
-                Aviso alEscribir) {
+                CanalCarga& canal, CanalCarga::Tabla cual, Aviso alEscribir) {
     store::EjecutarConsulta(ctx, "DELETE FROM " + tabla);
     auto anexador = store::EjecutarConsulta(ctx, "SELECT * FROM " + tabla + ";",
                                             store::adOpenDynamic, store::adLockPessimistic);
-    for (const Fila& fila : filas) {
-        anexador->agregarNuevo();
-        for (std::size_t c = 0; c < N; ++c) {
-            if (!fila.valores[c].empty()) {
-                anexador->fijar(columnas[c], fila.valores[c]);
+    std::array<int, N> posiciones{};
+    for (std::size_t c = 0; c < N; ++c) {
+        posiciones[c] = anexador->indice(columnas[c]);
+    }
+    std::size_t escritas = 0;
+    for (;;) {
+        const CanalCarga::Avance avance = canal.esperar(cual, escritas);
+        // The reader appends within the capacity it reserved: the rows
+        // already final never move.
+        const Fila* fila = filas.data() + escritas;
+        for (std::size_t i = escritas; i < avance.listas; ++i, ++fila) {
+            anexador->agregarNuevo();
+            for (std::size_t c = 0; c < N; ++c) {
+                if (!fila->valores[c].empty()) {
+                    anexador->fijar(posiciones[c], fila->valores[c]);
+                }
             }
+            anexador->actualizar();
         }
-        anexador->actualizar();
-        alEscribir();
+        alEscribir(static_cast<int>(avance.listas - escritas));
+        escritas = avance.listas;
+        if (avance.completa) {
+            return;
+        }
     }
 }
 
 } // namespace
 
-void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, ProgresoCarga& progreso) {
+void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, CanalCarga& canal,
+                   PasosEscritura& pasos) {
     store::BaseDatos& base = *ctx.Conexion;
     store::Transaccion transaccion(base);
     // The indexes are built once after the bulk insert instead of row by row.
     store::borrarIndicesPresta(base);
     store::borrarIndicesInformes(base);
+    ProgresoCarga& progreso = pasos.progreso();
     progreso.etiqueta("Cargando datos a la base");
-    Reemplazar(ctx, "presta", store::ColumnasPresta, datos.prestamos,
-               [&progreso] { progreso.avanzar(); });
+    const auto avanzar = [&pasos](int filas) { pasos.avanzar(filas); };
+    Reemplazar(ctx, "presta", store::ColumnasPresta, datos.prestamos, canal, CanalCarga::Prestamos,
+               avanzar);
+    // One step of the bar's margin: the window hears that the rows are in;
+    // then one for each index, the longest steps of the write.
+    pasos.avanzar(1);
+    store::crearIndicesPresta(base, [&pasos] { pasos.avanzar(1); });
     progreso.etiqueta("Cargando socios y ejemplares a la base");
-    Reemplazar(ctx, "usuarios", store::ColumnasUsuarios, datos.usuarios, [] {});
-    Reemplazar(ctx, "ejemplares", store::ColumnasEjemplares, datos.ejemplares, [] {});
-    // One step of the bar's margin: the window hears that the rows are in.
-    progreso.avanzar();
-    store::crearIndicesPresta(base);
+    Reemplazar(ctx, "usuarios", store::ColumnasUsuarios, datos.usuarios, canal,
+               CanalCarga::Usuarios, [](int) {});
+    Reemplazar(ctx, "ejemplares", store::ColumnasEjemplares, datos.ejemplares, canal,
+               CanalCarga::Ejemplares, [](int) {});
     store::crearIndicesInformes(base);
     store::actualizarEstadisticasPresta(base);
     progreso.completar();
