@@ -6,8 +6,8 @@ namespace store {
 
 namespace {
 
-constexpr std::array<const char*, 5> ColumnasIndexadas{"tipo_usu", "grado", "tematica", "titulo",
-                                                       "dni"};
+constexpr std::array<const char*, IndicesPresta> ColumnasIndexadas{"tipo_usu", "grado", "tematica",
+                                                                   "titulo", "dni"};
 
 // A column of a report table that an index answers.
 struct ColumnaIndexada {

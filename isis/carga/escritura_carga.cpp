@@ -8,7 +8,7 @@
 
 namespace carga {
 
-void PasosEscritura::avanzar(int pasos) {
+void PasosEscritura::sumar(int pasos) {
     progreso_.sumar(pasos);
     dados_ += pasos;
 }
@@ -67,19 +67,30 @@ void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, CanalCarga& ca
     store::borrarIndicesInformes(base);
     ProgresoCarga& progreso = pasos.progreso();
     progreso.etiqueta("Cargando datos a la base");
-    const auto avanzar = [&pasos](int filas) { pasos.avanzar(filas); };
+    // The write's share of the bar (one step per loan) is spread over its
+    // parts as they take time: presta's rows and its indexes two fifths
+    // each, the reports' tables the rest; the bar keeps moving throughout.
+    // The reader reserved every row of presta before the bases opened.
+    const auto prestamos = static_cast<std::int64_t>(datos.prestamos.capacity());
+    const int parte = static_cast<int>(prestamos) / 5;
+    TramoProgreso filasPresta(pasos, 2 * parte, prestamos);
     Reemplazar(ctx, "presta", store::ColumnasPresta, datos.prestamos, canal, CanalCarga::Prestamos,
-               avanzar);
-    // One step of the bar's margin: the window hears that the rows are in;
-    // then one for each index, the longest steps of the write.
-    pasos.avanzar(1);
-    store::crearIndicesPresta(base, [&pasos] { pasos.avanzar(1); });
+               [&filasPresta](int nuevas) { filasPresta.avanzar(nuevas); });
+    // One step of the bar's margin: the window hears that the rows are in.
+    pasos.sumar(1);
+    TramoProgreso indices(pasos, 2 * parte, store::IndicesPresta);
+    store::crearIndicesPresta(base, [&indices] { indices.avanzar(); });
     progreso.etiqueta("Cargando socios y ejemplares a la base");
+    // Each table, then its index.
+    TramoProgreso informes(pasos, parte, 3);
     Reemplazar(ctx, "usuarios", store::ColumnasUsuarios, datos.usuarios, canal,
                CanalCarga::Usuarios, [](int) {});
+    informes.avanzar();
     Reemplazar(ctx, "ejemplares", store::ColumnasEjemplares, datos.ejemplares, canal,
                CanalCarga::Ejemplares, [](int) {});
+    informes.avanzar();
     store::crearIndicesInformes(base);
+    informes.avanzar();
     store::actualizarEstadisticasPresta(base);
     progreso.completar();
     transaccion.confirmar();

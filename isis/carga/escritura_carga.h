@@ -16,7 +16,7 @@ class ProgresoCarga;
 class PasosEscritura {
 public:
     explicit PasosEscritura(ProgresoCarga& progreso) : progreso_(progreso) {}
-    void avanzar(int pasos);
+    void sumar(int pasos);
     void deshacer();
     ProgresoCarga& progreso() { return progreso_; }
 

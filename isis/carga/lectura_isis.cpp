@@ -233,32 +233,11 @@ void LeerTitulos(isis::ModuloIsis& isis, TablaCarga& tabla, CopiasFormateadas& f
     publicacion.completa(tabla.size());
 }
 
-// The bar's share of the reading for the reports: as long as one of the
-// steps above, walked through in proportion to the records read.
-class TramoProgreso {
-public:
-    TramoProgreso(ProgresoCarga& progreso, int pasos, std::int64_t registros)
-        : progreso_(progreso), pasos_(pasos), registros_(registros) {}
-    void avanzar() {
-        const auto dados = static_cast<int>(pasos_ * ++leidos_ / registros_);
-        if (dados != dados_) {
-            progreso_.sumar(dados - dados_);
-            dados_ = dados;
-        }
-    }
-
-private:
-    ProgresoCarga& progreso_;
-    std::int64_t pasos_;
-    std::int64_t registros_;
-    std::int64_t leidos_ = 0;
-    int dados_ = 0;
-};
-
 // Every active member record with a document, its fields read as the
 // members step reads them.
 void LeerUsuariosActivos(isis::ModuloIsis& isis, std::vector<FilaUsuario>& usuarios,
-                         const std::string& hoy, TramoProgreso& tramo, CanalCarga& canal) {
+                         const std::string& hoy, TramoProgreso<ProgresoCarga>& tramo,
+                         CanalCarga& canal) {
     isis::BaseIsis& base = isis.Bases[Usuarios];
     const std::int32_t ultimo = isis.UltimoMfn(base);
     usuarios.reserve(static_cast<std::size_t>(std::max(ultimo, 0)));
@@ -284,7 +263,7 @@ void LeerUsuariosActivos(isis::ModuloIsis& isis, std::vector<FilaUsuario>& usuar
 void LeerEjemplares(isis::ModuloIsis& isis,
                     const std::vector<isis::ModuloIsis::ClaveConRegistro>& claves,
                     CopiasFormateadas& formateadas, std::vector<FilaEjemplar>& ejemplares,
-                    TramoProgreso& tramo, CanalCarga& canal) {
+                    TramoProgreso<ProgresoCarga>& tramo, CanalCarga& canal) {
     isis::BaseIsis& base = isis.Bases[Marc];
     ejemplares.reserve(claves.size());
     Publicacion publicacion(canal, CanalCarga::Ejemplares);
@@ -307,8 +286,9 @@ void LeerParaInformes(isis::ModuloIsis& isis, DatosCarga& datos, const std::stri
     const auto claves = isis.ClavesConPrefijo(isis.Bases[Marc], std::string(PrefijoInventario));
     const std::int64_t registros =
         isis.UltimoMfn(isis.Bases[Usuarios]) + static_cast<std::int64_t>(claves.size());
-    TramoProgreso tramo(progreso, static_cast<int>(datos.prestamos.size()),
-                        std::max<std::int64_t>(registros, 1));
+    // As long a share of the bar as one of the steps above, walked through
+    // in proportion to the records read.
+    TramoProgreso tramo(progreso, static_cast<int>(datos.prestamos.size()), registros);
     LeerUsuariosActivos(isis, datos.usuarios, hoy, tramo, canal);
     LeerEjemplares(isis, claves, formateadas, datos.ejemplares, tramo, canal);
 }

@@ -2,6 +2,8 @@
 
 #include "isis/carga/carga.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <mutex>
 #include <string>
 
@@ -55,6 +57,30 @@ private:
     std::string etiqueta_ = "Cargando datos de prestamos";
     int maximo_ = 100;
     int valor_ = 0;
+};
+
+// A share of `pasos` steps of the bar that a part of the run walks through
+// in proportion to the `unidades` it has done; `Destino` takes the steps
+// (sumar).
+template <typename Destino> class TramoProgreso {
+public:
+    TramoProgreso(Destino& destino, int pasos, std::int64_t unidades)
+        : destino_(destino), pasos_(pasos), unidades_(std::max<std::int64_t>(unidades, 1)) {}
+    void avanzar(std::int64_t unidades = 1) {
+        hechas_ += unidades;
+        const auto dados = static_cast<int>(pasos_ * std::min(hechas_, unidades_) / unidades_);
+        if (dados != dados_) {
+            destino_.sumar(dados - dados_);
+            dados_ = dados;
+        }
+    }
+
+private:
+    Destino& destino_;
+    std::int64_t pasos_;
+    std::int64_t unidades_;
+    std::int64_t hechas_ = 0;
+    int dados_ = 0;
 };
 
 } // namespace carga

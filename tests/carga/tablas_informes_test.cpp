@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -167,9 +166,10 @@ TEST(TablasDeInformes, LaBarraCuentaLaLecturaDeSociosYEjemplares) {
 
 namespace {
 
-// A member record no loan leads to is read only for the reports' table, after
-// presta's rows have gone to the store: when it cannot be read the run still
-// fails whole, and the three tables and the loan total keep what they held.
+// A member record no loan leads to is read only for the reports' table, once
+// every presta row is final and may already be in the store: when it cannot
+// be read the run still fails whole, and the three tables and the loan total
+// keep what they held.
 TEST(TablasDeInformes, UnSocioIlegibleFallaLaCargaAunqueYaSeEscribieraPresta) {
     prueba::EntornoCarga e;
     prueba::BasesPrueba b = prueba::tresPrestamos();
@@ -198,20 +198,10 @@ TEST(TablasDeInformes, UnSocioIlegibleFallaLaCargaAunqueYaSeEscribieraPresta) {
     ASSERT_NE(marca, std::string::npos);
     std::filesystem::resize_file(mst, marca + 2);
 
-    std::vector<std::string> etiquetas;
-    const carga::ResultadoCarga r =
-        carga::CargarDatos(e.ctx, [&](const std::string& etiqueta, int, int) {
-            if (etiquetas.empty() || etiquetas.back() != etiqueta) {
-                etiquetas.push_back(etiqueta);
-            }
-        });
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
     ASSERT_EQ(r.tipo, Tipo::Error);
     EXPECT_EQ(r.error->numero(), core::Error::ErrorIsis);
     EXPECT_NE(r.error->descripcion().find("USUARIOS.MST"), std::string::npos)
-        << r.error->descripcion();
-    // The writer had begun on presta before the reading failed.
-    EXPECT_NE(std::find(etiquetas.begin(), etiquetas.end(), "Cargando datos a la base"),
-              etiquetas.end())
         << r.error->descripcion();
     EXPECT_EQ(e.presta(), presta);
     EXPECT_EQ(e.tabla("usuarios"), usuarios);
