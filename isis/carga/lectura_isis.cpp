@@ -126,6 +126,7 @@ void LeerUsuarios(isis::ModuloIsis& isis, TablaCarga& tabla, const std::string& 
     isis.AbrirBase(base);
     progreso.etiqueta("Cargando datos de usuarios");
     std::unordered_map<std::string, DatosSocio> socios;
+    socios.reserve(static_cast<std::size_t>(std::max(isis.UltimoMfn(base), 0)));
     for (FilaCarga& fila : tabla) {
         progreso.avanzar();
         const DatosSocio& socio = BuscarSocio(isis, base, fila[FilaCarga::dni], hoy, socios);
@@ -200,6 +201,8 @@ void LeerTitulos(isis::ModuloIsis& isis, TablaCarga& tabla, CopiasFormateadas& f
     Publicacion publicacion(canal, CanalCarga::Prestamos);
     // One key look-up per copy: the loans of a copy share its record.
     std::unordered_map<std::string, std::int32_t> registroDe;
+    registroDe.reserve(tabla.size());
+    formateadas.reserve(static_cast<std::size_t>(std::max(isis.UltimoMfn(base), 0)));
     for (std::size_t i = 0; i < tabla.size(); publicacion.listas(++i)) {
         FilaCarga& fila = tabla[i];
         progreso.avanzar();
