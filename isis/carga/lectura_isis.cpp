@@ -199,9 +199,6 @@ void LeerTitulos(isis::ModuloIsis& isis, TablaCarga& tabla, CopiasFormateadas& f
     progreso.etiqueta("Cargando datos bibliograficos");
     canal.basesAbiertas();
     Publicacion publicacion(canal, CanalCarga::Prestamos);
-    // One key look-up per copy: the loans of a copy share its record.
-    std::unordered_map<std::string, std::int32_t> registroDe;
-    registroDe.reserve(tabla.size());
     formateadas.reserve(static_cast<std::size_t>(std::max(isis.UltimoMfn(base), 0)));
     for (std::size_t i = 0; i < tabla.size(); publicacion.listas(++i)) {
         FilaCarga& fila = tabla[i];
@@ -210,20 +207,13 @@ void LeerTitulos(isis::ModuloIsis& isis, TablaCarga& tabla, CopiasFormateadas& f
         if (fila[FilaCarga::dni].empty()) {
             continue;
         }
-        const auto [registro, nuevo] =
-            registroDe.try_emplace(core::texto::recortarBlancos(fila[FilaCarga::inventario]), 0);
-        if (nuevo) {
-            registro->second =
-                isis.BuscarClave(base, std::string(PrefijoInventario) + registro->first);
-        }
-        const std::int32_t mfn = registro->second;
+        // Nearly every loan is of a copy of its own: a look-up per loan
+        // costs less than keeping them.
+        const std::int32_t mfn =
+            isis.BuscarClave(base, std::string(PrefijoInventario) +
+                                       core::texto::recortarBlancos(fila[FilaCarga::inventario]));
         if (mfn <= 0) {
             continue;
-        }
-        // A look-up just made left its record current; a record formatted
-        // before needs no reading.
-        if (!nuevo && !formateadas.contains(mfn)) {
-            isis.LeerRegistro(base, mfn);
         }
         DatosCopia sinGuardar;
         const DatosCopia& d = FormatearCopia(isis, base, mfn, formateadas, sinGuardar);
