@@ -59,9 +59,9 @@ int perfilCarga(const std::vector<std::string>& args) {
     for (const Paso& paso : pasos) {
         fila(paso, inicio);
     }
-    std::cout << "  " << std::left << std::setw(42) << "índices de informes, ANALYZE, COMMIT"
-              << std::right << std::setw(8) << msEntre(inicio, pasos.back().ultimo) << " → "
-              << std::setw(7) << msEntre(inicio, fin) << " ms\n";
+    std::cout << "  " << std::left << std::setw(42) << "COMMIT y cierre" << std::right
+              << std::setw(8) << msEntre(inicio, pasos.back().ultimo) << " → " << std::setw(7)
+              << msEntre(inicio, fin) << " ms\n";
     return 0;
 }
 
