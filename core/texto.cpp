@@ -3,7 +3,7 @@
 namespace core::texto {
 
 namespace {
-template <typename Pred> std::string recortarSi(std::string_view s, Pred esBlanco) {
+template <typename Pred> std::string_view recortarSi(std::string_view s, Pred esBlanco) {
     std::size_t inicio = 0;
     std::size_t fin = s.size();
     while (inicio < fin && esBlanco(s[inicio])) {
@@ -12,15 +12,19 @@ template <typename Pred> std::string recortarSi(std::string_view s, Pred esBlanc
     while (fin > inicio && esBlanco(s[fin - 1])) {
         --fin;
     }
-    return std::string(s.substr(inicio, fin - inicio));
+    return s.substr(inicio, fin - inicio);
 }
 } // namespace
 
 std::string recortar(std::string_view s) {
-    return recortarSi(s, [](char c) { return c == ' ' || c == '\t'; });
+    return std::string(recortarSi(s, [](char c) { return c == ' ' || c == '\t'; }));
 }
 
 std::string recortarBlancos(std::string_view s) {
+    return std::string(vistaSinBlancos(s));
+}
+
+std::string_view vistaSinBlancos(std::string_view s) {
     return recortarSi(s, [](char c) { return c == ' '; });
 }
 

@@ -10,6 +10,8 @@ namespace core::texto {
 std::string recortar(std::string_view s);
 // Blanks only (the ISIS layer trims blanks, not tabs).
 std::string recortarBlancos(std::string_view s);
+// The same part of `s`, without a copy.
+std::string_view vistaSinBlancos(std::string_view s);
 std::string mayusculasAscii(std::string_view s);
 // Case-insensitive equality, with Unicode case folding for Latin letters.
 bool igualesSinMayusculas(std::string_view a, std::string_view b);

@@ -70,14 +70,17 @@ CodigoPagina CodigoPagina::detectar(std::string_view muestra) {
 std::string CodigoPagina::aUtf8(std::string_view bytes) const {
     std::string r;
     r.reserve(bytes.size() + bytes.size() / 8);
-    for (const char ch : bytes) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            r += ch;
-        } else {
+    // Runs of ASCII, most of any text, go across whole.
+    std::size_t desde = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c >= 0x80) {
+            r.append(bytes.substr(desde, i - desde));
             core::texto::agregarUtf8(r, altos_[c - 0x80]);
+            desde = i + 1;
         }
     }
+    r.append(bytes.substr(desde));
     return r;
 }
 

@@ -78,15 +78,20 @@ std::string ModuloIsis::LeerCampo(BaseIsis& base, std::int32_t tag, std::int32_t
         return {};
     }
     // Past the n bytes written the area is all blanks, so trimming those n
-    // bytes trims the whole area.
-    const std::string_view area(areaCampo_.data(), static_cast<std::size_t>(n));
-    std::string recortado = core::texto::recortarBlancos(area);
-    std::fill_n(areaCampo_.begin(), n, ' ');
-    // What remains ends with the NUL that closes the field text.
+    // bytes trims the whole area. What remains ends with the NUL that
+    // closes the field text.
+    std::string_view recortado = core::texto::vistaSinBlancos(
+        std::string_view(areaCampo_.data(), static_cast<std::size_t>(n)));
     if (!recortado.empty()) {
-        recortado.pop_back();
+        recortado.remove_suffix(1);
     }
-    return core::texto::recortarBlancos(IsisSpaTexto(base.Espacio, recortado));
+    std::string texto = IsisSpaTexto(base.Espacio, recortado);
+    std::fill_n(areaCampo_.begin(), n, ' ');
+    const std::string_view sinBlancos = core::texto::vistaSinBlancos(texto);
+    if (sinBlancos.size() != texto.size()) {
+        texto = std::string(sinBlancos);
+    }
+    return texto;
 }
 
 std::string ModuloIsis::FormatearRegistro(BaseIsis& base) {

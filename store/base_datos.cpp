@@ -343,6 +343,13 @@ void Sentencia::enlazar(int indice, const std::optional<std::string>& valor) {
     }
 }
 
+void Sentencia::enlazarSinCopia(int indice, std::string_view valor) {
+    if (sqlite3_bind_text(st_, indice, valor.data(), static_cast<int>(valor.size()),
+                          SQLITE_STATIC) != SQLITE_OK) {
+        base_.fallar();
+    }
+}
+
 int Sentencia::columnas() const {
     return sqlite3_column_count(st_);
 }

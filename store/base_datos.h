@@ -110,6 +110,9 @@ public:
     bool paso();
     void reiniciar();
     void enlazar(int indice, const std::optional<std::string>& valor);
+    // Binds the text without copying it: it must stay unchanged until the
+    // statement is stepped or reset.
+    void enlazarSinCopia(int indice, std::string_view valor);
     int columnas() const;
     std::string nombreColumna(int i) const;
     std::optional<std::string> valor(int i) const;

@@ -6,8 +6,8 @@ namespace store {
 
 namespace {
 
-constexpr std::array<const char*, 5> ColumnasIndexadas{"tipo_usu", "grado", "tematica", "titulo",
-                                                       "dni"};
+constexpr std::array<const char*, IndicesPresta> ColumnasIndexadas{"tipo_usu", "grado", "tematica",
+                                                                   "titulo", "dni"};
 
 // A column of a report table that an index answers.
 struct ColumnaIndexada {
@@ -139,9 +139,12 @@ const std::vector<Provincia>& Provincias() {
     return lista;
 }
 
-void crearIndicesPresta(BaseDatos& base) {
+void crearIndicesPresta(BaseDatos& base, const std::function<void()>& alCrearCada) {
     for (const char* columna : ColumnasIndexadas) {
         crearIndice(base, "presta", columna);
+        if (alCrearCada) {
+            alCrearCada();
+        }
     }
 }
 

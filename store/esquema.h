@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,9 +48,13 @@ const std::vector<Provincia>& Provincias();
 // rows) when missing.
 void crearEsquema(BaseDatos& base);
 
+// How many indexes presta has.
+inline constexpr std::size_t IndicesPresta = 5;
+
 // The indexes of presta on the columns reports filter and group on; the load
-// run drops them for its bulk insert and builds them again afterwards.
-void crearIndicesPresta(BaseDatos& base);
+// run drops them for its bulk insert and builds them again afterwards,
+// hearing `alCrearCada` after each one (a long step at 100 000 loans).
+void crearIndicesPresta(BaseDatos& base, const std::function<void()>& alCrearCada = {});
 void borrarIndicesPresta(BaseDatos& base);
 
 // The same for the tables of the reports.

@@ -90,6 +90,16 @@ void Registros::fijar(const std::string& columna, const std::string& valor) {
     insercion_->enlazar(indice(columna) + 1, valor);
 }
 
+void Registros::fijar(int indice, std::string_view valor) {
+    if (!insercion_) {
+        throw core::Error(core::Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
+    }
+    if (indice < 0 || indice >= columnas()) {
+        throw core::Error(core::Error::ErrorBaseDatos, "No existe la columna");
+    }
+    insercion_->enlazarSinCopia(indice + 1, valor);
+}
+
 void Registros::actualizar() {
     if (!insercion_) {
         throw core::Error(core::Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");

@@ -39,6 +39,9 @@ public:
 
     void agregarNuevo();
     void fijar(const std::string& columna, const std::string& valor);
+    // The field at position `indice` (as indice() gives it), without a copy
+    // of the text: it must stay unchanged until actualizar().
+    void fijar(int indice, std::string_view valor);
     void actualizar();
 
 private:

@@ -1,5 +1,6 @@
 #include "isis/carga/escritura_carga.h"
 
+#include "isis/carga/canal_carga.h"
 #include "isis/carga/progreso_carga.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
@@ -7,47 +8,89 @@
 
 namespace carga {
 
+void PasosEscritura::sumar(int pasos) {
+    progreso_.sumar(pasos);
+    dados_ += pasos;
+}
+
+void PasosEscritura::deshacer() {
+    progreso_.sumar(-dados_);
+    dados_ = 0;
+}
+
 namespace {
 
-// Empties the table and appends one row per entry, an empty value as NULL;
-// `alEscribir` follows every row.
+// Empties the table and appends one row per entry as the reading makes it
+// final, an empty value as NULL; `alEscribir` hears how many rows went in.
 template <typename Fila, std::size_t N, typename Aviso>
 void Reemplazar(store::Contexto& ctx, const std::string& tabla,
                 const std::array<const char*, N>& columnas, const std::vector<Fila>& filas,
-                Aviso alEscribir) {
+                CanalCarga& canal, CanalCarga::Tabla cual, Aviso alEscribir) {
     store::EjecutarConsulta(ctx, "DELETE FROM " + tabla);
     auto anexador = store::EjecutarConsulta(ctx, "SELECT * FROM " + tabla + ";",
                                             store::adOpenDynamic, store::adLockPessimistic);
-    for (const Fila& fila : filas) {
-        anexador->agregarNuevo();
-        for (std::size_t c = 0; c < N; ++c) {
-            if (!fila.valores[c].empty()) {
-                anexador->fijar(columnas[c], fila.valores[c]);
+    std::array<int, N> posiciones{};
+    for (std::size_t c = 0; c < N; ++c) {
+        posiciones[c] = anexador->indice(columnas[c]);
+    }
+    std::size_t escritas = 0;
+    for (;;) {
+        const CanalCarga::Avance avance = canal.esperar(cual, escritas);
+        // The reader appends within the capacity it reserved: the rows
+        // already final never move.
+        const Fila* fila = filas.data() + escritas;
+        for (std::size_t i = escritas; i < avance.listas; ++i, ++fila) {
+            anexador->agregarNuevo();
+            for (std::size_t c = 0; c < N; ++c) {
+                if (!fila->valores[c].empty()) {
+                    anexador->fijar(posiciones[c], fila->valores[c]);
+                }
             }
+            anexador->actualizar();
         }
-        anexador->actualizar();
-        alEscribir();
+        alEscribir(static_cast<int>(avance.listas - escritas));
+        escritas = avance.listas;
+        if (avance.completa) {
+            return;
+        }
     }
 }
 
 } // namespace
 
-void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, ProgresoCarga& progreso) {
+void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, CanalCarga& canal,
+                   PasosEscritura& pasos) {
     store::BaseDatos& base = *ctx.Conexion;
     store::Transaccion transaccion(base);
     // The indexes are built once after the bulk insert instead of row by row.
     store::borrarIndicesPresta(base);
     store::borrarIndicesInformes(base);
+    ProgresoCarga& progreso = pasos.progreso();
     progreso.etiqueta("Cargando datos a la base");
-    Reemplazar(ctx, "presta", store::ColumnasPresta, datos.prestamos,
-               [&progreso] { progreso.avanzar(); });
-    progreso.etiqueta("Cargando socios y ejemplares a la base");
-    Reemplazar(ctx, "usuarios", store::ColumnasUsuarios, datos.usuarios, [] {});
-    Reemplazar(ctx, "ejemplares", store::ColumnasEjemplares, datos.ejemplares, [] {});
+    // The write's share of the bar (one step per loan) is spread over its
+    // parts as they take time: presta's rows and its indexes two fifths
+    // each, the reports' tables the rest; the bar keeps moving throughout.
+    // The reader reserved every row of presta before the bases opened.
+    const auto prestamos = static_cast<std::int64_t>(datos.prestamos.capacity());
+    const int parte = static_cast<int>(prestamos) / 5;
+    TramoProgreso filasPresta(pasos, 2 * parte, prestamos);
+    Reemplazar(ctx, "presta", store::ColumnasPresta, datos.prestamos, canal, CanalCarga::Prestamos,
+               [&filasPresta](int nuevas) { filasPresta.avanzar(nuevas); });
     // One step of the bar's margin: the window hears that the rows are in.
-    progreso.avanzar();
-    store::crearIndicesPresta(base);
+    pasos.sumar(1);
+    TramoProgreso indices(pasos, 2 * parte, store::IndicesPresta);
+    store::crearIndicesPresta(base, [&indices] { indices.avanzar(); });
+    progreso.etiqueta("Cargando socios y ejemplares a la base");
+    // Each table, then its index.
+    TramoProgreso informes(pasos, parte, 3);
+    Reemplazar(ctx, "usuarios", store::ColumnasUsuarios, datos.usuarios, canal,
+               CanalCarga::Usuarios, [](int) {});
+    informes.avanzar();
+    Reemplazar(ctx, "ejemplares", store::ColumnasEjemplares, datos.ejemplares, canal,
+               CanalCarga::Ejemplares, [](int) {});
+    informes.avanzar();
     store::crearIndicesInformes(base);
+    informes.avanzar();
     store::actualizarEstadisticasPresta(base);
     progreso.completar();
     transaccion.confirmar();

@@ -1,6 +1,7 @@
 #include "isis/carga/lectura_isis.h"
 
 #include "core/texto.h"
+#include "isis/carga/canal_carga.h"
 #include "isis/carga/progreso_carga.h"
 #include "isis/carga/ruta_base.h"
 #include "isis/isis32.h"
@@ -74,6 +75,9 @@ void LeerPrestamos(isis::ModuloIsis& isis, TablaCarga& tabla, ProgresoCarga& pro
     // and writing; each moves the bar at most one step per loan.
     progreso.maximo(5 * ultimo + 10);
     progreso.valor(0);
+    // Every row stays where it is once made: the writer reads the final ones
+    // while more are appended.
+    tabla.reserve(static_cast<std::size_t>(std::max(ultimo, 0)));
     for (std::int32_t mfn = 1; mfn <= ultimo; ++mfn) {
         isis.LeerRegistro(base, mfn);
         progreso.avanzar();
@@ -88,23 +92,51 @@ void LeerPrestamos(isis::ModuloIsis& isis, TablaCarga& tabla, ProgresoCarga& pro
     }
 }
 
+// What the members step gives a loan of one member number: the fields of
+// its record, or nothing when no member holds the number.
+struct DatosSocio {
+    bool encontrado = false;
+    std::array<std::string, std::size(DelUsuario) + 1> valores; // + suspendido
+};
+
+// One search per member number: the loans of a member share its result.
+const DatosSocio& BuscarSocio(isis::ModuloIsis& isis, isis::BaseIsis& base, const std::string& dni,
+                              const std::string& hoy,
+                              std::unordered_map<std::string, DatosSocio>& socios) {
+    const auto [it, nuevo] = socios.try_emplace(dni);
+    DatosSocio& socio = it->second;
+    // A member number is one key, never a search expression: signs of the
+    // search language inside it neither fail the run nor find somebody else.
+    if (!nuevo || isis.BuscarTermino(base, dni) <= 0) {
+        return socio;
+    }
+    isis.LeerRegistro(base, isis.ListaMfn[0]);
+    socio.encontrado = true;
+    for (std::size_t i = 0; i < std::size(DelUsuario); ++i) {
+        socio.valores[i] = isis.LeerCampo(base, DelUsuario[i].tag, 1);
+    }
+    // Suspended while today is past the end of the suspension (none set included).
+    socio.valores.back() = hoy > isis.LeerCampo(base, 150, 1) ? "SI" : "";
+    return socio;
+}
+
 void LeerUsuarios(isis::ModuloIsis& isis, TablaCarga& tabla, const std::string& hoy,
                   ProgresoCarga& progreso) {
     isis::BaseIsis& base = isis.Bases[Usuarios];
     isis.AbrirBase(base);
     progreso.etiqueta("Cargando datos de usuarios");
+    std::unordered_map<std::string, DatosSocio> socios;
+    socios.reserve(static_cast<std::size_t>(std::max(isis.UltimoMfn(base), 0)));
     for (FilaCarga& fila : tabla) {
         progreso.avanzar();
-        // A member number is one key, never a search expression: signs of
-        // the search language inside it neither fail the run nor find
-        // somebody else.
-        if (isis.BuscarTermino(base, fila[FilaCarga::dni]) <= 0) {
+        const DatosSocio& socio = BuscarSocio(isis, base, fila[FilaCarga::dni], hoy, socios);
+        if (!socio.encontrado) {
             continue;
         }
-        isis.LeerRegistro(base, isis.ListaMfn[0]);
-        Copiar(isis, base, DelUsuario, fila);
-        // Suspended while today is past the end of the suspension (none set included).
-        fila[FilaCarga::suspendido] = hoy > isis.LeerCampo(base, 150, 1) ? "SI" : "";
+        for (std::size_t i = 0; i < std::size(DelUsuario); ++i) {
+            fila[DelUsuario[i].columna] = socio.valores[i];
+        }
+        fila[FilaCarga::suspendido] = socio.valores.back();
     }
 }
 
@@ -137,17 +169,46 @@ const DatosCopia& FormatearCopia(isis::ModuloIsis& isis, isis::BaseIsis& base, s
     return formateadas.emplace(mfn, std::move(d)).first->second;
 }
 
+// Tells the writer how many rows of a table are final: every so many rows
+// rather than each one, and once more when the table is complete.
+class Publicacion {
+public:
+    Publicacion(CanalCarga& canal, CanalCarga::Tabla tabla) : canal_(canal), tabla_(tabla) {}
+    void listas(std::size_t filas) {
+        if (filas - publicadas_ >= FilasPorAviso) {
+            canal_.publicar(tabla_, {filas, false});
+            publicadas_ = filas;
+        }
+    }
+    void completa(std::size_t filas) { canal_.publicar(tabla_, {filas, true}); }
+
+private:
+    static constexpr std::size_t FilasPorAviso = 1024;
+    CanalCarga& canal_;
+    CanalCarga::Tabla tabla_;
+    std::size_t publicadas_ = 0;
+};
+
+// Completes each loan with its copy's title data; each row is final after
+// this step and goes to the writer. The label of the next step is set before
+// the last rows go, so the writer's own label always comes after it.
 void LeerTitulos(isis::ModuloIsis& isis, TablaCarga& tabla, CopiasFormateadas& formateadas,
-                 ProgresoCarga& progreso) {
+                 ProgresoCarga& progreso, CanalCarga& canal) {
     isis::BaseIsis& base = isis.Bases[Marc];
     isis.AbrirBase(base);
     progreso.etiqueta("Cargando datos bibliograficos");
-    for (FilaCarga& fila : tabla) {
+    canal.basesAbiertas();
+    Publicacion publicacion(canal, CanalCarga::Prestamos);
+    formateadas.reserve(static_cast<std::size_t>(std::max(isis.UltimoMfn(base), 0)));
+    for (std::size_t i = 0; i < tabla.size(); publicacion.listas(++i)) {
+        FilaCarga& fila = tabla[i];
         progreso.avanzar();
         // A member found without field 20 has emptied dni: that loan stays as it is.
         if (fila[FilaCarga::dni].empty()) {
             continue;
         }
+        // Nearly every loan is of a copy of its own: a look-up per loan
+        // costs less than keeping them.
         const std::int32_t mfn =
             isis.BuscarClave(base, std::string(PrefijoInventario) +
                                        core::texto::recortarBlancos(fila[FilaCarga::inventario]));
@@ -161,35 +222,19 @@ void LeerTitulos(isis::ModuloIsis& isis, TablaCarga& tabla, CopiasFormateadas& f
         fila[FilaCarga::tematica] = d.tematica;
         fila[FilaCarga::isbn] = d.isbn;
     }
+    progreso.etiqueta("Cargando socios y ejemplares");
+    publicacion.completa(tabla.size());
 }
-
-// The bar's share of the reading for the reports: as long as one of the
-// steps above, walked through in proportion to the records read.
-class TramoProgreso {
-public:
-    TramoProgreso(ProgresoCarga& progreso, int pasos, std::int64_t registros)
-        : progreso_(progreso), inicio_(progreso.valor()), pasos_(pasos), registros_(registros) {}
-    void avanzar() {
-        const auto valor = inicio_ + static_cast<int>(pasos_ * ++leidos_ / registros_);
-        if (valor != progreso_.valor()) {
-            progreso_.valor(valor);
-        }
-    }
-
-private:
-    ProgresoCarga& progreso_;
-    int inicio_;
-    std::int64_t pasos_;
-    std::int64_t registros_;
-    std::int64_t leidos_ = 0;
-};
 
 // Every active member record with a document, its fields read as the
 // members step reads them.
 void LeerUsuariosActivos(isis::ModuloIsis& isis, std::vector<FilaUsuario>& usuarios,
-                         const std::string& hoy, TramoProgreso& tramo) {
+                         const std::string& hoy, TramoProgreso<ProgresoCarga>& tramo,
+                         CanalCarga& canal) {
     isis::BaseIsis& base = isis.Bases[Usuarios];
     const std::int32_t ultimo = isis.UltimoMfn(base);
+    usuarios.reserve(static_cast<std::size_t>(std::max(ultimo, 0)));
+    Publicacion publicacion(canal, CanalCarga::Usuarios);
     for (std::int32_t mfn = 1; mfn <= ultimo; ++mfn) {
         tramo.avanzar();
         isis.LeerRegistro(base, mfn);
@@ -201,7 +246,9 @@ void LeerUsuariosActivos(isis::ModuloIsis& isis, std::vector<FilaUsuario>& usuar
             fila.valores[c] = isis.LeerCampo(base, CamposUsuario[c], 1);
         }
         fila.valores.back() = hoy > isis.LeerCampo(base, 150, 1) ? "SI" : "";
+        publicacion.listas(usuarios.size());
     }
+    publicacion.completa(usuarios.size());
 }
 
 // One copy per "I:" key whose postings reach a live record, from the record
@@ -209,8 +256,10 @@ void LeerUsuariosActivos(isis::ModuloIsis& isis, std::vector<FilaUsuario>& usuar
 void LeerEjemplares(isis::ModuloIsis& isis,
                     const std::vector<isis::ModuloIsis::ClaveConRegistro>& claves,
                     CopiasFormateadas& formateadas, std::vector<FilaEjemplar>& ejemplares,
-                    TramoProgreso& tramo) {
+                    TramoProgreso<ProgresoCarga>& tramo, CanalCarga& canal) {
     isis::BaseIsis& base = isis.Bases[Marc];
+    ejemplares.reserve(claves.size());
+    Publicacion publicacion(canal, CanalCarga::Ejemplares);
     for (const auto& c : claves) {
         tramo.avanzar();
         if (!formateadas.contains(c.mfn)) {
@@ -220,50 +269,50 @@ void LeerEjemplares(isis::ModuloIsis& isis,
         const DatosCopia& d = FormatearCopia(isis, base, c.mfn, formateadas, sinGuardar);
         ejemplares.push_back(
             {{c.clave.substr(PrefijoInventario.size()), d.titulo, d.autor, d.tematica, d.isbn}});
+        publicacion.listas(ejemplares.size());
     }
+    publicacion.completa(ejemplares.size());
 }
 
 void LeerParaInformes(isis::ModuloIsis& isis, DatosCarga& datos, const std::string& hoy,
-                      CopiasFormateadas& formateadas, ProgresoCarga& progreso) {
-    progreso.etiqueta("Cargando socios y ejemplares");
+                      CopiasFormateadas& formateadas, ProgresoCarga& progreso, CanalCarga& canal) {
     const auto claves = isis.ClavesConPrefijo(isis.Bases[Marc], std::string(PrefijoInventario));
     const std::int64_t registros =
         isis.UltimoMfn(isis.Bases[Usuarios]) + static_cast<std::int64_t>(claves.size());
-    TramoProgreso tramo(progreso, static_cast<int>(datos.prestamos.size()),
-                        std::max<std::int64_t>(registros, 1));
-    LeerUsuariosActivos(isis, datos.usuarios, hoy, tramo);
-    LeerEjemplares(isis, claves, formateadas, datos.ejemplares, tramo);
+    // As long a share of the bar as one of the steps above, walked through
+    // in proportion to the records read.
+    TramoProgreso tramo(progreso, static_cast<int>(datos.prestamos.size()), registros);
+    LeerUsuariosActivos(isis, datos.usuarios, hoy, tramo, canal);
+    LeerEjemplares(isis, claves, formateadas, datos.ejemplares, tramo, canal);
 }
 
-DatosCarga Leer(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
-                ProgresoCarga& progreso) {
+void Leer(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
+          ProgresoCarga& progreso, DatosCarga& datos, CanalCarga& canal) {
     DividirRuta(rutas.usuarios, isis.Bases[Usuarios]);
     DividirRuta(rutas.presta, isis.Bases[Prestamos]);
     DividirRuta(rutas.marc, isis.Bases[Marc]);
-    DatosCarga datos;
     LeerPrestamos(isis, datos.prestamos, progreso);
     LeerUsuarios(isis, datos.prestamos, hoy, progreso);
     CopiasFormateadas formateadas;
-    LeerTitulos(isis, datos.prestamos, formateadas, progreso);
-    LeerParaInformes(isis, datos, hoy, formateadas, progreso);
-    return datos;
+    LeerTitulos(isis, datos.prestamos, formateadas, progreso, canal);
+    LeerParaInformes(isis, datos, hoy, formateadas, progreso, canal);
 }
 
 } // namespace
 
-DatosCarga LeerDatosCarga(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
-                          ProgresoCarga& progreso) {
+void LeerDatosCarga(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
+                    ProgresoCarga& progreso, DatosCarga& datos, CanalCarga& canal) {
     isis.IniciarIsis(2);
-    DatosCarga datos;
     try {
-        datos = Leer(isis, rutas, hoy, progreso);
+        Leer(isis, rutas, hoy, progreso, datos, canal);
     } catch (...) {
-        // Whatever failed, the spaces go; the failure itself reaches the caller.
+        // Whatever failed, the spaces go; the failure itself reaches the
+        // writer and the caller.
         isis.CerrarIsis();
+        canal.fallar(std::current_exception());
         throw;
     }
     isis.CerrarIsis();
-    return datos;
 }
 
 } // namespace carga

@@ -10,6 +10,7 @@ class ModuloIsis;
 
 namespace carga {
 
+class CanalCarga;
 class ProgresoCarga;
 
 // The three ISIS databases of a load run, as full master file paths.
@@ -22,9 +23,10 @@ struct RutasCarga {
 // Reads every loan that names a member (field 20) and completes it with its
 // member and catalogue record; then, for the reports, every active member
 // with field 20 and every copy ("I:" key) of the catalogue. `hoy` is today as
-// "yyyymmdd", for the suspension. The ISIS spaces are deleted before it
-// returns, failures included.
-DatosCarga LeerDatosCarga(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
-                          ProgresoCarga& progreso);
+// "yyyymmdd", for the suspension. Fills `datos` in place, telling `canal`
+// as each table's rows become final (and the failure, if any, which it also
+// throws). The ISIS spaces are deleted before it returns, failures included.
+void LeerDatosCarga(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
+                    ProgresoCarga& progreso, DatosCarga& datos, CanalCarga& canal);
 
 } // namespace carga

@@ -5,17 +5,22 @@
 #include "core/ui/mostrar_error.h"
 #include "store/contexto.h"
 
-#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <chrono>
+
 namespace isis::ui {
 
 namespace {
-// Repainting on every record would cost more than the load itself.
-constexpr int MilisegundosEntreRepintados = 40;
+
+// The run notices every record; the window hears a new label or maximum, the
+// full bar, and otherwise at most one value in this time.
+constexpr auto EntreAvisos = std::chrono::milliseconds(20);
+
 } // namespace
 
 frm_carga::frm_carga(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget* parent)
@@ -24,6 +29,7 @@ frm_carga::frm_carga(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget
       dialogos_(dialogos) {
     setObjectName("frm_carga");
     setWindowTitle("Cargando datos Estadisticos");
+    setWindowModality(Qt::ApplicationModal);
     lbl1->setObjectName("lbl1");
     ProgressBar->setObjectName("ProgressBar");
     ProgressBar->setRange(0, 100);
@@ -40,15 +46,54 @@ frm_carga::frm_carga(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWidget
     Timer1->start();
 }
 
+frm_carga::~frm_carga() {
+    if (trabajo_.joinable()) {
+        trabajo_.join();
+    }
+}
+
+void frm_carga::closeEvent(QCloseEvent* evento) {
+    if (trabajo_.joinable()) {
+        evento->ignore();
+        return;
+    }
+    QWidget::closeEvent(evento);
+}
+
 void frm_carga::Timer1_Timer() {
     Timer1->stop();
-    const carga::ResultadoCarga resultado = [this] {
-        const core::ui::CursorOcupado ocupado;
-        desdeRepintado_.start();
-        return carga::CargarDatos(ctx_, [this](const std::string& etiqueta, int maximo, int valor) {
-            mostrarAvance(etiqueta, maximo, valor);
-        });
-    }();
+    ocupado_ = std::make_unique<core::ui::CursorOcupado>();
+    trabajo_ = std::thread([this] {
+        // The run's notices come one at a time (from its two threads), so
+        // this state needs no lock of its own.
+        std::string etiquetaVista;
+        int maximoVisto = -1;
+        auto ultimoAviso = std::chrono::steady_clock::time_point{};
+        const carga::ResultadoCarga resultado =
+            carga::CargarDatos(ctx_, [&](const std::string& etiqueta, int maximo, int valor) {
+                const auto ahora = std::chrono::steady_clock::now();
+                if (etiqueta == etiquetaVista && maximo == maximoVisto && valor != maximo &&
+                    ahora - ultimoAviso < EntreAvisos) {
+                    return;
+                }
+                etiquetaVista = etiqueta;
+                maximoVisto = maximo;
+                ultimoAviso = ahora;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, texto = QString::fromStdString(etiqueta), maximo, valor] {
+                        mostrarAvance(texto, maximo, valor);
+                    },
+                    Qt::QueuedConnection);
+            });
+        QMetaObject::invokeMethod(
+            this, [this, resultado] { terminar(resultado); }, Qt::QueuedConnection);
+    });
+}
+
+void frm_carga::terminar(const carga::ResultadoCarga& resultado) {
+    trabajo_.join();
+    ocupado_.reset();
     mostrarResultado(resultado);
     Q_EMIT cargaTerminada(resultado);
     close();
@@ -68,20 +113,12 @@ void frm_carga::mostrarResultado(const carga::ResultadoCarga& resultado) {
     }
 }
 
-void frm_carga::mostrarAvance(const std::string& etiqueta, int maximo, int valor) {
-    const QString texto = QString::fromStdString(etiqueta);
-    const bool cambioEtapa = texto != lbl1->text() || maximo != ProgressBar->maximum();
-    if (!cambioEtapa && valor != maximo &&
-        desdeRepintado_.elapsed() < MilisegundosEntreRepintados) {
-        return;
+void frm_carga::mostrarAvance(const QString& etiqueta, int maximo, int valor) {
+    if (etiqueta != lbl1->text()) {
+        lbl1->setText(etiqueta);
     }
-    lbl1->setText(texto);
     ProgressBar->setMaximum(maximo);
     ProgressBar->setValue(valor);
-    // The run holds the only thread: let the window paint now, without
-    // letting the user act in the middle of the load.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    desdeRepintado_.restart();
 }
 
 } // namespace isis::ui

@@ -5,6 +5,7 @@
 #include "isis/carga/carga.h"
 #include "isis/ui/frm_carga.h"
 #include "reports/ui/frm_resumen.h"
+#include "store/base_datos.h"
 #include "tests/apoyo/aplicacion_qt.h"
 #include "tests/apoyo/controles.h"
 #include "tests/carga/entorno_carga.h"
@@ -274,6 +275,46 @@ TEST(VentanaDeCarga, MuestraElAvanceDeTodaLaCarga) {
     EXPECT_EQ(maximo, 5 * 3 + 10);
     EXPECT_EQ(valor, maximo);
     EXPECT_EQ(etiqueta, "Cargando socios y ejemplares a la base");
+}
+
+// The run works beside the window: while it waits for a store another
+// program holds, the window keeps answering events, stays modal to the whole
+// program and refuses to close; it closes once the run has ended.
+TEST(VentanaDeCarga, SigueRespondiendoMientrasLaCargaTrabajaYNoSeCierraAntes) {
+    prueba::aplicacion();
+    prueba::EntornoCarga e;
+    e.escribirBases(tresPrestamos());
+    e.sembrarPresta(2);
+    auto otroPrograma = std::make_unique<store::BaseDatos>(e.ctx.rutaBase(), e.reloj);
+    otroPrograma->ejecutar("BEGIN IMMEDIATE");
+
+    auto* carga = new isis::ui::frm_carga(e.ctx, e.dialogos);
+    carga->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<isis::ui::frm_carga> vigilada(carga);
+    std::optional<carga::ResultadoCarga> resultado;
+    QObject::connect(carga, &isis::ui::frm_carga::cargaTerminada,
+                     [&](const carga::ResultadoCarga& r) { resultado = r; });
+    EXPECT_EQ(carga->windowModality(), Qt::ApplicationModal);
+    int latidos = 0;
+    QTimer latido;
+    QObject::connect(&latido, &QTimer::timeout, [&] { ++latidos; });
+    latido.start(10);
+    carga->show();
+    QTest::qWait(400);
+    // The run is still waiting for the store, and the event loop went on.
+    EXPECT_FALSE(resultado.has_value());
+    EXPECT_GE(latidos, 10);
+    carga->close();
+    EXPECT_FALSE(vigilada.isNull());
+    EXPECT_TRUE(carga->isVisible());
+
+    otroPrograma->ejecutar("COMMIT");
+    otroPrograma.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return vigilada.isNull(); }, 20000));
+    ASSERT_TRUE(resultado);
+    EXPECT_EQ(resultado->tipo, carga::ResultadoCarga::Tipo::Exito);
+    EXPECT_EQ(e.presta().size(), 3u);
+    EXPECT_EQ(e.ctx.TotalPrestamos, 3);
 }
 
 } // namespace

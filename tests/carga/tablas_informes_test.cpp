@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 namespace {
@@ -158,6 +160,54 @@ TEST(TablasDeInformes, LaBarraCuentaLaLecturaDeSociosYEjemplares) {
     const auto [desde, hasta] = valores.at("Cargando socios y ejemplares");
     EXPECT_EQ(hasta - desde, 3);
     EXPECT_EQ(valores.at("Cargando socios y ejemplares a la base").second, maximo);
+}
+
+} // namespace
+
+namespace {
+
+// A member record no loan leads to is read only for the reports' table, once
+// every presta row is final and may already be in the store: when it cannot
+// be read the run still fails whole, and the three tables and the loan total
+// keep what they held.
+TEST(TablasDeInformes, UnSocioIlegibleFallaLaCargaAunqueYaSeEscribieraPresta) {
+    prueba::EntornoCarga e;
+    prueba::BasesPrueba b = prueba::tresPrestamos();
+    // Enough loans for the writer to take them in several parts.
+    for (int i = 0; i < 2500; ++i) {
+        b.prestamos.push_back(prueba::prestamo(i % 2 ? "100" : "200", "111"));
+    }
+    // Members enough for opening the database to read only the first ones.
+    for (int i = 0; i < 1500; ++i) {
+        b.usuarios.push_back(prueba::usuario(std::to_string(5000 + i), std::string(60, 'x'), ""));
+    }
+    b.usuarios.push_back(prueba::usuario("888777", "Zzyzx", ""));
+    e.escribirBases(b);
+    e.sembrarPresta(6);
+    e.sembrarInformes(4);
+    e.ctx.TotalPrestamos = 6;
+    const auto presta = e.presta();
+    const auto usuarios = e.tabla("usuarios");
+    const auto ejemplares = e.tabla("ejemplares");
+    // The master file ends inside that last member's record.
+    const std::string mst = e.ruta("USUARIOS.MST");
+    const std::size_t marca = [&] {
+        std::ifstream archivo(mst, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(archivo), {}).rfind("Zzyzx");
+    }();
+    ASSERT_NE(marca, std::string::npos);
+    std::filesystem::resize_file(mst, marca + 2);
+
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    ASSERT_EQ(r.tipo, Tipo::Error);
+    EXPECT_EQ(r.error->numero(), core::Error::ErrorIsis);
+    EXPECT_NE(r.error->descripcion().find("USUARIOS.MST"), std::string::npos)
+        << r.error->descripcion();
+    EXPECT_EQ(e.presta(), presta);
+    EXPECT_EQ(e.tabla("usuarios"), usuarios);
+    EXPECT_EQ(e.tabla("ejemplares"), ejemplares);
+    EXPECT_EQ(e.ctx.TotalPrestamos, 6);
+    EXPECT_EQ(e.archivosIsisAbiertos(), std::vector<std::string>{});
 }
 
 } // namespace
