@@ -22,6 +22,7 @@ const std::array<ColorRGB, 13>& PaletaSeries() {
 int Graficar(DatosGrafico& g, const Ranking& r, const Presentacion& p) {
     const std::string serie = p.porcentaje ? "Porcentaje" : "Cantidad";
     const int n = static_cast<int>(r.filas.size());
+    g.porcentajes = p.porcentaje;
     std::vector<std::string> etiquetas;
     std::vector<double> datos;
     for (const FilaRanking& f : r.filas) {

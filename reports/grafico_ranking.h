@@ -35,6 +35,8 @@ struct DatosGrafico {
     bool marcadoresSerie1 = false;
     // Column labels written upwards, when many stand side by side.
     bool etiquetasVerticales = false;
+    // The values are percentages: the value axis never runs past 100.
+    bool porcentajes = false;
 
     int filas() const { return static_cast<int>(etiquetasFila.size()); }
     int columnas() const { return static_cast<int>(etiquetasColumna.size()); }
