@@ -42,6 +42,16 @@ struct DatosGrafico {
     int columnas() const { return static_cast<int>(etiquetasColumna.size()); }
 };
 
+// The value axis of a chart of counts or percentages: from 0 to `tope` in
+// whole steps of `paso` (1, 2 or 5 times a power of ten, at most eight of
+// them), the top one above the largest value; a percentage axis tops out at
+// 100.
+struct EscalaValores {
+    double tope;
+    double paso;
+};
+EscalaValores Escala(const DatosGrafico& g);
+
 // Lays the ranking out in the chart's current type: a line is one series of N
 // columns labelled with the bar labels and no legend; bars and pie are N
 // series of one column with a legend. Returns N, which the window writes back

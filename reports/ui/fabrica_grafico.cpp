@@ -51,19 +51,6 @@ bool todosEnteros(const DatosGrafico& d) {
     return true;
 }
 
-// A step of 1, 2 or 5 times a power of ten that gives at most eight ticks.
-double pasoEntero(double maximo) {
-    double potencia = 1;
-    while (true) {
-        for (double factor : {1.0, 2.0, 5.0}) {
-            if (maximo / (factor * potencia) <= 8) {
-                return factor * potencia;
-            }
-        }
-        potencia *= 10;
-    }
-}
-
 double valor(const DatosGrafico& d, int fila, int columna) {
     return d.valores[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
 }
@@ -93,14 +80,12 @@ void agregarEjes(QChart* grafico, const DatosGrafico& d, bool numeradas = false)
         }
     }
     if (d.porcentajes || todosEnteros(d)) {
-        // Counts and percentages: whole-number ticks from 0, the top one
-        // above the largest bar; a share of the whole tops out at 100.
-        const double paso = pasoEntero(std::max(maximo, 1.0));
-        const double tope = (std::floor(maximo / paso) + 1) * paso;
+        // Counts and percentages: whole-number ticks from 0.
+        const ranking::EscalaValores escala = ranking::Escala(d);
         y->setTickType(QValueAxis::TicksDynamic);
         y->setTickAnchor(0);
-        y->setTickInterval(paso);
-        y->setRange(0, d.porcentajes ? std::min(tope, 100.0) : tope);
+        y->setTickInterval(escala.paso);
+        y->setRange(0, escala.tope);
         y->setLabelFormat("%d");
     } else {
         y->setRange(0, maximo > 0 ? maximo * 1.1 : 1);
