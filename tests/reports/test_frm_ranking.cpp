@@ -2,6 +2,7 @@
 #include "core/twips.h"
 #include "reports/ui/fabrica_grafico.h"
 #include "reports/ui/frm_ranking.h"
+#include "tests/reports/graficos_guardados.h"
 #include "tests/reports/presta_ranking.h"
 
 #include <QAbstractButton>
@@ -628,4 +629,17 @@ TEST_F(FrmRanking, UnResultadoVacioDiceSinDatos) {
     EXPECT_TRUE(sinDatos->isVisible());
     EXPECT_EQ(sinDatos->text(), "Sin datos");
     EXPECT_FALSE(grafico(v)->legend()->isVisible());
+}
+
+// The ranking's chart saves as PNG at the resolution asked for and as SVG,
+// with the bars' description.
+TEST_F(FrmRanking, ElGraficoComoPngYSvg) {
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.show();
+    v.elegirAgrupacion(reports::ranking::PorLibro);
+    const std::string descripcion =
+        control<QLabel>(&v, "lbl_descipcionBarras")->text().toStdString();
+    ASSERT_FALSE(descripcion.empty());
+    prueba::ComprobarGraficoGuardado(v, *control<QChartView>(&v, "char_socios"), base, 200,
+                                     descripcion);
 }
