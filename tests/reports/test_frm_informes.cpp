@@ -37,10 +37,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <sstream>
 
 namespace {
@@ -84,17 +81,6 @@ Filas filasDeTexto(const std::string& texto, std::size_t desdeColumna = 0) {
         r.emplace_back(fila.begin() + static_cast<long>(desdeColumna), fila.end());
     }
     return r;
-}
-
-std::string textoDelPdf(const std::string& pdf) {
-    std::string texto;
-    const std::string orden = "pdftotext -layout '" + pdf + "' -";
-    std::unique_ptr<FILE, int (*)(FILE*)> tubo(popen(orden.c_str(), "r"), pclose);
-    std::array<char, 4096> bloque{};
-    while (std::size_t n = std::fread(bloque.data(), 1, bloque.size(), tubo.get())) {
-        texto.append(bloque.data(), n);
-    }
-    return texto;
 }
 
 std::size_t veces(const std::string& texto, const std::string& que) {
@@ -307,7 +293,7 @@ TEST_F(VentanasInformes, ImprimeYCopiaComoLasListas) {
     QTest::mouseClick(control<QPushButton>(w, "cmd_print"), Qt::LeftButton);
     EXPECT_EQ(p.dialogos.impresionesPedidas, 1);
     ASSERT_TRUE(std::filesystem::exists(pdf));
-    const std::string texto = textoDelPdf(pdf);
+    const std::string texto = prueba::textoDelPdf(pdf);
     for (const char* esperado : {"Apellido", "Tipo Usuario", "Ñandú", "Ruiz"}) {
         EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << "\n" << texto;
     }
@@ -334,7 +320,7 @@ TEST_F(VentanasInformes, AvisosDeDevolucionUnoPorSocio) {
     imprimirEnPdf("avisos.pdf");
     QTest::mouseClick(control<QPushButton>(w, "cmd_avisos"), Qt::LeftButton);
     ASSERT_TRUE(std::filesystem::exists(pdf));
-    const std::string texto = textoDelPdf(pdf);
+    const std::string texto = prueba::textoDelPdf(pdf);
     EXPECT_EQ(veces(texto, "Aviso de devolución"), 2u) << texto;
     EXPECT_EQ(veces(texto, "Escuela (CUE): 060001500"), 2u);
     for (const char* esperado : {"Socio: Gómez, Ana", "Socio: Sosa, Iván", "1 día de atraso",

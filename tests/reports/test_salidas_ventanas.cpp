@@ -6,6 +6,7 @@
 #include "reports/ui/frm_resumen.h"
 #include "tests/apoyo/aplicacion_qt.h"
 #include "tests/apoyo/controles.h"
+#include "tests/apoyo/programa_cli.h"
 #include "tests/reports/graficos_guardados.h"
 #include "tests/reports/informes_prueba.h"
 
@@ -21,9 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <fstream>
-#include <memory>
 #include <sstream>
 
 namespace {
@@ -35,17 +34,6 @@ protected:
     void SetUp() override { prueba::aplicacion(); }
     prueba::InformesPrueba p;
 };
-
-std::string textoDelPdf(const std::string& pdf) {
-    std::string texto;
-    const std::string orden = "pdftotext -layout '" + pdf + "' -";
-    std::unique_ptr<FILE, int (*)(FILE*)> tubo(popen(orden.c_str(), "r"), pclose);
-    std::array<char, 4096> bloque{};
-    while (std::size_t n = std::fread(bloque.data(), 1, bloque.size(), tubo.get())) {
-        texto.append(bloque.data(), n);
-    }
-    return texto;
-}
 
 // The lines of a file, its byte-order mark kept on the first.
 std::vector<std::string> lineasDe(const std::string& ruta) {
@@ -90,7 +78,7 @@ TEST_F(SalidasVentanas, LaVistaPreviaMuestraLasPaginasDeLaGrilla) {
     EXPECT_EQ(p.dialogos.vistasPedidas, 1);
     ASSERT_EQ(paginas, 1);
     EXPECT_TRUE(p.dialogos.mensajes.empty());
-    const std::string texto = textoDelPdf(pdf);
+    const std::string texto = prueba::textoDelPdf(pdf);
     for (const char* esperado : {"Socios sin préstamos", "Página 1 de 1", "Apellido", "Ñandú"}) {
         EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << "\n" << texto;
     }
