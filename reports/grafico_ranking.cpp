@@ -1,5 +1,8 @@
 #include "reports/grafico_ranking.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace reports::ranking {
 
 const std::array<ColorRGB, 13>& PaletaSeries() {
@@ -19,9 +22,37 @@ const std::array<ColorRGB, 13>& PaletaSeries() {
     return paleta;
 }
 
+namespace {
+
+// A step of 1, 2 or 5 times a power of ten that gives at most eight ticks.
+double pasoRedondo(double maximo) {
+    for (double potencia = 1;; potencia *= 10) {
+        for (double factor : {1.0, 2.0, 5.0}) {
+            if (maximo / (factor * potencia) <= 8) {
+                return factor * potencia;
+            }
+        }
+    }
+}
+
+} // namespace
+
+EscalaValores Escala(const DatosGrafico& g) {
+    double maximo = 1;
+    for (const auto& fila : g.valores) {
+        for (double v : fila) {
+            maximo = std::max(maximo, v);
+        }
+    }
+    const double paso = pasoRedondo(maximo);
+    const double tope = (std::floor(maximo / paso) + 1) * paso;
+    return {g.porcentajes ? std::min(tope, 100.0) : tope, paso};
+}
+
 int Graficar(DatosGrafico& g, const Ranking& r, const Presentacion& p) {
     const std::string serie = p.porcentaje ? "Porcentaje" : "Cantidad";
     const int n = static_cast<int>(r.filas.size());
+    g.porcentajes = p.porcentaje;
     std::vector<std::string> etiquetas;
     std::vector<double> datos;
     for (const FilaRanking& f : r.filas) {

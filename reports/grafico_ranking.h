@@ -35,10 +35,22 @@ struct DatosGrafico {
     bool marcadoresSerie1 = false;
     // Column labels written upwards, when many stand side by side.
     bool etiquetasVerticales = false;
+    // The values are percentages: the value axis never runs past 100.
+    bool porcentajes = false;
 
     int filas() const { return static_cast<int>(etiquetasFila.size()); }
     int columnas() const { return static_cast<int>(etiquetasColumna.size()); }
 };
+
+// The value axis of a chart of counts or percentages: from 0 to `tope` in
+// whole steps of `paso` (1, 2 or 5 times a power of ten, at most eight of
+// them), the top one above the largest value; a percentage axis tops out at
+// 100.
+struct EscalaValores {
+    double tope;
+    double paso;
+};
+EscalaValores Escala(const DatosGrafico& g);
 
 // Lays the ranking out in the chart's current type: a line is one series of N
 // columns labelled with the bar labels and no legend; bars and pie are N

@@ -42,6 +42,7 @@ ranking::DatosGrafico GraficoParticipacion(const Grilla& grilla) {
     d.colores = {ranking::PaletaSeries()[7]};
     d.leyenda = false;
     d.etiquetasVerticales = true;
+    d.porcentajes = true;
     return d;
 }
 

@@ -55,8 +55,7 @@ void leyenda(QPainter& pintor, const QRectF& area, const ranking::DatosGrafico& 
 
 void PintarGrafico(QPainter& pintor, const QRectF& area, const ranking::DatosGrafico& datos) {
     pintor.setPen(QPen(Qt::black, 0));
-    const double tope = maximo(datos);
-    if (datos.filas() == 0 || tope <= 0) {
+    if (datos.filas() == 0 || maximo(datos) <= 0) {
         pintor.drawText(area, Qt::AlignCenter, "Sin datos");
         return;
     }
@@ -70,18 +69,21 @@ void PintarGrafico(QPainter& pintor, const QRectF& area, const ranking::DatosGra
                        area.height()),
                 datos);
     }
+    // Round ticks from 0, their labels whole beside the axis.
+    const ranking::EscalaValores escala = ranking::Escala(datos);
     const QFontMetricsF metricas(pintor.font());
-    const QRectF trazado = ejes.adjusted(metricas.horizontalAdvance("00000"), metricas.height(), 0,
-                                         -metricas.height());
-    const auto yDe = [&](double v) { return trazado.bottom() - v / tope * trazado.height(); };
-    for (int marca = 0; marca <= 4; ++marca) {
-        const double v = tope * marca / 4;
+    const double anchoMarcas =
+        metricas.horizontalAdvance(QString::number(escala.tope)) + metricas.height() / 2;
+    const QRectF trazado = ejes.adjusted(anchoMarcas, metricas.height(), 0, -metricas.height());
+    const auto yDe = [&](double v) {
+        return trazado.bottom() - v / escala.tope * trazado.height();
+    };
+    for (double v = 0; v <= escala.tope; v += escala.paso) {
         pintor.drawLine(QPointF(trazado.left() - metricas.height() / 4, yDe(v)),
                         QPointF(trazado.left(), yDe(v)));
         pintor.drawText(QRectF(ejes.left(), yDe(v) - metricas.height() / 2,
-                               trazado.left() - ejes.left() - metricas.height() / 3,
-                               metricas.height()),
-                        Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'g', 4));
+                               anchoMarcas - metricas.height() / 3, metricas.height()),
+                        Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
     }
     pintor.drawLine(trazado.bottomLeft(), trazado.bottomRight());
     pintor.drawLine(trazado.bottomLeft(), trazado.topLeft());

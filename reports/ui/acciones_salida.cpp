@@ -76,6 +76,17 @@ void AccionesSalida::fijarGrafico(QChartView* grafico, std::function<std::string
 void AccionesSalida::agregar(QAction* a) {
     menu_->addAction(a);
     acciones_.push_back(a);
+    for (QWidget* control : contextuales_) {
+        if (control) {
+            control->addAction(a);
+        }
+    }
+}
+
+void AccionesSalida::menuContextual(QWidget& control) {
+    control.addActions(QList<QAction*>(acciones_.begin(), acciones_.end()));
+    control.setContextMenuPolicy(Qt::ActionsContextMenu);
+    contextuales_.emplace_back(&control);
 }
 
 QAction* AccionesSalida::accion(const char* nombre, const char* texto,

@@ -5,6 +5,7 @@
 #include "reports/tabla_salida.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <string>
@@ -60,6 +61,9 @@ public:
     void fijarGrafico(QChartView* grafico, std::function<std::string()> descripcion);
     // Adds an action of the window's own to the menu.
     void agregar(QAction* accion);
+    // Offers the menu's actions, those added later too, on a right-click of
+    // `control`.
+    void menuContextual(QWidget& control);
 
     // Prints on `impresora` what the PDF holds.
     void imprimirEn(QPagedPaintDevice& impresora) const;
@@ -85,6 +89,7 @@ private:
     std::function<std::string()> descripcionGrafico_;
     std::vector<QAction*> acciones_;
     QMenu* menu_;
+    std::vector<QPointer<QWidget>> contextuales_;
 };
 
 } // namespace reports::ui

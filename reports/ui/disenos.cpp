@@ -6,10 +6,13 @@ namespace {
 // Every list, grid and chart stands 120 twips from the window's left edge.
 constexpr int Margen = 120;
 constexpr int AnchoInicial = AnchoQueSigue.minimo; // of what follows the width
+// The row count's line under the grid.
+constexpr int EntreGrillaYFilas = 45;
+constexpr int AltoFilas = 255;
 } // namespace
 
 std::vector<core::ui::Ubicacion> UbicacionesVentanaGrilla(const DisenoVentanaGrilla& d) {
-    const int arribaFilas = d.arribaGrilla + d.altoGrillaQueSigue.minimo + 45;
+    const int arribaFilas = d.arribaGrilla + d.altoGrillaQueSigue.minimo + EntreGrillaYFilas;
     return {
         {"Frame1", {Margen, 120, 11475, d.altoMarco}},
         {"lbl_tipousu", {3760, 360, 760, 285}},
@@ -33,10 +36,11 @@ std::vector<core::ui::Ubicacion> UbicacionesVentanaGrilla(const DisenoVentanaGri
          d.altoGrillaQueSigue},
         // The row count just under the grid, wherever the grid ends.
         {"lbl_filas",
-         {Margen, arribaFilas, AnchoInicial, 255},
+         {Margen, arribaFilas, AnchoInicial, AltoFilas},
          AnchoQueSigue,
          std::nullopt,
-         altoQueSigue(arribaFilas, AltoVentanas - arribaFilas)},
+         core::ui::Crecimiento{d.altoGrillaQueSigue.hasta, arribaFilas,
+                               AltoVentanas - arribaFilas}},
     };
 }
 
@@ -54,7 +58,9 @@ core::ui::Ubicacion UbicacionCasillaInforme(const std::string& nombre) {
 }
 
 core::ui::Ubicacion UbicacionGrafico(const std::string& nombre) {
-    const int arriba = DisenoInformeConGrafico.arribaGrilla + AltoGrillaConGrafico + Margen;
+    // Under the row count, which stays under the grid.
+    const int arriba = DisenoInformeConGrafico.arribaGrilla + AltoGrillaConGrafico +
+                       EntreGrillaYFilas + AltoFilas + EntreGrillaYFilas;
     const int alto = AltoVentanas - arriba - Margen;
     return {nombre,
             {Margen, arriba, AnchoInicial, alto},

@@ -51,19 +51,6 @@ bool todosEnteros(const DatosGrafico& d) {
     return true;
 }
 
-// A step of 1, 2 or 5 times a power of ten that gives at most eight ticks.
-double pasoEntero(double maximo) {
-    double potencia = 1;
-    while (true) {
-        for (double factor : {1.0, 2.0, 5.0}) {
-            if (maximo / (factor * potencia) <= 8) {
-                return factor * potencia;
-            }
-        }
-        potencia *= 10;
-    }
-}
-
 double valor(const DatosGrafico& d, int fila, int columna) {
     return d.valores[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
 }
@@ -92,13 +79,13 @@ void agregarEjes(QChart* grafico, const DatosGrafico& d, bool numeradas = false)
             maximo = std::max(maximo, v);
         }
     }
-    if (todosEnteros(d)) {
-        // Counts: whole-number ticks from 0, the top one above the largest bar.
-        const double paso = pasoEntero(std::max(maximo, 1.0));
+    if (d.porcentajes || todosEnteros(d)) {
+        // Counts and percentages: whole-number ticks from 0.
+        const ranking::EscalaValores escala = ranking::Escala(d);
         y->setTickType(QValueAxis::TicksDynamic);
         y->setTickAnchor(0);
-        y->setTickInterval(paso);
-        y->setRange(0, (std::floor(maximo / paso) + 1) * paso);
+        y->setTickInterval(escala.paso);
+        y->setRange(0, escala.tope);
         y->setLabelFormat("%d");
     } else {
         y->setRange(0, maximo > 0 ? maximo * 1.1 : 1);
@@ -167,10 +154,14 @@ bool sinDatos(const DatosGrafico& d) {
     return true;
 }
 
-// Whether every label of the line fits under its point on the axis.
+// Whether every label of the line fits under its point on the axis; a label
+// written upwards needs only its line's height there.
 bool etiquetasCaben(const QChartView* vista, const DatosGrafico& d) {
     const QFontMetrics letra(vista->font());
     const int porCategoria = vista->width() * 4 / 5 / std::max(d.columnas(), 1);
+    if (d.etiquetasVerticales) {
+        return letra.height() <= porCategoria;
+    }
     return std::all_of(
         d.etiquetasColumna.begin(), d.etiquetasColumna.end(),
         [&](const std::string& e) { return letra.horizontalAdvance(qtexto(e)) <= porCategoria; });
@@ -284,7 +275,8 @@ void DibujarGrafico(QChartView* vista, const DatosGrafico& d) {
         break;
     case ranking::TipoGrafico::Linea:
         // Labels too long for the axis: numbers there, the labels in the list.
-        numeradas = !etiquetasCaben(vista, d);
+        // Only a single line can: with several, the legend names the lines.
+        numeradas = d.filas() == 1 && !etiquetasCaben(vista, d);
         lineas(grafico, d, numeradas);
         break;
     case ranking::TipoGrafico::Torta:

@@ -286,8 +286,7 @@ void VentanaGrilla::crearSalidas() {
     // Ctrl+C copies the whole selection, as the copy button does, not the
     // view's current cell alone.
     fg_usu->installEventFilter(this);
-    fg_usu->addActions(QList<QAction*>(salidas_->acciones().begin(), salidas_->acciones().end()));
-    fg_usu->setContextMenuPolicy(Qt::ActionsContextMenu);
+    salidas_->menuContextual(*fg_usu);
 
     cmd_salidas = new QToolButton(Frame1);
     cmd_salidas->setObjectName("cmd_salidas");

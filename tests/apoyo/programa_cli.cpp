@@ -6,9 +6,10 @@
 
 namespace prueba {
 
-SalidaCli ejecutarCli(const std::string& carpeta, const std::string& argumentos) {
-    const std::string orden = std::string("LC_ALL=C '") + ESTAD_CLI + "' --carpeta '" + carpeta +
-                              "' " + argumentos + " 2>&1";
+namespace {
+
+// What `orden` writes on its standard output, and how it ended.
+SalidaCli salidaDe(const std::string& orden) {
     FILE* tubo = popen(orden.c_str(), "r");
     if (tubo == nullptr) {
         throw std::runtime_error("no se pudo ejecutar " + orden);
@@ -20,6 +21,17 @@ SalidaCli ejecutarCli(const std::string& carpeta, const std::string& argumentos)
     }
     const int estado = pclose(tubo);
     return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, texto};
+}
+
+} // namespace
+
+SalidaCli ejecutarCli(const std::string& carpeta, const std::string& argumentos) {
+    return salidaDe(std::string("LC_ALL=C '") + ESTAD_CLI + "' --carpeta '" + carpeta + "' " +
+                    argumentos + " 2>&1");
+}
+
+std::string textoDelPdf(const std::string& pdf) {
+    return salidaDe("pdftotext -layout '" + pdf + "' -").texto;
 }
 
 } // namespace prueba

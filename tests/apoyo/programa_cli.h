@@ -14,4 +14,7 @@ struct SalidaCli {
 // the same on every machine.
 SalidaCli ejecutarCli(const std::string& carpeta, const std::string& argumentos);
 
+// The text of a PDF file as pdftotext lays it out.
+std::string textoDelPdf(const std::string& pdf);
+
 } // namespace prueba

@@ -18,6 +18,8 @@
 
 #include <QAction>
 #include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -25,16 +27,17 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <sstream>
 
 namespace {
@@ -78,17 +81,6 @@ Filas filasDeTexto(const std::string& texto, std::size_t desdeColumna = 0) {
         r.emplace_back(fila.begin() + static_cast<long>(desdeColumna), fila.end());
     }
     return r;
-}
-
-std::string textoDelPdf(const std::string& pdf) {
-    std::string texto;
-    const std::string orden = "pdftotext -layout '" + pdf + "' -";
-    std::unique_ptr<FILE, int (*)(FILE*)> tubo(popen(orden.c_str(), "r"), pclose);
-    std::array<char, 4096> bloque{};
-    while (std::size_t n = std::fread(bloque.data(), 1, bloque.size(), tubo.get())) {
-        texto.append(bloque.data(), n);
-    }
-    return texto;
 }
 
 std::size_t veces(const std::string& texto, const std::string& que) {
@@ -199,6 +191,83 @@ TEST_F(VentanasInformes, CadaCambioDelPanelCorreElInformeYRedibujaSuGrafico) {
               static_cast<int>(filasDeGrilla(mensual.grilla()).size()));
 }
 
+namespace {
+// Where a control of the window is, in the window's own coordinates.
+QRect lugarEn(const QWidget& ventana, const QWidget& control) {
+    return QRect(control.mapTo(&ventana, QPoint(0, 0)), control.size());
+}
+} // namespace
+
+// The row count under the grid stays clear of the chart, at the size the
+// window opens with and when it grows.
+TEST_F(VentanasInformes, ElGraficoNoTapaLaCuentaDeFilas) {
+    reports::ui::frm_participacion participacion(p.ctx, p.dialogos);
+    reports::ui::frm_mensual mensual(p.ctx, p.dialogos);
+    for (reports::ui::VentanaInforme* w :
+         std::initializer_list<reports::ui::VentanaInforme*>{&participacion, &mensual}) {
+        w->show();
+        w->Listar();
+        const QSize inicial = w->size();
+        for (const QSize tamano : {inicial, inicial + QSize(200, 300)}) {
+            w->resize(tamano);
+            QApplication::processEvents();
+            auto* filas = control<QLabel>(*w, "lbl_filas");
+            auto* grilla = control<QTableView>(*w, "fg_usu");
+            const QRect cuenta = lugarEn(*w, *filas);
+            const QRect grafico = lugarEn(*w, *control<QChartView>(*w, "char_informe"));
+            ASSERT_FALSE(filas->text().isEmpty()) << w->objectName().toStdString();
+            EXPECT_FALSE(cuenta.intersects(grafico))
+                << w->objectName().toStdString() << " " << tamano.width() << "x" << tamano.height();
+            EXPECT_FALSE(cuenta.intersects(lugarEn(*w, *grilla)));
+            EXPECT_GE(cuenta.top(), lugarEn(*w, *grilla).bottom());
+            EXPECT_GE(cuenta.height(), filas->fontMetrics().height());
+        }
+    }
+}
+
+// The monthly chart names its two lines in the legend, not its months; the
+// participation's percentage axis never runs past 100.
+TEST_F(VentanasInformes, LeyendaDeLasDosLineasYEjeDePorcentajesHastaCien) {
+    reports::ui::frm_mensual mensual(p.ctx, p.dialogos);
+    mensual.show();
+    mensual.Listar();
+    auto* vista = control<QChartView>(mensual, "char_informe");
+    ASSERT_GT(filasDeGrilla(mensual.grilla()).size(), 1u);
+    EXPECT_FALSE(control<QListWidget>(*vista, "lst_leyenda")->isVisible());
+    QLegend* leyenda = vista->chart()->legend();
+    EXPECT_TRUE(leyenda->isVisible());
+    QStringList nombres;
+    for (QLegendMarker* marca : leyenda->markers()) {
+        nombres << marca->label();
+    }
+    EXPECT_EQ(nombres, (QStringList{"Préstamos del período", "Préstamos del año anterior"}));
+    // The months stay on the axis.
+    auto* meses = qobject_cast<QBarCategoryAxis*>(vista->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(meses, nullptr);
+    QStringList esperados;
+    for (const auto& fila : filasDeGrilla(mensual.grilla())) {
+        esperados << QString::fromStdString(fila.at(0));
+    }
+    esperados.sort();
+    EXPECT_EQ(meses->categories(), esperados);
+
+    reports::ui::frm_participacion participacion(p.ctx, p.dialogos);
+    participacion.show();
+    participacion.Listar();
+    QChart* barras = control<QChartView>(participacion, "char_informe")->chart();
+    auto* eje = qobject_cast<QValueAxis*>(barras->axes(Qt::Vertical).value(0));
+    ASSERT_NE(eje, nullptr);
+    double mayor = 0;
+    for (QBarSet* grado : qobject_cast<QBarSeries*>(barras->series().value(0))->barSets()) {
+        for (int i = 0; i < grado->count(); ++i) {
+            mayor = std::max(mayor, grado->at(i));
+        }
+    }
+    EXPECT_GT(mayor, 0.0);
+    EXPECT_GE(eje->max(), mayor);
+    EXPECT_LE(eje->max(), 100.0);
+}
+
 TEST_F(VentanasInformes, ElEncabezadoOrdenaYElTotalQuedaUltimo) {
     reports::ui::frm_participacion w(p.ctx, p.dialogos);
     w.show();
@@ -224,7 +293,7 @@ TEST_F(VentanasInformes, ImprimeYCopiaComoLasListas) {
     QTest::mouseClick(control<QPushButton>(w, "cmd_print"), Qt::LeftButton);
     EXPECT_EQ(p.dialogos.impresionesPedidas, 1);
     ASSERT_TRUE(std::filesystem::exists(pdf));
-    const std::string texto = textoDelPdf(pdf);
+    const std::string texto = prueba::textoDelPdf(pdf);
     for (const char* esperado : {"Apellido", "Tipo Usuario", "Ñandú", "Ruiz"}) {
         EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << "\n" << texto;
     }
@@ -251,7 +320,7 @@ TEST_F(VentanasInformes, AvisosDeDevolucionUnoPorSocio) {
     imprimirEnPdf("avisos.pdf");
     QTest::mouseClick(control<QPushButton>(w, "cmd_avisos"), Qt::LeftButton);
     ASSERT_TRUE(std::filesystem::exists(pdf));
-    const std::string texto = textoDelPdf(pdf);
+    const std::string texto = prueba::textoDelPdf(pdf);
     EXPECT_EQ(veces(texto, "Aviso de devolución"), 2u) << texto;
     EXPECT_EQ(veces(texto, "Escuela (CUE): 060001500"), 2u);
     for (const char* esperado : {"Socio: Gómez, Ana", "Socio: Sosa, Iván", "1 día de atraso",

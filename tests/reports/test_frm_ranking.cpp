@@ -2,6 +2,7 @@
 #include "core/twips.h"
 #include "reports/ui/fabrica_grafico.h"
 #include "reports/ui/frm_ranking.h"
+#include "tests/reports/graficos_guardados.h"
 #include "tests/reports/presta_ranking.h"
 
 #include <QAbstractButton>
@@ -19,6 +20,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
@@ -501,6 +503,37 @@ TEST_F(FrmRanking, LosConteosTienenMarcasEnteras) {
     EXPECT_EQ(eje->labelFormat(), "%d");
 }
 
+// A percentage axis ends at the round value just above the largest bar, and
+// never past 100; the ranking's shares are percentages too.
+TEST_F(FrmRanking, ElEjeDePorcentajesNoPasaDeCien) {
+    QWidget ventana;
+    QChartView* vista = reports::ui::CrearVistaGrafico(&ventana);
+    vista->resize(660, 290);
+    reports::ranking::DatosGrafico d;
+    d.etiquetasFila = {"Porcentaje de lectores"};
+    d.etiquetasColumna = {"21", "22", "52"};
+    d.colores = {std::nullopt};
+    d.porcentajes = true;
+    const std::pair<std::vector<double>, double> casos[] = {
+        {{100, 57.1, 12.5}, 100}, {{57.1, 33.3, 0}, 60}, {{95.5, 4.5, 0}, 100}, {{3, 2, 1}, 4}};
+    for (const auto& [valores, tope] : casos) {
+        d.valores = {valores};
+        reports::ui::DibujarGrafico(vista, d);
+        QValueAxis* eje = ejeValores(vista->chart());
+        ASSERT_NE(eje, nullptr);
+        EXPECT_EQ(eje->max(), tope) << valores[0];
+        EXPECT_EQ(eje->min(), 0.0);
+    }
+
+    reports::ranking::DatosGrafico partes;
+    reports::ranking::Ranking r;
+    r.campos = reports::ranking::Campos(reports::ranking::PorTema, {});
+    reports::ranking::Graficar(partes, r, {true, 10, ","});
+    EXPECT_TRUE(partes.porcentajes);
+    reports::ranking::Graficar(partes, r, {false, 10, ","});
+    EXPECT_FALSE(partes.porcentajes);
+}
+
 // Forty bars: each its own colour, none fading to white, and a legend that
 // lists every label whole in a list that scrolls.
 TEST_F(FrmRanking, MuchasBarrasConColoresPropiosYLeyendaLegible) {
@@ -550,6 +583,40 @@ TEST_F(FrmRanking, LaLineaMuestraSusEtiquetasEnteras) {
     EXPECT_FALSE(vista->chart()->legend()->isVisible());
 }
 
+// Two lines over two years of months: the months stay on the axis, written
+// upwards, and the legend names the two lines.
+TEST_F(FrmRanking, DosLineasConLeyendaDeSusNombres) {
+    QWidget ventana;
+    QChartView* vista = reports::ui::CrearVistaGrafico(&ventana);
+    vista->resize(660, 290);
+    ventana.show();
+    reports::ranking::DatosGrafico d;
+    d.tipo = reports::ranking::TipoGrafico::Linea;
+    d.etiquetasFila = {"Este año", "Año anterior"};
+    d.valores.resize(2);
+    for (int mes = 0; mes < 24; ++mes) {
+        d.etiquetasColumna.push_back(QString("%1-%2")
+                                         .arg(2025 + mes / 12)
+                                         .arg(mes % 12 + 1, 2, 10, QChar('0'))
+                                         .toStdString());
+        d.valores[0].push_back(mes);
+        d.valores[1].push_back(24 - mes);
+    }
+    d.colores = {std::nullopt, std::nullopt};
+    d.etiquetasVerticales = true;
+    reports::ui::DibujarGrafico(vista, d);
+    auto* meses = qobject_cast<QBarCategoryAxis*>(vista->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(meses, nullptr);
+    EXPECT_EQ(meses->categories().value(23), "2026-12");
+    EXPECT_FALSE(vista->findChild<QListWidget*>("lst_leyenda")->isVisible());
+    QStringList nombres;
+    for (QLegendMarker* marca : vista->chart()->legend()->markers()) {
+        nombres << marca->label();
+    }
+    EXPECT_EQ(nombres, (QStringList{"Este año", "Año anterior"}));
+    EXPECT_TRUE(vista->chart()->legend()->isVisible());
+}
+
 // An empty result says "Sin datos" instead of a lone legend square.
 TEST_F(FrmRanking, UnResultadoVacioDiceSinDatos) {
     reports::ui::frm_ranking v(base.ctx, base.dialogos);
@@ -562,4 +629,17 @@ TEST_F(FrmRanking, UnResultadoVacioDiceSinDatos) {
     EXPECT_TRUE(sinDatos->isVisible());
     EXPECT_EQ(sinDatos->text(), "Sin datos");
     EXPECT_FALSE(grafico(v)->legend()->isVisible());
+}
+
+// The ranking's chart saves as PNG at the resolution asked for and as SVG,
+// with the bars' description.
+TEST_F(FrmRanking, ElGraficoComoPngYSvg) {
+    reports::ui::frm_ranking v(base.ctx, base.dialogos);
+    v.show();
+    v.elegirAgrupacion(reports::ranking::PorLibro);
+    const std::string descripcion =
+        control<QLabel>(&v, "lbl_descipcionBarras")->text().toStdString();
+    ASSERT_FALSE(descripcion.empty());
+    prueba::ComprobarGraficoGuardado(v, *control<QChartView>(&v, "char_socios"), base, 200,
+                                     descripcion);
 }

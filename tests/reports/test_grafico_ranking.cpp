@@ -105,3 +105,27 @@ TEST(LimpiarGrafico, LaLineaNoConservaEtiquetasNiDatosViejos) {
     EXPECT_EQ(g.etiquetasColumna, (std::vector<std::string>{"", "", ""}));
     EXPECT_EQ(g.valores, (std::vector<std::vector<double>>{{0, 0, 0}}));
 }
+
+// Round steps, at most eight of them, the top one above the largest value;
+// percentages stop at 100.
+TEST(Escala, PasosRedondosYPorcentajesHastaCien) {
+    struct Caso {
+        std::vector<double> valores;
+        bool porcentajes;
+        double tope;
+        double paso;
+    };
+    const Caso casos[] = {
+        {{4.04, 3.54, 2.53}, true, 5, 1}, {{3, 2}, false, 4, 1},  {{8, 1}, false, 9, 1},
+        {{9, 1}, false, 10, 2},           {{80}, false, 90, 10},  {{100, 40}, true, 100, 20},
+        {{100, 40}, false, 120, 20},      {{57.1}, true, 60, 10}, {{0, 0}, false, 2, 1},
+        {{1234}, false, 1400, 200}};
+    for (const Caso& c : casos) {
+        reports::ranking::DatosGrafico d;
+        d.valores = {c.valores};
+        d.porcentajes = c.porcentajes;
+        const reports::ranking::EscalaValores e = reports::ranking::Escala(d);
+        EXPECT_EQ(e.tope, c.tope) << c.valores[0];
+        EXPECT_EQ(e.paso, c.paso) << c.valores[0];
+    }
+}
