@@ -7,8 +7,6 @@
 #include "store/contexto.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -37,17 +35,7 @@ frm_resumen::frm_resumen(store::Contexto& ctx, core::ui::Dialogos& dialogos, QWi
     }
     connect(chk_resumenAlCargar, &QCheckBox::toggled, this, &frm_resumen::guardarPreferencia);
 
-    ControlesFiltro& f = filtros();
-    const auto listar = [this] { Listar(); };
-    for (QCheckBox* caja : {f.chk_desde, f.chk_hasta}) {
-        connect(caja, &QCheckBox::toggled, this, listar);
-    }
-    for (QComboBox* lista : {f.cmb_tipousu, f.cmb_grado, f.cmb_tematica}) {
-        connect(lista, &QComboBox::currentIndexChanged, this, listar);
-    }
-    for (QDateEdit* fecha : {f.DTP_desde, f.DTP_hasta}) {
-        connect(fecha, &QDateEdit::dateChanged, this, listar);
-    }
+    alCambiarFiltros([this] { Listar(); });
     alBuscar("etiqueta");
     alLimpiar({});
 }

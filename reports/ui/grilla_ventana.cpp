@@ -166,6 +166,19 @@ void VentanaGrilla::alBuscar(const char* VOrden) {
     connect(cmd_buscar, &QPushButton::clicked, this, [this, VOrden] { Lista(VOrden); });
 }
 
+void VentanaGrilla::alCambiarFiltros(const std::function<void()>& listar) {
+    ControlesFiltro& f = filtros_;
+    for (QCheckBox* caja : {f.chk_desde, f.chk_hasta}) {
+        connect(caja, &QCheckBox::toggled, this, listar);
+    }
+    for (QComboBox* lista : {f.cmb_tipousu, f.cmb_grado, f.cmb_tematica}) {
+        connect(lista, &QComboBox::currentIndexChanged, this, listar);
+    }
+    for (QDateEdit* fecha : {f.DTP_desde, f.DTP_hasta}) {
+        connect(fecha, &QDateEdit::dateChanged, this, listar);
+    }
+}
+
 // The lists and boxes change as the user would change them, so each one that
 // changes runs its own handler.
 void VentanaGrilla::alLimpiar(std::initializer_list<QLineEdit*> cuadros) {

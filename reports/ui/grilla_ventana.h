@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -80,6 +81,9 @@ protected:
     void alPulsarEnter(QLineEdit* cuadro, const char* VOrden);
     // "Buscar" runs the list in that order.
     void alBuscar(const char* VOrden);
+    // Every change of the panel (a date box ticked or a date changed, a list
+    // chosen) calls `listar`: the reports run again without "Buscar".
+    void alCambiarFiltros(const std::function<void()>& listar);
     // "Limpiar formulario" empties `cuadros`, chooses the lists' first items,
     // empties the grid down to one cell, unticks the boxes and disables the
     // pickers, in that order; the mode, if any, stays.

@@ -38,16 +38,7 @@ VentanaInforme::VentanaInforme(store::Contexto& ctx, core::ui::Dialogos& dialogo
         control->setEnabled(admitido);
     }
     // Every change of the panel runs the report again, in its own order.
-    const auto listar = [this] { Listar(); };
-    for (QCheckBox* caja : {f.chk_desde, f.chk_hasta}) {
-        connect(caja, &QCheckBox::toggled, this, listar);
-    }
-    for (QComboBox* lista : {f.cmb_tipousu, f.cmb_grado, f.cmb_tematica}) {
-        connect(lista, &QComboBox::currentIndexChanged, this, listar);
-    }
-    for (QDateEdit* fecha : {f.DTP_desde, f.DTP_hasta}) {
-        connect(fecha, &QDateEdit::dateChanged, this, listar);
-    }
+    alCambiarFiltros([this] { Listar(); });
     alBuscar(d.orden);
     alLimpiar({});
 }

@@ -3,19 +3,13 @@
 #include "reports/grilla.h"
 #include "reports/grilla_prestamos.h"
 #include "reports/impresion_grilla.h"
+#include "tests/reports/medidor_fijo.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// 100 twips a character, lines 150 high: easy coordinates to check.
-class MedidorFijo : public reports::MedidorTexto {
-public:
-    double ancho(const std::string& t) const override {
-        return 100.0 * static_cast<double>(core::texto::largoUtf8(t));
-    }
-    double altoLinea() const override { return 150; }
-};
+using prueba::MedidorFijo;
 
 reports::Grilla grillaDe(int filas, const std::vector<reports::ColumnaGrilla>& columnas) {
     reports::Grilla g;

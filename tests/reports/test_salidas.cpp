@@ -5,6 +5,7 @@
 #include "reports/impresion_grilla.h"
 #include "reports/tabla_salida.h"
 #include "tests/apoyo/programa_cli.h"
+#include "tests/reports/medidor_fijo.h"
 #include "tests/reports/presta_prueba.h"
 
 #include <cstdio>
@@ -17,13 +18,7 @@
 
 namespace {
 
-class MedidorFijo : public reports::MedidorTexto {
-public:
-    double ancho(const std::string& t) const override {
-        return 100.0 * static_cast<double>(core::texto::largoUtf8(t));
-    }
-    double altoLinea() const override { return 150; }
-};
+using prueba::MedidorFijo;
 
 // What a command prints, read through a shell.
 std::string salidaDe(const std::string& comando) {
