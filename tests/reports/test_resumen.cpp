@@ -3,7 +3,9 @@
 #include "reports/informes.h"
 #include "reports/listas_clasificacion.h"
 #include "reports/resumen.h"
+#include "store/almacen.h"
 #include "store/contexto.h"
+#include "tests/apoyo/filas_presta.h"
 #include "tests/reports/informes_prueba.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +56,22 @@ TEST(Resumen, CifrasDelCicloLectivoHastaHoy) {
                                                                    {"libro_2_prestamos", "2"},
                                                                    {"libro_3", "Martín Fierro"},
                                                                    {"libro_3_prestamos", "1"}}));
+}
+
+// Half the figures are read over a second connection; rows this one has
+// written and not yet committed are seen by this one alone, so the summary
+// then reads them all here, and either way gives the same figures.
+TEST(Resumen, VeLoQueLaConexionEscribioSinConfirmar) {
+    prueba::InformesPrueba p;
+    const Pares antes = pares(reports::informes::Resumen(p.ctx, {}));
+    store::ConexionAbierta(p.ctx).ejecutar("BEGIN");
+    prueba::agregarPresta(p.ctx, {{"dni", "99"}, {"fecha_presta", "20240601"}, {"titulo", "Zama"}});
+    const Pares dentro = pares(reports::informes::Resumen(p.ctx, {}));
+    store::ConexionAbierta(p.ctx).ejecutar("ROLLBACK");
+    ASSERT_GT(dentro.size(), 2u);
+    EXPECT_EQ(dentro.at(2), (std::pair<std::string, std::string>{"prestamos_periodo", "8"}));
+    EXPECT_EQ(antes.at(2).second, "7");
+    EXPECT_EQ(pares(reports::informes::Resumen(p.ctx, {})), antes);
 }
 
 TEST(Resumen, CadaCifraEsLaDelInformeQueAbre) {
