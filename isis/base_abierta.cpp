@@ -95,6 +95,10 @@ const Diccionario& BaseAbierta::diccionario() {
     return *diccionario_;
 }
 
+std::string BaseAbierta::claveNormalizada(std::string_view claveUtf8) const {
+    return codigo_.aUtf8(normalizarClave(codigo_.desdeUtf8(claveUtf8), codigo_));
+}
+
 std::vector<Posting> BaseAbierta::postings(std::string_view claveUtf8) {
     const std::string clave = normalizarClave(codigo_.desdeUtf8(claveUtf8), codigo_);
     std::vector<Posting> r = diccionario().postings(clave);

@@ -31,6 +31,9 @@ public:
     const Diccionario& diccionario();
     // The postings of one key (UTF-8), only those of active records.
     std::vector<Posting> postings(std::string_view claveUtf8);
+    // A key (UTF-8) as postings looks it up and recorrer gives it: upper-cased,
+    // trimmed, cut to the longest key, decoded back to UTF-8.
+    std::string claveNormalizada(std::string_view claveUtf8) const;
     // A search expression (UTF-8): the MFNs of the active records found.
     std::vector<std::int32_t> buscar(std::string_view expresionUtf8);
     // Every key that starts with `prefijoUtf8`, in the dictionary's order,

@@ -206,6 +206,14 @@ std::int32_t IsisTrmReadMap(std::int32_t e, std::int32_t slot, LecturaTermino& t
     return static_cast<std::int32_t>(s->postings.size());
 }
 
+std::string IsisTrmClave(std::int32_t e, std::int32_t slot, const std::string& clave) {
+    Espacio* s = espacio(e);
+    if (s == nullptr || slot != 0 || !s->base) {
+        return {};
+    }
+    return s->base->claveNormalizada(clave);
+}
+
 std::int32_t IsisTrmPostingMap(std::int32_t e, std::int32_t slot, std::int32_t primero,
                                std::int32_t cantidad, EntradaPosting* tabla) {
     Espacio* s = espacio(e);

@@ -60,6 +60,9 @@ std::int32_t IsisRecFormat(std::int32_t espacio, std::int32_t slot, char* area,
                            std::int32_t tamano);
 // Number of postings (of active records) of the key; 0 when absent.
 std::int32_t IsisTrmReadMap(std::int32_t espacio, std::int32_t slot, LecturaTermino& termino);
+// The key as IsisTrmReadMap looks it up and IsisTrmRecorrer gives it;
+// empty when the space has no database.
+std::string IsisTrmClave(std::int32_t espacio, std::int32_t slot, const std::string& clave);
 // Postings primero .. primero + cantidad - 1 (from 1) of the key last read.
 std::int32_t IsisTrmPostingMap(std::int32_t espacio, std::int32_t slot, std::int32_t primero,
                                std::int32_t cantidad, EntradaPosting* tabla);

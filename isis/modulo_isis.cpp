@@ -24,6 +24,13 @@ std::string mayusculas(const std::string& s) {
     return r;
 }
 
+// A key as a look-up passes it on: 31 characters, blank-padded.
+std::string terminoDe(const std::string& clave) {
+    std::string termino = core::texto::prefijoUtf8(clave, kLargoTermino);
+    termino.append(kLargoTermino - core::texto::largoUtf8(termino), ' ');
+    return termino;
+}
+
 } // namespace
 
 void ModuloIsis::IniciarIsis(std::int16_t n) {
@@ -111,8 +118,7 @@ std::string ModuloIsis::FormatearRegistro(BaseIsis& base) {
 
 std::vector<EntradaPosting> ModuloIsis::postingsDe(BaseIsis& base, const std::string& clave) {
     LecturaTermino termino;
-    termino.clave = core::texto::prefijoUtf8(clave, kLargoTermino);
-    termino.clave.append(kLargoTermino - core::texto::largoUtf8(termino.clave), ' ');
+    termino.clave = terminoDe(clave);
     const std::int32_t n = IsisTrmReadMap(base.Espacio, 0, termino);
     if (n <= 0) {
         return {};
@@ -151,6 +157,10 @@ std::vector<ModuloIsis::ClaveConRegistro> ModuloIsis::ClavesConPrefijo(BaseIsis&
                         claves.push_back({clave, postings.back().mfn});
                     });
     return claves;
+}
+
+std::string ModuloIsis::ClaveBuscada(BaseIsis& base, const std::string& clave) {
+    return IsisTrmClave(base.Espacio, 0, terminoDe(clave));
 }
 
 std::int32_t ModuloIsis::BuscarExpresion(BaseIsis& base, const std::string& expresion) {

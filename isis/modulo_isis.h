@@ -58,9 +58,13 @@ public:
         std::int32_t mfn;
     };
     std::vector<ClaveConRegistro> ClavesConPrefijo(BaseIsis& base, const std::string& prefijo);
+    // The key BuscarClave would look up for `clave`, in the form
+    // ClavesConPrefijo gives keys: a key found among those is the one
+    // BuscarClave finds, without a look-up in the inverted file.
+    std::string ClaveBuscada(BaseIsis& base, const std::string& clave);
 
 private:
-    // The postings of one key (31 characters, blank-padded), from the first.
+    // The postings of one key, from the first.
     std::vector<EntradaPosting> postingsDe(BaseIsis& base, const std::string& clave);
 
     // The text areas the calls write into, kept between calls.

@@ -20,13 +20,12 @@ void PasosEscritura::deshacer() {
 
 namespace {
 
-// Empties the table and appends one row per entry as the reading makes it
-// final, an empty value as NULL; `alEscribir` hears how many rows went in.
+// Appends one row per entry as the reading makes it final, an empty value as
+// NULL; `alEscribir` hears how many rows went in.
 template <typename Fila, std::size_t N, typename Aviso>
-void Reemplazar(store::Contexto& ctx, const std::string& tabla,
-                const std::array<const char*, N>& columnas, const std::vector<Fila>& filas,
-                CanalCarga& canal, CanalCarga::Tabla cual, Aviso alEscribir) {
-    store::EjecutarConsulta(ctx, "DELETE FROM " + tabla);
+void Anexar(store::Contexto& ctx, const std::string& tabla,
+            const std::array<const char*, N>& columnas, const std::vector<Fila>& filas,
+            CanalCarga& canal, CanalCarga::Tabla cual, Aviso alEscribir) {
     auto anexador = store::EjecutarConsulta(ctx, "SELECT * FROM " + tabla + ";",
                                             store::adOpenDynamic, store::adLockPessimistic);
     std::array<int, N> posiciones{};
@@ -65,6 +64,12 @@ void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, CanalCarga& ca
     // The indexes are built once after the bulk insert instead of row by row.
     store::borrarIndicesPresta(base);
     store::borrarIndicesInformes(base);
+    // Emptied while the loans are still being read.
+    for (const char* tabla : {"presta", "usuarios", "ejemplares"}) {
+        store::EjecutarConsulta(ctx, std::string("DELETE FROM ") + tabla);
+    }
+    // The bar's label moves on when the first rows are there to write.
+    canal.esperar(CanalCarga::Prestamos, 0);
     ProgresoCarga& progreso = pasos.progreso();
     progreso.etiqueta("Cargando datos a la base");
     // The write's share of the bar (one step per loan) is spread over its
@@ -74,8 +79,8 @@ void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, CanalCarga& ca
     const auto prestamos = static_cast<std::int64_t>(datos.prestamos.capacity());
     const int parte = static_cast<int>(prestamos) / 5;
     TramoProgreso filasPresta(pasos, 2 * parte, prestamos);
-    Reemplazar(ctx, "presta", store::ColumnasPresta, datos.prestamos, canal, CanalCarga::Prestamos,
-               [&filasPresta](int nuevas) { filasPresta.avanzar(nuevas); });
+    Anexar(ctx, "presta", store::ColumnasPresta, datos.prestamos, canal, CanalCarga::Prestamos,
+           [&filasPresta](int nuevas) { filasPresta.avanzar(nuevas); });
     // One step of the bar's margin: the window hears that the rows are in.
     pasos.sumar(1);
     TramoProgreso indices(pasos, 2 * parte, store::IndicesPresta);
@@ -83,11 +88,11 @@ void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, CanalCarga& ca
     progreso.etiqueta("Cargando socios y ejemplares a la base");
     // Each table, then its index.
     TramoProgreso informes(pasos, parte, 3);
-    Reemplazar(ctx, "usuarios", store::ColumnasUsuarios, datos.usuarios, canal,
-               CanalCarga::Usuarios, [](int) {});
+    Anexar(ctx, "usuarios", store::ColumnasUsuarios, datos.usuarios, canal, CanalCarga::Usuarios,
+           [](int) {});
     informes.avanzar();
-    Reemplazar(ctx, "ejemplares", store::ColumnasEjemplares, datos.ejemplares, canal,
-               CanalCarga::Ejemplares, [](int) {});
+    Anexar(ctx, "ejemplares", store::ColumnasEjemplares, datos.ejemplares, canal,
+           CanalCarga::Ejemplares, [](int) {});
     informes.avanzar();
     store::crearIndicesInformes(base);
     informes.avanzar();

@@ -55,9 +55,9 @@ constexpr std::string_view PrefijoInventario = "I:";
 // Copies the fields of the current record, an absent one as the empty text.
 template <std::size_t N>
 void Copiar(isis::ModuloIsis& isis, isis::BaseIsis& base, const Origen (&origenes)[N],
-            FilaCarga& fila) {
+            TextosCarga& textos, FilaCarga& fila) {
     for (const Origen& o : origenes) {
-        fila[o.columna] = isis.LeerCampo(base, o.tag, 1);
+        fila[o.columna] = textos.guardar(isis.LeerCampo(base, o.tag, 1));
     }
 }
 
@@ -67,69 +67,72 @@ std::string Formatear(isis::ModuloIsis& isis, isis::BaseIsis& base, const char* 
     return isis.FormatearRegistro(base);
 }
 
-void LeerPrestamos(isis::ModuloIsis& isis, TablaCarga& tabla, ProgresoCarga& progreso) {
+void LeerPrestamos(isis::ModuloIsis& isis, DatosCarga& datos, ProgresoCarga& progreso) {
     isis::BaseIsis& base = isis.Bases[Prestamos];
-    isis.AbrirBase(base);
     const std::int32_t ultimo = isis.UltimoMfn(base);
     // One share for each step: loans, members, titles, the reports' tables
     // and writing; each moves the bar at most one step per loan.
     progreso.maximo(5 * ultimo + 10);
     progreso.valor(0);
-    // Every row stays where it is once made: the writer reads the final ones
-    // while more are appended.
-    tabla.reserve(static_cast<std::size_t>(std::max(ultimo, 0)));
     for (std::int32_t mfn = 1; mfn <= ultimo; ++mfn) {
         isis.LeerRegistro(base, mfn);
         progreso.avanzar();
-        std::string dni = isis.LeerCampo(base, 20, 1);
+        const std::string dni = isis.LeerCampo(base, 20, 1);
         if (dni.empty()) {
             continue;
         }
-        FilaCarga& fila = tabla.emplace_back();
-        fila[FilaCarga::inventario] = Formatear(isis, base, FormatoInventario);
-        fila[FilaCarga::dni] = std::move(dni);
-        Copiar(isis, base, DelPrestamo, fila);
+        FilaCarga& fila = datos.prestamos.emplace_back();
+        fila[FilaCarga::inventario] =
+            datos.textos.guardar(Formatear(isis, base, FormatoInventario));
+        fila[FilaCarga::dni] = datos.textos.guardar(dni);
+        Copiar(isis, base, DelPrestamo, datos.textos, fila);
     }
+}
+
+// Suspended while today is past the end of the suspension (none set
+// included); the current record is the member's.
+std::string_view Suspendido(isis::ModuloIsis& isis, isis::BaseIsis& base, const std::string& hoy) {
+    return hoy > isis.LeerCampo(base, 150, 1) ? "SI" : "";
 }
 
 // What the members step gives a loan of one member number: the fields of
 // its record, or nothing when no member holds the number.
 struct DatosSocio {
     bool encontrado = false;
-    std::array<std::string, std::size(DelUsuario) + 1> valores; // + suspendido
+    std::array<std::string_view, std::size(DelUsuario) + 1> valores; // + suspendido
 };
 
 // One search per member number: the loans of a member share its result.
-const DatosSocio& BuscarSocio(isis::ModuloIsis& isis, isis::BaseIsis& base, const std::string& dni,
-                              const std::string& hoy,
-                              std::unordered_map<std::string, DatosSocio>& socios) {
+const DatosSocio& BuscarSocio(isis::ModuloIsis& isis, isis::BaseIsis& base, std::string_view dni,
+                              const std::string& hoy, TextosCarga& textos,
+                              std::unordered_map<std::string_view, DatosSocio>& socios) {
     const auto [it, nuevo] = socios.try_emplace(dni);
     DatosSocio& socio = it->second;
     // A member number is one key, never a search expression: signs of the
     // search language inside it neither fail the run nor find somebody else.
-    if (!nuevo || isis.BuscarTermino(base, dni) <= 0) {
+    if (!nuevo || isis.BuscarTermino(base, std::string(dni)) <= 0) {
         return socio;
     }
     isis.LeerRegistro(base, isis.ListaMfn[0]);
     socio.encontrado = true;
     for (std::size_t i = 0; i < std::size(DelUsuario); ++i) {
-        socio.valores[i] = isis.LeerCampo(base, DelUsuario[i].tag, 1);
+        socio.valores[i] = textos.guardar(isis.LeerCampo(base, DelUsuario[i].tag, 1));
     }
-    // Suspended while today is past the end of the suspension (none set included).
-    socio.valores.back() = hoy > isis.LeerCampo(base, 150, 1) ? "SI" : "";
+    socio.valores.back() = Suspendido(isis, base, hoy);
     return socio;
 }
 
-void LeerUsuarios(isis::ModuloIsis& isis, TablaCarga& tabla, const std::string& hoy,
+void LeerUsuarios(isis::ModuloIsis& isis, DatosCarga& datos, const std::string& hoy,
                   ProgresoCarga& progreso) {
     isis::BaseIsis& base = isis.Bases[Usuarios];
-    isis.AbrirBase(base);
     progreso.etiqueta("Cargando datos de usuarios");
-    std::unordered_map<std::string, DatosSocio> socios;
+    // Keyed by the loans' own member numbers, which stay in the run's texts.
+    std::unordered_map<std::string_view, DatosSocio> socios;
     socios.reserve(static_cast<std::size_t>(std::max(isis.UltimoMfn(base), 0)));
-    for (FilaCarga& fila : tabla) {
+    for (FilaCarga& fila : datos.prestamos) {
         progreso.avanzar();
-        const DatosSocio& socio = BuscarSocio(isis, base, fila[FilaCarga::dni], hoy, socios);
+        const DatosSocio& socio =
+            BuscarSocio(isis, base, fila[FilaCarga::dni], hoy, datos.textos, socios);
         if (!socio.encontrado) {
             continue;
         }
@@ -142,7 +145,7 @@ void LeerUsuarios(isis::ModuloIsis& isis, TablaCarga& tabla, const std::string& 
 
 // What the load run keeps of a copy's catalogue record, the current one.
 struct DatosCopia {
-    std::string titulo, autor, tematica, isbn;
+    std::string_view titulo, autor, tematica, isbn;
 };
 
 // The copies formatted so far, by MFN: copies and loans of one title share
@@ -151,22 +154,21 @@ using CopiasFormateadas = std::unordered_map<std::int32_t, DatosCopia>;
 
 // The copy data of record `mfn`, which is current unless it was formatted
 // before. A format that failed is noted each time, as it was run each time.
-const DatosCopia& FormatearCopia(isis::ModuloIsis& isis, isis::BaseIsis& base, std::int32_t mfn,
-                                 CopiasFormateadas& formateadas, DatosCopia& sinGuardar) {
+DatosCopia FormatearCopia(isis::ModuloIsis& isis, isis::BaseIsis& base, std::int32_t mfn,
+                          TextosCarga& textos, CopiasFormateadas& formateadas) {
     if (const auto it = formateadas.find(mfn); it != formateadas.end()) {
         return it->second;
     }
     const std::size_t avisos = isis.Avisos.size();
     DatosCopia d;
-    d.titulo = Formatear(isis, base, FormatoTitulo);
-    d.autor = core::texto::recortarBlancos(Formatear(isis, base, FormatoAutor));
-    d.tematica = Formatear(isis, base, FormatoTematica);
-    d.isbn = Formatear(isis, base, FormatoIsbn);
-    if (isis.Avisos.size() != avisos) {
-        sinGuardar = std::move(d);
-        return sinGuardar;
+    d.titulo = textos.guardar(Formatear(isis, base, FormatoTitulo));
+    d.autor = textos.guardar(core::texto::recortarBlancos(Formatear(isis, base, FormatoAutor)));
+    d.tematica = textos.guardar(Formatear(isis, base, FormatoTematica));
+    d.isbn = textos.guardar(Formatear(isis, base, FormatoIsbn));
+    if (isis.Avisos.size() == avisos) {
+        formateadas.emplace(mfn, d);
     }
-    return formateadas.emplace(mfn, std::move(d)).first->second;
+    return d;
 }
 
 // Tells the writer how many rows of a table are final: every so many rows
@@ -189,17 +191,25 @@ private:
     std::size_t publicadas_ = 0;
 };
 
+using Claves = std::vector<isis::ModuloIsis::ClaveConRegistro>;
+
 // Completes each loan with its copy's title data; each row is final after
 // this step and goes to the writer. The label of the next step is set before
 // the last rows go, so the writer's own label always comes after it.
-void LeerTitulos(isis::ModuloIsis& isis, TablaCarga& tabla, CopiasFormateadas& formateadas,
-                 ProgresoCarga& progreso, CanalCarga& canal) {
+void LeerTitulos(isis::ModuloIsis& isis, DatosCarga& datos, const Claves& claves,
+                 CopiasFormateadas& formateadas, ProgresoCarga& progreso, CanalCarga& canal) {
+    TablaCarga& tabla = datos.prestamos;
     isis::BaseIsis& base = isis.Bases[Marc];
-    isis.AbrirBase(base);
     progreso.etiqueta("Cargando datos bibliograficos");
-    canal.basesAbiertas();
     Publicacion publicacion(canal, CanalCarga::Prestamos);
     formateadas.reserve(static_cast<std::size_t>(std::max(isis.UltimoMfn(base), 0)));
+    // The copies' keys were read in one walk of the dictionary: each loan
+    // finds its copy in memory instead of in the inverted file.
+    std::unordered_map<std::string_view, std::int32_t> registroDe;
+    registroDe.reserve(claves.size());
+    for (const auto& c : claves) {
+        registroDe.try_emplace(c.clave, c.mfn);
+    }
     for (std::size_t i = 0; i < tabla.size(); publicacion.listas(++i)) {
         FilaCarga& fila = tabla[i];
         progreso.avanzar();
@@ -207,16 +217,17 @@ void LeerTitulos(isis::ModuloIsis& isis, TablaCarga& tabla, CopiasFormateadas& f
         if (fila[FilaCarga::dni].empty()) {
             continue;
         }
-        // Nearly every loan is of a copy of its own: a look-up per loan
-        // costs less than keeping them.
-        const std::int32_t mfn =
-            isis.BuscarClave(base, std::string(PrefijoInventario) +
-                                       core::texto::recortarBlancos(fila[FilaCarga::inventario]));
-        if (mfn <= 0) {
+        const auto copia = registroDe.find(
+            isis.ClaveBuscada(base, std::string(PrefijoInventario) +
+                                        core::texto::recortarBlancos(fila[FilaCarga::inventario])));
+        if (copia == registroDe.end()) {
             continue;
         }
-        DatosCopia sinGuardar;
-        const DatosCopia& d = FormatearCopia(isis, base, mfn, formateadas, sinGuardar);
+        const std::int32_t mfn = copia->second;
+        if (!formateadas.contains(mfn)) {
+            isis.LeerRegistro(base, mfn);
+        }
+        const DatosCopia d = FormatearCopia(isis, base, mfn, datos.textos, formateadas);
         fila[FilaCarga::titulo] = d.titulo;
         fila[FilaCarga::autor] = d.autor;
         fila[FilaCarga::tematica] = d.tematica;
@@ -228,10 +239,10 @@ void LeerTitulos(isis::ModuloIsis& isis, TablaCarga& tabla, CopiasFormateadas& f
 
 // Every active member record with a document, its fields read as the
 // members step reads them.
-void LeerUsuariosActivos(isis::ModuloIsis& isis, std::vector<FilaUsuario>& usuarios,
-                         const std::string& hoy, TramoProgreso<ProgresoCarga>& tramo,
-                         CanalCarga& canal) {
+void LeerUsuariosActivos(isis::ModuloIsis& isis, DatosCarga& datos, const std::string& hoy,
+                         TramoProgreso<ProgresoCarga>& tramo, CanalCarga& canal) {
     isis::BaseIsis& base = isis.Bases[Usuarios];
+    std::vector<FilaUsuario>& usuarios = datos.usuarios;
     const std::int32_t ultimo = isis.UltimoMfn(base);
     usuarios.reserve(static_cast<std::size_t>(std::max(ultimo, 0)));
     Publicacion publicacion(canal, CanalCarga::Usuarios);
@@ -243,9 +254,9 @@ void LeerUsuariosActivos(isis::ModuloIsis& isis, std::vector<FilaUsuario>& usuar
         }
         FilaUsuario& fila = usuarios.emplace_back();
         for (std::size_t c = 0; c < CamposUsuario.size(); ++c) {
-            fila.valores[c] = isis.LeerCampo(base, CamposUsuario[c], 1);
+            fila.valores[c] = datos.textos.guardar(isis.LeerCampo(base, CamposUsuario[c], 1));
         }
-        fila.valores.back() = hoy > isis.LeerCampo(base, 150, 1) ? "SI" : "";
+        fila.valores.back() = Suspendido(isis, base, hoy);
         publicacion.listas(usuarios.size());
     }
     publicacion.completa(usuarios.size());
@@ -253,11 +264,10 @@ void LeerUsuariosActivos(isis::ModuloIsis& isis, std::vector<FilaUsuario>& usuar
 
 // One copy per "I:" key whose postings reach a live record, from the record
 // the titles step would read for it.
-void LeerEjemplares(isis::ModuloIsis& isis,
-                    const std::vector<isis::ModuloIsis::ClaveConRegistro>& claves,
-                    CopiasFormateadas& formateadas, std::vector<FilaEjemplar>& ejemplares,
-                    TramoProgreso<ProgresoCarga>& tramo, CanalCarga& canal) {
+void LeerEjemplares(isis::ModuloIsis& isis, const Claves& claves, CopiasFormateadas& formateadas,
+                    DatosCarga& datos, TramoProgreso<ProgresoCarga>& tramo, CanalCarga& canal) {
     isis::BaseIsis& base = isis.Bases[Marc];
+    std::vector<FilaEjemplar>& ejemplares = datos.ejemplares;
     ejemplares.reserve(claves.size());
     Publicacion publicacion(canal, CanalCarga::Ejemplares);
     for (const auto& c : claves) {
@@ -265,25 +275,26 @@ void LeerEjemplares(isis::ModuloIsis& isis,
         if (!formateadas.contains(c.mfn)) {
             isis.LeerRegistro(base, c.mfn);
         }
-        DatosCopia sinGuardar;
-        const DatosCopia& d = FormatearCopia(isis, base, c.mfn, formateadas, sinGuardar);
+        const DatosCopia d = FormatearCopia(isis, base, c.mfn, datos.textos, formateadas);
+        const std::string_view inventario =
+            std::string_view(c.clave).substr(PrefijoInventario.size());
         ejemplares.push_back(
-            {{c.clave.substr(PrefijoInventario.size()), d.titulo, d.autor, d.tematica, d.isbn}});
+            {{datos.textos.guardar(inventario), d.titulo, d.autor, d.tematica, d.isbn}});
         publicacion.listas(ejemplares.size());
     }
     publicacion.completa(ejemplares.size());
 }
 
 void LeerParaInformes(isis::ModuloIsis& isis, DatosCarga& datos, const std::string& hoy,
-                      CopiasFormateadas& formateadas, ProgresoCarga& progreso, CanalCarga& canal) {
-    const auto claves = isis.ClavesConPrefijo(isis.Bases[Marc], std::string(PrefijoInventario));
+                      const Claves& claves, CopiasFormateadas& formateadas, ProgresoCarga& progreso,
+                      CanalCarga& canal) {
     const std::int64_t registros =
         isis.UltimoMfn(isis.Bases[Usuarios]) + static_cast<std::int64_t>(claves.size());
     // As long a share of the bar as one of the steps above, walked through
     // in proportion to the records read.
     TramoProgreso tramo(progreso, static_cast<int>(datos.prestamos.size()), registros);
-    LeerUsuariosActivos(isis, datos.usuarios, hoy, tramo, canal);
-    LeerEjemplares(isis, claves, formateadas, datos.ejemplares, tramo, canal);
+    LeerUsuariosActivos(isis, datos, hoy, tramo, canal);
+    LeerEjemplares(isis, claves, formateadas, datos, tramo, canal);
 }
 
 void Leer(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
@@ -291,11 +302,23 @@ void Leer(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& ho
     DividirRuta(rutas.usuarios, isis.Bases[Usuarios]);
     DividirRuta(rutas.presta, isis.Bases[Prestamos]);
     DividirRuta(rutas.marc, isis.Bases[Marc]);
-    LeerPrestamos(isis, datos.prestamos, progreso);
-    LeerUsuarios(isis, datos.prestamos, hoy, progreso);
+    // All three open before anything is read: the writer empties the store's
+    // tables while the loans are read, and a run that cannot open one of
+    // them never touches the store.
+    for (const std::size_t b : {Prestamos, Usuarios, Marc}) {
+        isis.AbrirBase(isis.Bases[b]);
+    }
+    // Every row stays where it is once made: the writer reads the final ones
+    // while more are appended.
+    datos.prestamos.reserve(
+        static_cast<std::size_t>(std::max(isis.UltimoMfn(isis.Bases[Prestamos]), 0)));
+    canal.basesAbiertas();
+    LeerPrestamos(isis, datos, progreso);
+    LeerUsuarios(isis, datos, hoy, progreso);
+    const Claves claves = isis.ClavesConPrefijo(isis.Bases[Marc], std::string(PrefijoInventario));
     CopiasFormateadas formateadas;
-    LeerTitulos(isis, datos.prestamos, formateadas, progreso, canal);
-    LeerParaInformes(isis, datos, hoy, formateadas, progreso, canal);
+    LeerTitulos(isis, datos, claves, formateadas, progreso, canal);
+    LeerParaInformes(isis, datos, hoy, claves, formateadas, progreso, canal);
 }
 
 } // namespace

@@ -449,6 +449,28 @@ TEST(CargarDatos, UnNumeroDeSocioEsUnaSolaClaveYNuncaUnaExpresion) {
     EXPECT_EQ(e.valor(9, "titulo"), "Título del préstamo");
 }
 
+// A loan's inventory finds its copy as the catalogue's inverted file would:
+// without regard to case or surrounding blanks, and cut to the longest key.
+TEST(CargarDatos, ElInventarioHallaSuEjemplarComoElArchivoInvertido) {
+    prueba::EntornoCarga e;
+    prueba::BasesPrueba b;
+    const std::string largo(40, 'X');
+    for (const std::string& inventario :
+         std::vector<std::string>{"ab-12", " ñu-3 ", largo + "Y", "AB-1"}) {
+        b.prestamos.push_back(prestamo(inventario, "111"));
+    }
+    b.usuarios = {usuario("111", "García", "")};
+    b.marc = {ejemplar("AB-12"), ejemplar("Ñu-3"), ejemplar(largo)};
+    e.escribirBases(b);
+    const carga::ResultadoCarga r = carga::CargarDatos(e.ctx);
+    ASSERT_EQ(r.tipo, Tipo::Exito) << (r.error ? r.error->descripcion() : "");
+    ASSERT_EQ(r.filas, 4);
+    for (int fila : {0, 1, 2}) {
+        EXPECT_EQ(e.valor(fila, "titulo"), "Cuentos. Tomo 2. Selva") << fila;
+    }
+    EXPECT_EQ(e.valor(3, "titulo"), "Título del préstamo");
+}
+
 // A store that is not a database, or whose pages are damaged, is kept aside
 // under another name and replaced by a new one that the run fills.
 std::vector<std::string> apartadas(const prueba::EntornoCarga& e) {

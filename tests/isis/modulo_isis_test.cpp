@@ -6,7 +6,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <map>
 
 namespace {
 
@@ -108,6 +111,34 @@ TEST_F(Modulo, ClavesConPrefijo) {
               (Claves{{"FREUD", 1}, {"FRO", 2}, {"FROM", 1}, {"FROSH", 2}, {"FROSH, STEPHEN", 2}}));
     EXPECT_EQ(claves("NOESTA"), Claves{});
     EXPECT_EQ(isis.BuscarClave(base(), "2100"), 5);
+}
+
+// A key written however a caller may write it is found among the walked keys
+// exactly when BuscarClave finds it, and with the same record.
+TEST_F(Modulo, ClaveBuscadaEsLaQueBuscarClaveBusca) {
+    std::map<std::string, std::int32_t> recorridas;
+    for (const auto& c : isis.ClavesConPrefijo(base(), "")) {
+        recorridas.emplace(c.clave, c.mfn);
+    }
+    ASSERT_GT(recorridas.size(), 20u);
+    const auto minusculas = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return s;
+    };
+    std::size_t halladas = 0;
+    for (const auto& [clave, mfn] : recorridas) {
+        for (const std::string& escrita :
+             {clave, minusculas(clave), "  " + minusculas(clave) + " \t",
+              clave + std::string(40, 'X'), clave.substr(0, clave.size() / 2)}) {
+            const auto hallada = recorridas.find(isis.ClaveBuscada(base(), escrita));
+            const std::int32_t esperado = isis.BuscarClave(base(), escrita);
+            EXPECT_EQ(hallada == recorridas.end() ? 0 : hallada->second, esperado) << escrita;
+            halladas += esperado > 0 ? 1 : 0;
+        }
+    }
+    // Most spellings name a key: the comparison is not between two misses.
+    EXPECT_GT(halladas, 3 * recorridas.size());
 }
 
 TEST_F(Modulo, BuscarExpresion) {
