@@ -212,10 +212,13 @@ void BaseDatos::abrir() {
     // journal lets a program hold the store for a moment (a write, the exit
     // compaction, an export's two connections) and guarantees that a crash
     // leaves the previous state; while another program holds the store the
-    // mode stays as it is, without waiting.
+    // mode stays as it is, without waiting. Pages of 16 KiB make the load's
+    // inserts, index builds and commit cheaper than the engine's 4 KiB (about
+    // a tenth of the run) at no cost to the queries; a new store gets them,
+    // and the exit compaction's copy gives them to an older one.
     sqlite3_exec(db_,
-                 "PRAGMA mmap_size = 268435456; PRAGMA cache_size = -65536; "
-                 "PRAGMA journal_mode = DELETE",
+                 "PRAGMA page_size = 16384; PRAGMA mmap_size = 268435456; "
+                 "PRAGMA cache_size = -65536; PRAGMA journal_mode = DELETE",
                  nullptr, nullptr, nullptr);
     sqlite3_busy_timeout(db_, EsperaPorOtroPrograma);
     auto* datosReloj = const_cast<core::Reloj*>(&reloj_);

@@ -5,11 +5,16 @@
 #include "tests/apoyo/carpeta_temporal.h"
 #include "tests/apoyo/dialogos_guionados.h"
 
+#include <cstddef>
 #include <string>
 
 namespace prueba {
 
 core::Fecha dia(int anio, unsigned mes, unsigned diaDelMes);
+
+// The page size a store file's header records: damage and room in the tests
+// are measured in its pages.
+std::size_t tamanoPagina(const std::string& rutaBase);
 
 // One test's application folder: a temporary folder, a fixed "today",
 // scripted dialogs and the program's context on that folder. The store stays

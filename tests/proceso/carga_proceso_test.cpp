@@ -109,16 +109,17 @@ TEST_F(CargaDeOtroPrograma, UnDiscoQueSeLlenaDuranteLaCargaDejaLaCargaAnteriorYL
     // program fails its writes the same way.
     prueba::OpcionesCli opciones;
     const std::size_t ocupado = fs::file_size(e.ctx.rutaBase());
+    const std::size_t pagina = prueba::tamanoPagina(e.ctx.rutaBase());
     prueba::EntornoCarga chico;
     const prueba::Montaje disco =
-        prueba::Montaje::discoChico(chico.carpeta.ruta(), ocupado + 48 * 1024);
+        prueba::Montaje::discoChico(chico.carpeta.ruta(), ocupado + 12 * pagina);
     prueba::EntornoCarga* destino = &e;
     if (disco.activo()) {
         apuntarBases(chico);
         chico.sembrarPresta(37);
         destino = &chico;
     } else {
-        opciones.limiteArchivo = ocupado + 16 * 1024;
+        opciones.limiteArchivo = ocupado + 4 * pagina;
     }
     const auto antes = destino->presta();
     const prueba::SalidaCli s = prueba::ejecutarCli(cargar(*destino), opciones);

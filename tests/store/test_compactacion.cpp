@@ -3,6 +3,7 @@
 #include "tests/apoyo/filas_presta.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <csignal>
 #include <filesystem>
@@ -31,6 +32,32 @@ TEST(CompactarBase, ConservaCadaFilaYNoDejaCopia) {
         EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT COUNT(*), MAX(titulo) FROM presta"),
                   (std::vector<prueba::Fila>{{"50", "Título ñ 9"}}));
     }
+}
+
+// A store made with the engine's smaller pages gets the program's own at the
+// exit compaction, every row kept; a new store has them from the start.
+TEST(CompactarBase, LaCopiaTienePaginasDe16KiB) {
+    prueba::Entorno a{prueba::dia(2026, 5, 20)};
+    {
+        sqlite3* vieja = nullptr;
+        ASSERT_EQ(sqlite3_open(a.ctx.rutaBase().c_str(), &vieja), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(vieja, "PRAGMA page_size = 4096; CREATE TABLE previa (x)", nullptr,
+                               nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(vieja);
+    }
+    a.abrirAlmacen();
+    prueba::agregarPresta(a.ctx, {{"dni", "5"}, {"titulo", "Título ñ"}});
+    ASSERT_EQ(prueba::tamanoPagina(a.ctx.rutaBase()), 4096u);
+    EXPECT_EQ(store::CompactarBase(a.ctx), std::nullopt);
+    EXPECT_EQ(prueba::tamanoPagina(a.ctx.rutaBase()), 16384u);
+    ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
+    EXPECT_EQ(prueba::filasDe(a.ctx, "SELECT dni, titulo FROM presta"),
+              (std::vector<prueba::Fila>{{"5", "Título ñ"}}));
+
+    prueba::Entorno b{prueba::dia(2026, 5, 20)};
+    b.abrirAlmacen();
+    EXPECT_EQ(prueba::tamanoPagina(b.ctx.rutaBase()), 16384u);
 }
 
 TEST(CompactarBase, SinConexionTerminaSinErrorNiTocarLaBase) {
@@ -97,10 +124,13 @@ TEST(CompactarBase, UnaBaseDanadaSeApartaYQuedaUnaNuevaSana) {
     a.abrirAlmacen();
     llenarYCerrar(a);
     const auto largo = fs::file_size(a.ctx.rutaBase());
+    // Everything after the first two pages: the schema still reads.
+    const std::size_t sanas = 2 * prueba::tamanoPagina(a.ctx.rutaBase());
+    ASSERT_GT(largo, 2 * sanas);
     {
         std::fstream base(a.ctx.rutaBase(), std::ios::in | std::ios::out | std::ios::binary);
-        base.seekp(8192);
-        const std::string basura(largo - 8192, '\xA5');
+        base.seekp(static_cast<std::streamoff>(sanas));
+        const std::string basura(largo - sanas, '\xA5');
         base.write(basura.data(), static_cast<std::streamsize>(basura.size()));
     }
     ASSERT_NO_THROW(store::AbrirBaseDatos(a.ctx));
