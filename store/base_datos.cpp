@@ -194,6 +194,12 @@ void BaseDatos::reabrir() {
 }
 
 void BaseDatos::abrir() {
+    // The engine's memory statistics take a lock on every allocation, and
+    // nothing here reads them. This can only be set before the engine starts,
+    // that is before the process's first connection; later it is refused,
+    // which changes nothing.
+    static const int sinEstadisticas = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    static_cast<void>(sinEstadisticas);
     if (sqlite3_open_v2(ruta_.c_str(), &db_,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK) {

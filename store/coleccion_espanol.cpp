@@ -92,18 +92,30 @@ inline Empaquetado siguientePeso(std::string_view s, std::size_t& i, const Tabla
 // The first of the first n bytes where a and b differ (n when none does).
 std::size_t primerByteDistinto(std::string_view a, std::string_view b, std::size_t n) {
     std::size_t i = 0;
-    // Eight bytes at a time; in the first word that differs, its lowest
-    // differing byte is the first one.
-    for (; i + sizeof(std::uint64_t) <= n; i += sizeof(std::uint64_t)) {
-        std::uint64_t x = 0;
-        std::uint64_t y = 0;
-        std::memcpy(&x, a.data() + i, sizeof x);
-        std::memcpy(&y, b.data() + i, sizeof y);
-        if (x != y) {
-            if constexpr (std::endian::native == std::endian::little) {
-                return i + static_cast<std::size_t>(std::countr_zero(x ^ y) / 8);
+    if constexpr (std::endian::native == std::endian::little) {
+        // Eight bytes at a time: in a word that differs, its lowest
+        // differing byte is the first one.
+        const auto diferencia = [&](std::size_t desde) {
+            std::uint64_t x = 0;
+            std::uint64_t y = 0;
+            std::memcpy(&x, a.data() + desde, sizeof x);
+            std::memcpy(&y, b.data() + desde, sizeof y);
+            return x ^ y;
+        };
+        const auto primero = [](std::size_t desde, std::uint64_t d) {
+            return desde + static_cast<std::size_t>(std::countr_zero(d) / 8);
+        };
+        constexpr std::size_t Palabra = sizeof(std::uint64_t);
+        for (; i + Palabra <= n; i += Palabra) {
+            if (const std::uint64_t d = diferencia(i)) {
+                return primero(i, d);
             }
-            break;
+        }
+        // The last word of the common length overlaps bytes already found
+        // equal, so the first that differs in it is the first of all.
+        if (i < n && n >= Palabra) {
+            const std::uint64_t d = diferencia(n - Palabra);
+            return d != 0 ? primero(n - Palabra, d) : n;
         }
     }
     while (i < n && a[i] == b[i]) {
@@ -112,10 +124,9 @@ std::size_t primerByteDistinto(std::string_view a, std::string_view b, std::size
     return i;
 }
 
-// Where a and b first differ, moved back to the start of a character: the
-// identical bytes before it weigh the same in both.
-std::size_t inicioDiferencia(std::string_view a, std::string_view b) {
-    std::size_t comun = primerByteDistinto(a, b, std::min(a.size(), b.size()));
+// Byte `comun`, where a and b first differ, moved back to the start of a
+// character: the identical bytes before it weigh the same in both.
+std::size_t inicioDelCaracter(std::string_view a, std::string_view b, std::size_t comun) {
     const auto continuacion = [&comun](std::string_view s) {
         return comun < s.size() && (static_cast<unsigned char>(s[comun]) & 0xC0) == 0x80;
     };
@@ -125,25 +136,12 @@ std::size_t inicioDiferencia(std::string_view a, std::string_view b) {
     return comun;
 }
 
-} // namespace
-
-PesoEspanol pesoEspanol(char32_t c) {
-    c = core::texto::minuscula(c);
-    if (c >= 'a' && c <= 'z') {
-        return {pesoLetra(static_cast<char>(c)), 0};
-    }
-    if (c < 0x80) {
-        return {c, 0};
-    }
-    if (c == 0xF1) {
-        return {PesoEnie, 0};
-    }
-    return pesoLatino(c);
-}
-
-int compararEspanol(std::string_view a, std::string_view b) {
-    const TablaPesos& tabla = tablaPesos();
-    std::size_t i = inicioDiferencia(a, b);
+// The order of a and b from their first differing byte `comun` on, a
+// character at a time. Kept out of compararEspanol, whose quick cases then
+// run without this loop's setting up.
+[[gnu::noinline]] int compararDesde(std::string_view a, std::string_view b, std::size_t comun,
+                                    const TablaPesos& tabla) {
+    std::size_t i = inicioDelCaracter(a, b, comun);
     std::size_t j = i;
     // Primary weights decide at the first character where they differ;
     // accents only break ties between texts with equal letters.
@@ -167,6 +165,44 @@ int compararEspanol(std::string_view a, std::string_view b) {
         return -1;
     }
     return porAcento;
+}
+
+} // namespace
+
+PesoEspanol pesoEspanol(char32_t c) {
+    c = core::texto::minuscula(c);
+    if (c >= 'a' && c <= 'z') {
+        return {pesoLetra(static_cast<char>(c)), 0};
+    }
+    if (c < 0x80) {
+        return {c, 0};
+    }
+    if (c == 0xF1) {
+        return {PesoEnie, 0};
+    }
+    return pesoLatino(c);
+}
+
+int compararEspanol(std::string_view a, std::string_view b) {
+    const TablaPesos& tabla = tablaPesos();
+    const std::size_t n = std::min(a.size(), b.size());
+    const std::size_t comun = primerByteDistinto(a, b, n);
+    if (comun == n) {
+        if (a.size() == b.size()) {
+            return 0;
+        }
+    } else {
+        // Where most texts first differ two ASCII characters stand, each a
+        // character of its own: when their letters differ, that is the order.
+        const Empaquetado pa = tabla[static_cast<unsigned char>(a[comun]) & 0x7F];
+        const Empaquetado pb = tabla[static_cast<unsigned char>(b[comun]) & 0x7F];
+        if (((static_cast<unsigned char>(a[comun]) | static_cast<unsigned char>(b[comun])) &
+             0x80) == 0 &&
+            pa >> BitsAcento != pb >> BitsAcento) {
+            return pa < pb ? -1 : 1;
+        }
+    }
+    return compararDesde(a, b, comun, tabla);
 }
 
 std::string claveEspanol(std::string_view texto) {
