@@ -149,6 +149,10 @@ BaseDatos& ConexionAbierta(Contexto& ctx) {
     return *ctx.Conexion;
 }
 
+void AjustarParaLeer(BaseDatos& base) {
+    base.ejecutar("PRAGMA cache_size = -2000");
+}
+
 std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& sentencia, int cursor,
                                             int bloqueo) {
     ctx.TextoSql = sentencia;
