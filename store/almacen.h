@@ -44,6 +44,22 @@ BaseDatos& ConexionAbierta(Contexto& ctx);
 // 100 000 loans. Rows that sort equal keep their order either way. Throws Error.
 void AjustarParaLeer(BaseDatos& base);
 
+// AjustarParaLeer while the object lives, on a connection that also writes
+// (the program's own, whose load run wants its large cache): the cache it had
+// returns when the object goes. Inside a write transaction, whose changed
+// pages the small cache would push out to the file, nothing changes.
+class CacheDeLectura {
+public:
+    explicit CacheDeLectura(BaseDatos& base);
+    ~CacheDeLectura();
+    CacheDeLectura(const CacheDeLectura&) = delete;
+    CacheDeLectura& operator=(const CacheDeLectura&) = delete;
+
+private:
+    BaseDatos& base_;
+    std::optional<std::string> anterior_;
+};
+
 // Records `sentencia` in ctx.TextoSql, the last statement run, and runs it
 // over ctx.Conexion. Cursor 2 with lock 2 on "SELECT * FROM tabla" gives the
 // appender; anything else a forward-only read-only row set. Throws Error (91
@@ -51,6 +67,12 @@ void AjustarParaLeer(BaseDatos& base);
 std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& sentencia,
                                             int cursor = adOpenForwardOnly,
                                             int bloqueo = adLockReadOnly);
+
+// The same read-only row set with the statement's table read in its own
+// order (enOrdenDeTabla), for a statement that needs nearly all of its rows;
+// ctx.TextoSql records the statement as given. Throws Error as EjecutarConsulta does.
+std::unique_ptr<Registros> EjecutarConsultaEnOrdenDeTabla(Contexto& ctx,
+                                                          const std::string& sentencia);
 
 // Records `sentencia` in ctx.TextoSql and gives at least its first `filas`
 // rows (all of them when it has fewer), read once and kept by the connection

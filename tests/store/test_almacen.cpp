@@ -243,3 +243,23 @@ TEST(AjustarParaLeer, OrdenaYAgrupaComoEnUnaSolaLista) {
     EXPECT_EQ(prueba::filasDe(a.ctx, lista), listaEnUnaLista);
     EXPECT_EQ(prueba::filasDe(a.ctx, ranking), rankingEnUnaLista);
 }
+
+// The program's connection keeps its own cache outside the export, and a
+// write transaction keeps it throughout.
+TEST(CacheDeLectura, DevuelveLaCacheAnteriorYNoTocaUnaEscritura) {
+    prueba::Entorno a{prueba::dia(2026, 5, 20)};
+    a.abrirAlmacen();
+    store::BaseDatos& base = *a.ctx.Conexion;
+    const auto cache = [&] { return prueba::filasDe(a.ctx, "PRAGMA cache_size"); };
+    base.ejecutar("PRAGMA cache_size = -12345");
+    {
+        const store::CacheDeLectura lectura(base);
+        EXPECT_EQ(cache(), (Filas{{"-2000"}}));
+    }
+    EXPECT_EQ(cache(), (Filas{{"-12345"}}));
+    store::Transaccion escritura(base);
+    {
+        const store::CacheDeLectura lectura(base);
+        EXPECT_EQ(cache(), (Filas{{"-12345"}}));
+    }
+}
