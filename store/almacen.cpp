@@ -154,6 +154,19 @@ void AjustarParaLeer(BaseDatos& base) {
     base.ejecutar("PRAGMA cache_size = -2000");
 }
 
+void AjustarParaRecorrer(Contexto& ctx, const std::string& sentencia) {
+    BaseDatos& base = ConexionAbierta(ctx);
+    Sentencia plan(base, "EXPLAIN QUERY PLAN " + traducirJet(sentencia));
+    while (plan.paso()) {
+        const std::string paso = plan.valor(3).value_or("");
+        if (paso.rfind("SEARCH ", 0) == 0 ||
+            (paso.rfind("SCAN ", 0) == 0 && paso.find(" USING ") != std::string::npos)) {
+            return;
+        }
+    }
+    base.ejecutar("PRAGMA mmap_size = 0");
+}
+
 CacheDeLectura::CacheDeLectura(BaseDatos& base) : base_(base) {
     if (base.enTransaccion()) {
         return;

@@ -263,3 +263,23 @@ TEST(CacheDeLectura, DevuelveLaCacheAnteriorYNoTocaUnaEscritura) {
         EXPECT_EQ(cache(), (Filas{{"-12345"}}));
     }
 }
+
+// A statement read straight through drops the memory map; one that looks
+// rows up through an index keeps it. The rows are the same either way.
+TEST_F(Almacen, AjustarParaRecorrerSoloSinIndices) {
+    const auto mapa = [&] { return prueba::filasDe(a.ctx, "PRAGMA mmap_size"); };
+    const Filas conMapa = mapa();
+    ASSERT_NE(conMapa, (Filas{{"0"}}));
+    const std::string porIndice = "SELECT dni FROM presta WHERE tipo_usu = 'Alumno' ORDER BY dni";
+    const Filas filasPorIndice = prueba::filasDe(a.ctx, porIndice);
+    store::AjustarParaRecorrer(a.ctx, porIndice);
+    EXPECT_EQ(mapa(), conMapa);
+
+    const std::string entera = "SELECT dni, titulo FROM presta ORDER BY devuelto";
+    const Filas filasEntera = prueba::filasDe(a.ctx, entera);
+    store::AjustarParaRecorrer(a.ctx, entera);
+    EXPECT_EQ(mapa(), (Filas{{"0"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, entera), filasEntera);
+    EXPECT_EQ(prueba::filasDe(a.ctx, porIndice), filasPorIndice);
+    EXPECT_EQ(filasPorIndice.size(), 3u);
+}
