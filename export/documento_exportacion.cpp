@@ -14,6 +14,7 @@
 #include <functional>
 #include <future>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -121,6 +122,12 @@ public:
 private:
     using Entrada = std::function<void(const store::Registros&)>;
 
+    // How a statement reaches its rows: through the index the engine picks,
+    // or the whole table read in its order, when the statement needs most of
+    // its rows: an index then costs a look-up per row, about three times
+    // what reading the row in a scan costs. Either way gives the same rows.
+    enum class Recorrido { PorIndice, TablaEntera };
+
     void abrir(int prof, std::string_view elemento) {
         t_ += "\r\n";
         t_.append(static_cast<std::size_t>(prof), '\t');
@@ -145,8 +152,11 @@ private:
 
     // The first rows of the statement, at most five, up to the first count of
     // 0 (a group whose counted column is null sorts last and ends the list).
-    void recorrer(const std::string& sql, const Entrada& entrada) {
-        auto filas = store::EjecutarConsulta(ctx_, sql);
+    void recorrer(const std::string& sql, const Entrada& entrada,
+                  Recorrido recorrido = Recorrido::PorIndice) {
+        auto filas = recorrido == Recorrido::TablaEntera
+                         ? store::EjecutarConsultaEnOrdenDeTabla(ctx_, sql)
+                         : store::EjecutarConsulta(ctx_, sql);
         for (std::size_t n = 0; n < EntradasPorLista && !filas->fin(); ++n, filas->siguiente()) {
             if (std::stoll(filas->texto("cant")) == 0) {
                 break;
@@ -156,31 +166,48 @@ private:
     }
 
     void lista(int prof, const std::string& elemento, const std::string& sql,
-               const Entrada& entrada) {
+               const Entrada& entrada, Recorrido recorrido) {
         abrir(prof, elemento);
-        recorrer(sql, entrada);
+        recorrer(sql, entrada, recorrido);
         cerrar(prof, elemento);
     }
 
     // A ranking element whose entries are `forma` elements of one line per field.
     void ranking(int prof, const std::string& elemento, const std::string& sql,
-                 const FormaEntrada& forma) {
-        lista(prof, elemento, sql, [&](const store::Registros& r) {
-            abrir(prof + 1, forma.elemento);
-            for (const auto& [campo, columna] : forma.campos) {
-                linea(prof + 2, campo, r.texto(columna));
-            }
-            cerrar(prof + 1, forma.elemento);
-        });
+                 const FormaEntrada& forma, Recorrido recorrido) {
+        lista(
+            prof, elemento, sql,
+            [&](const store::Registros& r) {
+                abrir(prof + 1, forma.elemento);
+                for (const auto& [campo, columna] : forma.campos) {
+                    linea(prof + 2, campo, r.texto(columna));
+                }
+                cerrar(prof + 1, forma.elemento);
+            },
+            recorrido);
     }
-    void rankingLibros(int prof, const std::string& elemento, const std::string& sql) {
-        ranking(prof, elemento, sql, EntradaLibro);
+    void rankingLibros(int prof, const std::string& elemento, const std::string& sql,
+                       Recorrido recorrido = Recorrido::PorIndice) {
+        ranking(prof, elemento, sql, EntradaLibro, recorrido);
     }
-    void rankingSocios(int prof, const std::string& elemento, const std::string& sql) {
-        ranking(prof, elemento, sql, EntradaSocio);
+    void rankingSocios(int prof, const std::string& elemento, const std::string& sql,
+                       Recorrido recorrido = Recorrido::PorIndice) {
+        ranking(prof, elemento, sql, EntradaSocio, recorrido);
     }
-    void rankingTemas(int prof, const std::string& elemento, const std::string& sql) {
-        ranking(prof, elemento, sql, EntradaTema);
+    void rankingTemas(int prof, const std::string& elemento, const std::string& sql,
+                      Recorrido recorrido = Recorrido::PorIndice) {
+        ranking(prof, elemento, sql, EntradaTema, recorrido);
+    }
+
+    // A member type's statements read the whole table when the type holds
+    // more than a third of the loans (most schools: the pupils).
+    Recorrido recorridoDeTipo(const store::Registros& tipo) {
+        if (!total_) {
+            store::Sentencia cuenta(store::ConexionAbierta(ctx_), "SELECT COUNT(*) FROM presta");
+            total_ = cuenta.paso() ? std::stoll(cuenta.valor(0).value_or("0")) : 0;
+        }
+        return 3 * std::stoll(tipo.texto("cant")) > *total_ ? Recorrido::TablaEntera
+                                                            : Recorrido::PorIndice;
     }
 
     // The head lines of a <Tipo> entry at depth 4.
@@ -207,7 +234,11 @@ private:
     void libros(bool morosos) {
         const char* seccion = seccionLibros(morosos);
         abrir(1, seccion);
-        rankingLibros(2, "Ranking", morosos ? s_.M1() : s_.L1());
+        if (morosos) {
+            rankingLibros(2, "Ranking", s_.M1());
+        } else {
+            rankingLibros(2, "Ranking", s_.L1(), Recorrido::TablaEntera);
+        }
         porGrado([&](const std::string& elemento, int n, int g) {
             rankingLibros(2, elemento, morosos ? s_.M2(n, g) : s_.L2(n, g));
         });
@@ -236,7 +267,11 @@ private:
             abrir(3, "Tipo");
             cabeceraTipo(r);
             const std::string tipo = r.texto("tipo_usu");
-            rankingLibros(4, "Ranking", morosos ? s_.M8(tipo) : s_.L8(tipo));
+            if (morosos) {
+                rankingLibros(4, "Ranking", s_.M8(tipo));
+            } else {
+                rankingLibros(4, "Ranking", s_.L8(tipo), recorridoDeTipo(r));
+            }
             cerrar(3, "Tipo");
         });
         cerrar(2, "Tipos");
@@ -245,7 +280,7 @@ private:
 
     void usuarios() {
         abrir(1, "Usuarios");
-        rankingSocios(2, "Ranking", s_.U1());
+        rankingSocios(2, "Ranking", s_.U1(), Recorrido::TablaEntera);
         porGrado([&](const std::string& elemento, int n, int g) {
             rankingSocios(2, elemento, s_.U2(n, g));
         });
@@ -257,8 +292,9 @@ private:
             abrir(3, "Tipo");
             cabeceraTipo(r);
             const std::string tipo = r.texto("tipo_usu");
-            rankingSocios(4, "Ranking", s_.U8(tipo));
-            rankingTemas(4, "Temas", s_.U9(tipo));
+            const Recorrido recorrido = recorridoDeTipo(r);
+            rankingSocios(4, "Ranking", s_.U8(tipo), recorrido);
+            rankingTemas(4, "Temas", s_.U9(tipo), recorrido);
             cerrar(3, "Tipo");
         });
         cerrar(2, "Tipos");
@@ -285,6 +321,7 @@ private:
     store::Contexto& ctx_;
     SentenciasExportacion s_;
     std::string t_;
+    std::optional<long long> total_; // loans in presta, once a member type asks
 };
 
 } // namespace
@@ -292,6 +329,7 @@ private:
 std::string DocumentoExportacion(store::Contexto& ctx, const std::string& filtro,
                                  const PeriodoExportacion& periodo) {
     store::BaseDatos& conexion = store::ConexionAbierta(ctx);
+    const store::CacheDeLectura cache(conexion);
     core::Archivo_Ini ini(ctx.carpetaConfiguracion);
     ini.Cargar("INICIO");
     const std::string cabecera = "<?xml version='1.0' encoding='UTF-8' ?>\r\n<Escuela>\r\n\t<CUE>" +

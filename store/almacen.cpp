@@ -13,6 +13,7 @@
 #include <ctime>
 #include <filesystem>
 #include <glob.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -149,6 +150,39 @@ BaseDatos& ConexionAbierta(Contexto& ctx) {
     return *ctx.Conexion;
 }
 
+void AjustarParaLeer(BaseDatos& base) {
+    base.ejecutar("PRAGMA cache_size = -2000");
+}
+
+void AjustarParaRecorrer(Contexto& ctx, const std::string& sentencia) {
+    BaseDatos& base = ConexionAbierta(ctx);
+    Sentencia plan(base, "EXPLAIN QUERY PLAN " + traducirJet(sentencia));
+    while (plan.paso()) {
+        const std::string paso = plan.valor(3).value_or("");
+        if (paso.rfind("SEARCH ", 0) == 0 ||
+            (paso.rfind("SCAN ", 0) == 0 && paso.find(" USING ") != std::string::npos)) {
+            return;
+        }
+    }
+    base.ejecutar("PRAGMA mmap_size = 0");
+}
+
+CacheDeLectura::CacheDeLectura(BaseDatos& base) : base_(base) {
+    if (base.enTransaccion()) {
+        return;
+    }
+    Sentencia actual(base, "PRAGMA cache_size");
+    anterior_ = actual.paso() ? actual.valor(0) : std::nullopt;
+    AjustarParaLeer(base);
+}
+
+CacheDeLectura::~CacheDeLectura() {
+    if (anterior_) {
+        const std::string sql = "PRAGMA cache_size = " + *anterior_;
+        sqlite3_exec(base_.manejador(), sql.c_str(), nullptr, nullptr, nullptr);
+    }
+}
+
 std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& sentencia, int cursor,
                                             int bloqueo) {
     ctx.TextoSql = sentencia;
@@ -158,6 +192,13 @@ std::unique_ptr<Registros> EjecutarConsulta(Contexto& ctx, const std::string& se
         return Registros::anexador(base, sql);
     }
     return Registros::lectura(base, sql);
+}
+
+std::unique_ptr<Registros> EjecutarConsultaEnOrdenDeTabla(Contexto& ctx,
+                                                          const std::string& sentencia) {
+    ctx.TextoSql = sentencia;
+    BaseDatos& base = ConexionAbierta(ctx);
+    return Registros::lectura(base, enOrdenDeTabla(traducirJet(ctx.TextoSql)));
 }
 
 const FilasLeidas& EjecutarConsultaGuardada(Contexto& ctx, const std::string& sentencia,

@@ -145,4 +145,28 @@ std::string traducirJet(std::string_view sql) {
     return salida;
 }
 
+std::string enOrdenDeTabla(std::string_view sql) {
+    std::size_t i = 0;
+    while (i < sql.size()) {
+        if (sql[i] == '\'' || sql[i] == '"' || sql[i] == '[' || sql[i] == '`') {
+            i = finCitado(sql, i);
+        } else if (esDeNombre(sql[i])) {
+            const std::size_t fin = finNombre(sql, i);
+            if (mismaPalabra(sql.substr(i, fin - i), "FROM")) {
+                const std::size_t tabla = saltarBlancos(sql, fin);
+                const std::size_t finTabla = finNombre(sql, tabla);
+                if (finTabla == tabla) {
+                    break;
+                }
+                return std::string(sql.substr(0, finTabla)) + " NOT INDEXED" +
+                       std::string(sql.substr(finTabla));
+            }
+            i = fin;
+        } else {
+            ++i;
+        }
+    }
+    return std::string(sql);
+}
+
 } // namespace store

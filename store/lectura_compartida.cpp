@@ -2,6 +2,7 @@
 
 #include "core/descripcion_error.h"
 #include "core/error.h"
+#include "store/almacen.h"
 #include "store/contexto.h"
 
 #include <sqlite3.h>
@@ -26,6 +27,7 @@ std::unique_ptr<LecturaCompartida> LecturaCompartida::abrir(BaseDatos& base, Con
     }
     std::unique_ptr<LecturaCompartida> l(new LecturaCompartida);
     segundo.Conexion = std::make_unique<BaseDatos>(base.ruta(), segundo.reloj);
+    AjustarParaLeer(*segundo.Conexion);
     const auto limite =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(EsperaPorOtroPrograma);
     for (;;) {

@@ -79,6 +79,8 @@ void abrirAlmacenParaLeer(store::Contexto& ctx) {
     if (auto reparada = store::AbrirBaseDatos(ctx)) {
         throw core::Error(core::Error::ErrorBaseDatos, *reparada);
     }
+    // A command reads once and ends: a large cache would only slow its sorts.
+    store::AjustarParaLeer(*ctx.Conexion);
 }
 
 } // namespace app::cli

@@ -78,6 +78,7 @@ int mostrar(const core::Argumentos& a, const std::string& titulo, const std::str
     const core::Reloj reloj;
     store::Contexto ctx(carpetas, reloj);
     abrirAlmacenParaLeer(ctx);
+    store::AjustarParaRecorrer(ctx, sentencia);
     // Each row is written as it is read: a whole list never sits in memory.
     const auto registros = store::EjecutarConsulta(ctx, sentencia);
     reports::FilasGrilla filas(*registros, columnas);

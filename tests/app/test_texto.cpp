@@ -46,6 +46,28 @@ TEST(Texto, CampoTabuladoEscapaSoloLosControles) {
     EXPECT_EQ(destino, "antes|x\\ty");
 }
 
+// Runs are searched eight bytes at a time: a character that needs an escape
+// or a decoding must be found at every place of a block and after the last
+// whole block, and the printable edges (blank, tilde) must pass.
+TEST(Texto, CampoTabuladoHallaCadaEscapeEnCualquierLugar) {
+    const std::pair<std::string, std::string> casos[] = {
+        {"\t", "\\t"},     {"\\", "\\\\"},    {"\x7f", "\\x7f"},
+        {"\x1f", "\\x1f"}, {"\x01", "\\x01"}, {"\xC2\x85", "\\x85"},
+        {"\x9B", "\\x9b"}, {"ñ", "ñ"},        {" ", " "},
+        {"~", "~"},
+    };
+    for (const auto& [caracter, escrito] : casos) {
+        for (std::size_t antes = 0; antes < 20; ++antes) {
+            for (const std::size_t despues : {0, 3, 9}) {
+                const std::string a(antes, 'a');
+                const std::string b(despues, 'b');
+                EXPECT_EQ(core::texto::campoTabulado(a + caracter + b), a + escrito + b)
+                    << "con " << antes << " antes y " << despues << " después";
+            }
+        }
+    }
+}
+
 TEST(Reloj, FechasAAAAMMDD) {
     const core::Fecha f = core::fechaDesdeAAAAMMDD("20240229");
     EXPECT_EQ(core::textoAAAAMMDD(f), "20240229");

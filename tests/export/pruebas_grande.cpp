@@ -4,6 +4,8 @@
 // a transaction of its own.
 #include "tests/export/exportacion_prueba.h"
 
+#include "export/sentencias_exportacion.h"
+#include "store/almacen.h"
 #include "store/base_datos.h"
 
 #include <cstdint>
@@ -90,6 +92,25 @@ TEST_F(ExportacionGrande, ElMismoDocumentoQueSobreLaTablaEntera) {
     const std::string conPeriodo = documento(marzo);
     EXPECT_NE(conPeriodo, rapido);
     EXPECT_EQ(conPeriodo, documentoSinAyuda(marzo));
+}
+
+// The whole-table sections read presta in its order instead of through the
+// index the engine picks: every statement must give the very rows either way,
+// including which spelling a group of case variants shows.
+TEST_F(ExportacionGrande, LeerLaTablaEnSuOrdenDaLasMismasFilas) {
+    llenar();
+    const exportacion::SentenciasExportacion s("");
+    std::vector<std::string> sentencias{s.L1(), s.U1(), s.L7()};
+    for (const char* tipo : {"Alumno", "alumno", "Docente", "O'Neill"}) {
+        sentencias.insert(sentencias.end(), {s.L8(tipo), s.U8(tipo), s.U9(tipo)});
+    }
+    for (const std::string& sql : sentencias) {
+        const auto porIndice = prueba::filasDe(ctx, sql);
+        const auto enOrden = prueba::filasDe(*store::EjecutarConsultaEnOrdenDeTabla(ctx, sql));
+        EXPECT_EQ(ctx.TextoSql, sql);
+        EXPECT_FALSE(porIndice.empty()) << sql;
+        EXPECT_EQ(enOrden, porIndice) << sql;
+    }
 }
 
 } // namespace

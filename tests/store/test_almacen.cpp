@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 using Filas = std::vector<prueba::Fila>;
@@ -207,4 +208,78 @@ TEST_F(Almacen, LikeAcotadoDevuelveLoMismoQueSinAcotar) {
     EXPECT_EQ(prueba::filasDe(
                   a.ctx, "SELECT nombre FROM ciudades WHERE nombre LIKE 'río g%' ORDER BY nombre"),
               (Filas{{"Río Gallegos"}, {"Río Grande"}}));
+}
+
+// A reading connection sorts in runs of its small cache and merges them: the
+// rows must come in the order one sorted list gives, those with equal keys
+// (also keys equal only up to case) in the order they are stored, and each
+// group must show the same stored values.
+TEST(AjustarParaLeer, OrdenaYAgrupaComoEnUnaSolaLista) {
+    prueba::Entorno a{prueba::dia(2026, 5, 20)};
+    a.abrirAlmacen();
+    const std::array<prueba::Valor, 5> devueltos{"", std::nullopt, "20260101", "abc", "ABC"};
+    const std::string relleno(300, '.');
+    std::vector<prueba::Fila> filas;
+    // About 10 MB through the sorter: several runs of 2 MB.
+    for (int i = 0; i < 30000; ++i) {
+        filas.push_back(
+            {std::to_string(i), devueltos[static_cast<std::size_t>(i * 7 % 5)],
+             (i % 3 != 0 ? "Rayuela " : "RAYUELA ") + std::to_string(i % 50) + relleno});
+    }
+    {
+        store::Transaccion t(*a.ctx.Conexion);
+        prueba::agregarFilasPresta(a.ctx, {"dni", "devuelto", "titulo"}, filas);
+        t.confirmar();
+    }
+    const std::string lista = "SELECT dni, devuelto, titulo FROM presta ORDER BY devuelto";
+    const std::string ranking = "SELECT titulo, COUNT(titulo) AS cant FROM presta GROUP BY "
+                                "titulo ORDER BY COUNT(titulo) DESC";
+    const Filas listaEnUnaLista = prueba::filasDe(a.ctx, lista);
+    const Filas rankingEnUnaLista = prueba::filasDe(a.ctx, ranking);
+    ASSERT_EQ(listaEnUnaLista.size(), filas.size());
+    ASSERT_EQ(rankingEnUnaLista.size(), 50u);
+
+    store::AjustarParaLeer(*a.ctx.Conexion);
+    EXPECT_EQ(prueba::filasDe(a.ctx, lista), listaEnUnaLista);
+    EXPECT_EQ(prueba::filasDe(a.ctx, ranking), rankingEnUnaLista);
+}
+
+// The program's connection keeps its own cache outside the export, and a
+// write transaction keeps it throughout.
+TEST(CacheDeLectura, DevuelveLaCacheAnteriorYNoTocaUnaEscritura) {
+    prueba::Entorno a{prueba::dia(2026, 5, 20)};
+    a.abrirAlmacen();
+    store::BaseDatos& base = *a.ctx.Conexion;
+    const auto cache = [&] { return prueba::filasDe(a.ctx, "PRAGMA cache_size"); };
+    base.ejecutar("PRAGMA cache_size = -12345");
+    {
+        const store::CacheDeLectura lectura(base);
+        EXPECT_EQ(cache(), (Filas{{"-2000"}}));
+    }
+    EXPECT_EQ(cache(), (Filas{{"-12345"}}));
+    store::Transaccion escritura(base);
+    {
+        const store::CacheDeLectura lectura(base);
+        EXPECT_EQ(cache(), (Filas{{"-12345"}}));
+    }
+}
+
+// A statement read straight through drops the memory map; one that looks
+// rows up through an index keeps it. The rows are the same either way.
+TEST_F(Almacen, AjustarParaRecorrerSoloSinIndices) {
+    const auto mapa = [&] { return prueba::filasDe(a.ctx, "PRAGMA mmap_size"); };
+    const Filas conMapa = mapa();
+    ASSERT_NE(conMapa, (Filas{{"0"}}));
+    const std::string porIndice = "SELECT dni FROM presta WHERE tipo_usu = 'Alumno' ORDER BY dni";
+    const Filas filasPorIndice = prueba::filasDe(a.ctx, porIndice);
+    store::AjustarParaRecorrer(a.ctx, porIndice);
+    EXPECT_EQ(mapa(), conMapa);
+
+    const std::string entera = "SELECT dni, titulo FROM presta ORDER BY devuelto";
+    const Filas filasEntera = prueba::filasDe(a.ctx, entera);
+    store::AjustarParaRecorrer(a.ctx, entera);
+    EXPECT_EQ(mapa(), (Filas{{"0"}}));
+    EXPECT_EQ(prueba::filasDe(a.ctx, entera), filasEntera);
+    EXPECT_EQ(prueba::filasDe(a.ctx, porIndice), filasPorIndice);
+    EXPECT_EQ(filasPorIndice.size(), 3u);
 }

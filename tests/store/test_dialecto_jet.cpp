@@ -45,3 +45,15 @@ TEST(DialectoJet, LikeConPrefijoFijoGanaUnRangoIndexable) {
         EXPECT_EQ(store::traducirJet(sql), sql);
     }
 }
+
+TEST(DialectoJet, EnOrdenDeTablaMarcaLaPrimeraTablaLeida) {
+    EXPECT_EQ(store::enOrdenDeTabla("SELECT dni, COUNT(dni) AS cant FROM presta WHERE "
+                                    "tipo_usu = 'De FROM x' GROUP BY dni"),
+              "SELECT dni, COUNT(dni) AS cant FROM presta NOT INDEXED WHERE "
+              "tipo_usu = 'De FROM x' GROUP BY dni");
+    EXPECT_EQ(store::enOrdenDeTabla("select \"from\" from  presta"),
+              "select \"from\" from  presta NOT INDEXED");
+    // Without a table to read there is nothing to mark.
+    EXPECT_EQ(store::enOrdenDeTabla("SELECT 'FROM presta'"), "SELECT 'FROM presta'");
+    EXPECT_EQ(store::enOrdenDeTabla("SELECT 1 FROM (SELECT 2)"), "SELECT 1 FROM (SELECT 2)");
+}
