@@ -152,6 +152,11 @@ void borrarIndicesPresta(BaseDatos& base) {
     borrarIndices(base, "presta");
 }
 
+void crearTablasInformes(BaseDatos& base) {
+    crearTabla(base, "usuarios", ColumnasUsuarios);
+    crearTabla(base, "ejemplares", ColumnasEjemplares);
+}
+
 void crearIndicesInformes(BaseDatos& base) {
     for (const ColumnaIndexada& i : IndexadasInformes) {
         crearIndice(base, i.tabla, i.columna);
@@ -171,8 +176,7 @@ void actualizarEstadisticasPresta(BaseDatos& base) {
 void crearEsquema(BaseDatos& base) {
     crearTabla(base, "presta", ColumnasPresta);
     crearIndicesPresta(base);
-    crearTabla(base, "usuarios", ColumnasUsuarios);
-    crearTabla(base, "ejemplares", ColumnasEjemplares);
+    crearTablasInformes(base);
     crearIndicesInformes(base);
     const bool hayCiudades =
         Sentencia(base, "SELECT 1 FROM sqlite_master WHERE type='table' AND name='ciudades'")

@@ -58,6 +58,7 @@ void crearIndicesPresta(BaseDatos& base, const std::function<void()>& alCrearCad
 void borrarIndicesPresta(BaseDatos& base);
 
 // The same for the tables of the reports.
+void crearTablasInformes(BaseDatos& base);
 void crearIndicesInformes(BaseDatos& base);
 void borrarIndicesInformes(BaseDatos& base);
 

@@ -13,9 +13,15 @@ void CanalCarga::basesAbiertas() {
     avisar(cierre);
 }
 
-void CanalCarga::publicar(Tabla tabla, Avance avance) {
+void CanalCarga::publicar(Avance avance) {
     std::unique_lock cierre(mutex_);
-    avances_[tabla] = avance;
+    avance_ = avance;
+    avisar(cierre);
+}
+
+void CanalCarga::entregarInformes(store::BaseSerializada informes) {
+    std::unique_lock cierre(mutex_);
+    informes_ = std::move(informes);
     avisar(cierre);
 }
 
@@ -37,13 +43,18 @@ void CanalCarga::esperarBases() {
     comprobarFallo();
 }
 
-CanalCarga::Avance CanalCarga::esperar(Tabla tabla, std::size_t tomadas) {
+CanalCarga::Avance CanalCarga::esperar(std::size_t tomadas) {
     std::unique_lock cierre(mutex_);
-    cambio_.wait(cierre, [&] {
-        return error_ || avances_[tabla].completa || avances_[tabla].listas > tomadas;
-    });
+    cambio_.wait(cierre, [&] { return error_ || avance_.completa || avance_.listas > tomadas; });
     comprobarFallo();
-    return avances_[tabla];
+    return avance_;
+}
+
+const store::BaseSerializada& CanalCarga::esperarInformes() {
+    std::unique_lock cierre(mutex_);
+    cambio_.wait(cierre, [this] { return error_ || informes_; });
+    comprobarFallo();
+    return *informes_;
 }
 
 } // namespace carga

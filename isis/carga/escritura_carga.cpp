@@ -4,6 +4,7 @@
 #include "isis/carga/progreso_carga.h"
 #include "store/almacen.h"
 #include "store/contexto.h"
+#include "store/copia_tablas.h"
 #include "store/esquema.h"
 
 namespace carga {
@@ -20,24 +21,25 @@ void PasosEscritura::deshacer() {
 
 namespace {
 
-// Appends one row per entry as the reading makes it final, an empty value as
-// NULL; `alEscribir` hears how many rows went in.
-template <typename Fila, std::size_t N, typename Aviso>
-void Anexar(store::Contexto& ctx, const std::string& tabla,
-            const std::array<const char*, N>& columnas, const std::vector<Fila>& filas,
-            CanalCarga& canal, CanalCarga::Tabla cual, Aviso alEscribir) {
-    auto anexador = store::EjecutarConsulta(ctx, "SELECT * FROM " + tabla + ";",
-                                            store::adOpenDynamic, store::adLockPessimistic);
+// Appends one row of presta per loan as the reading makes it final, an empty
+// value as NULL; `alEscribir` hears how many rows went in.
+template <typename Aviso>
+void AnexarPresta(store::Contexto& ctx, const TablaCarga& filas, CanalCarga& canal,
+                  Aviso alEscribir) {
+    const auto& columnas = store::ColumnasPresta;
+    constexpr std::size_t N = store::ColumnasPresta.size();
+    auto anexador = store::EjecutarConsulta(ctx, "SELECT * FROM presta;", store::adOpenDynamic,
+                                            store::adLockPessimistic);
     std::array<int, N> posiciones{};
     for (std::size_t c = 0; c < N; ++c) {
         posiciones[c] = anexador->indice(columnas[c]);
     }
     std::size_t escritas = 0;
     for (;;) {
-        const CanalCarga::Avance avance = canal.esperar(cual, escritas);
+        const CanalCarga::Avance avance = canal.esperar(escritas);
         // The reader appends within the capacity it reserved: the rows
         // already final never move.
-        const Fila* fila = filas.data() + escritas;
+        const FilaCarga* fila = filas.data() + escritas;
         for (std::size_t i = escritas; i < avance.listas; ++i, ++fila) {
             anexador->agregarNuevo();
             for (std::size_t c = 0; c < N; ++c) {
@@ -60,6 +62,8 @@ void Anexar(store::Contexto& ctx, const std::string& tabla,
 void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, CanalCarga& canal,
                    PasosEscritura& pasos) {
     store::BaseDatos& base = *ctx.Conexion;
+    // Beside the transaction, and gone only after it.
+    store::CopiaAdjunta copia(base);
     store::Transaccion transaccion(base);
     // The indexes are built once after the bulk insert instead of row by row.
     store::borrarIndicesPresta(base);
@@ -69,7 +73,7 @@ void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, CanalCarga& ca
         store::EjecutarConsulta(ctx, std::string("DELETE FROM ") + tabla);
     }
     // The bar's label moves on when the first rows are there to write.
-    canal.esperar(CanalCarga::Prestamos, 0);
+    canal.esperar(0);
     ProgresoCarga& progreso = pasos.progreso();
     progreso.etiqueta("Cargando datos a la base");
     // The write's share of the bar (one step per loan) is spread over its
@@ -79,20 +83,16 @@ void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, CanalCarga& ca
     const auto prestamos = static_cast<std::int64_t>(datos.prestamos.capacity());
     const int parte = static_cast<int>(prestamos) / 5;
     TramoProgreso filasPresta(pasos, 2 * parte, prestamos);
-    Anexar(ctx, "presta", store::ColumnasPresta, datos.prestamos, canal, CanalCarga::Prestamos,
-           [&filasPresta](int nuevas) { filasPresta.avanzar(nuevas); });
+    AnexarPresta(ctx, datos.prestamos, canal,
+                 [&filasPresta](int nuevas) { filasPresta.avanzar(nuevas); });
     // One step of the bar's margin: the window hears that the rows are in.
     pasos.sumar(1);
     TramoProgreso indices(pasos, 2 * parte, store::IndicesPresta);
     store::crearIndicesPresta(base, [&indices] { indices.avanzar(); });
     progreso.etiqueta("Cargando socios y ejemplares a la base");
-    // Each table, then its index.
-    TramoProgreso informes(pasos, parte, 3);
-    Anexar(ctx, "usuarios", store::ColumnasUsuarios, datos.usuarios, canal, CanalCarga::Usuarios,
-           [](int) {});
-    informes.avanzar();
-    Anexar(ctx, "ejemplares", store::ColumnasEjemplares, datos.ejemplares, canal,
-           CanalCarga::Ejemplares, [](int) {});
+    // Both tables whole, as the reader wrote them meanwhile, then their index.
+    TramoProgreso informes(pasos, parte, 2);
+    copia.copiar(canal.esperarInformes(), {"usuarios", "ejemplares"});
     informes.avanzar();
     store::crearIndicesInformes(base);
     informes.avanzar();

@@ -2,6 +2,7 @@
 
 #include "core/texto.h"
 #include "isis/carga/canal_carga.h"
+#include "isis/carga/informes_en_memoria.h"
 #include "isis/carga/progreso_carga.h"
 #include "isis/carga/ruta_base.h"
 #include "isis/isis32.h"
@@ -171,23 +172,22 @@ DatosCopia FormatearCopia(isis::ModuloIsis& isis, isis::BaseIsis& base, std::int
     return d;
 }
 
-// Tells the writer how many rows of a table are final: every so many rows
+// Tells the writer how many rows of presta are final: every so many rows
 // rather than each one, and once more when the table is complete.
 class Publicacion {
 public:
-    Publicacion(CanalCarga& canal, CanalCarga::Tabla tabla) : canal_(canal), tabla_(tabla) {}
+    explicit Publicacion(CanalCarga& canal) : canal_(canal) {}
     void listas(std::size_t filas) {
         if (filas - publicadas_ >= FilasPorAviso) {
-            canal_.publicar(tabla_, {filas, false});
+            canal_.publicar({filas, false});
             publicadas_ = filas;
         }
     }
-    void completa(std::size_t filas) { canal_.publicar(tabla_, {filas, true}); }
+    void completa(std::size_t filas) { canal_.publicar({filas, true}); }
 
 private:
     static constexpr std::size_t FilasPorAviso = 1024;
     CanalCarga& canal_;
-    CanalCarga::Tabla tabla_;
     std::size_t publicadas_ = 0;
 };
 
@@ -201,7 +201,7 @@ void LeerTitulos(isis::ModuloIsis& isis, DatosCarga& datos, const Claves& claves
     TablaCarga& tabla = datos.prestamos;
     isis::BaseIsis& base = isis.Bases[Marc];
     progreso.etiqueta("Cargando datos bibliograficos");
-    Publicacion publicacion(canal, CanalCarga::Prestamos);
+    Publicacion publicacion(canal);
     formateadas.reserve(static_cast<std::size_t>(std::max(isis.UltimoMfn(base), 0)));
     // The copies' keys were read in one walk of the dictionary: each loan
     // finds its copy in memory instead of in the inverted file.
@@ -240,12 +240,11 @@ void LeerTitulos(isis::ModuloIsis& isis, DatosCarga& datos, const Claves& claves
 // Every active member record with a document, its fields read as the
 // members step reads them.
 void LeerUsuariosActivos(isis::ModuloIsis& isis, DatosCarga& datos, const std::string& hoy,
-                         TramoProgreso<ProgresoCarga>& tramo, CanalCarga& canal) {
+                         TramoProgreso<ProgresoCarga>& tramo) {
     isis::BaseIsis& base = isis.Bases[Usuarios];
     std::vector<FilaUsuario>& usuarios = datos.usuarios;
     const std::int32_t ultimo = isis.UltimoMfn(base);
     usuarios.reserve(static_cast<std::size_t>(std::max(ultimo, 0)));
-    Publicacion publicacion(canal, CanalCarga::Usuarios);
     for (std::int32_t mfn = 1; mfn <= ultimo; ++mfn) {
         tramo.avanzar();
         isis.LeerRegistro(base, mfn);
@@ -257,19 +256,16 @@ void LeerUsuariosActivos(isis::ModuloIsis& isis, DatosCarga& datos, const std::s
             fila.valores[c] = datos.textos.guardar(isis.LeerCampo(base, CamposUsuario[c], 1));
         }
         fila.valores.back() = Suspendido(isis, base, hoy);
-        publicacion.listas(usuarios.size());
     }
-    publicacion.completa(usuarios.size());
 }
 
 // One copy per "I:" key whose postings reach a live record, from the record
 // the titles step would read for it.
 void LeerEjemplares(isis::ModuloIsis& isis, const Claves& claves, CopiasFormateadas& formateadas,
-                    DatosCarga& datos, TramoProgreso<ProgresoCarga>& tramo, CanalCarga& canal) {
+                    DatosCarga& datos, TramoProgreso<ProgresoCarga>& tramo) {
     isis::BaseIsis& base = isis.Bases[Marc];
     std::vector<FilaEjemplar>& ejemplares = datos.ejemplares;
     ejemplares.reserve(claves.size());
-    Publicacion publicacion(canal, CanalCarga::Ejemplares);
     for (const auto& c : claves) {
         tramo.avanzar();
         if (!formateadas.contains(c.mfn)) {
@@ -280,9 +276,7 @@ void LeerEjemplares(isis::ModuloIsis& isis, const Claves& claves, CopiasFormatea
             std::string_view(c.clave).substr(PrefijoInventario.size());
         ejemplares.push_back(
             {{datos.textos.guardar(inventario), d.titulo, d.autor, d.tematica, d.isbn}});
-        publicacion.listas(ejemplares.size());
     }
-    publicacion.completa(ejemplares.size());
 }
 
 void LeerParaInformes(isis::ModuloIsis& isis, DatosCarga& datos, const std::string& hoy,
@@ -293,8 +287,9 @@ void LeerParaInformes(isis::ModuloIsis& isis, DatosCarga& datos, const std::stri
     // As long a share of the bar as one of the steps above, walked through
     // in proportion to the records read.
     TramoProgreso tramo(progreso, static_cast<int>(datos.prestamos.size()), registros);
-    LeerUsuariosActivos(isis, datos, hoy, tramo, canal);
-    LeerEjemplares(isis, claves, formateadas, datos, tramo, canal);
+    LeerUsuariosActivos(isis, datos, hoy, tramo);
+    LeerEjemplares(isis, claves, formateadas, datos, tramo);
+    canal.entregarInformes(EscribirInformesEnMemoria(datos));
 }
 
 void Leer(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& hoy,
