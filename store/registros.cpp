@@ -80,7 +80,10 @@ void Registros::agregarNuevo() {
     if (!insercion_) {
         throw core::Error(core::Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
     }
-    insercion_->reiniciar();
+    if (filaEmpezada_) {
+        insercion_->reiniciar();
+        filaEmpezada_ = false;
+    }
 }
 
 void Registros::fijar(const std::string& columna, const std::string& valor) {
@@ -88,6 +91,7 @@ void Registros::fijar(const std::string& columna, const std::string& valor) {
         throw core::Error(core::Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
     }
     insercion_->enlazar(indice(columna) + 1, valor);
+    filaEmpezada_ = true;
 }
 
 void Registros::fijar(int indice, std::string_view valor) {
@@ -98,14 +102,18 @@ void Registros::fijar(int indice, std::string_view valor) {
         throw core::Error(core::Error::ErrorBaseDatos, "No existe la columna");
     }
     insercion_->enlazarSinCopia(indice + 1, valor);
+    filaEmpezada_ = true;
 }
 
 void Registros::actualizar() {
     if (!insercion_) {
         throw core::Error(core::Error::ErrorBaseDatos, "El conjunto de filas es de sólo lectura");
     }
+    // Should the step fail, the next row resets the statement first.
+    filaEmpezada_ = true;
     insercion_->paso();
     insercion_->reiniciar();
+    filaEmpezada_ = false;
 }
 
 } // namespace store

@@ -50,6 +50,9 @@ private:
     std::unique_ptr<Sentencia> insercion_;
     std::vector<std::string> nombres_;
     bool fin_ = true;
+    // Whether a value was set since the insert was last reset: a new row
+    // starts from a clean one without resetting it twice.
+    bool filaEmpezada_ = false;
 };
 
 } // namespace store

@@ -2,6 +2,7 @@
 #include "store/almacen.h"
 #include "store/ciudades.h"
 #include "store/contexto.h"
+#include "store/registros.h"
 #include "tests/apoyo/entorno.h"
 #include "tests/apoyo/filas_presta.h"
 
@@ -282,4 +283,27 @@ TEST_F(Almacen, AjustarParaRecorrerSoloSinIndices) {
     EXPECT_EQ(prueba::filasDe(a.ctx, entera), filasEntera);
     EXPECT_EQ(prueba::filasDe(a.ctx, porIndice), filasPorIndice);
     EXPECT_EQ(filasPorIndice.size(), 3u);
+}
+
+// Each new row starts with every column NULL: neither the values of a row
+// left without actualizar nor those of the row before reach it.
+TEST(Registros, CadaFilaNuevaEmpiezaVacia) {
+    prueba::Entorno e{prueba::dia(2026, 5, 20)};
+    e.abrirAlmacen();
+    auto filas = store::Registros::anexador(store::ConexionAbierta(e.ctx), "SELECT * FROM presta");
+    filas->agregarNuevo();
+    filas->fijar("dni", "1");
+    filas->fijar("titulo", "Rayuela");
+    filas->actualizar();
+    filas->agregarNuevo();
+    filas->fijar("apellido", "abandonada");
+    filas->agregarNuevo();
+    filas->fijar("dni", "2");
+    filas->actualizar();
+    filas->agregarNuevo();
+    filas->actualizar();
+    EXPECT_EQ(prueba::filasDe(e.ctx, "SELECT dni, titulo, apellido FROM presta"),
+              (Filas{{"1", "Rayuela", std::nullopt},
+                     {"2", std::nullopt, std::nullopt},
+                     {std::nullopt, std::nullopt, std::nullopt}}));
 }
