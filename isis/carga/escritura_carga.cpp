@@ -1,5 +1,6 @@
 #include "isis/carga/escritura_carga.h"
 
+#include "isis/carga/anexo_filas.h"
 #include "isis/carga/canal_carga.h"
 #include "isis/carga/progreso_carga.h"
 #include "store/almacen.h"
@@ -21,35 +22,20 @@ void PasosEscritura::deshacer() {
 
 namespace {
 
-// Appends one row of presta per loan as the reading makes it final, an empty
-// value as NULL; `alEscribir` hears how many rows went in.
-template <typename Aviso>
+// Appends one row of presta per loan as the reading makes it final;
+// `filasPresta` walks the bar through them.
 void AnexarPresta(store::Contexto& ctx, const TablaCarga& filas, CanalCarga& canal,
-                  Aviso alEscribir) {
-    const auto& columnas = store::ColumnasPresta;
-    constexpr std::size_t N = store::ColumnasPresta.size();
-    auto anexador = store::EjecutarConsulta(ctx, "SELECT * FROM presta;", store::adOpenDynamic,
-                                            store::adLockPessimistic);
-    std::array<int, N> posiciones{};
-    for (std::size_t c = 0; c < N; ++c) {
-        posiciones[c] = anexador->indice(columnas[c]);
-    }
+                  TramoProgreso<PasosEscritura>& filasPresta) {
+    AnexoFilas anexo(store::EjecutarConsulta(ctx, "SELECT * FROM presta;", store::adOpenDynamic,
+                                             store::adLockPessimistic),
+                     store::ColumnasPresta);
     std::size_t escritas = 0;
     for (;;) {
         const CanalCarga::Avance avance = canal.esperar(escritas);
         // The reader appends within the capacity it reserved: the rows
         // already final never move.
-        const FilaCarga* fila = filas.data() + escritas;
-        for (std::size_t i = escritas; i < avance.listas; ++i, ++fila) {
-            anexador->agregarNuevo();
-            for (std::size_t c = 0; c < N; ++c) {
-                if (!fila->valores[c].empty()) {
-                    anexador->fijar(posiciones[c], fila->valores[c]);
-                }
-            }
-            anexador->actualizar();
-        }
-        alEscribir(static_cast<int>(avance.listas - escritas));
+        anexo.anexar(filas.data() + escritas, filas.data() + avance.listas);
+        filasPresta.avanzar(static_cast<std::int64_t>(avance.listas - escritas));
         escritas = avance.listas;
         if (avance.completa) {
             return;
@@ -83,8 +69,7 @@ void EscribirCarga(store::Contexto& ctx, const DatosCarga& datos, CanalCarga& ca
     const auto prestamos = static_cast<std::int64_t>(datos.prestamos.capacity());
     const int parte = static_cast<int>(prestamos) / 5;
     TramoProgreso filasPresta(pasos, 2 * parte, prestamos);
-    AnexarPresta(ctx, datos.prestamos, canal,
-                 [&filasPresta](int nuevas) { filasPresta.avanzar(nuevas); });
+    AnexarPresta(ctx, datos.prestamos, canal, filasPresta);
     // One step of the bar's margin: the window hears that the rows are in.
     pasos.sumar(1);
     TramoProgreso indices(pasos, 2 * parte, store::IndicesPresta);
