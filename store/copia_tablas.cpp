@@ -5,26 +5,26 @@
 
 #include <sqlite3.h>
 
-#include <cstring>
-#include <memory>
-
 namespace store {
+
+BaseSerializada::BaseSerializada(BaseDatos& base) {
+    sqlite3_int64 tamano = 0;
+    bytes_.reset(sqlite3_serialize(base.manejador(), "main", &tamano, 0));
+    if (!bytes_) {
+        throw core::Error(core::Error::ErrorBaseDatos, "Memoria insuficiente");
+    }
+    tamano_ = static_cast<std::size_t>(tamano);
+}
+
+void BaseSerializada::Liberar::operator()(unsigned char* bytes) const {
+    sqlite3_free(bytes);
+}
 
 namespace {
 
 constexpr const char* Esquema = "copia";
 
 } // namespace
-
-BaseSerializada serializar(BaseDatos& base) {
-    sqlite3_int64 tamano = 0;
-    const std::unique_ptr<unsigned char, decltype(&sqlite3_free)> bytes(
-        sqlite3_serialize(base.manejador(), "main", &tamano, 0), &sqlite3_free);
-    if (!bytes) {
-        throw core::Error(core::Error::ErrorBaseDatos, "Memoria insuficiente");
-    }
-    return BaseSerializada(bytes.get(), bytes.get() + tamano);
-}
 
 CopiaAdjunta::~CopiaAdjunta() {
     // Nothing is left to report by then: a detach that fails leaves only a
@@ -42,16 +42,10 @@ void CopiaAdjunta::copiar(const BaseSerializada& copia, std::initializer_list<st
         base_.ejecutar(std::string("ATTACH ':memory:' AS ") + Esquema);
         adjunta_ = true;
     }
-    // The engine takes the bytes over and frees them when the schema goes.
-    auto* bytes = static_cast<unsigned char*>(sqlite3_malloc64(copia.size()));
-    if (bytes == nullptr) {
-        throw core::Error(core::Error::ErrorBaseDatos, "Memoria insuficiente");
-    }
-    std::memcpy(bytes, copia.data(), copia.size());
-    const auto tamano = static_cast<sqlite3_int64>(copia.size());
-    if (sqlite3_deserialize(base_.manejador(), Esquema, bytes, tamano, tamano,
-                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) !=
-        SQLITE_OK) {
+    // Read-only: the engine neither frees nor grows bytes that are not its own.
+    const auto tamano = static_cast<sqlite3_int64>(copia.tamano());
+    if (sqlite3_deserialize(base_.manejador(), Esquema, copia.bytes(), tamano, tamano,
+                            SQLITE_DESERIALIZE_READONLY) != SQLITE_OK) {
         base_.fallar();
     }
     for (const std::string& tabla : tablas) {

@@ -27,7 +27,7 @@ store::BaseSerializada EscribirInformesEnMemoria(const DatosCarga& datos) {
     Insertar(memoria, "usuarios", store::ColumnasUsuarios, datos.usuarios);
     Insertar(memoria, "ejemplares", store::ColumnasEjemplares, datos.ejemplares);
     memoria.ejecutar("COMMIT");
-    return store::serializar(memoria);
+    return store::BaseSerializada(memoria);
 }
 
 } // namespace carga

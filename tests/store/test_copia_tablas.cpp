@@ -17,7 +17,7 @@ store::BaseSerializada tablasEnMemoria(const core::Reloj& reloj) {
     memoria.ejecutar("INSERT INTO usuarios (dni, apellido, suspendido) VALUES "
                      "('2', 'Núñez', NULL), ('1', 'avila', 'SI'), ('1', 'Ávila', NULL)");
     memoria.ejecutar("INSERT INTO ejemplares (inventario, titulo) VALUES ('I-9', 'Ñandú')");
-    return store::serializar(memoria);
+    return store::BaseSerializada(memoria);
 }
 
 Filas esquemas(store::Contexto& ctx) {
