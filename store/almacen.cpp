@@ -7,6 +7,7 @@
 #include "store/dialecto_jet.h"
 #include "store/esquema.h"
 #include "store/memoria_consultas.h"
+#include "store/plan_consulta.h"
 
 #include <cerrno>
 #include <chrono>
@@ -156,15 +157,9 @@ void AjustarParaLeer(BaseDatos& base) {
 
 void AjustarParaRecorrer(Contexto& ctx, const std::string& sentencia) {
     BaseDatos& base = ConexionAbierta(ctx);
-    Sentencia plan(base, "EXPLAIN QUERY PLAN " + traducirJet(sentencia));
-    while (plan.paso()) {
-        const std::string paso = plan.valor(3).value_or("");
-        if (paso.rfind("SEARCH ", 0) == 0 ||
-            (paso.rfind("SCAN ", 0) == 0 && paso.find(" USING ") != std::string::npos)) {
-            return;
-        }
+    if (!planDe(base, traducirJet(sentencia)).porIndice) {
+        base.ejecutar("PRAGMA mmap_size = 0");
     }
-    base.ejecutar("PRAGMA mmap_size = 0");
 }
 
 CacheDeLectura::CacheDeLectura(BaseDatos& base) : base_(base) {

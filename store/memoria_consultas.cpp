@@ -1,6 +1,7 @@
 #include "store/memoria_consultas.h"
 
 #include "store/base_datos.h"
+#include "store/plan_consulta.h"
 
 #include <sqlite3.h>
 
@@ -56,7 +57,7 @@ MemoriaConsultas::Marca MemoriaConsultas::marcaActual() const {
 }
 
 FilasLeidas MemoriaConsultas::leerDeLaBase(const std::string& sql, std::size_t limite) {
-    Sentencia s(base_, sql);
+    Sentencia s(base_, sinRecorridoPorIndice(base_, sql));
     FilasLeidas leidas;
     const int columnas = s.columnas();
     for (int i = 0; i < columnas; ++i) {

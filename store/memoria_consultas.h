@@ -24,7 +24,8 @@ struct FilasLeidas {
 // again) is answered from memory. Any change to the store, through this
 // connection or another one (the load run), and a new day (a statement may
 // ask for date()) drop every kept result. Nothing read inside a transaction
-// is kept; a connection opened again starts with nothing kept.
+// is kept; a connection opened again starts with nothing kept. What is read
+// from the store is read along the cheapest walk (sinRecorridoPorIndice).
 class MemoriaConsultas {
 public:
     MemoriaConsultas(BaseDatos& base, const core::Reloj& reloj) : base_(base), reloj_(reloj) {}
