@@ -24,9 +24,9 @@ const std::string PorLibro = "SELECT titulo, tematica, autor , COUNT(dni) AS can
 struct Plan : testing::Test {
     Plan() {
         e.abrirAlmacen();
-        const std::vector<std::string> titulos{"rayuela", "Cosmos", "RAYUELA", "ficciones",
-                                               "Rayuela", "cosmos", "Zama",    "ñandú",
-                                               "Ficciones", "Ñandú", "zama",   "COSMOS"};
+        const std::vector<std::string> titulos{"rayuela",   "Cosmos", "RAYUELA", "ficciones",
+                                               "Rayuela",   "cosmos", "Zama",    "ñandú",
+                                               "Ficciones", "Ñandú",  "zama",    "COSMOS"};
         std::vector<prueba::Fila> filas;
         for (int vuelta = 0; vuelta < 60; ++vuelta) {
             for (std::size_t i = 0; i < titulos.size(); ++i) {
