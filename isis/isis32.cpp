@@ -36,6 +36,8 @@ struct Tabla {
     std::int32_t ultimo = 0;
     std::unordered_map<std::int32_t, Aplicacion> aplicaciones;
     std::unordered_map<std::int32_t, Espacio> espacios;
+    // Moves whenever a space goes: a space found before may be gone.
+    std::uint64_t bajas = 0;
 };
 
 Tabla& tabla() {
@@ -43,9 +45,26 @@ Tabla& tabla() {
     return t;
 }
 
+// The space each thread found last: a run calls into one space many times in
+// a row (a million times in a load), and a space stays where it is in the
+// table until it is deleted.
+struct UltimoEspacio {
+    std::int32_t handle = 0;
+    std::uint64_t bajas = 0;
+    Espacio* espacio = nullptr;
+};
+thread_local UltimoEspacio ultimoEspacio;
+
 Espacio* espacio(std::int32_t e) {
-    const auto it = tabla().espacios.find(e);
-    return it == tabla().espacios.end() ? nullptr : &it->second;
+    Tabla& t = tabla();
+    UltimoEspacio& ultimo = ultimoEspacio;
+    if (ultimo.espacio != nullptr && ultimo.handle == e && ultimo.bajas == t.bajas) {
+        return ultimo.espacio;
+    }
+    const auto it = t.espacios.find(e);
+    Espacio* s = it == t.espacios.end() ? nullptr : &it->second;
+    ultimo = {e, t.bajas, s};
+    return s;
 }
 
 // Format text from the call: "@" + path names a .PFT file.
@@ -289,10 +308,12 @@ std::int32_t IsisSrcMfnMap(std::int32_t aplicacion, std::int32_t, std::int32_t,
 }
 
 std::int32_t IsisSpaDelete(std::int32_t e) {
+    ++tabla().bajas;
     return tabla().espacios.erase(e) != 0 ? 0 : -1;
 }
 
 std::int32_t IsisAppDelete(std::int32_t aplicacion) {
+    ++tabla().bajas;
     std::erase_if(tabla().espacios,
                   [&](const auto& par) { return par.second.aplicacion == aplicacion; });
     return tabla().aplicaciones.erase(aplicacion) != 0 ? 0 : -1;

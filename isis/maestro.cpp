@@ -184,9 +184,10 @@ void ArchivoMaestro::leer(std::int32_t mfn, Registro& r) const {
         return;
     }
     const auto leader = static_cast<std::uint64_t>(diseno_.leader);
-    const std::string donde = "registro " + std::to_string(mfn);
+    // Named only when something is wrong with it.
+    const auto donde = [mfn] { return "registro " + std::to_string(mfn); };
     if (!leaderValido(mfn, p.posicion, diseno_)) {
-        lm.danado(donde + " con cabecera inválida en la posición " + std::to_string(p.posicion));
+        lm.danado(donde() + " con cabecera inválida en la posición " + std::to_string(p.posicion));
     }
     const std::uint64_t pos = p.posicion;
     std::int64_t mfrl = diseno_.ffi ? lm.i32(pos + 4) : lm.i16(pos + 4);
@@ -197,7 +198,7 @@ void ArchivoMaestro::leer(std::int32_t mfn, Registro& r) const {
     const std::uint16_t status = lm.u16(pos + leader - 2);
     const auto largo = static_cast<std::uint64_t>(mfrl);
     if (largo < base || !lm.cabe(pos, largo)) {
-        lm.danado(donde + " de largo " + std::to_string(largo) + " fuera del archivo");
+        lm.danado(donde() + " de largo " + std::to_string(largo) + " fuera del archivo");
     }
     if (status != 0) {
         return;
@@ -219,7 +220,7 @@ void ArchivoMaestro::leer(std::int32_t mfn, Registro& r) const {
             largoCampo = lm.u16(e + 4);
         }
         if (base + posicion + largoCampo > largo) {
-            lm.danado(donde + ": el campo " + std::to_string(tag) + " sale del registro");
+            lm.danado(donde() + ": el campo " + std::to_string(tag) + " sale del registro");
         }
         r.campos.push_back(Campo{tag, lm.trozo(pos + base + posicion, largoCampo)});
     }

@@ -2,6 +2,7 @@
 
 #include "core/texto.h"
 #include "isis/carga/canal_carga.h"
+#include "isis/carga/indice_claves.h"
 #include "isis/carga/informes_en_memoria.h"
 #include "isis/carga/progreso_carga.h"
 #include "isis/carga/ruta_base.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -150,15 +152,35 @@ struct DatosCopia {
 };
 
 // The copies formatted so far, by MFN: copies and loans of one title share
-// their record, which is formatted once.
-using CopiasFormateadas = std::unordered_map<std::int32_t, DatosCopia>;
+// their record, which is formatted once. MFNs run from 1 to the last one
+// without gaps, so each has its place.
+class CopiasFormateadas {
+public:
+    explicit CopiasFormateadas(std::int32_t ultimoMfn)
+        : copias_(static_cast<std::size_t>(std::max(ultimoMfn, 0)) + 1) {}
+
+    const DatosCopia* buscar(std::int32_t mfn) const {
+        const auto i = static_cast<std::size_t>(mfn);
+        return mfn > 0 && i < copias_.size() && copias_[i] ? &*copias_[i] : nullptr;
+    }
+    void guardar(std::int32_t mfn, const DatosCopia& d) {
+        const auto i = static_cast<std::size_t>(std::max(mfn, 0));
+        if (i >= copias_.size()) {
+            copias_.resize(i + 1);
+        }
+        copias_[i] = d;
+    }
+
+private:
+    std::vector<std::optional<DatosCopia>> copias_;
+};
 
 // The copy data of record `mfn`, which is current unless it was formatted
 // before. A format that failed is noted each time, as it was run each time.
 DatosCopia FormatearCopia(isis::ModuloIsis& isis, isis::BaseIsis& base, std::int32_t mfn,
                           TextosCarga& textos, CopiasFormateadas& formateadas) {
-    if (const auto it = formateadas.find(mfn); it != formateadas.end()) {
-        return it->second;
+    if (const DatosCopia* hecha = formateadas.buscar(mfn)) {
+        return *hecha;
     }
     const std::size_t avisos = isis.Avisos.size();
     DatosCopia d;
@@ -167,7 +189,7 @@ DatosCopia FormatearCopia(isis::ModuloIsis& isis, isis::BaseIsis& base, std::int
     d.tematica = textos.guardar(Formatear(isis, base, FormatoTematica));
     d.isbn = textos.guardar(Formatear(isis, base, FormatoIsbn));
     if (isis.Avisos.size() == avisos) {
-        formateadas.emplace(mfn, d);
+        formateadas.guardar(mfn, d);
     }
     return d;
 }
@@ -202,13 +224,11 @@ void LeerTitulos(isis::ModuloIsis& isis, DatosCarga& datos, const Claves& claves
     isis::BaseIsis& base = isis.Bases[Marc];
     progreso.etiqueta("Cargando datos bibliograficos");
     Publicacion publicacion(canal);
-    formateadas.reserve(static_cast<std::size_t>(std::max(isis.UltimoMfn(base), 0)));
     // The copies' keys were read in one walk of the dictionary: each loan
     // finds its copy in memory instead of in the inverted file.
-    std::unordered_map<std::string_view, std::int32_t> registroDe;
-    registroDe.reserve(claves.size());
+    IndiceClaves registroDe(claves.size());
     for (const auto& c : claves) {
-        registroDe.try_emplace(c.clave, c.mfn);
+        registroDe.agregar(c.clave, c.mfn);
     }
     for (std::size_t i = 0; i < tabla.size(); publicacion.listas(++i)) {
         FilaCarga& fila = tabla[i];
@@ -217,14 +237,14 @@ void LeerTitulos(isis::ModuloIsis& isis, DatosCarga& datos, const Claves& claves
         if (fila[FilaCarga::dni].empty()) {
             continue;
         }
-        const auto copia = registroDe.find(
+        const std::optional<std::int32_t> copia = registroDe.buscar(
             isis.ClaveBuscada(base, std::string(PrefijoInventario) +
                                         core::texto::recortarBlancos(fila[FilaCarga::inventario])));
-        if (copia == registroDe.end()) {
+        if (!copia) {
             continue;
         }
-        const std::int32_t mfn = copia->second;
-        if (!formateadas.contains(mfn)) {
+        const std::int32_t mfn = *copia;
+        if (formateadas.buscar(mfn) == nullptr) {
             isis.LeerRegistro(base, mfn);
         }
         const DatosCopia d = FormatearCopia(isis, base, mfn, datos.textos, formateadas);
@@ -268,7 +288,7 @@ void LeerEjemplares(isis::ModuloIsis& isis, const Claves& claves, CopiasFormatea
     ejemplares.reserve(claves.size());
     for (const auto& c : claves) {
         tramo.avanzar();
-        if (!formateadas.contains(c.mfn)) {
+        if (formateadas.buscar(c.mfn) == nullptr) {
             isis.LeerRegistro(base, c.mfn);
         }
         const DatosCopia d = FormatearCopia(isis, base, c.mfn, datos.textos, formateadas);
@@ -311,7 +331,7 @@ void Leer(isis::ModuloIsis& isis, const RutasCarga& rutas, const std::string& ho
     LeerPrestamos(isis, datos, progreso);
     LeerUsuarios(isis, datos, hoy, progreso);
     const Claves claves = isis.ClavesConPrefijo(isis.Bases[Marc], std::string(PrefijoInventario));
-    CopiasFormateadas formateadas;
+    CopiasFormateadas formateadas(isis.UltimoMfn(isis.Bases[Marc]));
     LeerTitulos(isis, datos, claves, formateadas, progreso, canal);
     LeerParaInformes(isis, datos, hoy, claves, formateadas, progreso, canal);
 }

@@ -10,6 +10,7 @@
 #include <cctype>
 #include <filesystem>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -207,6 +208,31 @@ TEST_F(Modulo, IniciarDeNuevoConservaLasBases) {
     isis.AbrirBase(base());
     isis.LeerRegistro(base(), 2);
     EXPECT_EQ(isis.LeerCampo(base(), 10, 1), "^a0-8147-2595-3");
+}
+
+// A space used a moment ago and then deleted is gone for every call, on
+// this thread and on another, while the spaces beside it still work.
+TEST_F(Modulo, UnEspacioBorradoNoSeUsaMas) {
+    const std::int32_t espacio = base().Espacio;
+    isis.LeerRegistro(base(), 2);
+    EXPECT_EQ(isis::IsisSpaPft(espacio, "v10"), 0);
+    ASSERT_EQ(isis::IsisSpaDelete(espacio), 0);
+    EXPECT_EQ(isis::IsisSpaPft(espacio, "v10"), -1);
+    EXPECT_EQ(isis::IsisRecRead(espacio, 0, 2), -1);
+    std::int32_t enOtroHilo = 0;
+    std::thread([&] { enOtroHilo = isis::IsisSpaPft(espacio, "v10"); }).join();
+    EXPECT_EQ(enOtroHilo, -1);
+    isis::BaseIsis& otra = isis.Bases[2];
+    otra.Carpeta = base().Carpeta;
+    otra.Nombre = base().Nombre;
+    isis.AbrirBase(otra);
+    isis.LeerRegistro(otra, 2);
+    EXPECT_EQ(isis.LeerCampo(otra, 10, 1), "^a0-8147-2595-3");
+    // A space made after the deletion is a space of its own.
+    const std::int32_t nuevo = isis::IsisSpaNew(isis.AplicacionIsis);
+    EXPECT_NE(nuevo, espacio);
+    EXPECT_EQ(isis::IsisRecRead(espacio, 0, 2), -1);
+    EXPECT_EQ(isis::IsisSpaDelete(nuevo), 0);
 }
 
 } // namespace
