@@ -18,19 +18,14 @@ PlanConsulta planDe(BaseDatos& base, const std::string& sql) {
     Sentencia pasos(base, "EXPLAIN QUERY PLAN " + sql);
     while (pasos.paso()) {
         const std::string paso = pasos.valor(3).value_or("");
+        const bool busca = empiezaCon(paso, "SEARCH ");
         const bool recorre = empiezaCon(paso, "SCAN ");
-        plan.busca = plan.busca || empiezaCon(paso, "SEARCH ");
+        plan.busca |= busca;
         plan.recorridos += recorre ? 1 : 0;
-        if (plan.busca || (recorre && paso.find(" USING ") != std::string::npos)) {
-            plan.porIndice = true;
-        }
-        if (recorre && paso.find(" USING INDEX ") != std::string::npos &&
-            paso.find(" COVERING ") == std::string::npos) {
-            plan.recorreIndiceEntero = true;
-        }
-        if (empiezaCon(paso, "USE TEMP B-TREE FOR GROUP BY")) {
-            plan.agrupaAparte = true;
-        }
+        plan.porIndice |= busca || (recorre && paso.find(" USING ") != std::string::npos);
+        plan.recorreIndiceEntero |= recorre && paso.find(" USING INDEX ") != std::string::npos &&
+                                    paso.find(" COVERING ") == std::string::npos;
+        plan.agrupaAparte |= empiezaCon(paso, "USE TEMP B-TREE FOR GROUP BY");
     }
     return plan;
 }
