@@ -115,6 +115,28 @@ Marcas MarcasDe(const Casillas& casillas) {
     return m;
 }
 
+namespace {
+
+Marcas marcasCon(int agrupacion, bool todas) {
+    Casillas casillas;
+    AjustarCasillas(agrupacion, casillas);
+    for (Casilla& c : casillas) {
+        c.marcada = todas && c.habilitada;
+    }
+    FijarCasillaPropia(agrupacion, casillas);
+    return MarcasDe(casillas);
+}
+
+} // namespace
+
+Marcas MarcasPropias(int agrupacion) {
+    return marcasCon(agrupacion, false);
+}
+
+Marcas MarcasTodas(int agrupacion) {
+    return marcasCon(agrupacion, true);
+}
+
 ListaCampos Campos(int agrupacion, const Marcas& marcas) {
     static constexpr std::array<const char*, RanurasMostradas> columnas{
         "dni", "nombre", "apellido", "grado", "tipo_usu", "titulo", "tematica", "autor"};

@@ -31,6 +31,10 @@ void AjustarCasillas(int agrupacion, Casillas& casillas);
 int CasillaPropia(int agrupacion);
 void FijarCasillaPropia(int agrupacion, Casillas& casillas);
 Marcas MarcasDe(const Casillas& casillas);
+// What a refresh ticks for a grouping chosen with no box ticked, and with
+// every box it offers ticked.
+Marcas MarcasPropias(int agrupacion);
+Marcas MarcasTodas(int agrupacion);
 
 // The field list: slot k names the column a ranking row carries in position k
 // (empty when not shown); slot 8 is the count. Slots 8 and 9 are never shown

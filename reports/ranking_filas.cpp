@@ -95,6 +95,17 @@ Tecla TeclaEnBarras(char32_t caracter) {
     return caracter == U'\r' ? Tecla::Listar : Tecla::Descartar;
 }
 
+void AnticiparRankings(store::Contexto& ctx) {
+    std::vector<std::string> sentencias;
+    // The cheap ones first: they come back before anyone can ask.
+    for (const auto marcas : {MarcasPropias, MarcasTodas}) {
+        for (int agrupacion = 0; agrupacion < CantidadAgrupaciones; ++agrupacion) {
+            sentencias.push_back(SentenciaRanking(agrupacion, marcas(agrupacion), {}));
+        }
+    }
+    store::AnticiparConsultas(ctx, sentencias, BarrasMaximas);
+}
+
 Ranking EjecutarRanking(store::Contexto& ctx, int agrupacion, const Marcas& marcas,
                         const EstadoFiltros& filtros, int barras) {
     Ranking r;

@@ -58,6 +58,12 @@ int BarrasPedidas(std::string_view texto);
 enum class Tecla { Aceptar, Listar, Descartar };
 Tecla TeclaEnBarras(char32_t caracter);
 
+// Reads ahead, on another connection and thread, the rankings a first
+// refresh most often asks for: every grouping, unfiltered, with its own
+// column alone and with every column it offers. The window's refresh then
+// finds them kept, as long as the store has not changed since.
+void AnticiparRankings(store::Contexto& ctx);
+
 // Composes the statement, runs it and reads at most `barras` groups.
 Ranking EjecutarRanking(store::Contexto& ctx, int agrupacion, const Marcas& marcas,
                         const EstadoFiltros& filtros, int barras);

@@ -202,6 +202,16 @@ const FilasLeidas& EjecutarConsultaGuardada(Contexto& ctx, const std::string& se
     return ConexionAbierta(ctx).memoria().leer(traducirJet(ctx.TextoSql), filas);
 }
 
+void AnticiparConsultas(Contexto& ctx, const std::vector<std::string>& sentencias,
+                        std::size_t filas) {
+    std::vector<std::string> traducidas;
+    traducidas.reserve(sentencias.size());
+    for (const std::string& sentencia : sentencias) {
+        traducidas.push_back(traducirJet(sentencia));
+    }
+    ConexionAbierta(ctx).memoria().anticipar(std::move(traducidas), filas);
+}
+
 bool ExisteArchivo(const std::string& ruta) {
     if (ruta.empty()) {
         return false;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace store {
 
@@ -89,6 +90,11 @@ std::unique_ptr<Registros> EjecutarConsultaEnOrdenDeTabla(Contexto& ctx,
 // next call. Throws Error as EjecutarConsulta does.
 const FilasLeidas& EjecutarConsultaGuardada(Contexto& ctx, const std::string& sentencia,
                                             std::size_t filas);
+
+// Reads the statements ahead, on another connection and thread, for
+// EjecutarConsultaGuardada to find kept (MemoriaConsultas::anticipar).
+void AnticiparConsultas(Contexto& ctx, const std::vector<std::string>& sentencias,
+                        std::size_t filas);
 
 // True when a file-system search for the path finds an entry: wildcards * and
 // ? are honoured, a folder counts, an empty path does not. Never throws.

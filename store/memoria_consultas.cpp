@@ -1,5 +1,6 @@
 #include "store/memoria_consultas.h"
 
+#include "store/anticipo_consultas.h"
 #include "store/base_datos.h"
 #include "store/plan_consulta.h"
 
@@ -15,12 +16,19 @@ constexpr std::size_t MaximoGuardadas = 64;
 
 } // namespace
 
+MemoriaConsultas::MemoriaConsultas(BaseDatos& base, const core::Reloj& reloj)
+    : base_(base), reloj_(reloj) {}
+
+MemoriaConsultas::~MemoriaConsultas() = default;
+
 const FilasLeidas& MemoriaConsultas::leer(const std::string& sql, std::size_t limite) {
     if (base_.enTransaccion()) {
         // A rollback moves neither counter: rows read inside a transaction
-        // are never kept, and what was kept before goes.
+        // are never kept, and what was kept before goes. Rows read ahead
+        // would be out of date once this transaction commits.
         guardadas_.clear();
         marca_ = {};
+        anticipo_.reset();
         return guardadas_.emplace(sql, leerDeLaBase(sql, limite)).first->second;
     }
     const Marca ahora = marcaActual();
@@ -28,6 +36,7 @@ const FilasLeidas& MemoriaConsultas::leer(const std::string& sql, std::size_t li
         guardadas_.clear();
         marca_ = ahora;
     }
+    recogerAnticipo(ahora);
     const auto guardada = guardadas_.find(sql);
     if (guardada != guardadas_.end() &&
         (guardada->second.todas || guardada->second.filas.size() >= limite)) {
@@ -37,6 +46,41 @@ const FilasLeidas& MemoriaConsultas::leer(const std::string& sql, std::size_t li
         guardadas_.clear();
     }
     return guardadas_.insert_or_assign(sql, leerDeLaBase(sql, limite)).first->second;
+}
+
+void MemoriaConsultas::anticipar(std::vector<std::string> sentencias, std::size_t limite) {
+    anticipo_.reset();
+    if (base_.enTransaccion()) {
+        return;
+    }
+    // The other connection starts reading after this mark is taken: if the
+    // store is unchanged when its rows are kept, it read this same store.
+    marcaAnticipo_ = marcaActual();
+    anticipo_ =
+        std::make_unique<AnticipoConsultas>(base_.ruta(), reloj_, std::move(sentencias), limite);
+}
+
+void MemoriaConsultas::esperarAnticipo() {
+    if (anticipo_) {
+        anticipo_->esperar();
+    }
+}
+
+void MemoriaConsultas::recogerAnticipo(const Marca& ahora) {
+    if (!anticipo_) {
+        return;
+    }
+    if (!(ahora == marcaAnticipo_)) {
+        anticipo_.reset();
+        return;
+    }
+    const bool terminado = anticipo_->terminado();
+    for (auto& [sql, filas] : anticipo_->recoger()) {
+        guardadas_.try_emplace(sql, std::move(filas));
+    }
+    if (terminado) {
+        anticipo_.reset();
+    }
 }
 
 MemoriaConsultas::Marca MemoriaConsultas::marcaActual() const {

@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace store {
 
+class AnticipoConsultas;
 class BaseDatos;
 
 // The rows a read-only statement gave, each value by column position.
@@ -26,14 +28,28 @@ struct FilasLeidas {
 // ask for date()) drop every kept result. Nothing read inside a transaction
 // is kept; a connection opened again starts with nothing kept. What is read
 // from the store is read along the cheapest walk (sinRecorridoPorIndice).
+// Statements can also be read ahead, before anyone asks (anticipar).
 class MemoriaConsultas {
 public:
-    MemoriaConsultas(BaseDatos& base, const core::Reloj& reloj) : base_(base), reloj_(reloj) {}
+    MemoriaConsultas(BaseDatos& base, const core::Reloj& reloj);
+    ~MemoriaConsultas();
+    MemoriaConsultas(const MemoriaConsultas&) = delete;
+    MemoriaConsultas& operator=(const MemoriaConsultas&) = delete;
 
     // At least the first `limite` rows of `sql` (all of them when it has
     // fewer), in the engine's own dialect. The reference lasts until the
     // next call. Throws Error as a statement does.
     const FilasLeidas& leer(const std::string& sql, std::size_t limite);
+
+    // Starts reading at least the first `limite` rows of each statement on a
+    // connection and thread of their own (AnticipoConsultas), replacing any
+    // earlier reading ahead. What they give is kept here as if read here,
+    // provided the store is still as it was at this call; otherwise it is
+    // dropped and read again when asked for.
+    void anticipar(std::vector<std::string> sentencias, std::size_t limite);
+    // Blocks until the reading ahead, if any, is done; the next leer keeps
+    // what it gave.
+    void esperarAnticipo();
 
 private:
     // What tells that the store may hold other rows than when a result was kept.
@@ -46,11 +62,17 @@ private:
     };
     Marca marcaActual() const;
     FilasLeidas leerDeLaBase(const std::string& sql, std::size_t limite);
+    // Keeps what the reading ahead has given so far, when the store is still
+    // as it was when it started; stops it when not, or when it is done.
+    // `ahora` is the current mark, already in marca_.
+    void recogerAnticipo(const Marca& ahora);
 
     BaseDatos& base_;
     const core::Reloj& reloj_;
     Marca marca_;
     std::map<std::string, FilasLeidas> guardadas_;
+    std::unique_ptr<AnticipoConsultas> anticipo_;
+    Marca marcaAnticipo_;
 };
 
 } // namespace store

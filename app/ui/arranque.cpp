@@ -5,6 +5,7 @@
 #include "app/ui/menus_informes.h"
 #include "core/archivo_ini.h"
 #include "isis/ui/frm_carga.h"
+#include "reports/ranking_filas.h"
 
 #include <filesystem>
 
@@ -54,6 +55,9 @@ void Arranque::alTerminarCarga(const carga::ResultadoCarga& resultado) {
     case carga::ResultadoCarga::Tipo::Exito:
         principal_->mostrar();
         principal_->activarMenus(true);
+        // Grouping every loan takes a moment; done now, on another thread,
+        // the ranking window's first refresh finds it done.
+        reports::ranking::AnticiparRankings(ctx_);
         if (ResumenAlCargar(ctx_)) {
             AbrirResumen(*principal_, ctx_, dialogos_);
         }

@@ -12,8 +12,6 @@ namespace medidas {
 
 // "libro" or "grado"; throws Error for anything else.
 int agrupacionDe(const std::string& nombre);
-// Every "Mostrar" box the grouping offers, ticked.
-reports::ranking::Marcas todasLasColumnas(int agrupacion);
 // The statement of the loan list in mode 1 ("Titulos retirados por usuarios").
 std::string sentenciaListaCompleta();
 

@@ -4,9 +4,12 @@
 #include "core/archivo_ini.h"
 #include "isis/carga/carga.h"
 #include "isis/ui/frm_carga.h"
+#include "reports/ui/frm_ranking.h"
 #include "reports/ui/frm_resumen.h"
 #include "store/base_datos.h"
+#include "store/memoria_consultas.h"
 #include "tests/apoyo/aplicacion_qt.h"
+#include "tests/apoyo/contador_consultas.h"
 #include "tests/apoyo/controles.h"
 #include "tests/carga/entorno_carga.h"
 
@@ -14,6 +17,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -84,6 +88,27 @@ TEST_F(Arranques, ConLasBasesMuestraLaVentanaPrincipalConSusMenus) {
     EXPECT_EQ(arranque->contexto().TotalPrestamos, 3);
     EXPECT_TRUE(e.dialogos.mensajes.empty());
     EXPECT_TRUE(terminado.empty());
+}
+
+// After each load the likely first rankings are read on another thread: the
+// ranking window opened then groups nothing on the program's connection.
+TEST_F(Arranques, ElPrimerRankingTrasLaCargaYaEstaLeido) {
+    e.escribirBases(tresPrestamos());
+    iniciar();
+    for (int carga = 0; carga < 2; ++carga) {
+        store::BaseDatos& base = *arranque->contexto().Conexion;
+        base.memoria().esperarAnticipo();
+        prueba::ContadorConsultas contador(base);
+        accion("mnu_librosRanking")->trigger();
+        auto* ranking = principal().unica<reports::ui::frm_ranking>();
+        ASSERT_NE(ranking, nullptr);
+        EXPECT_TRUE(prueba::control<QPlainTextEdit>(*ranking, "TextLista")
+                        ->toPlainText()
+                        .contains("Ficciones"));
+        EXPECT_EQ(contador.corridas(), 0);
+        ranking->close();
+        recargar();
+    }
 }
 
 TEST_F(Arranques, ElResumenSeAbreTrasCadaCargaSiLaConfiguracionLoPide) {

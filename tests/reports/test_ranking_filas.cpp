@@ -3,6 +3,8 @@
 #include "core/error.h"
 #include "store/almacen.h"
 #include "store/base_datos.h"
+#include "store/memoria_consultas.h"
+#include "tests/apoyo/contador_consultas.h"
 #include "tests/reports/presta_ranking.h"
 
 #include <gtest/gtest.h>
@@ -199,4 +201,35 @@ TEST(EjecutarRanking, OtrasBarrasYUnaCargaNuevaMuestranElAlmacenDeEseMomento) {
     EXPECT_EQ(lineas(EjecutarRanking(base.ctx, PorLibro, libro, {}, 1), Cantidades),
               (std::vector<std::string>{"El Principito -  (5) "}));
     EXPECT_EQ(EjecutarRanking(base.ctx, PorLibro, libro, {}, 255).filas.size(), 3u);
+}
+
+// The rankings read ahead after a load are those a first refresh asks for,
+// and give what reading them then would.
+TEST(EjecutarRanking, LosLeidosDeAntemanoSonLosDeUnPrimerRefresco) {
+    prueba::PrestaRanking anticipada;
+    AnticiparRankings(anticipada.ctx);
+    anticipada.ctx.Conexion->memoria().esperarAnticipo();
+    prueba::PrestaRanking directa;
+    prueba::ContadorConsultas contador(*anticipada.ctx.Conexion);
+    for (int agrupacion = 0; agrupacion < CantidadAgrupaciones; ++agrupacion) {
+        Casillas todas;
+        AjustarCasillas(agrupacion, todas);
+        std::vector<int> ofrecidas;
+        for (int i = 0; i < CantidadCasillas; ++i) {
+            if (todas[static_cast<std::size_t>(i)].habilitada) {
+                ofrecidas.push_back(i);
+            }
+        }
+        Marcas conTodas = marcasTras(agrupacion, {});
+        for (int i : ofrecidas) {
+            conTodas[static_cast<std::size_t>(i)] = true;
+        }
+        EXPECT_EQ(MarcasPropias(agrupacion), marcasTras(agrupacion, {}));
+        EXPECT_EQ(MarcasTodas(agrupacion), conTodas);
+        for (const Marcas& m : {marcasTras(agrupacion, {}), conTodas}) {
+            EXPECT_EQ(lineas(EjecutarRanking(anticipada.ctx, agrupacion, m, {}, 255), Porcentajes),
+                      lineas(EjecutarRanking(directa.ctx, agrupacion, m, {}, 255), Porcentajes));
+        }
+    }
+    EXPECT_EQ(contador.corridas(), 0);
 }

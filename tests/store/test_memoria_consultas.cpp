@@ -4,6 +4,7 @@
 #include "store/base_datos.h"
 #include "store/contexto.h"
 #include "store/memoria_consultas.h"
+#include "tests/apoyo/contador_consultas.h"
 #include "tests/apoyo/entorno.h"
 #include "tests/apoyo/filas_presta.h"
 
@@ -11,29 +12,14 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <thread>
 
 namespace {
 
-// Counts the SELECT statements the engine runs on one connection.
-class Contador {
-public:
-    explicit Contador(store::BaseDatos& base) {
-        sqlite3_trace_v2(base.manejador(), SQLITE_TRACE_STMT, &Contador::contar, this);
-    }
-    int corridas() const { return corridas_; }
-
-private:
-    static int contar(unsigned, void* contador, void* sentencia, void*) {
-        const std::string sql = sqlite3_sql(static_cast<sqlite3_stmt*>(sentencia));
-        if (sql.rfind("SELECT", 0) == 0) {
-            ++static_cast<Contador*>(contador)->corridas_;
-        }
-        return 0;
-    }
-    int corridas_ = 0;
-};
+using Contador = prueba::ContadorConsultas;
 
 const std::string Titulos = "SELECT titulo FROM presta ORDER BY titulo";
 
@@ -168,4 +154,101 @@ TEST_F(Memoria, LaConsultaGuardadaQuedaComoUltimaSentenciaYNoSobreviveALaReparac
     EXPECT_EQ(ctx.TextoSql, jet);
     store::RepararBaseDatos(ctx);
     EXPECT_TRUE(store::EjecutarConsultaGuardada(ctx, jet, 5).filas.empty());
+}
+
+// Read ahead on another connection, the result is there before the first
+// request, which runs nothing; a statement that failed ahead fails when asked.
+TEST_F(Memoria, LoLeidoDeAntemanoSeUsaSinVolverALeerlo) {
+    store::Contexto& ctx = almacen.ctx;
+    const std::string jet = "SELECT LEFT(titulo,3) AS t FROM presta ORDER BY titulo";
+    store::AnticiparConsultas(ctx, {"SELECT nada FROM presta", jet, Titulos}, 10);
+    memoria().esperarAnticipo();
+    Contador contador(base());
+    EXPECT_EQ(titulos(store::EjecutarConsultaGuardada(ctx, jet, 5)),
+              (std::vector<std::string>{"Cos", "Fic", "Ray"}));
+    EXPECT_EQ(ctx.TextoSql, jet);
+    EXPECT_TRUE(memoria().leer(Titulos, 100).todas);
+    EXPECT_EQ(contador.corridas(), 0);
+    EXPECT_THROW(memoria().leer("SELECT nada FROM presta", 5), core::Error);
+    // Not all of a longer result was read ahead: the rest is read here.
+    memoria().anticipar({"SELECT titulo FROM presta ORDER BY titulo DESC"}, 1);
+    memoria().esperarAnticipo();
+    EXPECT_EQ(titulos(memoria().leer("SELECT titulo FROM presta ORDER BY titulo DESC", 1)),
+              std::vector<std::string>{"Rayuela"});
+    EXPECT_EQ(contador.corridas(), 0);
+    EXPECT_EQ(titulos(memoria().leer("SELECT titulo FROM presta ORDER BY titulo DESC", 3)),
+              (std::vector<std::string>{"Rayuela", "Ficciones", "Cosmos"}));
+    EXPECT_EQ(contador.corridas(), 1);
+}
+
+// What was read ahead of a change, here or through another connection (the
+// load run), is never taken for the store as it is now.
+TEST_F(Memoria, LoLeidoDeAntemanoDeUnaBaseQueCambioNoSeUsa) {
+    memoria().anticipar({Titulos}, 10);
+    memoria().esperarAnticipo();
+    prueba::agregarPresta(almacen.ctx, {{"titulo", "Antología"}});
+    EXPECT_EQ(titulos(memoria().leer(Titulos, 10)),
+              (std::vector<std::string>{"Antología", "Cosmos", "Ficciones", "Rayuela"}));
+
+    memoria().anticipar({Titulos}, 10);
+    memoria().esperarAnticipo();
+    {
+        store::BaseDatos otra(almacen.ctx.rutaBase(), almacen.reloj);
+        otra.ejecutar("DELETE FROM presta WHERE titulo = 'Cosmos'");
+    }
+    EXPECT_EQ(titulos(memoria().leer(Titulos, 10)),
+              (std::vector<std::string>{"Antología", "Ficciones", "Rayuela"}));
+
+    // Started inside a transaction, it would read rows about to change.
+    store::Transaccion t(base());
+    memoria().anticipar({Titulos}, 10);
+    memoria().esperarAnticipo();
+    base().ejecutar("DELETE FROM presta WHERE titulo = 'Rayuela'");
+    t.confirmar();
+    EXPECT_EQ(titulos(memoria().leer(Titulos, 10)),
+              (std::vector<std::string>{"Antología", "Ficciones"}));
+}
+
+namespace {
+
+// Whether another connection is reading the store: it holds the lock that
+// keeps a writer from taking the file for itself.
+bool alguienLee(const std::string& ruta, const core::Reloj& reloj) {
+    store::BaseDatos otra(ruta, reloj);
+    sqlite3_busy_timeout(otra.manejador(), 0);
+    if (sqlite3_exec(otra.manejador(), "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        return true;
+    }
+    otra.ejecutar("ROLLBACK");
+    return false;
+}
+
+} // namespace
+
+// Closing the connection (a reload, the program's exit) stops a statement
+// being read ahead at once, however long it would run.
+TEST_F(Memoria, CerrarLaConexionDetieneLaLecturaDeAntemano) {
+    memoria().anticipar({"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) "
+                         "SELECT COUNT(*) FROM n, presta",
+                         Titulos},
+                        1);
+    // Opening the connection reads for a moment too; the statement reads on.
+    const auto leyendoLaSentencia = [this] {
+        if (!alguienLee(almacen.ctx.rutaBase(), almacen.reloj)) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return alguienLee(almacen.ctx.rutaBase(), almacen.reloj);
+    };
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    bool leyendo = leyendoLaSentencia();
+    while (!leyendo && std::chrono::steady_clock::now() < limite) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        leyendo = leyendoLaSentencia();
+    }
+    ASSERT_TRUE(leyendo);
+    almacen.abrirAlmacen();
+    EXPECT_FALSE(alguienLee(almacen.ctx.rutaBase(), almacen.reloj));
+    EXPECT_EQ(titulos(memoria().leer(Titulos, 10)),
+              (std::vector<std::string>{"Cosmos", "Ficciones", "Rayuela"}));
 }
