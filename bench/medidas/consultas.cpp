@@ -64,9 +64,9 @@ int medirRanking(const std::vector<std::string>& args) {
     const int agrupacion = agrupacionDe(args.at(1));
     const reports::ranking::Marcas marcas = reports::ranking::MarcasTodas(agrupacion);
     // A refresh as the ranking window does it: statement, list text, chart.
+    reports::ranking::DatosGrafico grafico;
     const auto refrescar = [&](store::Contexto& ctx) {
         const reports::ranking::Presentacion p{true, ctx.TotalPrestamos, ","};
-        reports::ranking::DatosGrafico grafico;
         const reports::ranking::Ranking r = reports::ranking::EjecutarRanking(
             ctx, agrupacion, marcas, {}, reports::ranking::BarrasPorOmision);
         reports::ranking::TextoLista(r, p);
