@@ -6,6 +6,7 @@
 
 #include <sqlite3.h>
 
+#include <new>
 #include <utility>
 
 namespace store {
@@ -39,6 +40,11 @@ void AnticipoConsultas::leerTodas(const std::string& ruta, const core::Reloj& re
                                   const std::vector<std::string>& sentencias, std::size_t limite) {
     try {
         BaseDatos base(ruta, reloj);
+        // Forgotten before it closes, however the reading ends.
+        struct Olvido {
+            AnticipoConsultas& anticipo;
+            ~Olvido() { anticipo.fijarConexion(nullptr); }
+        } olvido{*this};
         // It only reads, and closes when done: groupings sort quicker and
         // in less memory on the engine's small default cache.
         AjustarParaLeer(base);
@@ -55,10 +61,12 @@ void AnticipoConsultas::leerTodas(const std::string& ruta, const core::Reloj& re
                 // again and reports the failure.
             }
         }
-        fijarConexion(nullptr);
     } catch (const core::Error&) {
         // The store could not be opened a second time: every request reads
         // on its own connection, which reports why.
+    } catch (const std::bad_alloc&) {
+        // Memory ran short for rows nobody has asked for yet: they are read
+        // when asked for, or that request reports the shortage.
     }
     const std::lock_guard<std::mutex> bloqueo(cerrojo_);
     terminado_ = true;
